@@ -1,0 +1,54 @@
+#include "cli/commands.h"
+#include "engine/runtime_error.h"
+
+#include <exception>
+#include <iostream>
+#include <vector>
+
+using namespace fieldizer;
+
+namespace {
+
+int dispatch(const std::string& command, cli::Args args) {
+    if (command == "--help" || command == "-h" || command == "help") {
+        cli::printHelp();
+        return cli::exitOk;
+    }
+    if (cli::isTextOperation(command))
+        return cli::runTextOperation(command, args);
+    if (command == "create-database")
+        return cli::runCreateDatabase(args);
+    if (command == "sql")
+        return cli::runSql(args);
+    if (command == "fieldize")
+        return cli::runFieldize(args);
+    if (command == "save")
+        return cli::runSave(args);
+    if (command == "settings")
+        return cli::runSettings(args);
+    std::cerr << "fieldizer-cli: unknown operation '" << command
+              << "' (see fieldizer-cli --help)\n";
+    return cli::exitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        cli::printHelp();
+        return cli::exitUsage;
+    }
+    std::vector<std::string> args(argv + 2, argv + argc);
+    try {
+        return dispatch(argv[1], args);
+    } catch (const RuntimeError& error) {
+        std::cerr << errorReportText(error) << '\n';
+        return cli::exitRuntimeError;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "Out of memory\n";
+        return cli::exitRuntimeError;
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n';
+        return cli::exitRuntimeError;
+    }
+}

@@ -1,0 +1,16 @@
+# One INTERFACE target carries the language level, warnings and sanitizers;
+# every target of the project links it.
+add_library(fieldizer_options INTERFACE)
+target_compile_features(fieldizer_options INTERFACE cxx_std_20)
+target_compile_options(fieldizer_options INTERFACE -Wall -Wextra -Wpedantic -Werror)
+target_include_directories(fieldizer_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+if(FIELDIZER_SANITIZE)
+    target_compile_options(fieldizer_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(fieldizer_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
+    set(CMAKE_BUILD_TYPE Release CACHE STRING "Build type" FORCE)
+endif()

@@ -1,0 +1,68 @@
+#pragma once
+// The processing pass that every batch operation of the Manipulator shares:
+// the text goes to "fieldize.tmp", is read back line by line, every line is
+// handed to the operation, and the results are joined with CR LF.
+
+#include "engine/runtime_error.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace fieldizer {
+
+// A line operation: appends the result for `line` to `out` and returns true,
+// or returns false to drop the line. A result may hold CR LF of its own.
+// Throws RuntimeError for an invalid argument (error 5). It is called once
+// per line, so a window may read its panel afresh inside it.
+using LineOperation = std::function<bool(std::string_view line, std::string& out)>;
+
+// "n" while lines remain, "y" once the end is reached, empty after Stop.
+enum class PassState { Stopped, Reading, Done };
+
+// What a window implements to keep its progress bar and Stop button live.
+// The pass calls yield() before the first line and then whenever about
+// `yieldInterval` of time has passed, never once per line, so a million-line
+// pass spends almost nothing on the event loop. Stop is asked after every
+// line and is cheap: the window sets a flag from its Stop click.
+class PassObserver {
+  public:
+    virtual ~PassObserver() = default;
+    // The pass starts: progress runs from 1 to `totalBytes`.
+    virtual void started(std::uint64_t totalBytes) { (void)totalBytes; }
+    // Let the user interface handle pending events; `bytesRead` is the
+    // progress so far.
+    virtual void yield(std::uint64_t bytesRead) { (void)bytesRead; }
+    virtual bool stopRequested() const { return false; }
+    virtual void finished() {}
+};
+
+struct PassResult {
+    std::string text;        // the joined output, the last CR LF removed
+    PassState state;         // Done, or Stopped when Stop ended it early
+    std::uint64_t linesRead; // lines handed to the operation
+};
+
+inline constexpr std::string_view tempFileName = "fieldize.tmp";
+
+// The pass over a text through "fieldize.tmp" in `folder` (the current
+// directory for the windows). A left-over temp file is deleted first, errors
+// ignored; the temp file is deleted at the end of a pass that succeeds. Any
+// file error or operation error is thrown as RuntimeError; the caller's text
+// is untouched, so it keeps its former content.
+PassResult runProcessingPass(std::string_view text, const LineOperation& operation,
+                             PassObserver& observer,
+                             const std::filesystem::path& folder = ".");
+
+// The same pass reading a file directly, in chunks, without the temp file:
+// the command line's --in, and the second half of runProcessingPass.
+PassResult runPassOverFile(const std::filesystem::path& file, const LineOperation& operation,
+                           PassObserver& observer);
+
+// The same pass over a text already in memory (standard input).
+PassResult runPassInMemory(std::string_view text, const LineOperation& operation,
+                           PassObserver& observer);
+
+} // namespace fieldizer
