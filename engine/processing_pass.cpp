@@ -1,0 +1,1 @@
+#include "engine/processing_pass.h"

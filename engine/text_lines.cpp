@@ -1,0 +1,1 @@
+#include "engine/text_lines.h"
