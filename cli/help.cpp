@@ -4,6 +4,8 @@
 
 namespace fieldizer::cli {
 
-void printHelp() { std::cout << "usage: fieldizer-cli OPERATION [KEY=VALUE ...] [--in FILE] [--out FILE]\n"; }
+void printHelp() {
+    std::cout << "usage: fieldizer-cli OPERATION [KEY=VALUE ...] [--in FILE] [--out FILE]\n";
+}
 
 } // namespace fieldizer::cli

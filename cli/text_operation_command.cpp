@@ -4,8 +4,12 @@
 
 namespace fieldizer::cli {
 
-bool isTextOperation(std::string_view) { return false; }
+bool isTextOperation(std::string_view) {
+    return false;
+}
 
-int runTextOperation(std::string_view, Args) { return exitUsage; }
+int runTextOperation(std::string_view, Args) {
+    return exitUsage;
+}
 
 } // namespace fieldizer::cli

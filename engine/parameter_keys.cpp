@@ -71,7 +71,9 @@ constexpr std::array<ParameterKey, 57> keys{{
 
 } // namespace
 
-std::span<const ParameterKey> parameterKeys() { return keys; }
+std::span<const ParameterKey> parameterKeys() {
+    return keys;
+}
 
 const ParameterKey* findParameterKey(std::string_view name) {
     auto it = std::find_if(keys.begin(), keys.end(),

@@ -5,6 +5,7 @@
 
 #include "engine/runtime_error.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -32,6 +33,10 @@ class PassObserver {
     virtual ~PassObserver() = default;
     // The pass starts: progress runs from 1 to `totalBytes`.
     virtual void started(std::uint64_t totalBytes) { (void)totalBytes; }
+    // How much time may pass between two yields.
+    virtual std::chrono::milliseconds yieldInterval() const {
+        return std::chrono::milliseconds(40);
+    }
     // Let the user interface handle pending events; `bytesRead` is the
     // progress so far.
     virtual void yield(std::uint64_t bytesRead) { (void)bytesRead; }
@@ -49,12 +54,11 @@ inline constexpr std::string_view tempFileName = "fieldize.tmp";
 
 // The pass over a text through "fieldize.tmp" in `folder` (the current
 // directory for the windows). A left-over temp file is deleted first, errors
-// ignored; the temp file is deleted at the end of a pass that succeeds. Any
-// file error or operation error is thrown as RuntimeError; the caller's text
-// is untouched, so it keeps its former content.
+// ignored; the temp file is deleted when the pass ends, by success or
+// failure. Any file error or operation error is thrown as RuntimeError; the
+// caller's text is untouched, so it keeps its former content.
 PassResult runProcessingPass(std::string_view text, const LineOperation& operation,
-                             PassObserver& observer,
-                             const std::filesystem::path& folder = ".");
+                             PassObserver& observer, const std::filesystem::path& folder = ".");
 
 // The same pass reading a file directly, in chunks, without the temp file:
 // the command line's --in, and the second half of runProcessingPass.

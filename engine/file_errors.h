@@ -1,0 +1,14 @@
+#pragma once
+// File failures as the error numbers the error report knows.
+
+#include "engine/runtime_error.h"
+
+#include <filesystem>
+
+namespace fieldizer {
+
+// The run-time error for a failed file access, chosen from errno:
+// 53 file not found, 70 permission denied, 61 disk full, 75 otherwise.
+RuntimeError fileError(int errnoValue, const std::filesystem::path& path);
+
+} // namespace fieldizer

@@ -1,0 +1,161 @@
+#include "engine/processing_pass.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <optional>
+#include <unistd.h>
+
+namespace fieldizer {
+namespace {
+
+namespace fs = std::filesystem;
+
+const LineOperation unchanged = [](std::string_view line, std::string& out) {
+    out += line;
+    return true;
+};
+
+class RecordingObserver : public PassObserver {
+  public:
+    void started(std::uint64_t total) override { totalBytes = total; }
+    void yield(std::uint64_t bytesRead) override {
+        ++yields;
+        lastProgress = bytesRead;
+        if (stopAtYield && yields >= *stopAtYield)
+            stop = true;
+    }
+    bool stopRequested() const override { return stop; }
+    void finished() override { ++finishedCalls; }
+
+    std::uint64_t totalBytes = 0;
+    std::uint64_t lastProgress = 0;
+    int yields = 0;
+    int finishedCalls = 0;
+    std::optional<int> stopAtYield;
+    bool stop = false;
+};
+
+class ProcessingPassTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("fieldizer_pass_" + std::to_string(::getpid()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override {
+        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(folder_);
+    }
+    std::string pass(std::string_view text, const LineOperation& operation = unchanged) {
+        RecordingObserver observer;
+        return runProcessingPass(text, operation, observer, folder_).text;
+    }
+    fs::path folder_;
+};
+
+TEST_F(ProcessingPassTest, LineBreaksComeBackAsCrLfWithoutTheFinalOne) {
+    EXPECT_EQ(pass("one line"), "one line");
+    EXPECT_EQ(pass("a\r\nb\r\n"), "a\r\nb");
+    EXPECT_EQ(pass("a\rb"), "a\r\nb");
+    EXPECT_EQ(pass("a\nb"), "a\nb");
+    EXPECT_EQ(pass("\r\n"), "");
+    EXPECT_EQ(pass("   "), "   ");
+}
+
+TEST_F(ProcessingPassTest, OperationResultsMayDropOrSplitLines) {
+    const LineOperation dropAll = [](std::string_view, std::string&) { return false; };
+    EXPECT_EQ(pass("a\r\nb\r\nc", dropAll), "");
+    const LineOperation doubleUp = [](std::string_view line, std::string& out) {
+        out.append(line).append("\r\n").append(line);
+        return true;
+    };
+    EXPECT_EQ(pass("a\r\nb", doubleUp), "a\r\na\r\nb\r\nb");
+}
+
+TEST_F(ProcessingPassTest, TempFileIsGoneAfterSuccessAndFailure) {
+    std::ofstream(folder_ / "fieldize.tmp") << "left over by a failed pass";
+    EXPECT_EQ(pass("x\r\ny"), "x\r\ny");
+    EXPECT_FALSE(fs::exists(folder_ / "fieldize.tmp"));
+
+    const LineOperation failing = [](std::string_view, std::string&) -> bool {
+        throw errors::invalidProcedureCall();
+    };
+    RecordingObserver observer;
+    try {
+        runProcessingPass("x", failing, observer, folder_);
+        FAIL() << "the error did not reach the caller";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), 5);
+        EXPECT_EQ(error.description(), "Invalid procedure call or argument");
+    }
+    EXPECT_FALSE(fs::exists(folder_ / "fieldize.tmp"));
+}
+
+TEST_F(ProcessingPassTest, UnwritableFolderIsPermissionDenied) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    RecordingObserver observer;
+    try {
+        runProcessingPass("x", unchanged, observer, folder_);
+        FAIL() << "wrote into a read-only folder";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), 70);
+    }
+}
+
+TEST_F(ProcessingPassTest, MissingFolderIsAFileError) {
+    RecordingObserver observer;
+    EXPECT_THROW(runProcessingPass("x", unchanged, observer, folder_ / "no" / "such"),
+                 RuntimeError);
+}
+
+TEST_F(ProcessingPassTest, ProgressRunsOverTheByteLengthWithBreaks) {
+    RecordingObserver observer;
+    auto result = runProcessingPass("ab\r\ncd\r\n", unchanged, observer, folder_);
+    EXPECT_EQ(observer.totalBytes, 8u);
+    EXPECT_GE(observer.yields, 1) << "the user interface runs before the first line";
+    EXPECT_EQ(observer.finishedCalls, 1);
+    EXPECT_EQ(result.state, PassState::Done);
+    EXPECT_EQ(result.linesRead, 2u);
+}
+
+TEST(PassInMemory, StopKeepsOnlyTheLinesHandled) {
+    std::string text;
+    for (int i = 0; i < 1000; ++i)
+        text += "line " + std::to_string(i) + "\r\n";
+    RecordingObserver observer;
+    observer.stopAtYield = 1; // Stop clicked while the first events are handled
+    auto result = runPassInMemory(text, unchanged, observer);
+    EXPECT_EQ(result.state, PassState::Stopped);
+    EXPECT_EQ(result.linesRead, 1u) << "the line in hand is still handed over";
+    EXPECT_EQ(result.text, "line 0");
+}
+
+TEST(PassInMemory, StopOnTheLastLineStillEndsAsDone) {
+    RecordingObserver observer;
+    observer.stopAtYield = 1;
+    auto result = runPassInMemory("only", unchanged, observer);
+    EXPECT_EQ(result.state, PassState::Done);
+}
+
+TEST(PassInMemory, AMillionLinesYieldFarLessThanOncePerLine) {
+    std::string text;
+    for (int i = 0; i < 1000000; ++i)
+        text += "0123456789\r\n";
+    RecordingObserver observer;
+    auto result = runPassInMemory(text, unchanged, observer);
+    EXPECT_EQ(result.linesRead, 1000000u);
+    EXPECT_LT(observer.yields, 10000);
+    EXPECT_EQ(result.text.size(), text.size() - 2);
+}
+
+TEST(PassInMemory, EmptyTextGivesEmptyResult) {
+    RecordingObserver observer;
+    auto result = runPassInMemory("", unchanged, observer);
+    EXPECT_EQ(result.text, "");
+    EXPECT_EQ(result.linesRead, 0u);
+}
+
+} // namespace
+} // namespace fieldizer

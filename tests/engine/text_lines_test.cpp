@@ -1,0 +1,105 @@
+#include "engine/file_line_reader.h"
+#include "engine/runtime_error.h"
+#include "engine/text_lines.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace fieldizer {
+namespace {
+
+using Lines = std::vector<std::string_view>;
+
+TEST(SplitLines, BreaksAreCrLfOrLoneCr) {
+    EXPECT_EQ(splitLines("a\r\nb"), (Lines{"a", "b"}));
+    EXPECT_EQ(splitLines("a\r\nb\r\n"), (Lines{"a", "b"})) << "a final break starts no line";
+    EXPECT_EQ(splitLines("a\rb"), (Lines{"a", "b"}));
+    EXPECT_EQ(splitLines("a\r\n\r\n"), (Lines{"a", ""}));
+    EXPECT_EQ(splitLines("no break"), (Lines{"no break"}));
+}
+
+TEST(SplitLines, LoneLfIsAnOrdinaryCharacter) {
+    EXPECT_EQ(splitLines("a\nb\r\nc"), (Lines{"a\nb", "c"}));
+    EXPECT_EQ(splitLines("\n"), (Lines{"\n"}));
+    EXPECT_EQ(splitLines("a\r\r\nb"), (Lines{"a", "", "b"}));
+}
+
+TEST(SplitLines, EmptyTextHasNoLinesAndBareBreakIsOneEmptyLine) {
+    EXPECT_TRUE(splitLines("").empty());
+    EXPECT_EQ(splitLines("\r\n"), (Lines{""}));
+    EXPECT_EQ(splitLines("\r"), (Lines{""}));
+}
+
+TEST(JoinLines, EveryLineEndsWithCrLfButTheLast) {
+    EXPECT_EQ(joinLines({"a", "b"}), "a\r\nb");
+    EXPECT_EQ(joinLines({"", ""}), "\r\n");
+    EXPECT_EQ(joinLines({""}), "");
+    EXPECT_EQ(joinLines({}), "");
+}
+
+TEST(LineCursor, PositionCountsBreakBytes) {
+    LineCursor cursor("ab\r\ncd\re");
+    EXPECT_EQ(cursor.next(), "ab");
+    EXPECT_EQ(cursor.position(), 4u);
+    EXPECT_EQ(cursor.next(), "cd");
+    EXPECT_EQ(cursor.position(), 7u);
+    EXPECT_EQ(cursor.next(), "e");
+    EXPECT_TRUE(cursor.atEnd());
+}
+
+class FileLineReaderTest : public ::testing::Test {
+  protected:
+    std::filesystem::path write(const std::string& bytes) {
+        auto path = std::filesystem::temp_directory_path() /
+                    ("fieldizer_reader_" + std::to_string(::getpid()) + ".txt");
+        std::ofstream(path, std::ios::binary) << bytes;
+        paths_.push_back(path);
+        return path;
+    }
+    void TearDown() override {
+        for (auto& path : paths_)
+            std::filesystem::remove(path);
+    }
+    std::vector<std::filesystem::path> paths_;
+};
+
+// Reading in tiny chunks puts every break, CR LF pairs included, across a
+// chunk boundary somewhere; the lines must be those of the in-memory split.
+TEST_F(FileLineReaderTest, AgreesWithSplitLinesAtEveryChunkSize) {
+    const std::string text = "first\r\nsecond\rthird\n\r\n\r\r\nlast line\r";
+    const auto path = write(text);
+    const auto expected = splitLines(text);
+    for (std::size_t chunk = 1; chunk <= text.size() + 1; ++chunk) {
+        FileLineReader reader(path, chunk);
+        std::vector<std::string> got;
+        while (!reader.atEnd())
+            got.emplace_back(reader.next());
+        ASSERT_EQ(got.size(), expected.size()) << "chunk " << chunk;
+        for (std::size_t i = 0; i < got.size(); ++i)
+            EXPECT_EQ(got[i], expected[i]) << "chunk " << chunk << " line " << i;
+        EXPECT_EQ(reader.position(), text.size());
+    }
+}
+
+TEST_F(FileLineReaderTest, LongLineAcrossManyChunks) {
+    const std::string longLine(100000, 'x');
+    const auto path = write(longLine + "\r\ny");
+    FileLineReader reader(path, 4096);
+    EXPECT_EQ(reader.next(), longLine);
+    EXPECT_EQ(reader.next(), "y");
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST_F(FileLineReaderTest, MissingFileIsError53) {
+    try {
+        FileLineReader reader("/nonexistent/folder/file.txt");
+        FAIL() << "opened a missing file";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), 53);
+    }
+}
+
+} // namespace
+} // namespace fieldizer
