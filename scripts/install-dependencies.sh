@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what building and testing Fieldizer needs on Debian 12, as root.
+# Only packages that are missing are installed, so a prepared machine is not
+# touched and needs no network.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libsqlite3-dev sqlite3 gawk)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
