@@ -3,6 +3,9 @@
 // into SQLite's dialect. Built on a tokenizer, so string literals and
 // bracketed names always pass through intact.
 
+#include "engine/runtime_error.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,9 +18,13 @@ namespace fieldizer::db {
 struct DialectField {
     std::string name;
     int type = 10;
-    int size = 0; // Text: 1 to 255 (50 when not given); other types: 0
+    // Text: 1 to 255; TEXT, CHAR and VARCHAR without a size are 255 in
+    // CREATE TABLE, as the engine's DDL makes them; other types: 0
+    int size = 0;
     bool autoIncrement = false;
     bool notNull = false;
+    bool primaryKey = false; // PRIMARY KEY on this field alone
+    bool unique = false;     // UNIQUE on this field alone
 };
 
 struct DialectParameter {
@@ -34,14 +41,27 @@ enum class StatementKind {
 
 struct TranslatedStatement {
     StatementKind kind = StatementKind::Select;
-    std::string sql;    // SQLite SQL; for SelectInto the SELECT without INTO
-    std::string target; // SelectInto / CreateTable: the table name, unquoted
+    std::string sql; // SQLite SQL; for SelectInto the SELECT without INTO
+    // SelectInto / CreateTable: the table name, unquoted. Action: the table
+    // the statement changes (INSERT, UPDATE, DELETE, DROP, ALTER, CREATE INDEX).
+    std::string target;
     std::vector<DialectField> fields;         // CreateTable only
     std::vector<DialectParameter> parameters; // from a PARAMETERS declaration
     // Named parameters in `sql` are written as :p1, :p2 ... in the order of
-    // `parameters`; a bracketed name that matches a declared parameter
-    // becomes that placeholder.
+    // `parameters`; a name (bracketed or bare, not qualified by a table) that
+    // matches a declared parameter, in any letter case, becomes that placeholder.
 };
+
+// How translated SQL sees values, and how the layer must store them:
+// - Date/Time: text "YYYY-MM-DD HH:MM:SS" (always with the time; midnight for
+//   a date alone; a time alone falls on 1899-12-30, the engine's day zero).
+//   Date literals (#8/7/00#, #2000-08-07 10:30#) become such text, so they
+//   compare correctly with stored values.
+// - Yes/No: -1 and 0; True and False become -1 and 0.
+// - Text: UTF-8; columns should compare with COLLATE NOCASE. Comparisons in
+//   translated SQL carry COLLATE NOCASE themselves, LIKE is case-insensitive.
+// Translated SQL calls functions of registerAccessFunctions (sql_functions.h):
+// run it only on a connection they are registered on.
 
 // Translates one statement. A trailing ";" is allowed. Throws RuntimeError
 // with the engine's syntax-error number and description (3075, 3129, 3131,
@@ -49,8 +69,33 @@ struct TranslatedStatement {
 // bytes.
 TranslatedStatement translateAccessSql(std::string_view accessSql);
 
-// Quotes a table or field name as an SQLite identifier. Every place that
-// builds SQL from a user's name goes through this.
+// Translates a bare expression, such as a recordset filter, into the body of
+// an SQLite WHERE clause. Text criteria may also be written ''text'' (two
+// apostrophes each side), as the filter prompt shows them. Errors as above.
+std::string translateAccessExpression(std::string_view expression);
+
+// Translates a recordset sort ("[name] desc, other") into the body of an
+// SQLite ORDER BY clause. Errors as above (3075 for a malformed term).
+std::string translateAccessSort(std::string_view sort);
+
+// Reads a date as the engine reads date literals and typed dates:
+// m/d/yy, m/d/yyyy, yyyy-mm-dd, d-mmm-yyyy, "August 7, 2000", each with an
+// optional time (h:mm[:ss] [AM|PM]), or a time alone. Two-digit years 00-29
+// are 2000-2029, 30-99 are 1930-1999. Returns the stored form
+// "YYYY-MM-DD HH:MM:SS", or nothing when the text is not a valid date.
+std::optional<std::string> accessDateToStorage(std::string_view text);
+
+// The engine's error for SQLite's complaint about a translated statement
+// (what sqlite3_prepare reported): "no such table: x" gives 3078, an unknown
+// field 3061 "Too few parameters. Expected 1.", an unknown function 3085, an
+// existing table 3010; any other message (a syntax error) gives the syntax
+// error of the statement's kind, told from `accessSql`: 3141 SELECT,
+// 3134 INSERT, 3144 UPDATE, 3130 DELETE, 3290 CREATE TABLE, 3291 CREATE
+// INDEX, 3293 ALTER, 3295 DROP, 3129 anything else.
+RuntimeError sqliteErrorFor(std::string_view accessSql, std::string_view sqliteMessage);
+
+// Quotes a table or field name as an SQLite identifier ("name", inner quotes
+// doubled). Every place that builds SQL from a user's name goes through this.
 std::string quoteIdentifier(std::string_view name);
 
 } // namespace fieldizer::db
