@@ -71,7 +71,9 @@ void writeStandardOutput(std::string_view bytes) {
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     const std::filesystem::path folder =
         path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string name = ".";
+    name.append(path.filename().string()).append(".XXXXXX");
+    std::string pattern = (folder / name).string();
     const int descriptor = ::mkstemp(pattern.data());
     if (descriptor < 0)
         throw fileError(errno, path);
