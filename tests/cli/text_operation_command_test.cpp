@@ -1,0 +1,119 @@
+#include "cli_runner.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace fieldizer::test {
+namespace {
+
+const std::string replaceMissing = "Please enter text to replace; or select a replace type and "
+                                   "enter 'Specific text to replace', if necessary.\n";
+const std::string nothingToProcess =
+    "There is nothing to process.  Please open a file by selecting File menu/Open, or enter "
+    "text into the text box on the Text/Lines tab.\n";
+
+TEST(CliTextOperation, OutputIsByteExactWithCrLfJoins) {
+    CliRunner cli;
+    auto result = cli.run({"replace", "replaceText=abc", "replaceWith=X"},
+                          "abcabc\r\nno match\rlone\nLF\r\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "XX\r\nno match\r\nlone\nLF");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST(CliTextOperation, EscapesInValuesAreDecoded) {
+    CliRunner cli;
+    auto result = cli.run({"replace", "replaceText=;", "replaceWith=\\t\\\\"}, "a;b");
+    EXPECT_EQ(result.out, "a\t\\b");
+    result = cli.run({"replace", "replaceText=\\x", "replaceWith=-"}, "a\\xb");
+    EXPECT_EQ(result.out, "a-b") << "an unknown escape stays as typed";
+}
+
+TEST(CliTextOperation, UnknownOrForeignKeysAndBadNumbersAreUsageErrors) {
+    CliRunner cli;
+    auto result = cli.run({"replace", "replaceTxt=a"}, "x");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("replaceTxt"), std::string::npos) << result.err;
+    result = cli.run({"replace", "replaceText=a", "moveFromCol=2"}, "x");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("moveFromCol"), std::string::npos) << result.err;
+    result = cli.run({"replace", "replaceText=a", "replaceAtCol=1000"}, "x");
+    EXPECT_EQ(result.status, 2);
+    result = cli.run({"replace", "replaceText=a", "replaceEndOfLine=2"}, "x");
+    EXPECT_EQ(result.status, 2);
+    result = cli.run({"frobnicate"}, "x");
+    EXPECT_EQ(result.status, 2);
+}
+
+TEST(CliTextOperation, AfterProcessKeysAreAcceptedAndIgnored) {
+    CliRunner cli;
+    auto result =
+        cli.run({"replace", "replaceText=a", "replaceWith=b", "replaceAfterProcess=0"}, "a");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "b");
+}
+
+TEST(CliTextOperation, RequiredFieldComesBeforeEmptyInput) {
+    CliRunner cli;
+    auto result = cli.run({"replace"}, "");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, replaceMissing);
+    result = cli.run({"replace", "replaceText=a"}, "");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, nothingToProcess);
+    cli.write("empty.txt", "");
+    result = cli.run({"replace", "replaceText=a", "--in", "empty.txt"});
+    EXPECT_EQ(result.err, nothingToProcess);
+}
+
+TEST(CliTextOperation, FormatWithoutDelimiterIsRefused) {
+    CliRunner cli;
+    auto result = cli.run({"format", "formatCreate=New line"}, "a;b");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "Please select or enter a delimiter.\n");
+}
+
+TEST(CliTextOperation, RuntimeErrorWritesNothingToOut) {
+    CliRunner cli;
+    cli.write("out.txt", "previous content");
+    auto result = cli.run({"replace", "replaceText=General Replace", "replaceAtCol=0",
+                           "replaceNumOfChars=0", "replaceWith=X", "--out", "out.txt"},
+                          "abc\r\ndef");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Invalid procedure call or argument\n");
+    EXPECT_EQ(cli.read("out.txt"), "previous content");
+    EXPECT_EQ(result.out, "");
+}
+
+TEST(CliTextOperation, MissingInputFileIsARuntimeError) {
+    CliRunner cli;
+    auto result = cli.run({"replace", "replaceText=a", "--in", "nowhere.txt", "--out", "o.txt"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(cli.folder() / "o.txt"));
+}
+
+// A real census file of 1,555 fixed-width records: General Replace of two
+// characters at column 5 must touch exactly those bytes on every line.
+TEST(CliTextOperation, GeneralReplaceOnARealFixedWidthFile) {
+    CliRunner cli;
+    std::ifstream source(FIELDIZER_TEST_DATA "/VROUTFSJ.TXt", std::ios::binary);
+    std::stringstream bytes;
+    bytes << source.rdbuf();
+    const std::string input = bytes.str();
+    cli.write("census.txt", input);
+    auto result =
+        cli.run({"replace", "replaceText=General Replace", "replaceAtCol=5", "replaceNumOfChars=2",
+                 "replaceWith=ST", "--in", "census.txt", "--out", "result.txt"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::string expected = input;
+    for (std::size_t start = 0; start < expected.size();) {
+        expected.replace(start + 4, 2, "ST");
+        start = expected.find("\r\n", start) + 2;
+    }
+    expected.resize(expected.size() - 2); // no break after the last line
+    EXPECT_EQ(cli.read("result.txt"), expected);
+}
+
+} // namespace
+} // namespace fieldizer::test
