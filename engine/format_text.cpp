@@ -1,0 +1,150 @@
+#include "engine/format_text.h"
+
+#include "engine/line_pieces.h"
+#include "engine/padding.h"
+#include "engine/text_lines.h"
+
+namespace fieldizer {
+namespace {
+
+enum class DelimiterKind { Spaces, Single, Sequence };
+
+struct Delimiter {
+    DelimiterKind kind;
+    std::string_view text; // the whole value, the one character, or the sequence
+};
+
+Delimiter delimiterOf(std::string_view value) {
+    const std::size_t first = value.find_first_not_of(' ');
+    if (first == value.npos)
+        return {DelimiterKind::Spaces, value};
+    const std::string_view trimmed = value.substr(first, value.find_last_not_of(' ') + 1 - first);
+    return {trimmed.size() == 1 ? DelimiterKind::Single : DelimiterKind::Sequence, trimmed};
+}
+
+// Where section k (from 1) that starts at `from` ends, or npos when it runs
+// to the end of the line.
+std::size_t sectionEnd(std::string_view line, const Delimiter& d, std::size_t k, std::size_t from) {
+    switch (d.kind) {
+    case DelimiterKind::Spaces:
+        return line.find(d.text, from);
+    case DelimiterKind::Single:
+        return line.find(d.text.front(), from);
+    case DelimiterKind::Sequence:
+        return k <= d.text.size() ? line.find(d.text[k - 1], from) : line.npos;
+    }
+    return line.npos;
+}
+
+bool addsAtStart(std::string_view addText) {
+    return addText == startOfLineAdd || addText == startOfColumnAdd;
+}
+
+bool addsAtEnd(std::string_view addText) {
+    return addText == endOfLineAdd || addText == endOfColumnAdd;
+}
+
+// The piece for section k: the section, with the text to add when it gets one.
+void appendPiece(std::string_view line, std::string_view section, std::size_t k,
+                 const FormatParameters& p, std::string& out) {
+    if (p.formatAddText == omitTextAdd || section.empty() ||
+        (k == 1 && p.formatFirstSection == "No")) {
+        out.append(section);
+        return;
+    }
+    const std::string_view text =
+        !p.formatTextToAdd.empty()
+            ? std::string_view(p.formatTextToAdd)
+            : pieces::mid(line, p.formatAddFromCol, pieces::count(p.formatNumOfChars));
+    const SpacePlace place = spacePlace(p.formatOptions, p.formatPlaceSpaces);
+    const bool atStart = addsAtStart(p.formatAddText);
+    const bool atEnd = addsAtEnd(p.formatAddText);
+    const bool adds = (atStart || atEnd) && paddedLength(place, p.formatSpaces, text.size()) > 0;
+    if (adds && atStart)
+        appendPadded(out, place, p.formatSpaces, text);
+    out.append(section);
+    if (adds && atEnd)
+        appendPadded(out, place, p.formatSpaces, text);
+}
+
+// Cuts the line into sections; every section that ends at a delimiter is
+// followed by what `appendSeparator` appends.
+template <class Separator>
+void formatSections(std::string_view line, const FormatParameters& p, Separator appendSeparator,
+                    std::string& out) {
+    const Delimiter delimiter = delimiterOf(p.formatDelimiter);
+    const std::size_t delimiterLength =
+        delimiter.kind == DelimiterKind::Spaces ? delimiter.text.size() : 1;
+    std::size_t from = p.formatLineStart == "Yes" ? 1 : 0;
+    for (std::size_t k = 1;; ++k) {
+        const std::size_t end = sectionEnd(line, delimiter, k, from);
+        if (end == line.npos) {
+            appendPiece(line, line.substr(from), k, p, out);
+            return;
+        }
+        appendPiece(line, line.substr(from, end - from), k, p, out);
+        appendSeparator(out);
+        from = end + delimiterLength;
+    }
+}
+
+} // namespace
+
+FormatParameters formatParameters(const ParameterValues& v) {
+    FormatParameters p;
+    p.formatCreate = textValue(v, "formatCreate");
+    p.formatDelimiter = textValue(v, "formatDelimiter");
+    p.formatLineStart = textValue(v, "formatLineStart");
+    p.formatSpacesBetweenCols = numberValue(v, "formatSpacesBetweenCols");
+    p.formatAddText = textValue(v, "formatAddText");
+    p.formatTextToAdd = textValue(v, "formatTextToAdd");
+    p.formatAddFromCol = numberValue(v, "formatAddFromCol");
+    p.formatNumOfChars = numberValue(v, "formatNumOfChars");
+    p.formatFirstSection = textValue(v, "formatFirstSection");
+    p.formatOptions = textValue(v, "formatOptions");
+    p.formatPlaceSpaces = textValue(v, "formatPlaceSpaces");
+    p.formatSpaces = numberValue(v, "formatSpaces");
+    p.formatAfterProcess = flagValue(v, "formatAfterProcess");
+    p.formatAfterProcessShow = flagValue(v, "formatAfterProcessShow");
+    return p;
+}
+
+void newColumn(std::string_view line, const FormatParameters& p, std::string& out) {
+    const std::size_t spaces = pieces::count(p.formatSpacesBetweenCols);
+    formatSections(
+        line, p, [spaces](std::string& o) { o.append(spaces, ' '); }, out);
+}
+
+void newLine(std::string_view line, const FormatParameters& p, std::string& out) {
+    formatSections(
+        line, p, [](std::string& o) { o.append(crlf); }, out);
+}
+
+void formatLine(std::string_view line, const FormatParameters& p, std::string& out) {
+    if (line.empty() || p.formatDelimiter.empty())
+        out.append(line);
+    else if (p.formatCreate == newColumnCreate)
+        newColumn(line, p, out);
+    else if (p.formatCreate == newLineCreate)
+        newLine(line, p, out);
+    else
+        out.append(line);
+}
+
+LineOperation formatOperation(FormatParameters parameters) {
+    using Routine = void (*)(std::string_view, const FormatParameters&, std::string&);
+    Routine routine = nullptr;
+    if (!parameters.formatDelimiter.empty() && parameters.formatCreate == newColumnCreate)
+        routine = newColumn;
+    else if (!parameters.formatDelimiter.empty() && parameters.formatCreate == newLineCreate)
+        routine = newLine;
+    return [p = std::move(parameters), routine](std::string_view line, std::string& out) {
+        if (routine == nullptr || line.empty())
+            out.append(line);
+        else
+            routine(line, p, out);
+        return true;
+    };
+}
+
+} // namespace fieldizer
