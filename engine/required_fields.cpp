@@ -1,0 +1,41 @@
+#include "engine/required_fields.h"
+
+namespace fieldizer {
+
+std::optional<MissingField> checkMoveFields(const MoveParameters& p) {
+    if (!p.textToMove.empty())
+        return std::nullopt;
+    return MissingField{"Please enter text to move; or select a move type and enter 'Specific "
+                        "text to move', if necessary.",
+                        "Combo1"};
+}
+
+std::optional<MissingField> checkAddFields(const AddParameters& p) {
+    if (!p.addText.empty())
+        return std::nullopt;
+    return MissingField{"Please enter text to add.", "Text2"};
+}
+
+std::optional<MissingField> checkReplaceFields(const ReplaceParameters& p) {
+    if (!p.replaceText.empty())
+        return std::nullopt;
+    return MissingField{"Please enter text to replace; or select a replace type and enter "
+                        "'Specific text to replace', if necessary.",
+                        "Combo7"};
+}
+
+std::optional<MissingField> checkDeleteFields(const DeleteParameters& p) {
+    if (!p.deleteText.empty())
+        return std::nullopt;
+    return MissingField{"Please enter text to delete; or select a delete type and enter "
+                        "'Specific text to delete', if necessary.",
+                        "Combo6"};
+}
+
+std::optional<MissingField> checkFormatFields(const FormatParameters& p) {
+    if (!p.formatDelimiter.empty())
+        return std::nullopt;
+    return MissingField{"Please select or enter a delimiter.", "Combo9"};
+}
+
+} // namespace fieldizer

@@ -1,0 +1,43 @@
+#pragma once
+// The checks made before a pass starts, with the messages the user sees. A
+// failed check names the control that gets the focus; nothing is processed.
+// This is the one place for these texts: the windows and the command line
+// both ask here.
+
+#include "engine/add_text.h"
+#include "engine/delete_text.h"
+#include "engine/format_text.h"
+#include "engine/move_text.h"
+#include "engine/replace_text.h"
+
+#include <optional>
+#include <string_view>
+
+namespace fieldizer {
+
+struct MissingField {
+    std::string_view message;
+    std::string_view control; // the control that gets the focus
+};
+
+inline constexpr std::string_view nothingToProcessMessage =
+    "There is nothing to process.  Please open a file by selecting File menu/Open, or enter "
+    "text into the text box on the Text/Lines tab.";
+
+// Each returns the message for an empty required field, or nothing.
+std::optional<MissingField> checkMoveFields(const MoveParameters& parameters);
+std::optional<MissingField> checkAddFields(const AddParameters& parameters);
+std::optional<MissingField> checkReplaceFields(const ReplaceParameters& parameters);
+std::optional<MissingField> checkDeleteFields(const DeleteParameters& parameters);
+// Format Text with no delimiter would drop every non-empty line, so it is
+// refused.
+std::optional<MissingField> checkFormatFields(const FormatParameters& parameters);
+
+// Whether a pass has anything to work on: a text of at least one character
+// (spaces or a single line break count). Otherwise the caller shows
+// nothingToProcessMessage. Checked after the required field.
+inline bool hasTextToProcess(std::string_view text) {
+    return !text.empty();
+}
+
+} // namespace fieldizer
