@@ -1,0 +1,211 @@
+#include "engine/line_tools.h"
+
+#include "engine/text_lines.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+
+namespace fieldizer {
+namespace {
+
+constexpr int cr = '\r';
+constexpr int lf = '\n';
+constexpr int none = -1; // a position outside the text
+
+// Ordinary characters are copied in runs of at most this many, so that Stop
+// and the progress stay live on a text without line breaks.
+constexpr std::size_t longestRun = std::size_t{1} << 20;
+
+// The text by 1-based position; positions outside it hold no character.
+class Positions {
+  public:
+    explicit Positions(std::string_view text) : text_(text) {}
+    std::size_t size() const noexcept { return text_.size(); }
+    int at(std::size_t i) const noexcept {
+        return i >= 1 && i <= text_.size() ? static_cast<unsigned char>(text_[i - 1]) : none;
+    }
+    // The length of the run of characters other than CR and LF from `i`.
+    std::size_t ordinaryRun(std::size_t i, std::size_t limit) const {
+        const std::size_t start = i - 1;
+        const std::size_t end = std::min(text_.size(), start + std::min(limit, longestRun));
+        std::size_t j = start;
+        while (j < end && text_[j] != '\r' && text_[j] != '\n')
+            ++j;
+        return j - start;
+    }
+    std::string_view piece(std::size_t i, std::size_t length) const {
+        return text_.substr(i - 1, length);
+    }
+
+  private:
+    std::string_view text_;
+};
+
+// Yields to the user interface at time intervals, reading the clock only
+// every so many positions.
+class ToolProgress {
+  public:
+    ToolProgress(PassObserver& observer, std::size_t total)
+        : observer_(observer), interval_(observer.yieldInterval()), total_(total) {
+        observer_.started(total);
+        observer_.yield(1);
+        last_ = Clock::now();
+    }
+    ~ToolProgress() { observer_.finished(); }
+
+    // Called before the step at position i.
+    void beforeStep(std::size_t i) {
+        if (i < nextCheck_)
+            return;
+        nextCheck_ = i + 16384;
+        const auto now = Clock::now();
+        if (now - last_ < interval_)
+            return;
+        last_ = now;
+        observer_.yield(std::min(i, total_));
+    }
+    bool stopRequested() const { return observer_.stopRequested(); }
+
+  private:
+    using Clock = std::chrono::steady_clock;
+    PassObserver& observer_;
+    std::chrono::milliseconds interval_;
+    std::size_t total_;
+    std::size_t nextCheck_ = 0;
+    Clock::time_point last_;
+};
+
+enum class Piece { Empty, Break, Character };
+
+// The piece Join Lines makes of the line-break character at i.
+Piece joinPiece(const Positions& t, std::size_t i) {
+    const int c = t.at(i);
+    if (c == cr)
+        return t.at(i + 2) == cr ? Piece::Break : Piece::Empty;
+    return t.at(i + 1) == cr || t.at(i + 2) == lf ? Piece::Break : Piece::Empty;
+}
+
+// Appending a piece, as Join Lines and Create Line both do it: after a CR a
+// space is dropped when position i + 3 holds a space too; elsewhere an empty
+// piece at the very start of the output becomes a line break.
+void appendPiece(const Positions& t, std::size_t i, Piece piece, std::string& out) {
+    if (t.at(i - 1) == cr) {
+        if (piece == Piece::Character && t.at(i) == ' ' && t.at(i + 3) == ' ')
+            return;
+    } else if (piece == Piece::Empty && out.empty()) {
+        piece = Piece::Break;
+    }
+    if (piece == Piece::Break)
+        out.append(crlf);
+    else if (piece == Piece::Character)
+        out.push_back(static_cast<char>(t.at(i)));
+}
+
+// The common frame of Join Lines and Create Line: one position per step,
+// with runs of ordinary characters copied whole.
+template <class BreakPiece>
+LineToolResult joinTool(std::string_view text, PassObserver& observer, BreakPiece breakPiece) {
+    LineToolResult result;
+    if (text.empty())
+        return result;
+    result.ran = true;
+    result.text.reserve(text.size() + crlf.size());
+    const Positions t(text);
+    ToolProgress progress(observer, t.size());
+    for (std::size_t i = 1; i <= t.size();) {
+        progress.beforeStep(i);
+        const int c = t.at(i);
+        if (c != cr && c != lf && t.at(i - 1) != cr) {
+            const std::size_t run = t.ordinaryRun(i, t.size());
+            result.text.append(t.piece(i, run));
+            i += run;
+        } else {
+            appendPiece(t, i, c == cr || c == lf ? breakPiece(t, i) : Piece::Character,
+                        result.text);
+            ++i;
+        }
+        if (i <= t.size() && progress.stopRequested()) {
+            result.state = PassState::Stopped;
+            break;
+        }
+    }
+    return result;
+}
+
+// One cycle of Break into lines: examines up to `lineLength` positions from
+// i, appending the output line to `out`; `examinedTotal` is the count of
+// positions examined so far, whose character decides a space after an LF.
+void breakCycle(const Positions& t, std::size_t lineLength, std::size_t& i,
+                std::size_t& examinedTotal, std::string& out) {
+    const std::size_t length = t.size();
+    for (std::size_t examined = 0; examined < lineLength && i <= length;) {
+        const int c = t.at(i);
+        if (c != cr && c != lf) {
+            const std::size_t run = t.ordinaryRun(i, lineLength - examined);
+            out.append(t.piece(i, run));
+            i += run;
+            examined += run;
+            examinedTotal += run;
+            continue;
+        }
+        ++examined;
+        ++examinedTotal;
+        if (c == cr) {
+            if (t.at(i + 2) == cr) {
+                i += 2;
+                return;
+            }
+            if (i + 1 < length) {
+                if (t.at(i + 1) == lf) {
+                    i += 1;
+                    return;
+                }
+                out.push_back(' ');
+            }
+        } else {
+            if (t.at(i + 1) == cr || t.at(i + 2) == lf) {
+                i += 3;
+                return;
+            }
+            if (t.at(examinedTotal) != ' ' && i + 1 < length)
+                out.push_back(' ');
+        }
+        ++i;
+    }
+}
+
+} // namespace
+
+LineToolResult joinParagraphLines(std::string_view text, PassObserver& observer) {
+    return joinTool(text, observer, joinPiece);
+}
+
+LineToolResult createLine(std::string_view text, PassObserver& observer) {
+    return joinTool(text, observer, [](const Positions&, std::size_t) { return Piece::Empty; });
+}
+
+LineToolResult breakIntoLines(std::string_view text, int lineLength, PassObserver& observer) {
+    LineToolResult result;
+    if (text.empty() || lineLength <= 0)
+        return result;
+    result.ran = true;
+    result.text.reserve(text.size() + text.size() / static_cast<std::size_t>(lineLength) * 2);
+    const Positions t(text);
+    ToolProgress progress(observer, t.size());
+    std::size_t i = 1;
+    std::size_t examined = 0;
+    while (i <= t.size()) {
+        progress.beforeStep(i);
+        breakCycle(t, static_cast<std::size_t>(lineLength), i, examined, result.text);
+        if (i - 1 < t.size())
+            result.text.append(crlf);
+        if (i <= t.size() && progress.stopRequested()) {
+            result.state = PassState::Stopped;
+            break;
+        }
+    }
+    return result;
+}
+
+} // namespace fieldizer
