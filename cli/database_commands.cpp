@@ -1,17 +1,100 @@
-#include "cli/commands.h"
+// create-database and sql: the program's database from the command line.
+// Arguments and output are UTF-8 (the terminal's); the database layer works
+// in the program's Windows-1252, so both are converted here.
 
+#include "cli/commands.h"
+#include "workbench/cp1252.h"
+#include "workbench/fieldizer_database.h"
+#include "workbench/statement_runner.h"
+#include "workbench/workspace.h"
+
+#include <filesystem>
 #include <iostream>
+#include <optional>
 
 namespace fieldizer::cli {
+namespace {
 
-int runCreateDatabase(Args) {
-    std::cerr << "fieldizer-cli: create-database is not available yet\n";
+int usage(const std::string& message) {
+    std::cerr << "fieldizer-cli: " << message << " (see fieldizer-cli --help)\n";
     return exitUsage;
 }
 
-int runSql(Args) {
-    std::cerr << "fieldizer-cli: sql is not available yet\n";
-    return exitUsage;
+struct SqlArguments {
+    std::string db;
+    std::string connect;
+    std::string statement;
+};
+
+// --db and --connect take a value; the one other argument is the statement,
+// taken whole (it may hold '=' and anything else).
+std::optional<SqlArguments> parseSqlArguments(Args args, std::string& error) {
+    SqlArguments parsed;
+    bool haveDb = false, haveStatement = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& argument = args[i];
+        if ((argument == "--db" || argument == "--connect") && i + 1 < args.size()) {
+            (argument == "--db" ? parsed.db : parsed.connect) = args[++i];
+            haveDb = haveDb || argument == "--db";
+        } else if (argument == "--db" || argument == "--connect") {
+            error = "option '" + argument + "' needs a value";
+            return std::nullopt;
+        } else if (!haveStatement) {
+            parsed.statement = argument;
+            haveStatement = true;
+        } else {
+            error = "unexpected argument '" + argument + "'";
+            return std::nullopt;
+        }
+    }
+    if (!haveDb || !haveStatement) {
+        error = "sql needs --db PATH and one STATEMENT";
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+void printRows(db::Recordset& rows) {
+    for (int i = 0; i < rows.fieldCount(); ++i)
+        std::cout << (i ? "\t" : "") << db::cp1252ToUtf8(rows.field(i).name());
+    std::cout << '\n';
+    for (; !rows.eof(); rows.moveNext()) {
+        for (int i = 0; i < rows.fieldCount(); ++i)
+            std::cout << (i ? "\t" : "") << db::cp1252ToUtf8(rows.value(i).toText());
+        std::cout << '\n';
+    }
+}
+
+} // namespace
+
+int runCreateDatabase(Args args) {
+    if (args.size() != 1 || args[0].empty())
+        return usage("create-database needs one PATH");
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::path(args[0]), error) || error) {
+        std::cerr << "fieldizer-cli: '" << args[0] << "' already exists; it is not overwritten\n";
+        return exitUsage;
+    }
+    db::createFieldizerDatabase(db::utf8ToCp1252(args[0]));
+    return exitOk;
+}
+
+int runSql(Args args) {
+    std::string error;
+    auto parsed = parseSqlArguments(args, error);
+    if (!parsed)
+        return usage(error);
+    auto database = db::Workspace().openDatabase(db::utf8ToCp1252(parsed->db),
+                                                 db::utf8ToCp1252(parsed->connect));
+    std::string statement = db::utf8ToCp1252(parsed->statement);
+    if (db::translateStatement(statement).translated.kind == db::StatementKind::Select) {
+        db::Recordset rows = database->openRecordset(statement, db::RecordsetType::Snapshot);
+        printRows(rows);
+    } else {
+        std::cout << database->execute(statement) << '\n';
+    }
+    database->close();
+    return exitOk;
 }
 
 } // namespace fieldizer::cli

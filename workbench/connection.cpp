@@ -1,0 +1,218 @@
+#include "workbench/connection.h"
+
+#include "workbench/cp1252.h"
+#include "workbench/database_file.h"
+#include "workbench/engine_errors.h"
+#include "workbench/sql_dialect.h"
+#include "workbench/sql_functions.h"
+
+#include <cctype>
+#include <sqlite3.h>
+
+namespace fieldizer::db {
+
+void StatementDeleter::operator()(sqlite3_stmt* statement) const noexcept {
+    sqlite3_finalize(statement);
+}
+
+Statement::Statement(std::shared_ptr<Connection> connection, StatementHandle handle)
+    : connection_(std::move(connection)), handle_(std::move(handle)) {}
+
+void Statement::bind(int index, const Value& value) {
+    int rc = SQLITE_OK;
+    if (value.isNull()) {
+        rc = sqlite3_bind_null(handle(), index);
+    } else if (value.isInteger()) {
+        rc = sqlite3_bind_int64(handle(), index, value.integer());
+    } else if (value.isDouble()) {
+        rc = sqlite3_bind_double(handle(), index, value.number());
+    } else {
+        std::string utf8 = cp1252ToUtf8(value.text());
+        rc = sqlite3_bind_text64(handle(), index, utf8.data(), utf8.size(), SQLITE_TRANSIENT,
+                                 SQLITE_UTF8);
+    }
+    if (rc != SQLITE_OK)
+        connection_->fail(rc);
+}
+
+void Statement::bindUtf8(int index, std::string_view utf8) {
+    int rc = sqlite3_bind_text64(handle(), index, utf8.data(), utf8.size(), SQLITE_TRANSIENT,
+                                 SQLITE_UTF8);
+    if (rc != SQLITE_OK)
+        connection_->fail(rc);
+}
+
+void Statement::bindNamed(std::string_view name, const Value& value) {
+    int index = sqlite3_bind_parameter_index(handle(), std::string(name).c_str());
+    if (index > 0)
+        bind(index, value);
+}
+
+bool Statement::step() {
+    connection_->ensureOpen();
+    int rc = sqlite3_step(handle());
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    sqlite3_reset(handle());
+    connection_->fail(rc);
+}
+
+void Statement::reset() {
+    sqlite3_reset(handle());
+    sqlite3_clear_bindings(handle());
+}
+
+int Statement::columnCount() const {
+    return sqlite3_column_count(handle());
+}
+
+Value Statement::column(int index) const {
+    switch (sqlite3_column_type(handle(), index)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return Value(static_cast<long long>(sqlite3_column_int64(handle(), index)));
+    case SQLITE_FLOAT:
+        return Value(sqlite3_column_double(handle(), index));
+    default:
+        return Value(utf8ToCp1252(columnUtf8(index)));
+    }
+}
+
+std::int64_t Statement::columnInteger(int index) const {
+    return sqlite3_column_int64(handle(), index);
+}
+
+std::string Statement::columnUtf8(int index) const {
+    auto text = reinterpret_cast<const char*>(sqlite3_column_text(handle(), index));
+    return text ? std::string(text, sqlite3_column_bytes(handle(), index)) : std::string();
+}
+
+std::shared_ptr<Connection> Connection::open(const std::string& path, bool create) {
+    if (!create)
+        checkDatabaseFile(path);
+    sqlite3* db = nullptr;
+    int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
+    int rc = sqlite3_open_v2(cp1252ToUtf8(path).c_str(), &db, flags, nullptr);
+    std::shared_ptr<Connection> connection(new Connection(db, path));
+    if (rc != SQLITE_OK)
+        connection->fail(rc);
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, 5000);
+    registerAccessFunctions(db);
+    // Reading the schema proves the file is a database SQLite can read;
+    // damage further in shows up as error 3343 when it is reached.
+    connection->exec("SELECT count(*) FROM sqlite_schema");
+    connection->exec("PRAGMA foreign_keys = ON");
+    return connection;
+}
+
+Connection::~Connection() {
+    close();
+}
+
+void Connection::close() {
+    if (db_)
+        sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+void Connection::ensureOpen() const {
+    if (!db_)
+        throw errors::error(errors::objectInvalid);
+}
+
+void Connection::fail(int rc) const {
+    throw errors::fromSqlite(db_, rc, path_);
+}
+
+Statement Connection::prepare(std::string_view sql) {
+    ensureOpen();
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_prepare_v2(db_, sql.data(), int(sql.size()), &statement, nullptr);
+    StatementHandle handle(statement);
+    if (rc != SQLITE_OK)
+        fail(rc);
+    return Statement(shared_from_this(), std::move(handle));
+}
+
+Statement Connection::prepareTranslated(std::string_view sql, std::string_view accessSql) {
+    ensureOpen();
+    sqlite3_stmt* statement = nullptr;
+    const char* tail = nullptr;
+    int rc = sqlite3_prepare_v2(db_, sql.data(), int(sql.size()), &statement, &tail);
+    StatementHandle handle(statement);
+    if ((rc & 0xFF) == SQLITE_ERROR) {
+        RuntimeError error = sqliteErrorFor(accessSql, sqlite3_errmsg(db_));
+        throw RuntimeError(error.number(), utf8ToCp1252(error.description()));
+    }
+    if (rc != SQLITE_OK)
+        fail(rc);
+    for (const char* end = sql.data() + sql.size(); tail && tail < end; ++tail)
+        if (*tail != ';' && !std::isspace(static_cast<unsigned char>(*tail)))
+            throw errors::error(errors::charactersAfterEnd);
+    if (!handle)
+        throw errors::error(errors::invalidOperation); // nothing but spaces and comments
+    return Statement(shared_from_this(), std::move(handle));
+}
+
+void Connection::exec(std::string_view sql) {
+    Statement statement = prepare(sql);
+    while (statement.step()) {
+    }
+}
+
+std::int64_t Connection::totalChanges() const {
+    ensureOpen();
+    return sqlite3_total_changes64(db_);
+}
+
+std::int64_t Connection::lastInsertRowid() const {
+    ensureOpen();
+    return sqlite3_last_insert_rowid(db_);
+}
+
+void Connection::begin() {
+    exec("SAVEPOINT fieldizer_" + std::to_string(depth_ + 1));
+    ++depth_;
+}
+
+void Connection::commit() {
+    if (depth_ == 0)
+        throw errors::error(errors::noTransaction);
+    exec("RELEASE fieldizer_" + std::to_string(depth_));
+    --depth_;
+}
+
+void Connection::rollback() {
+    if (depth_ == 0)
+        throw errors::error(errors::noTransaction);
+    std::string name = "fieldizer_" + std::to_string(depth_);
+    exec("ROLLBACK TO " + name);
+    exec("RELEASE " + name);
+    --depth_;
+}
+
+std::int64_t Connection::schemaVersion() {
+    Statement statement = prepare("PRAGMA schema_version");
+    return statement.step() ? statement.columnInteger(0) : 0;
+}
+
+ScopedTransaction::~ScopedTransaction() {
+    if (!done_ && connection_.isOpen()) {
+        try {
+            connection_.rollback();
+        } catch (...) {
+            // The original error is the one worth reporting.
+        }
+    }
+}
+
+void ScopedTransaction::commit() {
+    connection_.commit();
+    done_ = true;
+}
+
+} // namespace fieldizer::db

@@ -1,0 +1,20 @@
+#pragma once
+// The program's text is single-byte Windows-1252; the database files hold
+// UTF-8. These two conversions are the boundary between them.
+
+#include <string>
+#include <string_view>
+
+namespace fieldizer::db {
+
+// Every byte maps to one character, so any text survives a round trip. The
+// five bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D)
+// map to the control characters U+0081 etc., as Windows itself does.
+std::string cp1252ToUtf8(std::string_view text);
+
+// Characters outside Windows-1252, and bytes that are not valid UTF-8, become
+// "?" (one per character or bad byte): text from other tools never breaks
+// the program, and nothing outside the program's character set is invented.
+std::string utf8ToCp1252(std::string_view text);
+
+} // namespace fieldizer::db

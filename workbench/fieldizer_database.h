@@ -1,0 +1,31 @@
+#pragma once
+// The program's own database, fieldizer.mdb: the working column
+// specifications (fieldize_settings) and the saved Settings
+// (fieldize_allFields with its index nameOfSettings). Its schema is
+// documented in docs/database-schema.md.
+
+#include "workbench/table_def.h"
+
+#include <string>
+
+namespace fieldizer::db {
+
+// The connect string the program always opens its own database with.
+inline constexpr const char* ownConnectString = ";UID=Admin;PWD=ka-ve-to-ri-n";
+inline constexpr const char* specificationTable = "fieldize_settings";
+inline constexpr const char* settingsTable = "fieldize_allFields";
+inline constexpr const char* settingsIndex = "nameOfSettings";
+
+// The five fields of a column specification table: fieldize_settings and
+// every saved copy "fieldize_<name>".
+TableDef specificationTableDef(std::string name);
+
+// fieldize_allFields: nameofsettings, then every parameter key in stored
+// order (text keys Memo, number keys Double, flags Integer).
+TableDef settingsTableDef();
+
+// Writes a new fieldizer.mdb with both tables and the index, all or
+// nothing. Refuses an existing file with 3204 "Database already exists.".
+void createFieldizerDatabase(const std::string& path);
+
+} // namespace fieldizer::db

@@ -1,0 +1,148 @@
+#include "workbench/statement_runner.h"
+
+#include "workbench/cp1252.h"
+#include "workbench/engine_errors.h"
+#include "workbench/schema.h"
+#include "workbench/translation.h"
+
+#include <cctype>
+#include <sqlite3.h>
+
+namespace fieldizer::db {
+namespace {
+
+std::string withoutTrailingSemicolons(std::string sql) {
+    while (!sql.empty() &&
+           (sql.back() == ';' || std::isspace(static_cast<unsigned char>(sql.back()))))
+        sql.pop_back();
+    return sql;
+}
+
+TableDef tableFromDialect(const TranslatedStatement& statement) {
+    TableDef table(utf8ToCp1252(statement.target));
+    for (const DialectField& dialect : statement.fields) {
+        FieldDef field = table.createField(utf8ToCp1252(dialect.name), dialect.type,
+                                           dialect.type == fieldType::text ? dialect.size : 0);
+        field.autoIncrement = dialect.autoIncrement;
+        field.required = dialect.notNull;
+        field.primaryKey = dialect.primaryKey && !dialect.autoIncrement;
+        field.unique = dialect.unique;
+        table.fields().append(std::move(field));
+    }
+    return table;
+}
+
+// The new table of SELECT ... INTO: each column keeps the type and size of
+// the field it comes from; computed columns are typed by their declared type
+// or, failing that, as Memo, Long or Double by their first value.
+TableDef tableFromQuery(Connection& connection, const std::string& name,
+                        const RecordsetSource& source) {
+    Recordset rows(connection.shared_from_this(), source, RecordsetType::Snapshot);
+    TableDef table(name);
+    for (int i = 0; i < rows.fieldCount(); ++i) {
+        FieldDef field = rows.fieldDefs()[std::size_t(i)];
+        if (!isValidObjectName(field.name))
+            field.name = "Expr" + std::to_string(1000 + i);
+        field.allowZeroLength = isTextType(field.type);
+        field.autoIncrement = field.primaryKey = field.unique = field.required = false;
+        table.fields().append(std::move(field));
+    }
+    return table;
+}
+
+long selectInto(Connection& connection, const AccessStatement& statement,
+                const Bindings& bindings) {
+    std::string target = utf8ToCp1252(statement.translated.target);
+    if (storedTableName(connection, target))
+        throw errors::tableAlreadyExists(target);
+    RecordsetSource source = selectSource(connection, statement, bindings);
+    TableDef table = tableFromQuery(connection, target, source);
+    ScopedTransaction transaction(connection);
+    createTable(connection, table);
+    Statement insert =
+        connection.prepare("INSERT INTO " + quoteIdentifier(statement.translated.target) +
+                           " SELECT * FROM (" + source.querySql + ")");
+    bindAll(insert, bindings);
+    std::int64_t before = connection.totalChanges();
+    insert.step();
+    long changed = long(connection.totalChanges() - before);
+    transaction.commit();
+    return changed;
+}
+
+} // namespace
+
+AccessStatement translateStatement(std::string_view accessSql) {
+    AccessStatement statement;
+    statement.accessUtf8 = cp1252ToUtf8(accessSql);
+    statement.translated =
+        translated(accessSql, [](std::string_view utf8) { return translateAccessSql(utf8); });
+    statement.translated.sql = withoutTrailingSemicolons(std::move(statement.translated.sql));
+    return statement;
+}
+
+Bindings parameterBindings(const AccessStatement& statement,
+                           const std::vector<std::optional<Value>>& values) {
+    Bindings bindings;
+    int missing = 0;
+    for (std::size_t i = 0; i < statement.translated.parameters.size(); ++i) {
+        if (i < values.size() && values[i])
+            bindings.emplace_back(":p" + std::to_string(i + 1), *values[i]);
+        else
+            ++missing;
+    }
+    if (missing > 0)
+        throw errors::tooFewParametersExpected(missing);
+    return bindings;
+}
+
+long executeStatement(Connection& connection, const AccessStatement& statement,
+                      const Bindings& bindings) {
+    switch (statement.translated.kind) {
+    case StatementKind::Select:
+        throw errors::error(errors::selectExecuted);
+    case StatementKind::CreateTable:
+        createTable(connection, tableFromDialect(statement.translated));
+        return 0;
+    case StatementKind::SelectInto:
+        return selectInto(connection, statement, bindings);
+    case StatementKind::Action:
+        break;
+    }
+    Statement action = connection.prepareTranslated(statement.translated.sql, statement.accessUtf8);
+    bindAll(action, bindings);
+    std::int64_t before = connection.totalChanges();
+    while (action.step()) {
+    }
+    return long(connection.totalChanges() - before);
+}
+
+RecordsetSource selectSource(Connection& connection, const AccessStatement& statement,
+                             Bindings bindings) {
+    if (statement.translated.kind != StatementKind::Select &&
+        statement.translated.kind != StatementKind::SelectInto)
+        throw errors::error(errors::invalidOperation);
+    // Preparing once reports the statement's own errors in the engine's terms
+    // before the recordset wraps it in queries of its own.
+    connection.prepareTranslated(statement.translated.sql, statement.accessUtf8);
+    RecordsetSource source;
+    source.querySql = statement.translated.sql;
+    source.bindings = std::move(bindings);
+    return source;
+}
+
+bool looksLikeSql(std::string_view source) {
+    std::size_t start = 0;
+    while (start < source.size() && std::isspace(static_cast<unsigned char>(source[start])))
+        ++start;
+    if (start < source.size() && source[start] == '(')
+        return true;
+    std::size_t end = start;
+    while (end < source.size() && std::isalpha(static_cast<unsigned char>(source[end])))
+        ++end;
+    std::string_view word = source.substr(start, end - start);
+    return sameName(word, "SELECT") || sameName(word, "PARAMETERS") ||
+           sameName(word, "TRANSFORM") || sameName(word, "WITH");
+}
+
+} // namespace fieldizer::db
