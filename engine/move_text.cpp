@@ -16,12 +16,12 @@ MoveRoutine moveRoutine(std::string_view textToMove) {
     return enteredMove;
 }
 
-// The move step for the piece at 1-based `from`, `length` bytes long: the
-// padded copy goes into the unchanged line at the target, then the piece is
-// removed from where it now stands. Everything is built in place in `out`.
-void movePiece(std::string_view line, std::size_t from, std::size_t length, const MoveParameters& p,
-               std::string& out) {
-    const std::string_view piece = line.substr(from - 1, length);
+// The move step for `piece`, found at 1-based `from` (beyond the end of the
+// line for an empty piece): the padded copy goes into the unchanged line at
+// the target, then the piece is removed from where it now stands.
+// Everything is built in place in `out`.
+void movePiece(std::string_view line, std::size_t from, std::string_view piece,
+               const MoveParameters& p, std::string& out) {
     const SpacePlace place = spacePlace(p.moveOptions, p.movePlaceSpaces);
     std::size_t insertAt = line.size();
     if (!p.moveEndOfLine) {
@@ -39,7 +39,7 @@ void movePiece(std::string_view line, std::size_t from, std::size_t length, cons
     if (!p.moveEndOfLine && from >= static_cast<std::size_t>(p.moveToCol))
         removeAt += paddedLength(place, p.moveSpaces, piece.size());
     const std::size_t lineSize = out.size() - base;
-    out.erase(base + std::min(removeAt - 1, lineSize), length);
+    out.erase(base + std::min(removeAt - 1, lineSize), piece.size());
 }
 
 } // namespace
@@ -66,7 +66,7 @@ void enteredMove(std::string_view line, const MoveParameters& p, std::string& ou
         out.append(line);
         return;
     }
-    movePiece(line, found + 1, p.textToMove.size(), p, out);
+    movePiece(line, found + 1, line.substr(found, p.textToMove.size()), p, out);
 }
 
 void generalMove(std::string_view line, const MoveParameters& p, std::string& out) {
@@ -76,7 +76,7 @@ void generalMove(std::string_view line, const MoveParameters& p, std::string& ou
         out.append(line);
         return;
     }
-    movePiece(line, static_cast<std::size_t>(p.moveFromCol), piece.size(), p, out);
+    movePiece(line, static_cast<std::size_t>(p.moveFromCol), piece, p, out);
 }
 
 void specificMove(std::string_view line, const MoveParameters& p, std::string& out) {
@@ -87,7 +87,7 @@ void specificMove(std::string_view line, const MoveParameters& p, std::string& o
         out.append(line);
         return;
     }
-    movePiece(line, static_cast<std::size_t>(p.moveFromCol), piece.size(), p, out);
+    movePiece(line, static_cast<std::size_t>(p.moveFromCol), piece, p, out);
 }
 
 void moveLine(std::string_view line, const MoveParameters& p, std::string& out) {

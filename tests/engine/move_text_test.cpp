@@ -103,6 +103,8 @@ TEST(MoveText, PaddingPlaces) {
 TEST(MoveText, SpecificMoveWithEmptyTextOnlyAddsSpacesAtTheTarget) {
     EXPECT_EQ(move(withSpaces(specific("", 3, 2), 1, "Both sides"), "ABCD"), "A  BCD");
     EXPECT_EQ(move(specific("", 3, 2), "ABCD"), "ABCD") << "nothing to insert";
+    EXPECT_EQ(move(withSpaces(specific("", 6, 1), 1, "Both sides"), "A"), "  A")
+        << "an empty text matches beyond the end of the line too";
 }
 
 TEST(MoveText, SpecificMoveNeedsTheWholeTextAtTheColumn) {
