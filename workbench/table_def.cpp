@@ -28,6 +28,12 @@ const FieldDef& FieldDefs::operator[](int index) const {
     return fields_[std::size_t(index)];
 }
 
+FieldDef& FieldDefs::operator[](int index) {
+    if (index < 0 || index >= count())
+        throw errors::itemNotInCollection();
+    return fields_[std::size_t(index)];
+}
+
 const FieldDef& FieldDefs::operator[](std::string_view name) const {
     auto index = indexOf(name);
     if (!index)

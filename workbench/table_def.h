@@ -23,6 +23,7 @@ class FieldDefs {
     int count() const { return int(fields_.size()); }
     const FieldDef& operator[](int index) const;             // 3265 when out of range
     const FieldDef& operator[](std::string_view name) const; // any case; 3265 when absent
+    FieldDef& operator[](int index);
     FieldDef& operator[](std::string_view name);
     std::optional<int> indexOf(std::string_view name) const;
     auto begin() const { return fields_.begin(); }
