@@ -36,19 +36,26 @@ std::size_t sectionEnd(std::string_view line, const Delimiter& d, std::size_t k,
     return line.npos;
 }
 
-bool addsAtStart(std::string_view addText) {
-    return addText == startOfLineAdd || addText == startOfColumnAdd;
-}
+// How the sections of a line get their added text, decided once per line.
+struct AddedText {
+    bool any;       // formatAddText is not "Omit text"
+    bool skipFirst; // section 1 gets nothing
+    bool atStart;
+    bool atEnd;
+    SpacePlace place;
+};
 
-bool addsAtEnd(std::string_view addText) {
-    return addText == endOfLineAdd || addText == endOfColumnAdd;
+AddedText addedTextOf(const FormatParameters& p) {
+    return {p.formatAddText != omitTextAdd, p.formatFirstSection == "No",
+            p.formatAddText == startOfLineAdd || p.formatAddText == startOfColumnAdd,
+            p.formatAddText == endOfLineAdd || p.formatAddText == endOfColumnAdd,
+            spacePlace(p.formatOptions, p.formatPlaceSpaces)};
 }
 
 // The piece for section k: the section, with the text to add when it gets one.
 void appendPiece(std::string_view line, std::string_view section, std::size_t k,
-                 const FormatParameters& p, std::string& out) {
-    if (p.formatAddText == omitTextAdd || section.empty() ||
-        (k == 1 && p.formatFirstSection == "No")) {
+                 const FormatParameters& p, const AddedText& added, std::string& out) {
+    if (!added.any || section.empty() || (k == 1 && added.skipFirst)) {
         out.append(section);
         return;
     }
@@ -56,15 +63,13 @@ void appendPiece(std::string_view line, std::string_view section, std::size_t k,
         !p.formatTextToAdd.empty()
             ? std::string_view(p.formatTextToAdd)
             : pieces::mid(line, p.formatAddFromCol, pieces::count(p.formatNumOfChars));
-    const SpacePlace place = spacePlace(p.formatOptions, p.formatPlaceSpaces);
-    const bool atStart = addsAtStart(p.formatAddText);
-    const bool atEnd = addsAtEnd(p.formatAddText);
-    const bool adds = (atStart || atEnd) && paddedLength(place, p.formatSpaces, text.size()) > 0;
-    if (adds && atStart)
-        appendPadded(out, place, p.formatSpaces, text);
+    const bool adds = (added.atStart || added.atEnd) &&
+                      paddedLength(added.place, p.formatSpaces, text.size()) > 0;
+    if (adds && added.atStart)
+        appendPadded(out, added.place, p.formatSpaces, text);
     out.append(section);
-    if (adds && atEnd)
-        appendPadded(out, place, p.formatSpaces, text);
+    if (adds && added.atEnd)
+        appendPadded(out, added.place, p.formatSpaces, text);
 }
 
 // Cuts the line into sections; every section that ends at a delimiter is
@@ -75,14 +80,15 @@ void formatSections(std::string_view line, const FormatParameters& p, Separator 
     const Delimiter delimiter = delimiterOf(p.formatDelimiter);
     const std::size_t delimiterLength =
         delimiter.kind == DelimiterKind::Spaces ? delimiter.text.size() : 1;
+    const AddedText added = addedTextOf(p);
     std::size_t from = p.formatLineStart == "Yes" ? 1 : 0;
     for (std::size_t k = 1;; ++k) {
         const std::size_t end = sectionEnd(line, delimiter, k, from);
         if (end == line.npos) {
-            appendPiece(line, line.substr(from), k, p, out);
+            appendPiece(line, line.substr(from), k, p, added, out);
             return;
         }
-        appendPiece(line, line.substr(from, end - from), k, p, out);
+        appendPiece(line, line.substr(from, end - from), k, p, added, out);
         appendSeparator(out);
         from = end + delimiterLength;
     }

@@ -27,12 +27,13 @@ class Positions {
     }
     // The length of the run of characters other than CR and LF from `i`.
     std::size_t ordinaryRun(std::size_t i, std::size_t limit) const {
-        const std::size_t start = i - 1;
-        const std::size_t end = std::min(text_.size(), start + std::min(limit, longestRun));
-        std::size_t j = start;
-        while (j < end && text_[j] != '\r' && text_[j] != '\n')
-            ++j;
-        return j - start;
+        const char* start = text_.data() + (i - 1);
+        std::size_t length = std::min({text_.size() - (i - 1), limit, longestRun});
+        if (const void* found = std::memchr(start, '\r', length))
+            length = static_cast<std::size_t>(static_cast<const char*>(found) - start);
+        if (const void* found = std::memchr(start, '\n', length))
+            length = static_cast<std::size_t>(static_cast<const char*>(found) - start);
+        return length;
     }
     std::string_view piece(std::size_t i, std::size_t length) const {
         return text_.substr(i - 1, length);
@@ -190,7 +191,9 @@ LineToolResult breakIntoLines(std::string_view text, int lineLength, PassObserve
     if (text.empty() || lineLength <= 0)
         return result;
     result.ran = true;
-    result.text.reserve(text.size() + text.size() / static_cast<std::size_t>(lineLength) * 2);
+    // Room for a line break after every line and after most existing breaks.
+    result.text.reserve(text.size() + text.size() / static_cast<std::size_t>(lineLength) * 2 +
+                        text.size() / 16);
     const Positions t(text);
     ToolProgress progress(observer, t.size());
     std::size_t i = 1;
