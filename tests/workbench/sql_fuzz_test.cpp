@@ -1,5 +1,6 @@
 #include "sql_dialect_test_database.h"
 #include "workbench/sql_dialect.h"
+#include "workbench/sql_functions_text.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -163,6 +164,65 @@ TEST(DialectFuzz, deepNestingAndHugeInputAreRefusedNotOverflowed) {
     refusesAsTooComplex("SELECT '" + std::string(2 << 20, 'x') + "'");
     EXPECT_NO_THROW(
         translateAccessSql("SELECT " + std::string(100, '(') + "1" + std::string(100, ')')));
+}
+
+TEST(FunctionFuzz, likeMatcherAgreesWithItselfOnArbitraryText) {
+    std::mt19937 random(21);
+    static const std::string pieces[] = {"a",    "B", "*",     "?",   "#",        "[",
+                                         "]",    "!", "-",     "1",   "\xC3\xA9", "\xC3",
+                                         "\xFF", "z", "[a-c]", "[!x]"};
+    int matched = 0;
+    for (int i = 0; i < 20000; ++i) {
+        std::string pattern, value;
+        for (std::size_t k = random() % 10; k > 0; --k)
+            pattern += pieces[random() % std::size(pieces)];
+        for (std::size_t k = random() % 12; k > 0; --k)
+            value += pieces[random() % std::size(pieces)];
+        auto result = access_text::likeMatches(value, pattern);
+        if (result && *result)
+            ++matched;
+        // A pattern of the value's own characters, each in brackets, matches it.
+        std::string exact;
+        for (char32_t c : access_text::decode(value))
+            exact += c == ']' || c == '!' ? std::string("?") : "[" + access_text::encode({c}) + "]";
+        EXPECT_EQ(access_text::likeMatches(value, exact), std::optional<bool>(true)) << value;
+        EXPECT_EQ(access_text::likeMatches(value, "*"), std::optional<bool>(true));
+    }
+    EXPECT_GT(matched, 100);
+}
+
+TEST(FunctionFuzz, functionsTakeAnyArguments) {
+    testing::TestDatabase db;
+    std::mt19937 random(31);
+    static const std::string values[] = {"Null",    "0",
+                                         "-1",      "1",
+                                         "2.5",     "1e300",
+                                         "-9e18",   "''",
+                                         "'abc'",   "'\xC3\xA4\xFF\x80x'",
+                                         "X'00FF'", "'  12 3e'",
+                                         "'&H'",    "'&HFFFFFFFFFFFFFFFFFFFF'"};
+    static const char* calls[] = {
+        "\"left\"(%, %)", "\"right\"(%, %)", "mid(%, %)",         "mid(%, %, %)",
+        "len(%)",         "ucase(%)",        "lcase(%)",          "trim(%)",
+        "val(%)",         "instr(%, %)",     "instr(%, %, %, %)", "nz(%)",
+        "iif(%, %, %)",   "year(%)",         "access_like(%, %)", "access_concat(%, %)",
+        "power(%, %)"};
+    int failures = 0;
+    for (int i = 0; i < 5000; ++i) {
+        std::string sql = "SELECT ";
+        for (const char* c = calls[random() % std::size(calls)]; *c; ++c)
+            sql += *c == '%' ? values[random() % std::size(values)] : std::string(1, *c);
+        try {
+            db.query(sql);
+        } catch (const std::runtime_error& error) {
+            ++failures; // an engine error by message, never a crash
+            RuntimeError mapped = sqliteErrorFor(sql, error.what());
+            EXPECT_TRUE(mapped.number() == 5 || mapped.number() == 13 || mapped.number() == 93 ||
+                        mapped.number() == 94)
+                << sql << ": " << error.what();
+        }
+    }
+    EXPECT_GT(failures, 100);
 }
 
 } // namespace
