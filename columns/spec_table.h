@@ -1,0 +1,24 @@
+#pragma once
+// Column specifications as rows of a table of the program's database: the
+// working table fieldize_settings, or a saved copy fieldize_<name>.
+
+#include "columns/column_spec.h"
+#include "workbench/database.h"
+
+#include <string_view>
+
+namespace fieldizer {
+
+// The rows of `table` in the order the table returns them (order of entry).
+// Field names are matched without regard to case.
+ColumnSpecs readColumnSpecs(db::Database& database, std::string_view table);
+
+// Adds `specs` as rows of `table`, in order, after the rows it has.
+void appendColumnSpecs(db::Database& database, std::string_view table, const ColumnSpecs& specs);
+
+// The SQL that empties the working specifications; rows without a start
+// column (left half-typed in the grid) stay.
+inline constexpr const char* clearWorkingSpecsSql =
+    "delete * from fieldize_settings where not isnull(get_data_from_column);";
+
+} // namespace fieldizer
