@@ -85,9 +85,12 @@ void generalReplace(std::string_view line, const ReplaceParameters& p, std::stri
     }
     // The rest starts at column c + n; a column of 0 is accepted while
     // c + n is still a column.
-    if (p.replaceAtCol + p.replaceNumOfChars < 1)
+    const long long restColumn = static_cast<long long>(p.replaceAtCol) + p.replaceNumOfChars;
+    if (restColumn < 1)
         throw errors::invalidProcedureCall();
-    const std::string_view rest = pieces::mid(line, p.replaceAtCol + p.replaceNumOfChars);
+    const std::string_view rest = restColumn > static_cast<long long>(line.size())
+                                      ? std::string_view()
+                                      : line.substr(static_cast<std::size_t>(restColumn - 1));
     if (p.replaceAtCol > 1)
         out.append(pieces::left(line, static_cast<std::size_t>(p.replaceAtCol - 1)));
     out.append(p.replaceWith);

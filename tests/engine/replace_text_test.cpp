@@ -85,6 +85,10 @@ TEST(ReplaceText, GeneralReplaceAtAColumn) {
     EXPECT_EQ(replace(general(5, 9, "XY"), "abcdef"), "abcdXY");
 }
 
+TEST(ReplaceText, HugeColumnsDoNotOverflow) {
+    EXPECT_EQ(replace(general(2'000'000'000, 2'000'000'000, "X"), "abc"), "abcX");
+}
+
 TEST(ReplaceText, GeneralReplaceAtTheEnd) {
     EXPECT_EQ(replace(atEnd(general(1, 3, "!")), "abcdef"), "abc!");
     EXPECT_EQ(replace(atEnd(general(1, 3, "!")), "ab"), "!");
