@@ -23,8 +23,11 @@ struct DialectField {
     int size = 0;
     bool autoIncrement = false;
     bool notNull = false;
-    bool primaryKey = false; // PRIMARY KEY on this field alone
-    bool unique = false;     // UNIQUE on this field alone
+    // PRIMARY KEY on this field alone. A COUNTER becomes the key when the
+    // statement names no other, since SQLite numbers rows by itself only for
+    // its INTEGER PRIMARY KEY; any other COUNTER must be numbered by the layer.
+    bool primaryKey = false;
+    bool unique = false; // UNIQUE on this field alone
 };
 
 struct DialectParameter {
@@ -41,11 +44,14 @@ enum class StatementKind {
 
 struct TranslatedStatement {
     StatementKind kind = StatementKind::Select;
-    std::string sql; // SQLite SQL; for SelectInto the SELECT without INTO
+    // SQLite SQL; for SelectInto the SELECT without INTO. For CreateTable a
+    // plain SQLite rendering (VARCHAR(n) COLLATE NOCASE, INTEGER, DOUBLE ...);
+    // `fields` are what the layer keeps as the table's description.
+    std::string sql;
     // SelectInto / CreateTable: the table name, unquoted. Action: the table
     // the statement changes (INSERT, UPDATE, DELETE, DROP, ALTER, CREATE INDEX).
     std::string target;
-    std::vector<DialectField> fields;         // CreateTable only
+    std::vector<DialectField> fields;         // CreateTable; ALTER TABLE ADD: the new field
     std::vector<DialectParameter> parameters; // from a PARAMETERS declaration
     // Named parameters in `sql` are written as :p1, :p2 ... in the order of
     // `parameters`; a name (bracketed or bare, not qualified by a table) that

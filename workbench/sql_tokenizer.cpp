@@ -69,8 +69,8 @@ class Lexer {
         return symbol();
     }
 
+    // A token from `begin` to the current position.
     Token make(TokenKind kind, std::size_t begin, std::string text, char opener = 0) {
-        pos_ = std::max(pos_, begin);
         return Token{kind, std::move(text), begin, pos_, opener};
     }
 
