@@ -3,6 +3,7 @@
 #include "engine/add_text.h"
 #include "engine/delete_text.h"
 #include "engine/format_text.h"
+#include "engine/line_tools.h"
 #include "engine/move_text.h"
 #include "engine/replace_text.h"
 
@@ -17,6 +18,20 @@ std::optional<MissingField> check(const ParameterValues& values) {
 template <auto parametersOf, auto operationOf>
 LineOperation lineOperation(const ParameterValues& values) {
     return operationOf(parametersOf(values));
+}
+
+// A line tool that has nothing to do (a line length of 0) leaves the text as
+// it was, so the output is the input unchanged.
+template <LineToolResult (*tool)(std::string_view, PassObserver&)>
+std::string wholeText(std::string_view text, const ParameterValues&, PassObserver& observer) {
+    LineToolResult result = tool(text, observer);
+    return result.ran ? std::move(result.text) : std::string(text);
+}
+
+std::string breakLines(std::string_view text, const ParameterValues& values,
+                       PassObserver& observer) {
+    LineToolResult result = breakIntoLines(text, startLineAfterValue(values), observer);
+    return result.ran ? std::move(result.text) : std::string(text);
 }
 
 const std::vector<TextOperation> operations{
@@ -45,6 +60,9 @@ const std::vector<TextOperation> operations{
      check<formatParameters, checkFormatFields>,
      lineOperation<formatParameters, formatOperation>,
      nullptr},
+    {"join-lines", {}, nullptr, nullptr, wholeText<joinParagraphLines>},
+    {"create-line", {}, nullptr, nullptr, wholeText<createLine>},
+    {"break-lines", {KeyTab::TextLines}, nullptr, nullptr, breakLines},
 };
 
 } // namespace

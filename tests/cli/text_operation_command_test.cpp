@@ -117,3 +117,21 @@ TEST(CliTextOperation, GeneralReplaceOnARealFixedWidthFile) {
 
 } // namespace
 } // namespace fieldizer::test
+
+namespace fieldizer::test {
+namespace {
+
+TEST(CliLineTools, JoinCreateAndBreakLines) {
+    CliRunner cli;
+    EXPECT_EQ(cli.run({"join-lines"}, "one\r\ntwo\r\n\r\nthree").out, "onetwo\r\n\r\nthree");
+    EXPECT_EQ(cli.run({"create-line"}, "a\r\nb\r\n\r\nc\r\n").out, "abc");
+    EXPECT_EQ(cli.run({"break-lines", "startLineAfter=5"}, "abcdefghij").out, "abcde\r\nfghij");
+    auto unchanged = cli.run({"break-lines"}, "abc\r\n");
+    EXPECT_EQ(unchanged.status, 0);
+    EXPECT_EQ(unchanged.out, "abc\r\n") << "a line length of 0 leaves the text as it was";
+    EXPECT_EQ(cli.run({"join-lines", "startLineAfter=5"}, "x").status, 2)
+        << "join-lines takes no keys";
+}
+
+} // namespace
+} // namespace fieldizer::test
