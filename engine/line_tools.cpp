@@ -53,7 +53,7 @@ class ToolProgress {
         observer_.yield(1);
         last_ = Clock::now();
     }
-    ~ToolProgress() { observer_.finished(); }
+    void finish() { observer_.finished(); }
 
     // Called before the step at position i.
     void beforeStep(std::size_t i) {
@@ -131,6 +131,7 @@ LineToolResult joinTool(std::string_view text, PassObserver& observer, BreakPiec
             break;
         }
     }
+    progress.finish();
     return result;
 }
 
@@ -208,6 +209,7 @@ LineToolResult breakIntoLines(std::string_view text, int lineLength, PassObserve
             break;
         }
     }
+    progress.finish();
     return result;
 }
 

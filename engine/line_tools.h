@@ -6,7 +6,8 @@
 // lines of a fixed number of characters.
 // Progress and Stop go through a PassObserver as in the processing pass:
 // yield() at time intervals, Stop asked after every step. The caller keeps
-// the former text for Undo and puts the new text in place.
+// the former text for Undo and puts the new text in place. finished() is
+// called when a tool ends normally; after an exception the caller tidies up.
 
 #include "engine/parameter_keys.h"
 #include "engine/processing_pass.h"
