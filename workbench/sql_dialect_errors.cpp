@@ -153,6 +153,8 @@ RuntimeError sqliteErrorFor(std::string_view accessSql, std::string_view message
         return RuntimeError(93, std::string(message));
     if (message == access_values::typeMismatch)
         return RuntimeError(13, std::string(message));
+    if (message == access_values::overflow)
+        return RuntimeError(6, std::string(message));
     return syntaxErrorOfKind(accessSql);
 }
 

@@ -154,14 +154,9 @@ std::string DialectParser::joinedTables() {
 std::string DialectParser::tableSource() {
     Nesting nesting(*this);
     if (acceptSymbol("(")) {
-        std::string inner;
-        if (isWord("select")) {
-            ++openParentheses_;
-            inner = select(nullptr);
-            --openParentheses_;
-        } else {
-            inner = joinedTables();
-        }
+        ++openParentheses_;
+        std::string inner = isWord("select") ? select(nullptr) : joinedTables();
+        --openParentheses_;
         if (!acceptSymbol(")"))
             throw syntax(dialect_errors::fromClause);
         return "(" + inner + ")" + tableAlias();

@@ -2,6 +2,7 @@
 
 #include "engine/runtime_error.h"
 #include "workbench/sql_dialect.h"
+#include "workbench/sql_functions_convert.h"
 #include "workbench/sql_functions_text.h"
 #include "workbench/sql_functions_values.h"
 
@@ -214,6 +215,7 @@ void registerAccessFunctions(sqlite3* db) {
     for (const auto& registration : moreRegistrations)
         registerOne(db, registration);
     registerFirstLast(db);
+    registerConversionFunctions(db);
     // A "name" that matches no field is an error, never a text.
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
 }

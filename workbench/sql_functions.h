@@ -10,17 +10,20 @@ namespace fieldizer::db {
 // UCase, LCase, Trim, LTrim, RTrim, Now, Date, Time, IIf, Nz, Val, IsNull,
 // InStr ([start,] text, search [, compare]; letter case ignored unless
 // compare is 0), Year, Month, Day, Hour, Minute, Second, First and Last
-// (aggregates), power, and the translator's helpers access_like(value,
+// (aggregates), power, Round, CStr, CDbl, CLng, CInt, CBool, CDate, Int, Fix,
+// Sgn, Space, Str, Format (common named, date and number formats), and the
+// translator's helpers access_like(value,
 // pattern) (Access wildcards, letter case ignored) and access_concat(a, b)
 // (&: Null counts as empty text, Null only when both are Null).
-// Trim, LTrim, RTrim, InStr and Date() take the place of SQLite's own
+// Trim, LTrim, RTrim, InStr, Round, Format and Date() take the place of SQLite's own
 // functions of the same name and argument count on this connection.
 // It also stops SQLite from reading a "name" that matches no field as a text,
 // so a misspelt field is an error, as in the engine.
 //
 // Errors inside a function fail the statement with the engine's description
 // ("Invalid procedure call or argument", "Invalid use of Null", "Invalid
-// pattern string"); sqliteErrorFor (sql_dialect.h) turns them into 5, 94, 93.
+// pattern string", "Type mismatch", "Overflow"); sqliteErrorFor
+// (sql_dialect.h) turns them into 5, 94, 93, 13, 6.
 // Throws RuntimeError 7 if SQLite cannot register them.
 void registerAccessFunctions(sqlite3* db);
 

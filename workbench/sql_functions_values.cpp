@@ -67,19 +67,21 @@ void keepFinal(sqlite3_context* context) {
 
 } // namespace
 
+std::string numberText(double number) {
+    char buffer[40];
+    if (std::floor(number) == number && std::fabs(number) < 1e15)
+        std::snprintf(buffer, sizeof buffer, "%.0f", number);
+    else
+        std::snprintf(buffer, sizeof buffer, "%.15g", number);
+    return buffer;
+}
+
 std::string textOf(sqlite3_value* value) {
     switch (sqlite3_value_type(value)) {
     case SQLITE_INTEGER:
         return std::to_string(sqlite3_value_int64(value));
-    case SQLITE_FLOAT: {
-        double number = sqlite3_value_double(value);
-        char buffer[40];
-        if (std::floor(number) == number && std::fabs(number) < 1e15)
-            std::snprintf(buffer, sizeof buffer, "%.0f", number);
-        else
-            std::snprintf(buffer, sizeof buffer, "%.15g", number);
-        return buffer;
-    }
+    case SQLITE_FLOAT:
+        return numberText(sqlite3_value_double(value));
     case SQLITE_NULL:
         return {};
     default: {

@@ -7,14 +7,16 @@
 
 namespace fieldizer::db::access_values {
 
-// Messages a function fails with; sqliteErrorFor maps them to 5, 94, 93, 13.
+// Messages a function fails with; sqliteErrorFor maps them to 5, 94, 93, 13, 6.
 inline constexpr const char* invalidCall = "Invalid procedure call or argument";
 inline constexpr const char* invalidNull = "Invalid use of Null";
 inline constexpr const char* invalidPattern = "Invalid pattern string";
 inline constexpr const char* typeMismatch = "Type mismatch";
+inline constexpr const char* overflow = "Overflow";
 
 // A value as text, numbers as the engine writes them (no ".0").
 std::string textOf(sqlite3_value* value);
+std::string numberText(double number);
 void resultText(sqlite3_context* context, const std::string& text);
 bool isTrue(sqlite3_value* value);
 

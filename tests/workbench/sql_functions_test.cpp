@@ -89,6 +89,40 @@ TEST_F(AccessFunctions, datesAndTimes) {
               "223015");
 }
 
+TEST_F(AccessFunctions, conversionsRoundHalvesToEven) {
+    EXPECT_EQ(value("SELECT Round(2.5) & \"/\" & Round(3.5) & \"/\" & Round(-2.5) & \"/\" & "
+                    "Round(1.25, 1) & \"/\" & Round(Null)"),
+              "2/4/-2/1.2/");
+    EXPECT_EQ(value("SELECT CInt(2.5) & \"/\" & CLng(\"7.5\") & \"/\" & CDbl(\"1.5\") & "
+                    "\"/\" & CStr(12) & \"/\" & CBool(5)"),
+              "2/8/1.5/12/-1");
+    EXPECT_EQ(value("SELECT Int(-2.5) & \"/\" & Fix(-2.5) & \"/\" & Sgn(-3) & \"/\" & "
+                    "\"[\" & Space(2) & \"]\" & Str(5) & Str(-5)"),
+              "-3/-2/-1/[  ] 5-5");
+    EXPECT_EQ(value("SELECT CDate(\"8/7/00 1:05 PM\")"), "2000-08-07 13:05:00");
+    EXPECT_EQ(value("SELECT CDate(36745.5)"), "2000-08-07 12:00:00");
+    expectRunError("SELECT CInt(40000)", 6, "Overflow");
+    expectRunError("SELECT CDbl(\"abc\")", 13, "Type mismatch");
+    expectRunError("SELECT CStr(Null)", 94, "Invalid use of Null");
+}
+
+TEST_F(AccessFunctions, formatDatesAndNumbers) {
+    EXPECT_EQ(value("SELECT Format(#8/7/00 13:05:09#, \"yyyy-mm-dd hh:nn:ss\")"),
+              "2000-08-07 13:05:09");
+    EXPECT_EQ(value("SELECT Format(#8/7/00 13:05:09#, \"m/d/yy h:mm AM/PM\")"), "8/7/00 1:05 PM");
+    EXPECT_EQ(value("SELECT Format(#8/7/00#, \"dddd, mmmm d\")"), "Monday, August 7");
+    EXPECT_EQ(value("SELECT Format(#8/7/00#, \"Short Date\")"), "8/7/2000");
+    EXPECT_EQ(value("SELECT Format(#8/7/00 13:05#, \"General Date\")"), "8/7/2000 1:05:00 PM");
+    EXPECT_EQ(value("SELECT Format(1234567.891, \"#,##0.00\")"), "1,234,567.89");
+    EXPECT_EQ(value("SELECT Format(0.5, \"0.0%\")"), "50.0%");
+    EXPECT_EQ(value("SELECT Format(-3, \"$0.00\")"), "-$3.00");
+    EXPECT_EQ(value("SELECT Format(1234.5, \"Standard\") & \"|\" & Format(0, \"Yes/No\")"),
+              "1,234.50|No");
+    EXPECT_EQ(value("SELECT Format(\"MiXed\", \">\")"), "MIXED");
+    EXPECT_EQ(value("SELECT Format(12)"), "12");
+    expectRunError("SELECT Format(\"text\", \"0.00\")", 5, "Invalid procedure call or argument");
+}
+
 TEST_F(AccessFunctions, concatenationTreatsNullAsEmpty) {
     EXPECT_EQ(value("SELECT \"a\" & Null & \"b\""), "ab");
     EXPECT_EQ(value("SELECT Null & Null"), "<null>");
