@@ -215,6 +215,10 @@ TEST_F(Statements, joinsUnionsAndAliases) {
                   .size(),
               7u);
     EXPECT_EQ(db.run("SELECT x.c FROM (SELECT Count(*) AS c FROM names) AS x")[0][0], "2");
+    EXPECT_EQ(db.run("SELECT s.column_heading FROM (fieldize_settings AS s INNER JOIN names ON "
+                     "s.get_data_from_column = names.n) INNER JOIN names AS m ON m.n = names.n "
+                     "WHERE m.label = 'SEVEN'")[0][0],
+              "c");
 }
 
 TEST_F(Statements, unnamedExpressionsAreNamedLikeTheEngine) {
