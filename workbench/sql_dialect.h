@@ -92,13 +92,14 @@ std::string translateAccessSort(std::string_view sort);
 std::optional<std::string> accessDateToStorage(std::string_view text);
 
 // The engine's error for SQLite's complaint about a translated statement
-// (what sqlite3_prepare reported): "no such table: x" gives 3078, an unknown
-// field 3061 "Too few parameters. Expected 1.", an unknown function 3085, an
-// existing table 3010; an Access function that failed while the statement
-// ran gives 5, 6, 13, 93 or 94 (see sql_functions.h); any other message (a syntax error) gives the syntax
-// error of the statement's kind, told from `accessSql`: 3141 SELECT,
-// 3134 INSERT, 3144 UPDATE, 3130 DELETE, 3290 CREATE TABLE, 3291 CREATE
-// INDEX, 3293 ALTER, 3295 DROP, 3129 anything else.
+// (what sqlite3_prepare or sqlite3_step reported): "no such table: x" gives
+// 3078, an unknown field 3061 "Too few parameters. Expected 1.", an unknown
+// function 3085, an existing table 3010; an Access function that failed while
+// the statement ran gives 5, 6, 13, 93 or 94 (see sql_functions.h); any other
+// message (a syntax error) gives the syntax error of the statement's kind,
+// told from `accessSql`: 3141 SELECT, 3134 INSERT, 3144 UPDATE, 3130 DELETE,
+// 3290 CREATE TABLE, 3291 CREATE INDEX, 3293 ALTER, 3295 DROP, 3129 anything
+// else.
 RuntimeError sqliteErrorFor(std::string_view accessSql, std::string_view sqliteMessage);
 
 // Quotes a table or field name as an SQLite identifier ("name", inner quotes
