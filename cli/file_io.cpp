@@ -7,6 +7,7 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace fieldizer::cli {
 namespace {
@@ -68,34 +69,49 @@ void writeStandardOutput(std::string_view bytes) {
     writeAll(stdout, bytes, "standard output");
 }
 
-void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+AtomicFileWriter::AtomicFileWriter(std::filesystem::path path) : path_(std::move(path)) {
     const std::filesystem::path folder =
-        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+        path_.has_parent_path() ? path_.parent_path() : std::filesystem::path(".");
     std::string name = ".";
-    name.append(path.filename().string()).append(".XXXXXX");
-    std::string pattern = (folder / name).string();
-    const int descriptor = ::mkstemp(pattern.data());
+    name.append(path_.filename().string()).append(".XXXXXX");
+    temporary_ = (folder / name).string();
+    const int descriptor = ::mkstemp(temporary_.data());
     if (descriptor < 0)
-        throw fileError(errno, path);
-    ::fchmod(descriptor, outputMode(path));
-    File file(::fdopen(descriptor, "wb"));
-    if (!file) {
+        throw fileError(errno, path_);
+    ::fchmod(descriptor, outputMode(path_));
+    file_ = ::fdopen(descriptor, "wb");
+    if (file_ == nullptr) {
+        const int error = errno;
         ::close(descriptor);
-        ::unlink(pattern.c_str());
-        throw fileError(errno, path);
+        ::unlink(temporary_.c_str());
+        throw fileError(error, path_);
     }
-    try {
-        writeAll(file.get(), bytes, path);
-        if (std::fclose(file.release()) != 0)
-            throw fileError(errno, path);
-        std::filesystem::rename(pattern, path);
-    } catch (const std::filesystem::filesystem_error& error) {
-        ::unlink(pattern.c_str());
-        throw fileError(error.code().value(), path);
-    } catch (...) {
-        ::unlink(pattern.c_str());
-        throw;
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        ::unlink(temporary_.c_str());
     }
+}
+
+void AtomicFileWriter::write(std::string_view bytes) {
+    writeAll(file_, bytes, path_);
+}
+
+void AtomicFileWriter::commit() {
+    std::FILE* file = std::exchange(file_, nullptr);
+    if (std::fclose(file) != 0 || std::rename(temporary_.c_str(), path_.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary_.c_str());
+        throw fileError(error, path_);
+    }
+}
+
+void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    AtomicFileWriter writer(path);
+    writer.write(bytes);
+    writer.commit();
 }
 
 } // namespace fieldizer::cli

@@ -1,6 +1,7 @@
 #pragma once
 // Input and output of the command line, byte for byte.
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -10,8 +11,25 @@ namespace fieldizer::cli {
 std::string readWholeFile(const std::filesystem::path& path);
 std::string readStandardInput();
 
-// Writes to a temporary file beside `path` and renames it over `path`, so
-// that `path` is either left as it was or holds all of `bytes`.
+// Writes a file through a temporary file beside it that is renamed over it
+// by commit(), so that the file is either left as it was or holds all that
+// was written. Without commit() the temporary file is removed.
+class AtomicFileWriter {
+  public:
+    explicit AtomicFileWriter(std::filesystem::path path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void write(std::string_view bytes);
+    void commit();
+
+  private:
+    std::filesystem::path path_;
+    std::string temporary_;
+    std::FILE* file_ = nullptr;
+};
+
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 void writeStandardOutput(std::string_view bytes);
 

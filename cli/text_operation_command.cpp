@@ -13,6 +13,15 @@ class QuietObserver final : public PassObserver {};
 
 const ArgumentRules textOperationRules{{"--in", "--out", "--db", "--settings"}, {}, {}, 0};
 
+class FileOutput final : public PassOutput {
+  public:
+    explicit FileOutput(AtomicFileWriter& writer) : writer_(writer) {}
+    void write(std::string_view bytes) override { writer_.write(bytes); }
+
+  private:
+    AtomicFileWriter& writer_;
+};
+
 bool fileIsEmpty(const std::string& path) {
     std::error_code error;
     return std::filesystem::file_size(path, error) == 0 && !error;
@@ -61,9 +70,20 @@ int runTextOperation(std::string_view name, Args args) {
         std::cerr << nothingToProcessMessage << '\n';
         return exitUsage;
     }
+    const auto outputPath = parsed.option("--out");
+    if (operation.lineOperation && inputPath && outputPath) {
+        // File to file: the result goes straight to disk as it is built, so
+        // a report of any size needs little memory.
+        AtomicFileWriter writer(*outputPath);
+        FileOutput output(writer);
+        QuietObserver observer;
+        runPassOverFile(*inputPath, operation.lineOperation(values), observer, output);
+        writer.commit();
+        return exitOk;
+    }
     const std::string result = run(operation, values, inputPath, input);
-    if (auto out = parsed.option("--out"))
-        writeFileAtomically(*out, result);
+    if (outputPath)
+        writeFileAtomically(*outputPath, result);
     else
         writeStandardOutput(result);
     return exitOk;

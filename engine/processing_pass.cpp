@@ -2,66 +2,41 @@
 
 #include "engine/file_errors.h"
 #include "engine/file_line_reader.h"
+#include "engine/progress_pacer.h"
 #include "engine/text_lines.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <memory>
 
 namespace fieldizer {
 namespace {
 
-// Decides when the pass lets the user interface run. Reading the clock on
-// every line would cost more than many operations, so it is read only every
-// few lines or kilobytes.
-class YieldSchedule {
-  public:
-    explicit YieldSchedule(std::chrono::milliseconds interval) : interval_(interval) {}
+constexpr std::size_t outputChunk = std::size_t{1} << 20;
 
-    bool due(std::size_t lineBytes) {
-        bytesSinceCheck_ += lineBytes;
-        if (first_) {
-            first_ = false;
-            last_ = Clock::now();
-            return true;
-        }
-        if (++linesSinceCheck_ < 128 && bytesSinceCheck_ < 64 * 1024)
-            return false;
-        linesSinceCheck_ = 0;
-        bytesSinceCheck_ = 0;
-        const auto now = Clock::now();
-        if (now - last_ < interval_)
-            return false;
-        last_ = now;
-        return true;
-    }
-
-  private:
-    using Clock = std::chrono::steady_clock;
-    std::chrono::milliseconds interval_;
-    Clock::time_point last_{};
-    bool first_ = true;
-    unsigned linesSinceCheck_ = 0;
-    std::size_t bytesSinceCheck_ = 0;
-};
+// Hands all output built so far to `sink`, except the CR LF that ends it: that
+// one is removed if no further line follows.
+void flushOutput(std::string& text, PassOutput& sink) {
+    const std::size_t keep = text.size() >= crlf.size() ? crlf.size() : 0;
+    sink.write(std::string_view(text).substr(0, text.size() - keep));
+    text.erase(0, text.size() - keep);
+}
 
 template <class Source>
 PassResult runLoop(Source& source, std::uint64_t totalBytes, const LineOperation& operation,
-                   PassObserver& observer) {
+                   PassObserver& observer, PassOutput* sink = nullptr) {
     PassResult result{{}, PassState::Reading, 0};
-    result.text.reserve(totalBytes);
+    result.text.reserve(sink ? 2 * outputChunk : totalBytes);
     observer.started(totalBytes);
-    YieldSchedule schedule(observer.yieldInterval());
-    std::size_t lastLineBytes = 0;
+    ProgressPacer pacer(observer);
     while (result.state == PassState::Reading && !source.atEnd()) {
-        if (schedule.due(lastLineBytes))
-            observer.yield(source.position());
+        pacer.beforeStep(source.position());
         const std::string_view line = source.next();
-        lastLineBytes = line.size();
         ++result.linesRead;
         if (operation(line, result.text))
             result.text += crlf;
+        if (sink && result.text.size() >= outputChunk)
+            flushOutput(result.text, *sink);
         if (source.atEnd())
             result.state = PassState::Done;
         else if (observer.stopRequested())
@@ -71,6 +46,10 @@ PassResult runLoop(Source& source, std::uint64_t totalBytes, const LineOperation
         result.state = PassState::Done;
     if (!result.text.empty())
         result.text.resize(result.text.size() - crlf.size());
+    if (sink) {
+        sink->write(result.text);
+        result.text.clear();
+    }
     observer.finished();
     return result;
 }
@@ -94,6 +73,12 @@ PassResult runPassOverFile(const std::filesystem::path& file, const LineOperatio
                            PassObserver& observer) {
     FileLineReader reader(file);
     return runLoop(reader, reader.size(), operation, observer);
+}
+
+PassResult runPassOverFile(const std::filesystem::path& file, const LineOperation& operation,
+                           PassObserver& observer, PassOutput& output) {
+    FileLineReader reader(file);
+    return runLoop(reader, reader.size(), operation, observer, &output);
 }
 
 PassResult runPassInMemory(std::string_view text, const LineOperation& operation,

@@ -65,6 +65,20 @@ PassResult runProcessingPass(std::string_view text, const LineOperation& operati
 PassResult runPassOverFile(const std::filesystem::path& file, const LineOperation& operation,
                            PassObserver& observer);
 
+// Receives a pass's output in pieces as it is built, so that a large result
+// need not be held in memory.
+class PassOutput {
+  public:
+    virtual ~PassOutput() = default;
+    virtual void write(std::string_view bytes) = 0;
+};
+
+// The same, handing the output to `output` in pieces instead of returning
+// it: the joined result is the concatenation of the pieces, and the
+// returned text stays empty. On an error some pieces may have been written.
+PassResult runPassOverFile(const std::filesystem::path& file, const LineOperation& operation,
+                           PassObserver& observer, PassOutput& output);
+
 // The same pass over a text already in memory (standard input).
 PassResult runPassInMemory(std::string_view text, const LineOperation& operation,
                            PassObserver& observer);

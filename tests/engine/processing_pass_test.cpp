@@ -159,3 +159,44 @@ TEST(PassInMemory, EmptyTextGivesEmptyResult) {
 
 } // namespace
 } // namespace fieldizer
+
+namespace fieldizer {
+namespace {
+
+class CollectingOutput final : public PassOutput {
+  public:
+    void write(std::string_view bytes) override {
+        collected.append(bytes);
+        ++pieces;
+    }
+    std::string collected;
+    int pieces = 0;
+};
+
+// Streaming the output in pieces must give exactly the text the pass returns,
+// whether the last line is kept or dropped, however large the output.
+TEST_F(ProcessingPassTest, StreamedOutputEqualsTheReturnedText) {
+    const LineOperation dropShort = [](std::string_view line, std::string& out) {
+        if (line.size() < 3)
+            return false;
+        out += line;
+        return true;
+    };
+    std::string big;
+    for (int i = 0; i < 300000; ++i)
+        big += "line " + std::to_string(i) + (i % 7 ? "\r\n" : "\r\nx\r\n");
+    for (const std::string& text : {std::string("abc\r\nx"), std::string("x\r\nabc\r\n"),
+                                    std::string("\r\n"), big, big + "ab"}) {
+        const fs::path file = folder_ / "input.txt";
+        std::ofstream(file, std::ios::binary) << text;
+        RecordingObserver observer;
+        CollectingOutput output;
+        auto streamed = runPassOverFile(file, dropShort, observer, output);
+        EXPECT_TRUE(streamed.text.empty());
+        RecordingObserver again;
+        EXPECT_EQ(output.collected, runPassInMemory(text, dropShort, again).text);
+    }
+}
+
+} // namespace
+} // namespace fieldizer
