@@ -14,9 +14,4 @@ int runSave(Args) {
     return exitUsage;
 }
 
-int runSettings(Args) {
-    std::cerr << "fieldizer-cli: settings is not available yet\n";
-    return exitUsage;
-}
-
 } // namespace fieldizer::cli

@@ -1,3 +1,4 @@
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "engine/runtime_error.h"
 
@@ -41,6 +42,10 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 2, argv + argc);
     try {
         return dispatch(argv[1], args);
+    } catch (const cli::UsageError& error) {
+        // Raised while an operation gathers its values (an unknown --settings set).
+        std::cerr << "fieldizer-cli " << argv[1] << ": " << error.what() << '\n';
+        return cli::exitUsage;
     } catch (const RuntimeError& error) {
         std::cerr << errorReportText(error) << '\n';
         return cli::exitRuntimeError;

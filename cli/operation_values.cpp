@@ -1,9 +1,20 @@
 #include "cli/operation_table.h"
+#include "settings/program_database.h"
+#include "settings/settings_record.h"
+#include "workbench/cp1252.h"
 
 namespace fieldizer::cli {
 
 ParameterValues loadOperationValues(const ParsedArguments& parsed) {
     ParameterValues values = defaultParameterValues();
+    if (auto name = parsed.option("--settings")) {
+        const std::string path = parsed.option("--db").value_or(defaultProgramDatabase);
+        auto database = openProgramDatabase(db::utf8ToCp1252(path));
+        auto saved = readSavedSettings(*database, db::utf8ToCp1252(*name), std::move(values));
+        if (!saved)
+            throw UsageError("no saved Settings named '" + *name + "' in " + path);
+        values = std::move(*saved);
+    }
     for (const auto& [key, value] : parsed.keys)
         values[key] = value;
     return values;

@@ -1,0 +1,191 @@
+// fieldizer-cli settings: the Settings store from the command line. Set
+// names are converted between the terminal's UTF-8 and the program's
+// Windows-1252, like every database name; KEY=VALUE texts and column
+// headings stay byte for byte, as the text operations take them.
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "columns/spec_table.h"
+#include "settings/name_list.h"
+#include "settings/program_database.h"
+#include "settings/settings_actions.h"
+#include "settings/settings_record.h"
+#include "workbench/cp1252.h"
+#include "workbench/fieldizer_database.h"
+
+#include <iostream>
+
+namespace fieldizer::cli {
+namespace {
+
+// No one to ask: an existing set is overwritten (OK), a delete goes ahead
+// (Yes); messages go to standard error.
+class AnswerByRule final : public UserDialogs {
+  public:
+    Answer ask(const Message& question) override {
+        return question.buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+    }
+    void tell(const Message& message) override {
+        std::cerr << db::cp1252ToUtf8(message.text) << '\n';
+    }
+};
+
+const std::set<KeyTab> allTabs{KeyTab::TextLines, KeyTab::Move,    KeyTab::Add,
+                               KeyTab::Replace,   KeyTab::Delete,  KeyTab::Format,
+                               KeyTab::Fieldize,  KeyTab::Database};
+
+// The form `show` prints and KEY=VALUE arguments read back.
+std::string escapeValue(std::string_view value) {
+    std::string escaped;
+    escaped.reserve(value.size());
+    for (char c : value) {
+        switch (c) {
+        case '\\':
+            escaped += "\\\\";
+            break;
+        case '\r':
+            escaped += "\\r";
+            break;
+        case '\n':
+            escaped += "\\n";
+            break;
+        case '\t':
+            escaped += "\\t";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+struct Command {
+    ParsedArguments parsed;
+    std::string name;   // the set's name, in the program's character set
+    std::string dbPath; // as given, UTF-8
+    std::shared_ptr<db::Database> database;
+};
+
+Command prepare(std::string_view action, Args args, bool takesValues) {
+    ArgumentRules rules{{"--db"}, {}, {}, action == "list" ? 0u : 1u};
+    if (takesValues) {
+        rules.valueOptions.insert("--column");
+        rules.repeatable.insert("--column");
+    }
+    Command command;
+    command.parsed = parseArguments(args, rules);
+    if (!takesValues && !command.parsed.keys.empty())
+        throw UsageError("KEY=VALUE arguments are only for settings save");
+    if (rules.maxPositional == 1 && command.parsed.positional.empty() && !takesValues)
+        throw UsageError(std::string(action) + " needs the NAME of a saved set");
+    if (!command.parsed.positional.empty())
+        command.name = db::utf8ToCp1252(command.parsed.positional.front());
+    command.dbPath = command.parsed.option("--db").value_or(defaultProgramDatabase);
+    return command;
+}
+
+void openDatabase(Command& command) {
+    command.database = openProgramDatabase(db::utf8ToCp1252(command.dbPath));
+}
+
+UsageError notOnFile(const Command& command) {
+    return UsageError("no saved Settings named '" + command.parsed.positional.front() + "' in " +
+                      command.dbPath);
+}
+
+int list(Command command) {
+    openDatabase(command);
+    for (const std::string& name : refreshNameOfSettingsList(*command.database))
+        std::cout << db::cp1252ToUtf8(name) << '\n';
+    return exitOk;
+}
+
+int show(Command command) {
+    openDatabase(command);
+    const auto values =
+        readSavedSettings(*command.database, command.name, defaultParameterValues());
+    if (!values)
+        throw notOnFile(command);
+    for (const ParameterKey& key : parameterKeys())
+        std::cout << key.name << '=' << escapeValue(values->at(std::string(key.name))) << '\n';
+    return exitOk;
+}
+
+ColumnSpecs columnOptions(const ParsedArguments& parsed) {
+    ColumnSpecs specs;
+    auto given = parsed.options.find("--column");
+    if (given == parsed.options.end())
+        return specs;
+    for (const std::string& text : given->second) {
+        auto spec = parseColumnOption(text);
+        if (!spec)
+            throw UsageError("--column takes HEADING:START:CHARS:SPACES:WIDTH, not '" + text + "'");
+        specs.push_back(std::move(*spec));
+    }
+    return specs;
+}
+
+// The --column specs become the working specifications, all or nothing.
+void replaceWorkingSpecs(db::Database& database, const ColumnSpecs& specs) {
+    db::ScopedTransaction transaction(*database.connection());
+    database.execute("delete * from fieldize_settings");
+    appendColumnSpecs(database, db::specificationTable, specs);
+    transaction.commit();
+}
+
+int save(Command command) {
+    checkKeys(command.parsed.keys, allTabs);
+    ParameterValues values = defaultParameterValues();
+    for (const auto& [key, value] : command.parsed.keys)
+        values[key] = value;
+    const ColumnSpecs specs = columnOptions(command.parsed);
+    openDatabase(command);
+    // A name the save refuses leaves the working table alone too.
+    if (command.parsed.options.count("--column") && !command.name.empty() &&
+        !isReservedSettingsName(command.name))
+        replaceWorkingSpecs(*command.database, specs);
+    SettingsState state;
+    state.nameBox.text = command.name;
+    AnswerByRule dialogs;
+    const SettingsOutcome outcome = saveSettings(*command.database, dialogs, values, state);
+    return outcome == SettingsOutcome::Done ? exitOk : exitUsage;
+}
+
+int remove(Command command) {
+    openDatabase(command);
+    {
+        db::Recordset records = openSettingsRecords(*command.database);
+        if (!seekSettings(records, command.name))
+            throw notOnFile(command);
+    }
+    SettingsState state;
+    state.nameBox.text = command.name;
+    AnswerByRule dialogs;
+    const DeleteResult result = deleteSettings(*command.database, dialogs, state);
+    if (result.ignoredError)
+        throw *result.ignoredError; // the window goes past it; a script must hear of it
+    return exitOk;
+}
+
+} // namespace
+
+int runSettings(Args args) {
+    const std::string action = args.empty() ? std::string() : args.front();
+    const Args rest = args.empty() ? args : args.subspan(1);
+    try {
+        if (action == "list")
+            return list(prepare(action, rest, false));
+        if (action == "show")
+            return show(prepare(action, rest, false));
+        if (action == "save")
+            return save(prepare(action, rest, true));
+        if (action == "delete")
+            return remove(prepare(action, rest, false));
+        throw UsageError("settings takes list, show NAME, save NAME or delete NAME");
+    } catch (const UsageError& error) {
+        std::cerr << "fieldizer-cli settings: " << error.what() << '\n';
+        return exitUsage;
+    }
+}
+
+} // namespace fieldizer::cli

@@ -1,0 +1,12 @@
+#include "settings/program_database.h"
+
+#include "workbench/fieldizer_database.h"
+#include "workbench/workspace.h"
+
+namespace fieldizer {
+
+std::shared_ptr<db::Database> openProgramDatabase(const std::string& path) {
+    return db::Workspace().openDatabase(path, db::ownConnectString);
+}
+
+} // namespace fieldizer
