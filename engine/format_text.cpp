@@ -4,6 +4,8 @@
 #include "engine/padding.h"
 #include "engine/text_lines.h"
 
+#include <memory>
+
 namespace fieldizer {
 namespace {
 
@@ -72,26 +74,50 @@ void appendPiece(std::string_view line, std::string_view section, std::size_t k,
         appendPadded(out, added.place, p.formatSpaces, text);
 }
 
+// What the parameters decide for every line alike, worked out once per pass
+// rather than once per line. Views point into the parameters it was made of.
+struct Prepared {
+    Delimiter delimiter;
+    std::size_t delimiterLength;
+    AddedText added;
+    std::size_t firstColumn; // where section 1 starts, 0-based
+};
+
+Prepared prepare(const FormatParameters& p) {
+    const Delimiter delimiter = delimiterOf(p.formatDelimiter);
+    return {delimiter, delimiter.kind == DelimiterKind::Spaces ? delimiter.text.size() : 1,
+            addedTextOf(p), p.formatLineStart == "Yes" ? std::size_t{1} : 0};
+}
+
 // Cuts the line into sections; every section that ends at a delimiter is
 // followed by what `appendSeparator` appends.
 template <class Separator>
-void formatSections(std::string_view line, const FormatParameters& p, Separator appendSeparator,
-                    std::string& out) {
-    const Delimiter delimiter = delimiterOf(p.formatDelimiter);
-    const std::size_t delimiterLength =
-        delimiter.kind == DelimiterKind::Spaces ? delimiter.text.size() : 1;
-    const AddedText added = addedTextOf(p);
-    std::size_t from = p.formatLineStart == "Yes" ? 1 : 0;
+void formatSections(std::string_view line, const FormatParameters& p, const Prepared& prepared,
+                    Separator appendSeparator, std::string& out) {
+    std::size_t from = prepared.firstColumn;
     for (std::size_t k = 1;; ++k) {
-        const std::size_t end = sectionEnd(line, delimiter, k, from);
+        const std::size_t end = sectionEnd(line, prepared.delimiter, k, from);
         if (end == line.npos) {
-            appendPiece(line, line.substr(from), k, p, added, out);
+            appendPiece(line, line.substr(from), k, p, prepared.added, out);
             return;
         }
-        appendPiece(line, line.substr(from, end - from), k, p, added, out);
+        appendPiece(line, line.substr(from, end - from), k, p, prepared.added, out);
         appendSeparator(out);
-        from = end + delimiterLength;
+        from = end + prepared.delimiterLength;
     }
+}
+
+void newColumnPrepared(std::string_view line, const FormatParameters& p, const Prepared& prepared,
+                       std::string& out) {
+    const std::size_t spaces = pieces::count(p.formatSpacesBetweenCols);
+    formatSections(
+        line, p, prepared, [spaces](std::string& o) { o.append(spaces, ' '); }, out);
+}
+
+void newLinePrepared(std::string_view line, const FormatParameters& p, const Prepared& prepared,
+                     std::string& out) {
+    formatSections(
+        line, p, prepared, [](std::string& o) { o.append(crlf); }, out);
 }
 
 } // namespace
@@ -116,14 +142,11 @@ FormatParameters formatParameters(const ParameterValues& v) {
 }
 
 void newColumn(std::string_view line, const FormatParameters& p, std::string& out) {
-    const std::size_t spaces = pieces::count(p.formatSpacesBetweenCols);
-    formatSections(
-        line, p, [spaces](std::string& o) { o.append(spaces, ' '); }, out);
+    newColumnPrepared(line, p, prepare(p), out);
 }
 
 void newLine(std::string_view line, const FormatParameters& p, std::string& out) {
-    formatSections(
-        line, p, [](std::string& o) { o.append(crlf); }, out);
+    newLinePrepared(line, p, prepare(p), out);
 }
 
 void formatLine(std::string_view line, const FormatParameters& p, std::string& out) {
@@ -138,17 +161,26 @@ void formatLine(std::string_view line, const FormatParameters& p, std::string& o
 }
 
 LineOperation formatOperation(FormatParameters parameters) {
-    using Routine = void (*)(std::string_view, const FormatParameters&, std::string&);
+    using Routine =
+        void (*)(std::string_view, const FormatParameters&, const Prepared&, std::string&);
     Routine routine = nullptr;
     if (!parameters.formatDelimiter.empty() && parameters.formatCreate == newColumnCreate)
-        routine = newColumn;
+        routine = newColumnPrepared;
     else if (!parameters.formatDelimiter.empty() && parameters.formatCreate == newLineCreate)
-        routine = newLine;
-    return [p = std::move(parameters), routine](std::string_view line, std::string& out) {
+        routine = newLinePrepared;
+    // The prepared views point into the parameters, so both live together at
+    // one address for the whole pass.
+    struct Job {
+        FormatParameters parameters;
+        Prepared prepared;
+    };
+    auto job = std::make_shared<Job>(Job{std::move(parameters), {}});
+    job->prepared = prepare(job->parameters);
+    return [job, routine](std::string_view line, std::string& out) {
         if (routine == nullptr || line.empty())
             out.append(line);
         else
-            routine(line, p, out);
+            routine(line, job->parameters, job->prepared, out);
         return true;
     };
 }
