@@ -25,11 +25,6 @@ TEST(NameOfSettingsList, NamesInIndexOrderWithoutThePrefix) {
               (std::vector<std::string>{"", "Alpha", "beta", "zeta"}));
 }
 
-TEST(NameOfSettingsList, AnEmptyStoreGivesAnEmptyList) {
-    ProgramDatabase database;
-    EXPECT_TRUE(refreshNameOfSettingsList(*database).empty());
-}
-
 TEST(NameOfSettingsList, AMissingStoreIsAnError) {
     ProgramDatabase database;
     database->tableDefs().remove(db::settingsTable);

@@ -43,11 +43,6 @@ ParameterValues loadRecord(db::Database& database, const std::string& name,
     return loaded ? *loaded : ParameterValues{};
 }
 
-TEST(SettingsRecord, NameIsThePrefixedName) {
-    EXPECT_EQ(settingsTableName("Monthly"), "fieldize_Monthly");
-    EXPECT_EQ(settingsTableName(""), "fieldize_");
-}
-
 TEST(SettingsRecord, StoresEveryKindAsItsFieldType) {
     ProgramDatabase database;
     ParameterValues values = defaultParameterValues();
@@ -124,19 +119,6 @@ TEST(SettingsRecord, NullAndUnacceptableFieldsLeaveTheirKeys) {
         EXPECT_EQ(loaded.at(key), current.at(key)) << key;
     EXPECT_EQ(loaded.at("deleteSpaces"), "3");
     EXPECT_EQ(loaded.at("replaceWith"), unusualValues().at("replaceWith"));
-}
-
-TEST(SettingsRecord, AnUnknownNameIsNotOnFile) {
-    ProgramDatabase database;
-    EXPECT_FALSE(readSavedSettings(*database, "nothing", defaultParameterValues()));
-}
-
-TEST(SettingsRecord, ReservedNamesAreTheProgramsOwnTables) {
-    EXPECT_TRUE(isReservedSettingsName("settings"));
-    EXPECT_TRUE(isReservedSettingsName("SETTINGS"));
-    EXPECT_TRUE(isReservedSettingsName("allfields"));
-    EXPECT_FALSE(isReservedSettingsName("settings2"));
-    EXPECT_FALSE(isReservedSettingsName(""));
 }
 
 } // namespace
