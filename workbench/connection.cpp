@@ -10,6 +10,16 @@
 #include <sqlite3.h>
 
 namespace fieldizer::db {
+namespace {
+
+bool isAscii(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
 
 void StatementDeleter::operator()(sqlite3_stmt* statement) const noexcept {
     sqlite3_finalize(statement);
@@ -26,11 +36,24 @@ void Statement::bind(int index, const Value& value) {
         rc = sqlite3_bind_int64(handle(), index, value.integer());
     } else if (value.isDouble()) {
         rc = sqlite3_bind_double(handle(), index, value.number());
+    } else if (isAscii(value.text())) {
+        // ASCII text is already UTF-8: SQLite copies it straight from the value.
+        rc = sqlite3_bind_text64(handle(), index, value.text().data(), value.text().size(),
+                                 SQLITE_TRANSIENT, SQLITE_UTF8);
     } else {
         std::string utf8 = cp1252ToUtf8(value.text());
         rc = sqlite3_bind_text64(handle(), index, utf8.data(), utf8.size(), SQLITE_TRANSIENT,
                                  SQLITE_UTF8);
     }
+    if (rc != SQLITE_OK)
+        connection_->fail(rc);
+}
+
+void Statement::bindBorrowed(int index, const Value& value) {
+    if (!value.isText() || !isAscii(value.text()))
+        return bind(index, value);
+    int rc = sqlite3_bind_text64(handle(), index, value.text().data(), value.text().size(),
+                                 SQLITE_STATIC, SQLITE_UTF8);
     if (rc != SQLITE_OK)
         connection_->fail(rc);
 }
@@ -102,6 +125,10 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool creat
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 5000);
     registerAccessFunctions(db);
+    // A larger page cache keeps a long transaction (thousands of AddNew and
+    // Update) in memory until it commits instead of spilling pages early.
+    sqlite3_exec(db, "PRAGMA cache_size = -32768", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "PRAGMA ignore_check_constraints = ON", nullptr, nullptr, nullptr);
     // Reading the schema proves the file is a database SQLite can read;
     // damage further in shows up as error 3343 when it is reached.
     connection->exec("SELECT count(*) FROM sqlite_schema");
@@ -198,6 +225,17 @@ void Connection::rollback() {
 std::int64_t Connection::schemaVersion() {
     Statement statement = prepare("PRAGMA schema_version");
     return statement.step() ? statement.columnInteger(0) : 0;
+}
+
+CheckedWrites::CheckedWrites(Connection& connection) : connection_(connection) {
+    if (connection_.checkedScopes_++ == 0)
+        connection_.exec("PRAGMA ignore_check_constraints = OFF");
+}
+
+CheckedWrites::~CheckedWrites() {
+    if (--connection_.checkedScopes_ == 0 && connection_.db_)
+        sqlite3_exec(connection_.db_, "PRAGMA ignore_check_constraints = ON", nullptr, nullptr,
+                     nullptr);
 }
 
 ScopedTransaction::~ScopedTransaction() {

@@ -30,6 +30,9 @@ class Statement {
     Statement(std::shared_ptr<Connection> connection, StatementHandle handle);
 
     void bind(int index, const Value& value); // 1-based, as SQLite counts
+    // Like bind, without copying ASCII text: `value` must stay alive and
+    // unchanged until the statement is reset.
+    void bindBorrowed(int index, const Value& value);
     void bindUtf8(int index, std::string_view utf8);
     void bindNamed(std::string_view name, const Value& value); // ignored when absent
     bool step();                                               // true while a row is there
@@ -88,6 +91,26 @@ class Connection : public std::enable_shared_from_this<Connection> {
     sqlite3* db_;
     std::string path_;
     int depth_ = 0;
+    friend class CheckedWrites;
+    int checkedScopes_ = 0;
+};
+
+// CHECK constraints are tested only inside a CheckedWrites scope. The layer's
+// own writes (AddNew, Edit, Update) have checked every value against its
+// field's rules on assignment, which are exactly the CHECK constraints of the
+// tables it makes, so SQLite need not test them again row by row; SQL
+// statements, and writes to tables with CHECK constraints of other kinds,
+// run in this scope. (SQLite fixes at prepare time whether a statement tests
+// them; switching prepares the connection's statements again when next run.)
+class CheckedWrites {
+  public:
+    explicit CheckedWrites(Connection& connection);
+    ~CheckedWrites();
+    CheckedWrites(const CheckedWrites&) = delete;
+    CheckedWrites& operator=(const CheckedWrites&) = delete;
+
+  private:
+    Connection& connection_;
 };
 
 // A savepoint that rolls back unless committed: for work that must be all or

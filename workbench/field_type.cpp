@@ -126,13 +126,15 @@ Value fitNumber(double number, int type) {
     }
 }
 
-Value fitText(const Value& value, const FieldDef& field, std::string_view table) {
-    std::string text = value.toText();
-    if (field.type == fieldType::text && text.size() > std::size_t(field.size))
+Value fitText(Value value, const FieldDef& field, std::string_view table) {
+    if (!value.isText())
+        value = Value(value.toText());
+    std::size_t length = value.text().size();
+    if (field.type == fieldType::text && length > std::size_t(field.size))
         throw errors::error(errors::fieldTooSmall);
-    if (text.empty() && !field.allowZeroLength)
+    if (length == 0 && !field.allowZeroLength)
         throw errors::zeroLengthNotAllowed(table, field.name);
-    return Value(std::move(text));
+    return value;
 }
 
 Value fitDate(const Value& value) {
@@ -202,11 +204,11 @@ FieldDef fieldFromDeclaredType(std::string_view declared) {
     return field;
 }
 
-Value fitValueToField(const Value& value, const FieldDef& field, std::string_view table) {
+Value fitValueToField(Value value, const FieldDef& field, std::string_view table) {
     if (value.isNull())
         return value;
     if (isTextType(field.type))
-        return fitText(value, field, table);
+        return fitText(std::move(value), field, table);
     if (field.type == fieldType::dateTime)
         return fitDate(value);
     if (value.isNumber())

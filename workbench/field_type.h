@@ -54,7 +54,7 @@ FieldDef fieldFromDeclaredType(std::string_view declared);
 // numbers from text, rounding to whole numbers, Yes/No as -1/0, dates as
 // "YYYY-MM-DD HH:MM:SS". Refuses with 3163 (text too long), 3315 (empty text
 // not allowed), 3421 (no conversion) or 3349 (number out of range).
-Value fitValueToField(const Value& value, const FieldDef& field, std::string_view table);
+Value fitValueToField(Value value, const FieldDef& field, std::string_view table);
 
 // Whether a table or field name is one the engine accepts: 1 to 64
 // characters, no leading space, no control characters, none of . ! ` [ ].

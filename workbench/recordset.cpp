@@ -68,6 +68,7 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, RecordsetSource sou
     if (type_ == RecordsetType::Table && (source_.table.empty() || !source_.querySql.empty()))
         throw errors::error(errors::invalidOperation);
     describeColumns();
+    checkedByLayer_ = updatable_ && checksAreFieldRules(*connection_, source_.table);
     open();
 }
 
@@ -288,6 +289,7 @@ Value Recordset::value(int index) {
 
 void Recordset::close() {
     rows_.reset();
+    lastStatement_ = nullptr;
     insertCache_.clear();
     updateCache_.clear();
     deleteStatement_.reset();

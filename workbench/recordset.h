@@ -91,7 +91,7 @@ class Recordset {
     Field field(std::string_view name); // any letter case; 3265 when absent
     const std::vector<FieldDef>& fieldDefs() const { return fields_; }
     Value value(int index); // of the current row, or of the edit buffer
-    void setValue(int index, const Value& value);
+    void setValue(int index, Value value);
 
     void addNew();
     void edit();
@@ -135,15 +135,19 @@ class Recordset {
     Keyset& keyset();
     long positionOf(std::int64_t rowid);
     void insertRow();
+    void writeRow(Statement& statement);
     void updateRow();
-    Statement& cachedStatement(std::map<std::vector<bool>, Statement>& cache,
-                               const std::string& sql);
+    Statement* cachedStatement(std::map<std::vector<bool>, Statement>& cache);
+    Statement& cacheStatement(std::map<std::vector<bool>, Statement>& cache,
+                              const std::string& sql);
+    std::string insertSql() const;
     std::string columnName(int index) const;
 
     std::shared_ptr<Connection> connection_;
     RecordsetSource source_;
     RecordsetType type_;
     bool updatable_ = false;
+    bool checkedByLayer_ = false; // the table's CHECKs are just the field rules
     std::vector<FieldDef> fields_;
     std::vector<std::string> baseColumns_; // table column of each field
     std::unique_ptr<RowSource> rows_;
@@ -156,6 +160,10 @@ class Recordset {
     std::map<std::vector<bool>, Statement> insertCache_;
     std::map<std::vector<bool>, Statement> updateCache_;
     std::optional<Statement> deleteStatement_;
+    // The statement used last, found again without a search.
+    bool lastInserting_ = false;
+    std::vector<bool> lastAssigned_;
+    Statement* lastStatement_ = nullptr;
     std::string index_;
     std::vector<std::string> indexFields_;
     bool noMatch_ = false;

@@ -7,6 +7,8 @@
 #include "workbench/recordset.h"
 #include "workbench/sql_dialect.h"
 
+#include <algorithm>
+
 namespace fieldizer::db {
 namespace {
 
@@ -22,8 +24,10 @@ Keyset& Recordset::keyset() {
 
 void Recordset::addNew() {
     requireUpdatable();
-    setPosition(position_);
-    buffer_.assign(fields_.size(), Value());
+    currentDeleted_ = false;
+    for (Value& value : buffer_)
+        value = Value();
+    buffer_.resize(fields_.size());
     assigned_.assign(fields_.size(), false);
     editMode_ = EditMode::Add;
 }
@@ -43,7 +47,7 @@ void Recordset::cancelUpdate() {
     editMode_ = EditMode::None;
 }
 
-void Recordset::setValue(int index, const Value& value) {
+void Recordset::setValue(int index, Value value) {
     ensureOpen();
     if (index < 0 || index >= fieldCount())
         throw errors::itemNotInCollection();
@@ -54,22 +58,28 @@ void Recordset::setValue(int index, const Value& value) {
     const FieldDef& field = fields_[std::size_t(index)];
     if (field.autoIncrement)
         throw errors::error(errors::fieldNotUpdatable);
-    buffer_[std::size_t(index)] = fitValueToField(value, field, source_.table);
+    buffer_[std::size_t(index)] = fitValueToField(std::move(value), field, source_.table);
     assigned_[std::size_t(index)] = true;
 }
 
-Statement& Recordset::cachedStatement(std::map<std::vector<bool>, Statement>& cache,
-                                      const std::string& sql) {
+Statement* Recordset::cachedStatement(std::map<std::vector<bool>, Statement>& cache) {
+    bool inserting = &cache == &insertCache_;
+    if (lastStatement_ && lastInserting_ == inserting && lastAssigned_ == assigned_)
+        return lastStatement_;
     auto it = cache.find(assigned_);
     if (it == cache.end())
-        it = cache.emplace(assigned_, connection_->prepare(sql)).first;
-    return it->second;
+        return nullptr;
+    lastInserting_ = inserting;
+    lastAssigned_ = assigned_;
+    return lastStatement_ = &it->second;
 }
 
-void Recordset::insertRow() {
-    for (std::size_t i = 0; i < fields_.size(); ++i)
-        if (fields_[i].required && !fields_[i].autoIncrement && buffer_[i].isNull())
-            throw errors::requiredFieldIsNull(source_.table, fields_[i].name);
+Statement& Recordset::cacheStatement(std::map<std::vector<bool>, Statement>& cache,
+                                     const std::string& sql) {
+    return cache.emplace(assigned_, connection_->prepare(sql)).first->second;
+}
+
+std::string Recordset::insertSql() const {
     std::string columns, values;
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         if (!assigned_[i])
@@ -77,39 +87,64 @@ void Recordset::insertRow() {
         columns += (columns.empty() ? "" : ", ") + q(baseColumns_[i]);
         values += values.empty() ? "?" : ", ?";
     }
-    std::string sql =
-        "INSERT INTO " + q(source_.table) +
-        (columns.empty() ? " DEFAULT VALUES" : " (" + columns + ") VALUES (" + values + ")");
-    Statement& statement = cachedStatement(insertCache_, sql);
+    return "INSERT INTO " + q(source_.table) +
+           (columns.empty() ? " DEFAULT VALUES" : " (" + columns + ") VALUES (" + values + ")");
+}
+
+void Recordset::writeRow(Statement& statement) {
+    // The values were checked against their fields on assignment; a table
+    // with CHECK constraints beyond those rules has SQLite test them too.
+    std::optional<CheckedWrites> checked;
+    if (!checkedByLayer_)
+        checked.emplace(*connection_);
+    try {
+        statement.step();
+    } catch (...) {
+        statement.reset();
+        throw;
+    }
+    statement.reset();
+}
+
+void Recordset::insertRow() {
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (fields_[i].required && !fields_[i].autoIncrement && buffer_[i].isNull())
+            throw errors::requiredFieldIsNull(source_.table, fields_[i].name);
+    // The statement is built once per set of assigned fields; a run of
+    // AddNew/Update that fills the same fields reuses it row after row.
+    Statement* statement = cachedStatement(insertCache_);
+    if (!statement)
+        statement = &cacheStatement(insertCache_, insertSql());
     int parameter = 1;
     for (std::size_t i = 0; i < fields_.size(); ++i)
         if (assigned_[i])
-            statement.bind(parameter++, buffer_[i]);
-    statement.step();
-    statement.reset();
+            statement->bindBorrowed(parameter++, buffer_[i]);
+    writeRow(*statement);
     keyset().append(connection_->lastInsertRowid());
 }
 
 void Recordset::updateRow() {
-    std::string assignments;
-    for (std::size_t i = 0; i < fields_.size(); ++i)
-        if (assigned_[i])
-            assignments += (assignments.empty() ? "" : ", ") + q(baseColumns_[i]) + " = ?";
-    if (assignments.empty())
+    if (std::find(assigned_.begin(), assigned_.end(), true) == assigned_.end())
         return;
     for (std::size_t i = 0; i < fields_.size(); ++i)
         if (assigned_[i] && fields_[i].required && buffer_[i].isNull())
             throw errors::requiredFieldIsNull(source_.table, fields_[i].name);
-    Statement& statement = cachedStatement(updateCache_, "UPDATE " + q(source_.table) + " SET " +
-                                                             assignments + " WHERE rowid = ?");
+    Statement* statement = cachedStatement(updateCache_);
+    if (!statement) {
+        std::string assignments;
+        for (std::size_t i = 0; i < fields_.size(); ++i)
+            if (assigned_[i])
+                assignments += (assignments.empty() ? "" : ", ") + q(baseColumns_[i]) + " = ?";
+        statement = &cacheStatement(updateCache_, "UPDATE " + q(source_.table) + " SET " +
+                                                      assignments + " WHERE rowid = ?");
+    }
     int parameter = 1;
     for (std::size_t i = 0; i < fields_.size(); ++i)
         if (assigned_[i])
-            statement.bind(parameter++, buffer_[i]);
-    statement.bind(parameter, Value(static_cast<long long>(keyset().key(position_))));
+            statement->bindBorrowed(parameter++, buffer_[i]);
+    statement->bind(parameter, Value(static_cast<long long>(keyset().key(position_))));
     std::int64_t before = connection_->totalChanges();
-    statement.step();
-    statement.reset();
+    writeRow(*statement);
     if (connection_->totalChanges() == before)
         throw errors::error(errors::recordDeleted);
 }
@@ -118,12 +153,14 @@ void Recordset::update() {
     ensureOpen();
     if (editMode_ == EditMode::None)
         throw errors::error(errors::updateWithoutEdit);
-    if (editMode_ == EditMode::Add)
+    if (editMode_ == EditMode::Add) {
         insertRow();
-    else
+        // The new row joins the end of the recordset; the current row stays.
+        editMode_ = EditMode::None;
+    } else {
         updateRow();
-    // The new row joins the end of the recordset; the current row stays.
-    setPosition(position_);
+        setPosition(position_); // read the changed row again
+    }
 }
 
 void Recordset::deleteRecord() {

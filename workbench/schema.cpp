@@ -38,8 +38,9 @@ std::string columnSql(const TableDef& table, const FieldDef& field) {
 }
 
 // The names that follow CONSTRAINT in a CREATE TABLE statement, read with
-// SQLite's quoting rules so that text inside literals and names is skipped.
-std::vector<std::string> constraintNames(std::string_view sql) {
+// SQLite's quoting rules so that text inside literals and names is skipped;
+// `checks` counts the CHECK constraints, named or not.
+std::vector<std::string> constraintNames(std::string_view sql, int* checks = nullptr) {
     std::vector<std::string> names;
     bool afterConstraint = false;
     for (std::size_t i = 0; i < sql.size();) {
@@ -68,6 +69,8 @@ std::vector<std::string> constraintNames(std::string_view sql) {
             if (afterConstraint)
                 names.push_back(word);
             afterConstraint = sameName(word, "CONSTRAINT");
+            if (checks && sameName(word, "CHECK"))
+                ++*checks;
             continue;
         }
         if (!std::isspace(static_cast<unsigned char>(c)))
@@ -154,6 +157,18 @@ std::optional<TableDef> readTableDef(Connection& connection, std::string_view na
         table.fields().append(std::move(field));
     }
     return table;
+}
+
+bool checksAreFieldRules(Connection& connection, std::string_view table) {
+    auto stored = storedTableName(connection, table);
+    if (!stored)
+        return false;
+    int checks = 0;
+    std::vector<std::string> names = constraintNames(tableSql(connection, *stored), &checks);
+    int rules = int(std::count_if(names.begin(), names.end(), [](const std::string& name) {
+        return name.rfind("fieldSize:", 0) == 0 || name.rfind("zeroLength:", 0) == 0;
+    }));
+    return checks == rules;
 }
 
 std::vector<std::string> indexColumns(Connection& connection, std::string_view table,

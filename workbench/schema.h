@@ -35,6 +35,10 @@ std::optional<std::string> storedTableName(Connection& connection, std::string_v
 // The table's description read from the file; nothing when it does not exist.
 std::optional<TableDef> readTableDef(Connection& connection, std::string_view name);
 
+// Whether every CHECK constraint of the table is one of the field rules
+// above, which the layer applies itself to every value it writes.
+bool checksAreFieldRules(Connection& connection, std::string_view table);
+
 // The columns of the table's index of that name (any case), in key order.
 // "PrimaryKey" also finds the primary key. Empty when there is no such index.
 std::vector<std::string> indexColumns(Connection& connection, std::string_view table,

@@ -98,6 +98,7 @@ Bindings parameterBindings(const AccessStatement& statement,
 
 long executeStatement(Connection& connection, const AccessStatement& statement,
                       const Bindings& bindings) {
+    CheckedWrites checked(connection);
     switch (statement.translated.kind) {
     case StatementKind::Select:
         throw errors::error(errors::selectExecuted);

@@ -5,11 +5,6 @@
 
 namespace fieldizer::db {
 
-const std::string& Value::text() const {
-    static const std::string empty;
-    return isText() ? std::get<std::string>(data_) : empty;
-}
-
 double Value::number() const {
     if (isInteger())
         return double(std::get<std::int64_t>(data_));

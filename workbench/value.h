@@ -30,7 +30,10 @@ class Value {
     bool isText() const { return std::holds_alternative<std::string>(data_); }
 
     // The stored text; empty for every other kind.
-    const std::string& text() const;
+    const std::string& text() const {
+        static const std::string empty;
+        return isText() ? std::get<std::string>(data_) : empty;
+    }
     std::int64_t integer() const { return isInteger() ? std::get<std::int64_t>(data_) : 0; }
     double number() const;
 

@@ -41,7 +41,6 @@ std::shared_ptr<Database> Workspace::createDatabase(const std::string& path) con
     // SQLite writes nothing until asked to; a database file with no page
     // would read as empty, and an empty file is refused on opening.
     connection->exec("PRAGMA user_version = 0");
-    connection->exec("VACUUM");
     return std::make_shared<Database>(std::move(connection), std::string());
 }
 

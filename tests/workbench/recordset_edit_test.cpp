@@ -1,6 +1,7 @@
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 using namespace fieldizer::db;
 using namespace fieldizer::db::testing;
@@ -204,4 +205,47 @@ TEST(RecordsetEditing, textOutsideAsciiIsStoredAsUtf8AndReadBackAsItWas) {
     ASSERT_TRUE(raw.step());
     EXPECT_EQ(raw.columnUtf8(0), "\xE2\x82\xAC\xC3\xA9\xC2\x81\xC2\x9D");
     EXPECT_EQ(names(*database, "people"), std::vector<std::string>{"\x80\xE9\x81\x9D"});
+}
+
+TEST(RecordsetEditing, otherCheckConstraintsOfATableAreStillTested) {
+    ScratchDatabase database;
+    database->connection()->exec("CREATE TABLE rated (score LONG CHECK (score BETWEEN 1 AND 5))");
+    Recordset rows = database->openRecordset("rated");
+    rows.addNew();
+    rows.field("score") = 9;
+    EXPECT_ENGINE_ERROR_NUMBER(rows.update(), 3317);
+    rows.field("score") = 3;
+    rows.update();
+    EXPECT_EQ(rows.recordCount(), 1);
+}
+
+TEST(RecordsetEditing, sqlIsStillRefusedAfterRecordsetWrites) {
+    ScratchDatabase database;
+    makePeople(*database);
+    Recordset rows = database->openRecordset("people");
+    rows.addNew();
+    rows.field("name") = "Ann";
+    rows.update();
+    EXPECT_ENGINE_ERROR_NUMBER(database->execute("UPDATE people SET name = 'far too long'"), 3163);
+    rows.addNew();
+    rows.field("name") = "Bob";
+    rows.update();
+    EXPECT_ENGINE_ERROR_NUMBER(database->execute("UPDATE people SET code = ''"), 3315);
+    EXPECT_EQ(names(*database, "people"), (std::vector<std::string>{"Ann", "Bob"}));
+}
+
+TEST(RecordsetEditing, otherToolsMeetTheFieldRulesToo) {
+    ScratchDatabase database;
+    makePeople(*database);
+    std::string path = database.path();
+    database->close();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(other, "INSERT INTO people (name) VALUES ('123456')", nullptr, nullptr,
+                           nullptr),
+              SQLITE_CONSTRAINT);
+    EXPECT_EQ(sqlite3_exec(other, "INSERT INTO people (name) VALUES ('12345')", nullptr, nullptr,
+                           nullptr),
+              SQLITE_OK);
+    sqlite3_close(other);
 }
