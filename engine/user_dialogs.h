@@ -26,6 +26,13 @@ struct Message {
     std::string focusControl;
 };
 
+// A message with an OK button under the application title; `focusControl`
+// names the field that gets the focus afterwards.
+inline Message notice(std::string text, std::string focusControl = {}) {
+    return Message{std::move(text), applicationTitle, Buttons::Ok,
+                   Icon::None,      Answer::Ok,       std::move(focusControl)};
+}
+
 class UserDialogs {
   public:
     virtual ~UserDialogs() = default;

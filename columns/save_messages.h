@@ -1,0 +1,46 @@
+#pragma once
+// The texts Save to Database shows, each in one place.
+
+#include <string>
+#include <string_view>
+
+namespace fieldizer::saveMessages {
+
+inline constexpr const char* nothingToSave =
+    "There is nothing to save.  Please open a file by selecting File menu/Open, or paste some "
+    "text into the text box on the Text/Lines tab.";
+inline constexpr const char* noTableName = "Please specify a table name.";
+inline constexpr const char* noProcessMethod = "Please specify a Process Method.";
+inline constexpr const char* noDelimiter = "Please enter a delimiter.";
+inline constexpr const char* noDatabase = "Please select a database.";
+inline constexpr const char* noColumnSpecs =
+    "Please select the Fieldize Text tab and enter column headings; or, Select (saved) Settings "
+    "from the Settings tab.  The headings will be used to create field names in the new table.  "
+    "If you choose the Process Method 'Use specs on the Fieldize Text tab', you must also enter "
+    "data in all other fields on the Fieldize Text tab.";
+inline constexpr const char* addToRecords = "Would you like to add to the current records?";
+inline constexpr const char* warnAgain = "Would you like to be warned again, if necessary?";
+inline constexpr const char* enlargeField =
+    "You can use a database editor to enlarge the field size, then process the data again.  The "
+    "maximum field size is 255.";
+
+inline std::string tableAlreadyIn(std::string_view table, std::string_view dbPath) {
+    std::string text = "This table name (";
+    text.append(table).append(") is already in ").append(dbPath);
+    return text.append(".  ").append(addToRecords);
+}
+
+inline std::string tableNotIn(std::string_view table, std::string_view dbPath) {
+    std::string text = "This table name (";
+    text.append(table).append(") is not in ").append(dbPath);
+    return text.append(".  Please verify the name.");
+}
+
+inline std::string valueTooLarge(std::string_view field) {
+    std::string text = "The data that's about to be written is too large for the size of the "
+                       "current field (";
+    return text.append(field).append(").  The write will be aborted.  Would you like to process "
+                                     "the remaining data?");
+}
+
+} // namespace fieldizer::saveMessages

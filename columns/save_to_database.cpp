@@ -1,0 +1,137 @@
+#include "columns/save_to_database.h"
+
+#include "columns/record_writer.h"
+#include "columns/save_messages.h"
+#include "workbench/cp1252.h"
+#include "workbench/sql_dialect.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
+namespace fieldizer {
+
+bool isListedTable(std::string_view name) {
+    std::string prefix(name.substr(0, 9));
+    std::transform(prefix.begin(), prefix.end(), prefix.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return prefix != "fieldize_" && name.substr(0, 4) != "MSys";
+}
+
+namespace {
+
+struct Refusal {
+    std::string message;
+    std::string control;
+};
+
+// The checks made before anything is touched, in their order.
+std::optional<Refusal> checkRequest(const SaveRequest& request, const SaveTarget& target) {
+    if (request.text.empty())
+        return Refusal{saveMessages::nothingToSave, ""};
+    if (request.tableName.empty())
+        return Refusal{saveMessages::noTableName, "Combo17"};
+    // A method other than the two list items would write nothing at all.
+    if (request.processMethod != parseByDelimiterMethod &&
+        request.processMethod != useColumnSpecsMethod)
+        return Refusal{saveMessages::noProcessMethod, "Combo18"};
+    if (request.processMethod == parseByDelimiterMethod && request.delimiter.empty())
+        return Refusal{saveMessages::noDelimiter, "Text10"};
+    if (target.database == nullptr || target.dbPath.empty())
+        return Refusal{saveMessages::noDatabase, "Command11"};
+    return std::nullopt;
+}
+
+// The table as the database spells it, found without regard to case.
+std::optional<std::string> findTable(db::Database& database, const std::string& name) {
+    auto& tables = database.tableDefs();
+    tables.refresh();
+    if (!tables.contains(name))
+        return std::nullopt;
+    return tables.item(name).name();
+}
+
+void createTable(db::Database& database, const std::string& name, const ColumnSpecs& specs) {
+    db::TableDef table = database.createTableDef(name);
+    for (const ColumnSpec& spec : specs) {
+        if (!spec.fieldWidth)
+            throw RuntimeError(94, "Invalid use of Null");
+        db::FieldDef field =
+            table.createField(spec.columnHeading, db::fieldType::text, int(*spec.fieldWidth));
+        field.allowZeroLength = true;
+        table.fields().append(std::move(field));
+    }
+    database.tableDefs().append(table);
+}
+
+void emptyTable(db::Database& database, const std::string& table) {
+    database.connection()->exec("DELETE FROM " + db::quoteIdentifier(db::cp1252ToUtf8(table)));
+}
+
+// Asks whether to add to the records of an existing table; No empties it.
+// Returns false on Cancel.
+bool keepOrEmpty(db::Database& database, const std::string& table, std::string question,
+                 UserDialogs& dialogs) {
+    const Answer answer = dialogs.ask(Message{
+        std::move(question), questionTitle, Buttons::YesNoCancel, Icon::Question, Answer::Yes, {}});
+    if (answer == Answer::Cancel)
+        return false;
+    if (answer == Answer::No)
+        emptyTable(database, table);
+    return true;
+}
+
+SaveOutcome refused(UserDialogs& dialogs, const Refusal& refusal) {
+    dialogs.tell(notice(refusal.message, refusal.control));
+    SaveOutcome outcome;
+    outcome.status = SaveStatus::Refused;
+    outcome.focusControl = refusal.control;
+    return outcome;
+}
+
+SaveOutcome cancelled() {
+    SaveOutcome outcome;
+    outcome.status = SaveStatus::Cancelled;
+    return outcome;
+}
+
+} // namespace
+
+SaveOutcome saveToDatabase(const SaveRequest& request, const SaveTarget& target,
+                           UserDialogs& dialogs, PassObserver& observer) {
+    if (auto refusal = checkRequest(request, target))
+        return refused(dialogs, *refusal);
+    const bool createsTable = request.option != SaveOption::ChosenDatabaseTable;
+    // The specifications name the fields of a new table, and cut the lines
+    // for the column-spec method; without them nothing sensible can be
+    // written.
+    if ((createsTable || request.processMethod == useColumnSpecsMethod) && request.specs.empty())
+        return refused(dialogs, Refusal{saveMessages::noColumnSpecs, ""});
+    db::Database& database = *target.database;
+    try {
+        std::optional<std::string> table = findTable(database, request.tableName);
+        if (createsTable && table) {
+            if (!keepOrEmpty(database, *table,
+                             saveMessages::tableAlreadyIn(request.tableName, target.dbPath),
+                             dialogs))
+                return cancelled();
+        } else if (createsTable) {
+            createTable(database, request.tableName, request.specs);
+            table = findTable(database, request.tableName);
+        } else if (!table) {
+            return refused(
+                dialogs,
+                Refusal{saveMessages::tableNotIn(request.tableName, target.dbPath), "Combo17"});
+        } else if (!keepOrEmpty(database, *table, saveMessages::addToRecords, dialogs)) {
+            return cancelled();
+        }
+        return writeRecords(database, *table, request, dialogs, observer);
+    } catch (const RuntimeError& error) {
+        reportError(dialogs, error);
+        SaveOutcome outcome;
+        outcome.status = SaveStatus::Failed;
+        return outcome;
+    }
+}
+
+} // namespace fieldizer

@@ -1,0 +1,254 @@
+#include "columns/save_messages.h"
+#include "save_test_support.h"
+#include "scripted_dialogs.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace fieldizer::testing {
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+const std::string null = "<null>";
+
+ColumnSpec spec(std::string heading, long start, long chars, long width) {
+    return ColumnSpec{std::move(heading), start, chars, 0, width};
+}
+
+class StopAfter final : public PassObserver {
+  public:
+    explicit StopAfter(int steps) : steps_(steps) {}
+    bool stopRequested() const override { return ++asked_ >= steps_; }
+
+  private:
+    int steps_;
+    mutable int asked_ = 0;
+};
+
+class SaveToDatabaseTest : public ::testing::Test {
+  protected:
+    SaveOutcome save(SaveRequest request, std::deque<Answer> answers = {}) {
+        dialogs = ScriptedDialogs(std::move(answers));
+        PassObserver quiet;
+        return saveToDatabase(request, db.target(), dialogs, quiet);
+    }
+    SaveRequest byColumns(std::string_view text, std::string table = "people") {
+        SaveRequest request;
+        request.text = text;
+        request.tableName = std::move(table);
+        request.processMethod = std::string(useColumnSpecsMethod);
+        request.specs = {spec("Name", 1, 10, 10), spec("State", 11, 2, 2)};
+        return request;
+    }
+    SaveRequest byDelimiter(std::string_view text, std::string delimiter, std::string table) {
+        SaveRequest request;
+        request.text = text;
+        request.tableName = std::move(table);
+        request.processMethod = std::string(parseByDelimiterMethod);
+        request.delimiter = std::move(delimiter);
+        request.option = SaveOption::ChosenDatabaseTable;
+        return request;
+    }
+    std::string onlyMessage() const {
+        EXPECT_EQ(dialogs.messages.size(), 1u);
+        return dialogs.messages.empty() ? "" : dialogs.messages.front().text;
+    }
+
+    SaveFixtureDatabase db;
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(SaveToDatabaseTest, ChecksComeInOrderWithTheirMessagesAndFocus) {
+    SaveRequest request = byColumns("");
+    request.tableName.clear();
+    EXPECT_EQ(save(request).status, SaveStatus::Refused);
+    EXPECT_EQ(onlyMessage(), saveMessages::nothingToSave);
+
+    request.text = "x";
+    auto outcome = save(request);
+    EXPECT_EQ(onlyMessage(), "Please specify a table name.");
+    EXPECT_EQ(outcome.focusControl, "Combo17");
+
+    request.tableName = "t";
+    request.processMethod.clear();
+    EXPECT_EQ(save(request).focusControl, "Combo18");
+    EXPECT_EQ(onlyMessage(), "Please specify a Process Method.");
+
+    request.processMethod = std::string(parseByDelimiterMethod);
+    EXPECT_EQ(save(request).focusControl, "Text10");
+    EXPECT_EQ(onlyMessage(), "Please enter a delimiter.");
+
+    request.delimiter = ";";
+    dialogs = ScriptedDialogs();
+    PassObserver quiet;
+    outcome = saveToDatabase(request, SaveTarget{}, dialogs, quiet);
+    EXPECT_EQ(outcome.focusControl, "Command11");
+    EXPECT_EQ(onlyMessage(), "Please select a database.");
+
+    request.specs.clear();
+    EXPECT_EQ(save(request).status, SaveStatus::Refused);
+    EXPECT_EQ(onlyMessage(), saveMessages::noColumnSpecs);
+    EXPECT_FALSE(db.database().tableDefs().contains("t"));
+}
+
+TEST_F(SaveToDatabaseTest, NewTableFromSpecsOneRecordPerLineEmptyLineEmptyRecord) {
+    auto outcome = save(byColumns("John SmithWA\r\n\r\nMary      OR\r\n"));
+    EXPECT_EQ(outcome.status, SaveStatus::Saved);
+    EXPECT_EQ(outcome.recordsStored, 3);
+    const db::TableDef table = db.database().tableDefs().item("people");
+    ASSERT_EQ(table.fields().count(), 2);
+    EXPECT_EQ(table.fields()[0].name, "Name");
+    EXPECT_EQ(table.fields()[0].type, db::fieldType::text);
+    EXPECT_EQ(table.fields()[0].size, 10);
+    EXPECT_TRUE(table.fields()[1].allowZeroLength);
+    EXPECT_EQ(db.rows("people"), (Rows{{"John Smith", "WA"}, {null, null}, {"Mary      ", "OR"}}))
+        << "no trimming, and no record for the final line break";
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SaveToDatabaseTest, ExistingTableInOtherCaseAsksAndAnswersDecide) {
+    save(byColumns("A         WA"));
+    const std::string question = "This table name (PEOPLE) is already in " + db.path() +
+                                 ".  Would you like to add to the current records?";
+    EXPECT_EQ(save(byColumns("B         OR", "PEOPLE"), {Answer::Cancel}).status,
+              SaveStatus::Cancelled);
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0].text, question);
+    EXPECT_EQ(dialogs.questions[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(db.rows("people").size(), 1u);
+
+    save(byColumns("C         ID", "PEOPLE"), {Answer::Yes});
+    EXPECT_EQ(db.rows("people"), (Rows{{"A         ", "WA"}, {"C         ", "ID"}}));
+    save(byColumns("D         NV", "People"), {Answer::No});
+    EXPECT_EQ(db.rows("people"), (Rows{{"D         ", "NV"}}));
+}
+
+TEST_F(SaveToDatabaseTest, ChosenTableMustExist) {
+    auto outcome = save(byDelimiter("a;b", ";", "missing"));
+    EXPECT_EQ(outcome.status, SaveStatus::Refused);
+    EXPECT_EQ(outcome.focusControl, "Combo17");
+    EXPECT_EQ(onlyMessage(),
+              "This table name (missing) is not in " + db.path() + ".  Please verify the name.");
+}
+
+TEST_F(SaveToDatabaseTest, DelimiterWriterEmptyValuesTrailingDelimiterExtraValues) {
+    SaveRequest request = byDelimiter("a;;b\r\na;b;\r\n1;2;3;4\r\n;\r\n", ";", "three");
+    request.option = SaveOption::OwnDatabaseNewTable; // fields that allow empty texts
+    request.specs = {spec("a", 1, 1, 10), spec("b", 1, 1, 10), spec("c", 1, 1, 10)};
+    auto outcome = save(request);
+    EXPECT_EQ(outcome.recordsStored, 4);
+    EXPECT_EQ(db.rows("three"),
+              (Rows{{"a", "", "b"}, {"a", "b", null}, {"1", "2", "3"}, {"", null, null}}));
+}
+
+TEST_F(SaveToDatabaseTest, EmptyValueWhereEmptyTextsAreNotAllowedIsReportedAndSkipped) {
+    db.database().execute("CREATE TABLE strict (a TEXT(10), b TEXT(10))");
+    auto outcome = save(byDelimiter(";x\r\ny;", ";", "strict"), {Answer::Yes});
+    EXPECT_EQ(dialogs.questions[0].text, "Would you like to add to the current records?");
+    EXPECT_EQ(outcome.status, SaveStatus::Saved);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, errorReportText(3315, ""));
+    EXPECT_EQ(db.rows("strict"), (Rows{{null, "x"}, {"y", null}}));
+}
+
+TEST_F(SaveToDatabaseTest, TwoCharacterDelimiterOnARealFile) {
+    db.database().execute("CREATE TABLE people (id TEXT(5), name TEXT(10), age TEXT(5))");
+    // The file's LF line ends become CR LF, as the text box holds them.
+    std::ifstream file(FIELDIZER_TEST_DATA "/multi-byte-ascii.txt", std::ios::binary);
+    std::string text, line;
+    while (std::getline(file, line))
+        text += line + "\r\n";
+    save(byDelimiter(text, "||", "people"), {Answer::Yes});
+    EXPECT_EQ(db.rows("people"), (Rows{{"id", "name", "age"},
+                                       {"1", "ed", "36"},
+                                       {"2", "leigh", "NA"},
+                                       {"3", "nathan", "14"}}));
+}
+
+TEST_F(SaveToDatabaseTest, SizeCheckNoAbortsWithoutStoringTheRecord) {
+    db.database().execute("CREATE TABLE narrow (v TEXT(3))");
+    auto outcome =
+        save(byDelimiter("abc\r\nabcd\r\nxyz", ";", "narrow"), {Answer::Yes, Answer::No});
+    EXPECT_EQ(outcome.status, SaveStatus::Aborted);
+    EXPECT_EQ(outcome.recordsStored, 1);
+    EXPECT_EQ(dialogs.questions[1].text,
+              "The data that's about to be written is too large for the size of the current "
+              "field (v).  The write will be aborted.  Would you like to process the remaining "
+              "data?");
+    EXPECT_EQ(onlyMessage(), saveMessages::enlargeField);
+    EXPECT_EQ(db.rows("narrow"), (Rows{{"abc"}}));
+}
+
+TEST_F(SaveToDatabaseTest, SizeCheckYesGoesOnAndWarnAgainNoStopsTheQuestions) {
+    db.database().execute("CREATE TABLE narrow (v TEXT(3), w TEXT(3))");
+    const std::string text = "abcd;x\r\nabcde;y\r\nok;z\r\nlonger;w";
+    // Yes to add, Yes to go on, Yes to be warned again; then Yes, No.
+    auto outcome = save(byDelimiter(text, ";", "narrow"),
+                        {Answer::Yes, Answer::Yes, Answer::Yes, Answer::Yes, Answer::No});
+    EXPECT_TRUE(dialogs.scriptUsedUp());
+    EXPECT_FALSE(dialogs.unexpected) << "no question after 'do not warn again'";
+    EXPECT_EQ(outcome.status, SaveStatus::Saved);
+    EXPECT_EQ(outcome.recordsStored, 4);
+    // The last over-long value went to the engine, which refused it: the
+    // error report shows the 3163 text and the field stays empty.
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, errorReportText(3163, ""));
+    EXPECT_EQ(dialogs.messages[0].title, "Fieldizer - Sorry...");
+    EXPECT_EQ(outcome.valuesLeftOut, 3);
+    EXPECT_EQ(db.rows("narrow"), (Rows{{null, "x"}, {null, "y"}, {"ok", "z"}, {null, "w"}}));
+}
+
+TEST_F(SaveToDatabaseTest, FailureInTheMiddleKeepsEarlierRecordsAndNoHalfRecord) {
+    db.database().execute("CREATE TABLE strict (a TEXT(10) NOT NULL, b TEXT(10))");
+    auto outcome = save(byDelimiter("x;1\r\ny;2\r\n;3\r\nz;4", ";", "strict"), {Answer::Yes});
+    EXPECT_EQ(outcome.status, SaveStatus::Failed);
+    EXPECT_EQ(outcome.recordsStored, 2);
+    // The empty value is refused first (and reported), then the record,
+    // which lacks its required value.
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, errorReportText(3315, ""));
+    EXPECT_EQ(dialogs.messages[1].title, "Fieldizer - Sorry...");
+    EXPECT_EQ(db.rows("strict"), (Rows{{"x", "1"}, {"y", "2"}}));
+}
+
+TEST_F(SaveToDatabaseTest, StopEndsAfterTheCurrentRecord) {
+    dialogs = ScriptedDialogs();
+    StopAfter stop(2);
+    const std::string text = "a         1\r\nb         2\r\nc         3\r\nd         4";
+    auto outcome = saveToDatabase(byColumns(text), db.target(), dialogs, stop);
+    EXPECT_EQ(outcome.status, SaveStatus::Stopped);
+    EXPECT_EQ(outcome.recordsStored, 2);
+    EXPECT_EQ(db.rows("people").size(), 2u);
+}
+
+TEST_F(SaveToDatabaseTest, TableNamesAreNeverRunAsSql) {
+    save(byColumns("a         1", "my table"));
+    EXPECT_EQ(db.rows("my table").size(), 1u);
+    save(byColumns("b         2", "My Table"), {Answer::No});
+    EXPECT_EQ(db.rows("my table"), (Rows{{"b         ", "2"}}));
+    save(byColumns("x", "people; drop table fieldize_settings"));
+    EXPECT_TRUE(db.database().tableDefs().contains("fieldize_settings"));
+}
+
+TEST_F(SaveToDatabaseTest, ColumnSpecWriterLeavesFieldsBeyondTheSpecsUnset) {
+    db.database().execute("CREATE TABLE wide (a TEXT(5), b TEXT(5), c TEXT(5))");
+    SaveRequest request = byColumns("abcdefghij");
+    request.tableName = "wide";
+    request.option = SaveOption::ChosenDatabaseTable;
+    request.specs = {spec("a", 1, 3, 5), spec("b", 4, 2, 5)};
+    EXPECT_EQ(save(request, {Answer::Yes}).status, SaveStatus::Saved);
+    EXPECT_EQ(db.rows("wide"), (Rows{{"abc", "de", null}}));
+}
+
+TEST(ListedTables, ProgramTablesAndHiddenTablesAreLeftOut) {
+    EXPECT_TRUE(isListedTable("people"));
+    EXPECT_FALSE(isListedTable("fieldize_settings"));
+    EXPECT_FALSE(isListedTable("FIELDIZE_monthly"));
+    EXPECT_FALSE(isListedTable("MSysQueries"));
+    EXPECT_TRUE(isListedTable("msysnot")) << "the MSys test is case-sensitive";
+    EXPECT_TRUE(isListedTable("fieldize"));
+}
+
+} // namespace
+} // namespace fieldizer::testing

@@ -1,0 +1,40 @@
+#pragma once
+// UserDialogs for tests: answers questions from a script and keeps every
+// question and message. A question beyond the script is a test failure (it
+// gets the default answer and sets `unexpected`), so no question goes
+// unnoticed.
+
+#include "engine/user_dialogs.h"
+
+#include <deque>
+#include <vector>
+
+namespace fieldizer::testing {
+
+class ScriptedDialogs final : public UserDialogs {
+  public:
+    explicit ScriptedDialogs(std::deque<Answer> answers = {}) : answers_(std::move(answers)) {}
+
+    Answer ask(const Message& question) override {
+        questions.push_back(question);
+        if (answers_.empty()) {
+            unexpected = true;
+            return question.defaultAnswer;
+        }
+        const Answer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    void tell(const Message& message) override { messages.push_back(message); }
+
+    bool scriptUsedUp() const { return answers_.empty(); }
+
+    std::vector<Message> questions;
+    std::vector<Message> messages;
+    bool unexpected = false;
+
+  private:
+    std::deque<Answer> answers_;
+};
+
+} // namespace fieldizer::testing
