@@ -126,11 +126,13 @@ std::string Recordset::keySql() const {
             order += (order.empty() ? "" : ", ") + q(field);
         order += ", rowid";
     }
+    if (!source_.querySql.empty() && source_.filters.empty() && order.empty())
+        return source_.keyedSql; // the query's own order; its rowid is column 0
     std::string sql;
     if (source_.querySql.empty())
         sql = "SELECT rowid FROM " + q(source_.table) + whereClause(source_.filters);
     else
-        sql = "SELECT fieldizer_rowid_ FROM (" + source_.querySql + ")" +
+        sql = "SELECT fieldizer_rowid_ FROM (" + source_.keyedSql + ")" +
               whereClause(source_.filters);
     return order.empty() ? sql : sql + " ORDER BY " + order;
 }

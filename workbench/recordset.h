@@ -57,6 +57,9 @@ struct RecordsetSource {
     // `baseColumns` names them.
     std::string querySql;
     std::vector<std::string> baseColumns;
+    // For an editable query: `querySql` with the rowid as an extra first
+    // column named fieldizer_rowid_.
+    std::string keyedSql;
     Bindings bindings;
     std::vector<std::string> filters; // SQLite conditions, all must hold
     std::string orderBy;              // SQLite ORDER BY body

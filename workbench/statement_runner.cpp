@@ -2,6 +2,7 @@
 
 #include "workbench/cp1252.h"
 #include "workbench/engine_errors.h"
+#include "workbench/query_analysis.h"
 #include "workbench/schema.h"
 #include "workbench/translation.h"
 
@@ -128,6 +129,11 @@ RecordsetSource selectSource(Connection& connection, const AccessStatement& stat
     connection.prepareTranslated(statement.translated.sql, statement.accessUtf8);
     RecordsetSource source;
     source.querySql = statement.translated.sql;
+    if (auto editable = editableQuery(connection, source.querySql, bindings)) {
+        source.table = std::move(editable->table);
+        source.baseColumns = std::move(editable->baseColumns);
+        source.keyedSql = std::move(editable->keyedSql);
+    }
     source.bindings = std::move(bindings);
     return source;
 }

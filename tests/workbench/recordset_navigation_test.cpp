@@ -187,3 +187,61 @@ TEST(Requery, seesRowsAddedMeanwhile) {
     database->execute("DELETE FROM numbers WHERE n = 1");
     EXPECT_ENGINE_ERROR_NUMBER(rows.field("n").value(), 3167);
 }
+
+TEST(QueryDynasets, aQueryOnOneTableCanBeEdited) {
+    ScratchDatabase database;
+    makeNumbers(*database, 5);
+    Recordset rows = database->openRecordset(
+        "SELECT word AS label, n FROM numbers WHERE n >= 3 ORDER BY n DESC");
+    EXPECT_TRUE(rows.updatable());
+    EXPECT_EQ(rows.field("label").size(), 20);
+    rows.moveLast();
+    EXPECT_EQ(rows.recordCount(), 3);
+    EXPECT_EQ(rows.field("n").value(), Value(3));
+    rows.edit();
+    rows.field("label") = "three";
+    EXPECT_ENGINE_ERROR_NUMBER(rows.field("label") = std::string(21, 'x'), 3163);
+    rows.update();
+    EXPECT_EQ(rows.field("label").value(), Value("three"));
+    rows.moveFirst();
+    rows.deleteRecord();
+    rows.addNew();
+    rows.field("n") = 99;
+    rows.update();
+    Recordset table = database->openRecordset("numbers", RecordsetType::Snapshot);
+    std::vector<std::string> words;
+    for (; !table.eof(); table.moveNext())
+        words.push_back(table.field("n").value().toText() + "=" +
+                        table.field("word").value().toText());
+    EXPECT_EQ(words, (std::vector<std::string>{"1=w1", "2=w2", "3=three", "4=w4", "99="}));
+}
+
+TEST(QueryDynasets, queriesThatMergeOrComputeRowsAreReadOnly) {
+    ScratchDatabase database;
+    makeNumbers(*database, 3);
+    database->execute("CREATE TABLE other (n LONG)");
+    for (const char* sql :
+         {"SELECT DISTINCT word FROM numbers", "SELECT word, count(*) FROM numbers GROUP BY word",
+          "SELECT max(n) FROM numbers", "SELECT n * 2 AS twice FROM numbers",
+          "SELECT numbers.n FROM numbers, other",
+          "SELECT numbers.n FROM numbers INNER JOIN other ON numbers.n = other.n",
+          "SELECT n FROM numbers UNION SELECT n FROM other",
+          "SELECT n FROM (SELECT n FROM numbers)"}) {
+        Recordset rows = database->openRecordset(sql);
+        EXPECT_FALSE(rows.updatable()) << sql;
+        EXPECT_ENGINE_ERROR_NUMBER(rows.addNew(), 3027);
+    }
+}
+
+TEST(QueryDynasets, aFilterOnAnEditableQueryKeepsItEditable) {
+    ScratchDatabase database;
+    makeNumbers(*database, 6);
+    Recordset rows = database->openRecordset("SELECT n, word FROM numbers WHERE n > 1");
+    rows.setFilter("n < 5");
+    rows.setSort("n desc");
+    Recordset filtered = rows.openRecordset();
+    EXPECT_TRUE(filtered.updatable());
+    filtered.moveLast();
+    EXPECT_EQ(filtered.recordCount(), 3);
+    EXPECT_EQ(filtered.field("n").value(), Value(2));
+}
