@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     try {
         return dispatch(argv[1], args);
     } catch (const cli::UsageError& error) {
-        // Raised while an operation gathers its values (an unknown --settings set).
+        // Bad arguments, or an unknown --settings set.
         std::cerr << "fieldizer-cli " << argv[1] << ": " << error.what() << '\n';
         return cli::exitUsage;
     } catch (const RuntimeError& error) {
