@@ -65,6 +65,19 @@ void printRows(db::Recordset& rows) {
     }
 }
 
+void runStatement(const SqlArguments& parsed) {
+    auto database =
+        db::Workspace().openDatabase(db::utf8ToCp1252(parsed.db), db::utf8ToCp1252(parsed.connect));
+    std::string statement = db::utf8ToCp1252(parsed.statement);
+    if (db::translateStatement(statement).translated.kind == db::StatementKind::Select) {
+        db::Recordset rows = database->openRecordset(statement, db::RecordsetType::Snapshot);
+        printRows(rows);
+    } else {
+        std::cout << database->execute(statement) << '\n';
+    }
+    database->close();
+}
+
 } // namespace
 
 int runCreateDatabase(Args args) {
@@ -84,16 +97,13 @@ int runSql(Args args) {
     auto parsed = parseSqlArguments(args, error);
     if (!parsed)
         return usage(error);
-    auto database = db::Workspace().openDatabase(db::utf8ToCp1252(parsed->db),
-                                                 db::utf8ToCp1252(parsed->connect));
-    std::string statement = db::utf8ToCp1252(parsed->statement);
-    if (db::translateStatement(statement).translated.kind == db::StatementKind::Select) {
-        db::Recordset rows = database->openRecordset(statement, db::RecordsetType::Snapshot);
-        printRows(rows);
-    } else {
-        std::cout << database->execute(statement) << '\n';
+    try {
+        runStatement(*parsed);
+    } catch (const RuntimeError& failure) {
+        // The layer describes names in the program's character set; the
+        // terminal takes UTF-8.
+        throw RuntimeError(failure.number(), db::cp1252ToUtf8(failure.description()));
     }
-    database->close();
     return exitOk;
 }
 

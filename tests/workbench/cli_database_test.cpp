@@ -109,3 +109,12 @@ TEST(CliDatabase, badArgumentsAreUsageErrors) {
     EXPECT_EQ(absent.status, 1);
     EXPECT_FALSE(std::filesystem::exists(folder.file("absent.mdb")));
 }
+
+TEST(CliDatabase, namesInErrorsReachTheTerminalAsUtf8) {
+    ScratchFolder folder;
+    std::string path = folder.file("fieldizer.mdb");
+    runCli(folder, {"create-database", path});
+    CliRun missing = runCli(folder, {"sql", "--db", path, "SELECT * FROM [Caf\xC3\xA9]"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("'Caf\xC3\xA9'"), std::string::npos) << missing.err;
+}
