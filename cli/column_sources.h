@@ -1,0 +1,21 @@
+#pragma once
+// Where the command line takes column specifications and the program's
+// database from.
+
+#include "cli/arguments.h"
+#include "columns/column_spec.h"
+#include "workbench/database.h"
+
+#include <memory>
+
+namespace fieldizer::cli {
+
+// Opens the program's database named by --db (default fieldizer.mdb).
+std::shared_ptr<db::Database> openProgramDatabaseOf(const ParsedArguments& parsed);
+
+// The specifications from the --column options, else from the saved set
+// --settings NAME, else from the database's working table. A malformed
+// --column is a usage error.
+ColumnSpecs columnSpecsOf(const ParsedArguments& parsed);
+
+} // namespace fieldizer::cli

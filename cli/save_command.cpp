@@ -1,0 +1,150 @@
+#include "cli/save_command.h"
+
+#include "cli/column_sources.h"
+#include "cli/file_io.h"
+#include "cli/operation_table.h"
+#include "cli/text_io.h"
+#include "columns/save_messages.h"
+#include "columns/save_to_database.h"
+#include "workbench/cp1252.h"
+#include "workbench/workspace.h"
+
+#include <iostream>
+
+namespace fieldizer::cli {
+namespace {
+
+const ArgumentRules saveRules{{"--in", "--db", "--settings", "--column", "--table", "--target",
+                               "--connect", "--if-exists", "--too-long"},
+                              {"--existing"},
+                              {"--column"},
+                              0};
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool endsWith(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+// Answers the save's questions by the options given; a question no option
+// answers ends the run (Cancel) and is shown as the reason.
+class ScriptedAnswers final : public UserDialogs {
+  public:
+    ScriptedAnswers(std::optional<std::string> ifExists, bool skipTooLong)
+        : ifExists_(std::move(ifExists)), skipTooLong_(skipTooLong) {}
+
+    Answer ask(const Message& question) override {
+        if (endsWith(question.text, saveMessages::addToRecords)) {
+            if (!ifExists_) {
+                unanswered = question.text;
+                return Answer::Cancel;
+            }
+            return *ifExists_ == "append" ? Answer::Yes : Answer::No;
+        }
+        if (question.text == saveMessages::warnAgain)
+            return Answer::No;
+        if (startsWith(question.text, "The data that's about to be written is too large")) {
+            if (!skipTooLong_)
+                std::cerr << question.text << '\n';
+            return skipTooLong_ ? Answer::Yes : Answer::No;
+        }
+        unanswered = question.text;
+        return Answer::Cancel;
+    }
+
+    void tell(const Message& message) override {
+        // With --too-long skip, each refused value would repeat the same
+        // report; the count at the end says it once.
+        if (skipTooLong_ && message.text == errorReportText(3163, ""))
+            return;
+        std::cerr << message.text << '\n';
+    }
+
+    std::string unanswered;
+
+  private:
+    std::optional<std::string> ifExists_;
+    bool skipTooLong_;
+};
+
+void checkChoice(const ParsedArguments& parsed, const std::string& option,
+                 std::initializer_list<const char*> choices) {
+    auto value = parsed.option(option);
+    if (!value)
+        return;
+    for (const char* choice : choices)
+        if (*value == choice)
+            return;
+    throw UsageError(option + " takes " + *choices.begin() + " or " + *(choices.begin() + 1) +
+                     ", not '" + *value + "'");
+}
+
+int exitStatusOf(const SaveOutcome& outcome, const ScriptedAnswers& answers) {
+    switch (outcome.status) {
+    case SaveStatus::Saved:
+    case SaveStatus::Stopped:
+        return exitOk;
+    case SaveStatus::Refused:
+        return exitUsage;
+    case SaveStatus::Cancelled:
+        std::cerr << answers.unanswered << '\n'
+                  << "(answer with --if-exists append or --if-exists replace)\n";
+        return exitUsage;
+    case SaveStatus::Aborted:
+    case SaveStatus::Failed:
+        break;
+    }
+    return exitRuntimeError;
+}
+
+} // namespace
+
+int runSaveCommand(Args args) {
+    const ParsedArguments parsed = parseArguments(args, saveRules);
+    checkKeys(parsed.keys, {KeyTab::Database});
+    checkChoice(parsed, "--if-exists", {"append", "replace"});
+    checkChoice(parsed, "--too-long", {"stop", "skip"});
+    if (!parsed.option("--table"))
+        throw UsageError("--table NAME is required");
+    if (parsed.flag("--existing") && !parsed.option("--target"))
+        throw UsageError("--existing needs --target PATH");
+    const ParameterValues values = loadOperationValues(parsed);
+    const auto inputPath = parsed.option("--in");
+    const std::string text = inputPath ? readWholeFile(*inputPath) : readStandardInput();
+
+    SaveRequest request;
+    request.text = text;
+    request.tableName = db::utf8ToCp1252(*parsed.option("--table"));
+    request.processMethod = textValue(values, "databaseProcessMethod");
+    request.delimiter = textValue(values, "databaseDelimiter");
+    request.option = !parsed.option("--target")  ? SaveOption::OwnDatabaseNewTable
+                     : parsed.flag("--existing") ? SaveOption::ChosenDatabaseTable
+                                                 : SaveOption::ChosenDatabaseNewTable;
+    const bool needsSpecs = request.option != SaveOption::ChosenDatabaseTable ||
+                            request.processMethod == useColumnSpecsMethod;
+    if (needsSpecs && !text.empty())
+        request.specs = columnSpecsOf(parsed);
+
+    std::shared_ptr<db::Database> database;
+    std::string dbPath;
+    if (auto targetPath = parsed.option("--target")) {
+        dbPath = db::utf8ToCp1252(*targetPath);
+        database = db::Workspace().openDatabase(dbPath, parsed.option("--connect").value_or(""));
+    } else if (!text.empty()) {
+        database = openProgramDatabaseOf(parsed);
+        dbPath = db::utf8ToCp1252(parsed.option("--db").value_or("fieldizer.mdb"));
+    }
+    ScriptedAnswers answers(parsed.option("--if-exists"),
+                            parsed.option("--too-long").value_or("stop") == "skip");
+    QuietObserver observer;
+    const SaveOutcome outcome =
+        saveToDatabase(request, SaveTarget{database.get(), dbPath}, answers, observer);
+    if (outcome.status != SaveStatus::Refused && outcome.status != SaveStatus::Cancelled)
+        std::cerr << outcome.recordsStored << " records stored, " << outcome.valuesLeftOut
+                  << " values left out\n";
+    return exitStatusOf(outcome, answers);
+}
+
+} // namespace fieldizer::cli

@@ -1,0 +1,127 @@
+#include "cli_runner.h"
+
+#include <gtest/gtest.h>
+
+namespace fieldizer::test {
+namespace {
+
+const std::string columnMethod = "databaseProcessMethod=Use column specs on the Fieldize Text tab";
+const std::string delimiterMethod = "databaseProcessMethod=Parse text using delimiter I specify";
+
+// The readr sample: name 1-20, state 21-30, ssn 31-42, with CR LF breaks.
+const std::string people = "John Smith          WA        418-Y11-4111\r\n"
+                           "Mary Hartford       CA        319-Z19-4341\r\n"
+                           "Evan Nolan          IL        219-532-c301\r\n";
+
+class CliColumnsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(cli.run({"create-database", "fieldizer.mdb"}).status, 0);
+        cli.write("people.txt", people);
+    }
+    std::string query(const std::string& sql, const std::string& db = "fieldizer.mdb") {
+        auto result = cli.run({"sql", "--db", db, sql});
+        EXPECT_EQ(result.status, 0) << result.err;
+        return result.out;
+    }
+    CliRunner cli;
+};
+
+TEST_F(CliColumnsTest, FieldizeLaysOutWithHeadingFromColumnOptions) {
+    auto result = cli.run({"fieldize", "--column", "Name:1:10:1:20", "--column", "St:21:2:0:2",
+                           "fieldizeStartLineAt=3", "--in", "people.txt"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "  Name       St\r\n"
+                          "  John Smith WA\r\n"
+                          "  Mary Hartf CA\r\n"
+                          "  Evan Nolan IL")
+        << "the final line break of the input starts no further line";
+}
+
+TEST_F(CliColumnsTest, FieldizeWithoutSpecificationsIsRefused) {
+    auto result = cli.run({"fieldize", "--in", "people.txt"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "Please enter column specifications on the Fieldize Text tab, or "
+                          "select saved Settings.\n");
+    result = cli.run({"fieldize", "--column", "bad:1:x:0:2"}, "x");
+    EXPECT_EQ(result.status, 2);
+}
+
+TEST_F(CliColumnsTest, SaveCreatesTableAndAnswersTheExistingTableQuestion) {
+    const std::vector<std::string> save{"save",           "--table",        "people",
+                                        "--column",       "Name:1:20:0:20", "--column",
+                                        "State:21:2:0:2", "--column",       "SSN:31:12:0:12",
+                                        columnMethod,     "--in",           "people.txt"};
+    auto result = cli.run(save);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "3 records stored, 0 values left out\n");
+    EXPECT_EQ(query("select State, SSN from people where Name like 'mary*'"),
+              "State\tSSN\nCA\t319-Z19-4341\n");
+
+    result = cli.run(save);
+    EXPECT_EQ(result.status, 2) << "an existing table needs --if-exists";
+    EXPECT_NE(result.err.find("This table name (people) is already in fieldizer.mdb.  Would you "
+                              "like to add to the current records?"),
+              std::string::npos)
+        << result.err;
+
+    auto append = save;
+    append.insert(append.end(), {"--if-exists", "append"});
+    EXPECT_EQ(cli.run(append).status, 0);
+    EXPECT_EQ(query("select count(*) as n from people"), "n\n6\n");
+    auto replace = save;
+    replace.insert(replace.end(), {"--if-exists", "replace"});
+    EXPECT_EQ(cli.run(replace).status, 0);
+    EXPECT_EQ(query("select count(*) as n from people"), "n\n3\n");
+}
+
+TEST_F(CliColumnsTest, SaveByDelimiterIntoAnExistingTableOfAnotherDatabase) {
+    ASSERT_EQ(cli.run({"create-database", "other.mdb"}).status, 0);
+    query("create table events (kind text(20), number text(10), site text(20))", "other.mdb");
+    cli.write("events.txt", "Power Reactor|46521|PILGRIM|\r\nFuel Cycle||HONEYWELL|\r\n");
+    const std::vector<std::string> save{
+        "save",        "--table",    "EVENTS",        "--target",
+        "other.mdb",   "--existing", "--connect",     ";UID=me;PWD=secret",
+        "--if-exists", "append",     delimiterMethod, "databaseDelimiter=|",
+        "--in",        "events.txt"};
+    auto result = cli.run(save);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(query("select * from events", "other.mdb"),
+              "kind\tnumber\tsite\nPower Reactor\t46521\tPILGRIM\nFuel Cycle\t\tHONEYWELL\n");
+
+    auto missing = save;
+    missing[2] = "nowhere";
+    result = cli.run(missing);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err,
+              "This table name (nowhere) is not in other.mdb.  Please verify the name.\n");
+}
+
+TEST_F(CliColumnsTest, TooLongValuesStopOrAreSkipped) {
+    const std::vector<std::string> save{"save",          "--table",    "narrow", "--column",
+                                        "Name:1:20:0:4", columnMethod, "--in",   "people.txt"};
+    auto result = cli.run(save);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("too large for the size of the current field (Name)"),
+              std::string::npos);
+    EXPECT_NE(result.err.find("0 records stored"), std::string::npos) << result.err;
+
+    auto skip = save;
+    skip[2] = "skipping";
+    skip.insert(skip.end(), {"--too-long", "skip"});
+    result = cli.run(skip);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "3 records stored, 3 values left out\n");
+}
+
+TEST_F(CliColumnsTest, SaveUsageErrors) {
+    EXPECT_EQ(cli.run({"save", "--column", "A:1:1:0:1", columnMethod}, "x").status, 2);
+    EXPECT_EQ(cli.run({"save", "--table", "t", "--if-exists", "maybe"}, "x").status, 2);
+    EXPECT_EQ(cli.run({"save", "--table", "t", "--existing"}, "x").status, 2);
+    auto result = cli.run({"save", "--table", "t", "--column", "A:1:1:0:1"}, "x");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "Please specify a Process Method.\n");
+}
+
+} // namespace
+} // namespace fieldizer::test
