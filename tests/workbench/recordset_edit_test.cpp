@@ -249,3 +249,20 @@ TEST(RecordsetEditing, otherToolsMeetTheFieldRulesToo) {
               SQLITE_OK);
     sqlite3_close(other);
 }
+
+TEST(RecordsetEditing, everyByteOfTheProgramsTextIsStoredAndReadBack) {
+    ScratchDatabase database;
+    database->execute("CREATE TABLE notes (body MEMO, short TEXT(255))");
+    std::string all;
+    for (int byte = 0; byte < 256; ++byte)
+        all += char(byte);
+    Recordset rows = database->openRecordset("notes");
+    rows.addNew();
+    rows.field("body") = all + all;
+    rows.field("short") = all.substr(1); // 255 characters fill the field exactly
+    rows.update();
+    database.reopen();
+    Recordset again = database->openRecordset("notes");
+    EXPECT_EQ(again.field("body").value(), Value(all + all));
+    EXPECT_EQ(again.field("short").value(), Value(all.substr(1)));
+}
