@@ -111,6 +111,11 @@ RuntimeError fromMessage(std::string_view message) {
         return inputTableOrQueryNotFound(message.substr(15));
     if (startsWith(message, "no such column: "))
         return tooFewParametersExpected(1);
+    if (startsWith(message, "index ") && message.find(" already exists") != message.npos) {
+        // Index names are shared by all tables of an SQLite file.
+        std::string_view name = message.substr(6, message.find(" already exists") - 6);
+        return RuntimeError(3375, "Index " + quoted(name) + " already exists.");
+    }
     if (startsWith(message, "table ") && message.find(" already exists") != message.npos) {
         std::string_view name = message.substr(6, message.find(" already exists") - 6);
         return tableAlreadyExists(name);

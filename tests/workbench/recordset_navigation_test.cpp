@@ -245,3 +245,15 @@ TEST(QueryDynasets, aFilterOnAnEditableQueryKeepsItEditable) {
     EXPECT_EQ(filtered.recordCount(), 3);
     EXPECT_EQ(filtered.field("n").value(), Value(2));
 }
+
+TEST(Seek, indexNamesAreRefusedWhenTaken) {
+    ScratchDatabase database;
+    makeNumbers(*database, 1);
+    database->execute("CREATE TABLE other (n LONG)");
+    database->createIndex("numbers", "byN", {"n"});
+    EXPECT_ENGINE_ERROR(database->createIndex("NUMBERS", "BYN", {"n"}), 3375,
+                        "Table 'numbers' already has an index named 'BYN'.");
+    EXPECT_ENGINE_ERROR(database->createIndex("other", "byN", {"n"}), 3375,
+                        "Index 'byN' already exists.");
+    EXPECT_ENGINE_ERROR_NUMBER(database->createIndex("nowhere", "x", {"n"}), 3265);
+}
