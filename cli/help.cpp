@@ -60,6 +60,10 @@ Database commands:
        [--column ...] [databaseProcessMethod=...] [databaseDelimiter=...]
                                   write every line as a record
   settings list | show NAME | save NAME [KEY=VALUE ...] [--column ...] | delete NAME
+                                  save overwrites a set of the same name without
+                                  asking; delete asks nothing; show prints
+                                  KEY=VALUE lines (\r \n \t \\ escaped) that save
+                                  reads back; names match in any letter case
 )";
 }
 

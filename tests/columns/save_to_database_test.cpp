@@ -1,5 +1,6 @@
 #include "columns/save_messages.h"
-#include "save_test_support.h"
+#include "columns/save_to_database.h"
+#include "program_database_fixture.h"
 #include "scripted_dialogs.h"
 
 #include <fstream>
@@ -31,7 +32,7 @@ class SaveToDatabaseTest : public ::testing::Test {
     SaveOutcome save(SaveRequest request, std::deque<Answer> answers = {}) {
         dialogs = ScriptedDialogs(std::move(answers));
         PassObserver quiet;
-        return saveToDatabase(request, db.target(), dialogs, quiet);
+        return saveToDatabase(request, target(), dialogs, quiet);
     }
     SaveRequest byColumns(std::string_view text, std::string table = "people") {
         SaveRequest request;
@@ -50,12 +51,13 @@ class SaveToDatabaseTest : public ::testing::Test {
         request.option = SaveOption::ChosenDatabaseTable;
         return request;
     }
+    SaveTarget target() { return SaveTarget{&*db, db.path()}; }
     std::string onlyMessage() const {
         EXPECT_EQ(dialogs.messages.size(), 1u);
         return dialogs.messages.empty() ? "" : dialogs.messages.front().text;
     }
 
-    SaveFixtureDatabase db;
+    ProgramDatabase db;
     ScriptedDialogs dialogs;
 };
 
@@ -89,14 +91,14 @@ TEST_F(SaveToDatabaseTest, ChecksComeInOrderWithTheirMessagesAndFocus) {
     request.specs.clear();
     EXPECT_EQ(save(request).status, SaveStatus::Refused);
     EXPECT_EQ(onlyMessage(), saveMessages::noColumnSpecs);
-    EXPECT_FALSE(db.database().tableDefs().contains("t"));
+    EXPECT_FALSE(db->tableDefs().contains("t"));
 }
 
 TEST_F(SaveToDatabaseTest, NewTableFromSpecsOneRecordPerLineEmptyLineEmptyRecord) {
     auto outcome = save(byColumns("John SmithWA\r\n\r\nMary      OR\r\n"));
     EXPECT_EQ(outcome.status, SaveStatus::Saved);
     EXPECT_EQ(outcome.recordsStored, 3);
-    const db::TableDef table = db.database().tableDefs().item("people");
+    const db::TableDef table = db->tableDefs().item("people");
     ASSERT_EQ(table.fields().count(), 2);
     EXPECT_EQ(table.fields()[0].name, "Name");
     EXPECT_EQ(table.fields()[0].type, db::fieldType::text);
@@ -143,7 +145,7 @@ TEST_F(SaveToDatabaseTest, DelimiterWriterEmptyValuesTrailingDelimiterExtraValue
 }
 
 TEST_F(SaveToDatabaseTest, EmptyValueWhereEmptyTextsAreNotAllowedIsReportedAndSkipped) {
-    db.database().execute("CREATE TABLE strict (a TEXT(10), b TEXT(10))");
+    db->execute("CREATE TABLE strict (a TEXT(10), b TEXT(10))");
     auto outcome = save(byDelimiter(";x\r\ny;", ";", "strict"), {Answer::Yes});
     EXPECT_EQ(dialogs.questions[0].text, "Would you like to add to the current records?");
     EXPECT_EQ(outcome.status, SaveStatus::Saved);
@@ -153,7 +155,7 @@ TEST_F(SaveToDatabaseTest, EmptyValueWhereEmptyTextsAreNotAllowedIsReportedAndSk
 }
 
 TEST_F(SaveToDatabaseTest, TwoCharacterDelimiterOnARealFile) {
-    db.database().execute("CREATE TABLE people (id TEXT(5), name TEXT(10), age TEXT(5))");
+    db->execute("CREATE TABLE people (id TEXT(5), name TEXT(10), age TEXT(5))");
     // The file's LF line ends become CR LF, as the text box holds them.
     std::ifstream file(FIELDIZER_TEST_DATA "/multi-byte-ascii.txt", std::ios::binary);
     std::string text, line;
@@ -167,7 +169,7 @@ TEST_F(SaveToDatabaseTest, TwoCharacterDelimiterOnARealFile) {
 }
 
 TEST_F(SaveToDatabaseTest, SizeCheckNoAbortsWithoutStoringTheRecord) {
-    db.database().execute("CREATE TABLE narrow (v TEXT(3))");
+    db->execute("CREATE TABLE narrow (v TEXT(3))");
     auto outcome =
         save(byDelimiter("abc\r\nabcd\r\nxyz", ";", "narrow"), {Answer::Yes, Answer::No});
     EXPECT_EQ(outcome.status, SaveStatus::Aborted);
@@ -181,7 +183,7 @@ TEST_F(SaveToDatabaseTest, SizeCheckNoAbortsWithoutStoringTheRecord) {
 }
 
 TEST_F(SaveToDatabaseTest, SizeCheckYesGoesOnAndWarnAgainNoStopsTheQuestions) {
-    db.database().execute("CREATE TABLE narrow (v TEXT(3), w TEXT(3))");
+    db->execute("CREATE TABLE narrow (v TEXT(3), w TEXT(3))");
     const std::string text = "abcd;x\r\nabcde;y\r\nok;z\r\nlonger;w";
     // Yes to add, Yes to go on, Yes to be warned again; then Yes, No.
     auto outcome = save(byDelimiter(text, ";", "narrow"),
@@ -200,7 +202,7 @@ TEST_F(SaveToDatabaseTest, SizeCheckYesGoesOnAndWarnAgainNoStopsTheQuestions) {
 }
 
 TEST_F(SaveToDatabaseTest, FailureInTheMiddleKeepsEarlierRecordsAndNoHalfRecord) {
-    db.database().execute("CREATE TABLE strict (a TEXT(10) NOT NULL, b TEXT(10))");
+    db->execute("CREATE TABLE strict (a TEXT(10) NOT NULL, b TEXT(10))");
     auto outcome = save(byDelimiter("x;1\r\ny;2\r\n;3\r\nz;4", ";", "strict"), {Answer::Yes});
     EXPECT_EQ(outcome.status, SaveStatus::Failed);
     EXPECT_EQ(outcome.recordsStored, 2);
@@ -216,7 +218,7 @@ TEST_F(SaveToDatabaseTest, StopEndsAfterTheCurrentRecord) {
     dialogs = ScriptedDialogs();
     StopAfter stop(2);
     const std::string text = "a         1\r\nb         2\r\nc         3\r\nd         4";
-    auto outcome = saveToDatabase(byColumns(text), db.target(), dialogs, stop);
+    auto outcome = saveToDatabase(byColumns(text), target(), dialogs, stop);
     EXPECT_EQ(outcome.status, SaveStatus::Stopped);
     EXPECT_EQ(outcome.recordsStored, 2);
     EXPECT_EQ(db.rows("people").size(), 2u);
@@ -228,11 +230,11 @@ TEST_F(SaveToDatabaseTest, TableNamesAreNeverRunAsSql) {
     save(byColumns("b         2", "My Table"), {Answer::No});
     EXPECT_EQ(db.rows("my table"), (Rows{{"b         ", "2"}}));
     save(byColumns("x", "people; drop table fieldize_settings"));
-    EXPECT_TRUE(db.database().tableDefs().contains("fieldize_settings"));
+    EXPECT_TRUE(db->tableDefs().contains("fieldize_settings"));
 }
 
 TEST_F(SaveToDatabaseTest, ColumnSpecWriterLeavesFieldsBeyondTheSpecsUnset) {
-    db.database().execute("CREATE TABLE wide (a TEXT(5), b TEXT(5), c TEXT(5))");
+    db->execute("CREATE TABLE wide (a TEXT(5), b TEXT(5), c TEXT(5))");
     SaveRequest request = byColumns("abcdefghij");
     request.tableName = "wide";
     request.option = SaveOption::ChosenDatabaseTable;

@@ -101,7 +101,7 @@ TEST_F(DeleteSettings, AnUnknownNameDeletesNothingAndStillMarksNotSaved) {
     const DeleteResult result = remove("delta", -1, Answer::Yes);
     EXPECT_EQ(result.outcome, SettingsOutcome::Done);
     EXPECT_FALSE(result.ignoredError);
-    EXPECT_EQ(database.recordCount(db::settingsTable), 3);
+    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 3);
     EXPECT_EQ(state.currentSettingsTable, "Settings: NOT SAVED");
 }
 
@@ -116,7 +116,7 @@ TEST_F(DeleteSettings, NeverDropsTheProgramsOwnTables) {
         remove(name, -1, Answer::Yes);
     EXPECT_TRUE(database->tableDefs().contains(db::specificationTable));
     EXPECT_TRUE(database->tableDefs().contains(db::settingsTable));
-    EXPECT_EQ(database.recordCount(db::settingsTable), 3);
+    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 3);
 }
 
 TEST_F(DeleteSettings, ErrorsAreGonePastAndReturned) {

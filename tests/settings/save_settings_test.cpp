@@ -44,7 +44,7 @@ TEST_F(SaveSettings, ANewNameStoresOneRecordAndOneTable) {
     database.setWorking({spec("Name", 1, 20, 1, 20), spec("State", 21, 10, 0, 10)});
     values["replaceWith"] = "new";
     EXPECT_EQ(save("Monthly", values), SettingsOutcome::Done);
-    EXPECT_EQ(database.recordCount(db::settingsTable), 1);
+    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 1);
     EXPECT_EQ(stored("Monthly").at("replaceWith"), "new");
     EXPECT_EQ(storedSpecs("Monthly"), "Name:1:20:1:20|State:21:10:0:10");
     EXPECT_EQ(describe(database.working()), "Name:1:20:1:20|State:21:10:0:10")
@@ -81,7 +81,7 @@ TEST_F(SaveSettings, OverwriteOnOkReplacesValuesAndRows) {
     EXPECT_EQ(question.buttons, Buttons::OkCancel);
     EXPECT_EQ(question.icon, Icon::Information);
     EXPECT_EQ(question.defaultAnswer, Answer::Cancel);
-    EXPECT_EQ(database.recordCount(db::settingsTable), 1);
+    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 1);
     EXPECT_EQ(stored("Monthly").at("addText"), "changed");
     EXPECT_EQ(storedSpecs("Monthly"), "B:3:4:1:5|C:8:1:0:1");
 }
@@ -110,7 +110,7 @@ TEST_F(SaveSettings, NamesDifferingInCaseAreOneSet) {
     ScriptedDialogs dialogs({Answer::Ok});
     EXPECT_EQ(save("MONTHLY", values, dialogs), SettingsOutcome::Done);
     EXPECT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(database.recordCount(db::settingsTable), 1);
+    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 1);
     EXPECT_EQ(storedSpecs("monthly"), "B:3:4:1:5");
     EXPECT_EQ(state.nameBox.items, std::vector<std::string>{"MONTHLY"})
         << "the record takes the name as last typed";
@@ -118,8 +118,8 @@ TEST_F(SaveSettings, NamesDifferingInCaseAreOneSet) {
 
 TEST_F(SaveSettings, AnEmptyWorkingTableStillSavesTheRecordAndTable) {
     EXPECT_EQ(save("empty", values), SettingsOutcome::Done);
-    EXPECT_EQ(database.recordCount(db::settingsTable), 1);
-    EXPECT_EQ(database.recordCount("fieldize_empty"), 0);
+    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 1);
+    EXPECT_EQ(testing::recordCount(*database, "fieldize_empty"), 0);
 }
 
 TEST_F(SaveSettings, AnEmptyWorkingTableKeepsTheCopysRows) {
@@ -172,7 +172,7 @@ TEST_F(SaveSettings, TheProgramsOwnTablesAreRefusedAsNames) {
                                                 "another name for the Settings.");
         EXPECT_EQ(dialogs.messages[0].focusControl, "Combo16");
     }
-    EXPECT_EQ(database.recordCount(db::settingsTable), 0);
+    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 0);
     EXPECT_EQ(describe(database.working()), "A:1:2:0:2");
 }
 
@@ -185,7 +185,7 @@ TEST_F(SaveSettings, ATableLeftWithoutItsRecordFailsAfterTheRecordIsStored) {
         EXPECT_EQ(error.number(), 3010);
         EXPECT_EQ(error.description(), "Table 'fieldize_orphan' already exists.");
     }
-    EXPECT_EQ(database.recordCount(db::settingsTable), 1) << "the record stays stored";
+    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 1) << "the record stays stored";
     EXPECT_EQ(state.currentSettingsTable, "fieldize_orphan");
     EXPECT_TRUE(state.settingsChanged) << "the save did not finish";
     // Saving again overwrites the record and takes the table over.

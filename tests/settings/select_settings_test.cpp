@@ -82,7 +82,7 @@ TEST_F(SelectSettings, RowsWithoutAStartColumnStayInTheWorkingTable) {
 TEST_F(SelectSettings, ASetSavedBeforeAKeyExistedRestoresTheRest) {
     const ParameterValues saved = everyKeyChanged();
     saveSet("old", saved, {spec("A", 1, 2, 0, 2)});
-    database.dropSettingsField("databaseDelimiter");
+    testing::dropSettingsField(*database, "databaseDelimiter");
 
     values["databaseDelimiter"] = "|";
     EXPECT_EQ(select("old"), SettingsOutcome::Done);

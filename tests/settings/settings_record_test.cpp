@@ -93,7 +93,7 @@ TEST(SettingsRecord, NamesAreFoundInAnyLetterCase) {
 
 TEST(SettingsRecord, AFieldMissingFromAnOlderTableIsSkippedBothWays) {
     ProgramDatabase database;
-    database.dropSettingsField("formatLineStart");
+    testing::dropSettingsField(*database, "formatLineStart");
     ParameterValues values = unusualValues();
     saveRecord(*database, "old", values);
 

@@ -1,8 +1,8 @@
 #pragma once
-// A scratch program database for Save to Database tests, and the rows of a
-// table written out for comparison.
+// A new program database (fieldizer.mdb) in a temporary folder of its own,
+// removed afterwards, for tests of the layers that use it.
 
-#include "columns/save_to_database.h"
+#include "columns/spec_table.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
 
@@ -13,28 +13,40 @@
 
 namespace fieldizer::testing {
 
-class SaveFixtureDatabase {
+class ProgramDatabase {
   public:
-    SaveFixtureDatabase() {
+    ProgramDatabase() {
         std::random_device random;
         folder_ = std::filesystem::temp_directory_path() /
-                  ("fieldizer-save-" + std::to_string(random()) + std::to_string(random()));
+                  ("fieldizer-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(folder_);
         path_ = (folder_ / "fieldizer.mdb").string();
         db::createFieldizerDatabase(path_);
         database_ = db::Workspace().openDatabase(path_, db::ownConnectString);
     }
-    ~SaveFixtureDatabase() {
+    ~ProgramDatabase() {
         database_->close();
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
     }
-    SaveFixtureDatabase(const SaveFixtureDatabase&) = delete;
-    SaveFixtureDatabase& operator=(const SaveFixtureDatabase&) = delete;
+    ProgramDatabase(const ProgramDatabase&) = delete;
+    ProgramDatabase& operator=(const ProgramDatabase&) = delete;
 
-    db::Database& database() { return *database_; }
+    db::Database& operator*() { return *database_; }
+    db::Database* operator->() { return database_.get(); }
     const std::string& path() const { return path_; }
-    SaveTarget target() { return SaveTarget{database_.get(), path_}; }
+
+    // Closes and opens the file again, as the next run of the program would.
+    void reopen() {
+        database_->close();
+        database_ = db::Workspace().openDatabase(path_, db::ownConnectString);
+    }
+
+    ColumnSpecs working() { return readColumnSpecs(*database_, db::specificationTable); }
+    void setWorking(const ColumnSpecs& specs) {
+        database_->execute("delete * from fieldize_settings");
+        appendColumnSpecs(*database_, db::specificationTable, specs);
+    }
 
     // Every row of `table`, each value written out, "<null>" for Null.
     std::vector<std::vector<std::string>> rows(const std::string& table) {
