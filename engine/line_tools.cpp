@@ -1,9 +1,9 @@
 #include "engine/line_tools.h"
 
+#include "engine/progress_pacer.h"
 #include "engine/text_lines.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 
 namespace fieldizer {
@@ -43,38 +43,25 @@ class Positions {
     std::string_view text_;
 };
 
-// Yields to the user interface at time intervals, reading the clock only
-// every so many positions.
+// Starts and ends the observer's view of a tool and paces its yields.
 class ToolProgress {
   public:
     ToolProgress(PassObserver& observer, std::size_t total)
-        : observer_(observer), interval_(observer.yieldInterval()), total_(total) {
+        : observer_(observer), pacer_(observer, 16384), total_(total) {
         observer_.started(total);
-        observer_.yield(1);
-        last_ = Clock::now();
     }
     void finish() { observer_.finished(); }
 
     // Called before the step at position i.
     void beforeStep(std::size_t i) {
-        if (i < nextCheck_)
-            return;
-        nextCheck_ = i + 16384;
-        const auto now = Clock::now();
-        if (now - last_ < interval_)
-            return;
-        last_ = now;
-        observer_.yield(std::min(i, total_));
+        pacer_.beforeStep(std::min(std::max<std::size_t>(i, 1), total_));
     }
     bool stopRequested() const { return observer_.stopRequested(); }
 
   private:
-    using Clock = std::chrono::steady_clock;
     PassObserver& observer_;
-    std::chrono::milliseconds interval_;
+    ProgressPacer pacer_;
     std::size_t total_;
-    std::size_t nextCheck_ = 0;
-    Clock::time_point last_;
 };
 
 enum class Piece { Empty, Break, Character };

@@ -1,8 +1,8 @@
 #pragma once
 // Paces the yields of a long operation to the user interface: the first step
 // always yields, then a yield comes only when the observer's interval has
-// passed. The clock is read only every 128 steps or 64 KiB of progress, so a
-// million short steps cost next to nothing.
+// passed. The clock is read only every `stepsPerCheck` steps or 64 KiB of
+// progress, so a million short steps cost next to nothing.
 
 #include "engine/processing_pass.h"
 
@@ -13,12 +13,13 @@ namespace fieldizer {
 
 class ProgressPacer {
   public:
-    explicit ProgressPacer(PassObserver& observer)
-        : observer_(observer), interval_(observer.yieldInterval()) {}
+    explicit ProgressPacer(PassObserver& observer, unsigned stepsPerCheck = 128)
+        : observer_(observer), interval_(observer.yieldInterval()), stepsPerCheck_(stepsPerCheck) {}
 
     // Called before each step; `position` is the progress reached so far.
     void beforeStep(std::uint64_t position) {
-        if (++stepsSinceCheck_ < 128 && position - positionAtCheck_ < 64 * 1024 && started_)
+        if (++stepsSinceCheck_ < stepsPerCheck_ && position - positionAtCheck_ < 64 * 1024 &&
+            started_)
             return;
         stepsSinceCheck_ = 0;
         positionAtCheck_ = position;
@@ -34,6 +35,7 @@ class ProgressPacer {
     using Clock = std::chrono::steady_clock;
     PassObserver& observer_;
     std::chrono::milliseconds interval_;
+    unsigned stepsPerCheck_;
     Clock::time_point lastYield_{};
     std::uint64_t positionAtCheck_ = 0;
     unsigned stepsSinceCheck_ = 0;
