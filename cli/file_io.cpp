@@ -2,9 +2,12 @@
 
 #include "engine/file_errors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -17,14 +20,22 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
+// Reads straight into the string, growing it as needed: no second copy.
 std::string readAll(std::FILE* file, const std::filesystem::path& path) {
     std::string bytes;
-    char chunk[1 << 16];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.append(chunk, got);
+    std::size_t used = 0;
+    for (;;) {
+        if (bytes.size() - used < (std::size_t{1} << 16))
+            bytes.resize(std::max(bytes.size() * 2, std::size_t{1} << 20));
+        const std::size_t got = std::fread(bytes.data() + used, 1, bytes.size() - used, file);
+        used += got;
+        if (got == 0)
+            break;
+    }
     if (std::ferror(file))
         throw fileError(errno, path);
+    bytes.resize(used);
+    bytes.shrink_to_fit();
     return bytes;
 }
 
@@ -52,13 +63,35 @@ std::string readWholeFile(const std::filesystem::path& path) {
     File file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throw fileError(errno, path);
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    std::string bytes;
-    if (!error)
-        bytes.reserve(size);
-    bytes += readAll(file.get(), path);
-    return bytes;
+    return readAll(file.get(), path);
+}
+
+MappedFile::MappedFile(const std::filesystem::path& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY);
+    if (descriptor < 0)
+        throw fileError(errno, path);
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        throw fileError(error, path);
+    }
+    size_ = static_cast<std::size_t>(status.st_size);
+    if (size_ > 0) {
+        data_ = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, descriptor, 0);
+        if (data_ == MAP_FAILED) {
+            const int error = errno;
+            ::close(descriptor);
+            data_ = nullptr;
+            throw fileError(error, path);
+        }
+    }
+    ::close(descriptor);
+}
+
+MappedFile::~MappedFile() {
+    if (data_ != nullptr)
+        ::munmap(data_, size_);
 }
 
 std::string readStandardInput() {

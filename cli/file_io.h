@@ -9,6 +9,22 @@
 namespace fieldizer::cli {
 
 std::string readWholeFile(const std::filesystem::path& path);
+
+// A file's bytes mapped into memory read-only: the whole text at no cost of
+// copying it. The bytes stay valid while the object lives.
+class MappedFile {
+  public:
+    explicit MappedFile(const std::filesystem::path& path);
+    ~MappedFile();
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    std::string_view bytes() const { return {static_cast<const char*>(data_), size_}; }
+
+  private:
+    void* data_ = nullptr;
+    std::size_t size_ = 0;
+};
 std::string readStandardInput();
 
 // Writes a file through a temporary file beside it that is renamed over it

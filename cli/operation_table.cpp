@@ -22,16 +22,25 @@ LineOperation lineOperation(const ParameterValues& values) {
 
 // A line tool that has nothing to do (a line length of 0) leaves the text as
 // it was, so the output is the input unchanged.
-template <LineToolResult (*tool)(std::string_view, PassObserver&)>
-std::string wholeText(std::string_view text, const ParameterValues&, PassObserver& observer) {
-    LineToolResult result = tool(text, observer);
-    return result.ran ? std::move(result.text) : std::string(text);
+std::string resultOf(LineToolResult result, std::string_view text, PassOutput* output) {
+    if (result.ran)
+        return std::move(result.text);
+    if (output == nullptr)
+        return std::string(text);
+    output->write(text);
+    return {};
 }
 
-std::string breakLines(std::string_view text, const ParameterValues& values,
-                       PassObserver& observer) {
-    LineToolResult result = breakIntoLines(text, startLineAfterValue(values), observer);
-    return result.ran ? std::move(result.text) : std::string(text);
+template <LineToolResult (*tool)(std::string_view, PassObserver&, PassOutput*)>
+std::string wholeText(std::string_view text, const ParameterValues&, PassObserver& observer,
+                      PassOutput* output) {
+    return resultOf(tool(text, observer, output), text, output);
+}
+
+std::string breakLines(std::string_view text, const ParameterValues& values, PassObserver& observer,
+                       PassOutput* output) {
+    return resultOf(breakIntoLines(text, startLineAfterValue(values), observer, output), text,
+                    output);
 }
 
 const std::vector<TextOperation> operations{

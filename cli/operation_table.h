@@ -19,7 +19,9 @@ struct TextOperation {
     // Exactly one of the two is set: a per-line operation for the processing
     // pass, or a tool that works on the whole text.
     LineOperation (*lineOperation)(const ParameterValues&);
-    std::string (*wholeText)(std::string_view text, const ParameterValues&, PassObserver&);
+    // A whole-text tool hands its result to `output` when one is given.
+    std::string (*wholeText)(std::string_view text, const ParameterValues&, PassObserver&,
+                             PassOutput* output);
 };
 
 const TextOperation* findTextOperation(std::string_view name);

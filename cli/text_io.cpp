@@ -9,9 +9,10 @@
 namespace fieldizer::cli {
 namespace {
 
-class FileOutput final : public PassOutput {
+// Hands each piece of a result straight to the output file.
+class DirectOutput final : public PassOutput {
   public:
-    explicit FileOutput(AtomicFileWriter& writer) : writer_(writer) {}
+    explicit DirectOutput(AtomicFileWriter& writer) : writer_(writer) {}
     void write(std::string_view bytes) override { writer_.write(bytes); }
 
   private:
@@ -51,9 +52,12 @@ int runLineOperation(const ParsedArguments& parsed, const LineOperation& operati
     if (fileIsEmpty(*inputPath))
         return nothingToProcess();
     if (auto outputPath = parsed.option("--out")) {
+        // File to file: the input is mapped, not copied, and the result goes
+        // to disk as it is built.
+        const MappedFile input(*inputPath);
         AtomicFileWriter writer(*outputPath);
-        FileOutput output(writer);
-        runPassOverFile(*inputPath, operation, observer, output);
+        DirectOutput output(writer);
+        runPassInMemory(input.bytes(), operation, observer, output);
         writer.commit();
         return exitOk;
     }
@@ -63,10 +67,23 @@ int runLineOperation(const ParsedArguments& parsed, const LineOperation& operati
 
 int runWholeTextTool(const ParsedArguments& parsed, const WholeTextTool& tool) {
     const auto inputPath = parsed.option("--in");
+    const auto outputPath = parsed.option("--out");
+    if (inputPath && outputPath) {
+        // File to file: the input is mapped, not copied, and the result goes
+        // to disk as it is built.
+        const MappedFile input(*inputPath);
+        if (!hasTextToProcess(input.bytes()))
+            return nothingToProcess();
+        AtomicFileWriter writer(*outputPath);
+        DirectOutput output(writer);
+        tool(input.bytes(), &output);
+        writer.commit();
+        return exitOk;
+    }
     const std::string input = inputPath ? readWholeFile(*inputPath) : readStandardInput();
     if (!hasTextToProcess(input))
         return nothingToProcess();
-    writeResult(parsed, tool(input));
+    writeResult(parsed, tool(input, nullptr));
     return exitOk;
 }
 

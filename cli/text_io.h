@@ -16,7 +16,9 @@ namespace fieldizer::cli {
 // size needs little memory.
 int runLineOperation(const ParsedArguments& parsed, const LineOperation& operation);
 
-using WholeTextTool = std::function<std::string(std::string_view text)>;
+// A tool over the whole text: returns its result, or, given an output,
+// hands the result to it in pieces and returns nothing.
+using WholeTextTool = std::function<std::string(std::string_view text, PassOutput* output)>;
 int runWholeTextTool(const ParsedArguments& parsed, const WholeTextTool& tool);
 
 // The command line has no window to keep live: nothing yields or stops.

@@ -25,9 +25,9 @@ int runTextOperation(std::string_view name, Args args) {
     }
     if (operation.lineOperation)
         return runLineOperation(parsed, operation.lineOperation(values));
-    return runWholeTextTool(parsed, [&](std::string_view text) {
+    return runWholeTextTool(parsed, [&](std::string_view text, PassOutput* output) {
         QuietObserver observer;
-        return operation.wholeText(text, values, observer);
+        return operation.wholeText(text, values, observer, output);
     });
 }
 

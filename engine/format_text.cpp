@@ -4,7 +4,13 @@
 #include "engine/padding.h"
 #include "engine/text_lines.h"
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace fieldizer {
 namespace {
@@ -80,20 +86,106 @@ struct Prepared {
     Delimiter delimiter;
     std::size_t delimiterLength;
     AddedText added;
-    std::size_t firstColumn; // where section 1 starts, 0-based
+    std::size_t firstColumn;     // where section 1 starts, 0-based
+    std::string columnSeparator; // New column: the spaces between columns
 };
 
 Prepared prepare(const FormatParameters& p) {
     const Delimiter delimiter = delimiterOf(p.formatDelimiter);
     return {delimiter, delimiter.kind == DelimiterKind::Spaces ? delimiter.text.size() : 1,
-            addedTextOf(p), p.formatLineStart == "Yes" ? std::size_t{1} : 0};
+            addedTextOf(p), p.formatLineStart == "Yes" ? std::size_t{1} : 0,
+            std::string(pieces::count(p.formatSpacesBetweenCols), ' ')};
+}
+
+// Copies the bytes [from, to) of a 16-byte block. With room enough on both
+// sides one unaligned 16-byte copy does it (bytes beyond `to` are written but
+// overwritten later); otherwise two overlapping copies of a fixed size, which
+// the compiler does inline instead of calling memmove for a few bytes.
+inline char* copyWithin16(const char* from, const char* to, const char* sourceEnd, char* target) {
+    const auto length = static_cast<std::size_t>(to - from);
+    if (from + 16 <= sourceEnd) {
+        std::memcpy(target, from, 16);
+    } else if (length >= 8) {
+        std::memcpy(target, from, 8);
+        std::memcpy(target + length - 8, to - 8, 8);
+    } else if (length >= 4) {
+        std::memcpy(target, from, 4);
+        std::memcpy(target + length - 4, to - 4, 4);
+    } else {
+        for (std::size_t i = 0; i < length; ++i)
+            target[i] = from[i];
+    }
+    return target + length;
+}
+
+#if defined(__SSE2__)
+// One block of at most 16 bytes: copied whole when it holds no delimiter,
+// else run by run with each delimiter replaced. `readableEnd` bounds what may
+// be read beyond the block.
+char* replaceInBlock(const char* block, std::size_t length, const char* readableEnd,
+                     __m128i delimiters, std::string_view separator, char* target) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
+    auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, delimiters))) &
+                 ((1u << length) - 1);
+    if (found == 0) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(target), bytes);
+        return target + length;
+    }
+    const char* run = block;
+    for (; found != 0; found &= found - 1) {
+        const char* hit = block + __builtin_ctz(found);
+        target = copyWithin16(run, hit, readableEnd, target);
+        target = std::copy(separator.begin(), separator.end(), target);
+        run = hit + 1;
+    }
+    return copyWithin16(run, block + length, readableEnd, target);
+}
+#endif
+
+// The common case, one delimiter character and nothing added: every
+// delimiter becomes the separator. The line is scanned 16 bytes at a time
+// and copied in blocks; only the delimiters found cost a step of their own.
+void replaceEachDelimiter(std::string_view line, char delimiter, std::string_view separator,
+                          std::string& out) {
+    const auto count = static_cast<std::size_t>(std::count(line.begin(), line.end(), delimiter));
+    const std::size_t base = out.size();
+    const std::size_t size = base + line.size() - count + count * separator.size();
+    out.resize(size + 16); // room for whole-block copies that run past the end
+    char* target = out.data() + base;
+    const char* at = line.data();
+    const char* const end = line.data() + line.size();
+#if defined(__SSE2__)
+    const __m128i delimiters = _mm_set1_epi8(delimiter);
+    for (; at + 16 <= end; at += 16)
+        target = replaceInBlock(at, 16, end, delimiters, separator, target);
+    if (at != end) {
+        // The last few bytes go through a padded copy, so that they too are
+        // read and written in whole blocks.
+        char tail[32] = {};
+        const auto rest = static_cast<std::size_t>(end - at);
+        copyWithin16(at, end, end, tail);
+        replaceInBlock(tail, rest, tail + sizeof tail, delimiters, separator, target);
+    }
+#else
+    for (; at != end; ++at) {
+        if (*at != delimiter)
+            *target++ = *at;
+        else
+            target = std::copy(separator.begin(), separator.end(), target);
+    }
+#endif
+    out.resize(size);
 }
 
 // Cuts the line into sections; every section that ends at a delimiter is
-// followed by what `appendSeparator` appends.
-template <class Separator>
+// followed by `separator`.
 void formatSections(std::string_view line, const FormatParameters& p, const Prepared& prepared,
-                    Separator appendSeparator, std::string& out) {
+                    std::string_view separator, std::string& out) {
+    if (!prepared.added.any && prepared.delimiter.kind == DelimiterKind::Single) {
+        replaceEachDelimiter(line.substr(prepared.firstColumn), prepared.delimiter.text.front(),
+                             separator, out);
+        return;
+    }
     std::size_t from = prepared.firstColumn;
     for (std::size_t k = 1;; ++k) {
         const std::size_t end = sectionEnd(line, prepared.delimiter, k, from);
@@ -102,22 +194,19 @@ void formatSections(std::string_view line, const FormatParameters& p, const Prep
             return;
         }
         appendPiece(line, line.substr(from, end - from), k, p, prepared.added, out);
-        appendSeparator(out);
+        out.append(separator);
         from = end + prepared.delimiterLength;
     }
 }
 
 void newColumnPrepared(std::string_view line, const FormatParameters& p, const Prepared& prepared,
                        std::string& out) {
-    const std::size_t spaces = pieces::count(p.formatSpacesBetweenCols);
-    formatSections(
-        line, p, prepared, [spaces](std::string& o) { o.append(spaces, ' '); }, out);
+    formatSections(line, p, prepared, prepared.columnSeparator, out);
 }
 
 void newLinePrepared(std::string_view line, const FormatParameters& p, const Prepared& prepared,
                      std::string& out) {
-    formatSections(
-        line, p, prepared, [](std::string& o) { o.append(crlf); }, out);
+    formatSections(line, p, prepared, crlf, out);
 }
 
 } // namespace

@@ -64,6 +64,40 @@ class ToolProgress {
     std::size_t total_;
 };
 
+// Where a tool's output goes: built in memory, or handed on in pieces to a
+// PassOutput so that a large result need not be held whole.
+class ToolOutput {
+  public:
+    ToolOutput(std::string& text, PassOutput* sink) : text_(text), sink_(sink) {}
+
+    void append(std::string_view bytes) {
+        text_.append(bytes);
+        flushIfLarge();
+    }
+    void push_back(char c) { text_.push_back(c); }
+    // Nothing has been output yet.
+    bool empty() const { return text_.empty() && !handedOn_; }
+    void finish() {
+        if (sink_ != nullptr && !text_.empty()) {
+            sink_->write(text_);
+            text_.clear();
+        }
+    }
+
+  private:
+    void flushIfLarge() {
+        if (sink_ == nullptr || text_.size() < (std::size_t{1} << 20))
+            return;
+        sink_->write(text_);
+        text_.clear();
+        handedOn_ = true;
+    }
+
+    std::string& text_;
+    PassOutput* sink_;
+    bool handedOn_ = false;
+};
+
 enum class Piece { Empty, Break, Character };
 
 // The piece Join Lines makes of the line-break character at i.
@@ -77,7 +111,7 @@ Piece joinPiece(const Positions& t, std::size_t i) {
 // Appending a piece, as Join Lines and Create Line both do it: after a CR a
 // space is dropped when position i + 3 holds a space too; elsewhere an empty
 // piece at the very start of the output becomes a line break.
-void appendPiece(const Positions& t, std::size_t i, Piece piece, std::string& out) {
+void appendPiece(const Positions& t, std::size_t i, Piece piece, ToolOutput& out) {
     if (t.at(i - 1) == cr) {
         if (piece == Piece::Character && t.at(i) == ' ' && t.at(i + 3) == ' ')
             return;
@@ -93,12 +127,15 @@ void appendPiece(const Positions& t, std::size_t i, Piece piece, std::string& ou
 // The common frame of Join Lines and Create Line: one position per step,
 // with runs of ordinary characters copied whole.
 template <class BreakPiece>
-LineToolResult joinTool(std::string_view text, PassObserver& observer, BreakPiece breakPiece) {
+LineToolResult joinTool(std::string_view text, PassObserver& observer, PassOutput* sink,
+                        BreakPiece breakPiece) {
     LineToolResult result;
     if (text.empty())
         return result;
     result.ran = true;
-    result.text.reserve(text.size() + crlf.size());
+    if (sink == nullptr)
+        result.text.reserve(text.size() + crlf.size());
+    ToolOutput out(result.text, sink);
     const Positions t(text);
     ToolProgress progress(observer, t.size());
     for (std::size_t i = 1; i <= t.size();) {
@@ -106,11 +143,10 @@ LineToolResult joinTool(std::string_view text, PassObserver& observer, BreakPiec
         const int c = t.at(i);
         if (c != cr && c != lf && t.at(i - 1) != cr) {
             const std::size_t run = t.ordinaryRun(i, t.size());
-            result.text.append(t.piece(i, run));
+            out.append(t.piece(i, run));
             i += run;
         } else {
-            appendPiece(t, i, c == cr || c == lf ? breakPiece(t, i) : Piece::Character,
-                        result.text);
+            appendPiece(t, i, c == cr || c == lf ? breakPiece(t, i) : Piece::Character, out);
             ++i;
         }
         if (i <= t.size() && progress.stopRequested()) {
@@ -118,6 +154,7 @@ LineToolResult joinTool(std::string_view text, PassObserver& observer, BreakPiec
             break;
         }
     }
+    out.finish();
     progress.finish();
     return result;
 }
@@ -126,7 +163,7 @@ LineToolResult joinTool(std::string_view text, PassObserver& observer, BreakPiec
 // i, appending the output line to `out`; `examinedTotal` is the count of
 // positions examined so far, whose character decides a space after an LF.
 void breakCycle(const Positions& t, std::size_t lineLength, std::size_t& i,
-                std::size_t& examinedTotal, std::string& out) {
+                std::size_t& examinedTotal, ToolOutput& out) {
     const std::size_t length = t.size();
     for (std::size_t examined = 0; examined < lineLength && i <= length;) {
         const int c = t.at(i);
@@ -166,36 +203,42 @@ void breakCycle(const Positions& t, std::size_t lineLength, std::size_t& i,
 
 } // namespace
 
-LineToolResult joinParagraphLines(std::string_view text, PassObserver& observer) {
-    return joinTool(text, observer, joinPiece);
+LineToolResult joinParagraphLines(std::string_view text, PassObserver& observer,
+                                  PassOutput* output) {
+    return joinTool(text, observer, output, joinPiece);
 }
 
-LineToolResult createLine(std::string_view text, PassObserver& observer) {
-    return joinTool(text, observer, [](const Positions&, std::size_t) { return Piece::Empty; });
+LineToolResult createLine(std::string_view text, PassObserver& observer, PassOutput* output) {
+    return joinTool(text, observer, output,
+                    [](const Positions&, std::size_t) { return Piece::Empty; });
 }
 
-LineToolResult breakIntoLines(std::string_view text, int lineLength, PassObserver& observer) {
+LineToolResult breakIntoLines(std::string_view text, int lineLength, PassObserver& observer,
+                              PassOutput* output) {
     LineToolResult result;
     if (text.empty() || lineLength <= 0)
         return result;
     result.ran = true;
     // Room for a line break after every line and after most existing breaks.
-    result.text.reserve(text.size() + text.size() / static_cast<std::size_t>(lineLength) * 2 +
-                        text.size() / 16);
+    if (output == nullptr)
+        result.text.reserve(text.size() + text.size() / static_cast<std::size_t>(lineLength) * 2 +
+                            text.size() / 16);
+    ToolOutput out(result.text, output);
     const Positions t(text);
     ToolProgress progress(observer, t.size());
     std::size_t i = 1;
     std::size_t examined = 0;
     while (i <= t.size()) {
         progress.beforeStep(i);
-        breakCycle(t, static_cast<std::size_t>(lineLength), i, examined, result.text);
+        breakCycle(t, static_cast<std::size_t>(lineLength), i, examined, out);
         if (i - 1 < t.size())
-            result.text.append(crlf);
+            out.append(crlf);
         if (i <= t.size() && progress.stopRequested()) {
             result.state = PassState::Stopped;
             break;
         }
     }
+    out.finish();
     progress.finish();
     return result;
 }

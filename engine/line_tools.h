@@ -6,7 +6,9 @@
 // lines of a fixed number of characters.
 // Progress and Stop go through a PassObserver as in the processing pass:
 // yield() at time intervals, Stop asked after every step. The caller keeps
-// the former text for Undo and puts the new text in place. finished() is
+// the former text for Undo and puts the new text in place. With an `output`,
+// the new text is handed to it in pieces instead of being returned, so a
+// large result need not be held whole. finished() is
 // called when a tool ends normally; after an exception the caller tidies up.
 
 #include "engine/parameter_keys.h"
@@ -21,22 +23,25 @@ struct LineToolResult {
     // false: there was nothing to do (an empty text, or a line length of 0);
     // the text stays as it is and no Undo copy is taken.
     bool ran = false;
-    std::string text;                  // the new text, when ran
+    std::string text;                  // the new text, when ran without an output
     PassState state = PassState::Done; // Stopped: `text` holds what was built so far
 };
 
 // A line break directly followed by another becomes two line breaks; every
 // other line break disappears, gluing the lines of a paragraph together. A
 // line break at the very start of the text stays, once.
-LineToolResult joinParagraphLines(std::string_view text, PassObserver& observer);
+LineToolResult joinParagraphLines(std::string_view text, PassObserver& observer,
+                                  PassOutput* output = nullptr);
 
 // Every line break disappears, except one at the very start of the text,
 // which stays, once.
-LineToolResult createLine(std::string_view text, PassObserver& observer);
+LineToolResult createLine(std::string_view text, PassObserver& observer,
+                          PassOutput* output = nullptr);
 
 // Cuts the text into lines of at most `lineLength` characters; an existing
 // line break ends the line in hand. `lineLength` 0 (or less) does nothing.
-LineToolResult breakIntoLines(std::string_view text, int lineLength, PassObserver& observer);
+LineToolResult breakIntoLines(std::string_view text, int lineLength, PassObserver& observer,
+                              PassOutput* output = nullptr);
 
 // The line length of Break into lines: the startLineAfter box, empty as 0.
 inline int startLineAfterValue(const ParameterValues& values) {

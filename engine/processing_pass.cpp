@@ -87,6 +87,12 @@ PassResult runPassInMemory(std::string_view text, const LineOperation& operation
     return runLoop(cursor, text.size(), operation, observer);
 }
 
+PassResult runPassInMemory(std::string_view text, const LineOperation& operation,
+                           PassObserver& observer, PassOutput& output) {
+    LineCursor cursor(text);
+    return runLoop(cursor, text.size(), operation, observer, &output);
+}
+
 PassResult runProcessingPass(std::string_view text, const LineOperation& operation,
                              PassObserver& observer, const std::filesystem::path& folder) {
     const std::filesystem::path temp = folder / tempFileName;

@@ -79,8 +79,11 @@ class PassOutput {
 PassResult runPassOverFile(const std::filesystem::path& file, const LineOperation& operation,
                            PassObserver& observer, PassOutput& output);
 
-// The same pass over a text already in memory (standard input).
+// The same pass over a text already in memory (standard input, a mapped
+// file), returning the result or handing it to `output` in pieces.
 PassResult runPassInMemory(std::string_view text, const LineOperation& operation,
                            PassObserver& observer);
+PassResult runPassInMemory(std::string_view text, const LineOperation& operation,
+                           PassObserver& observer, PassOutput& output);
 
 } // namespace fieldizer

@@ -2,6 +2,7 @@
 #include "operation_test_support.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace fieldizer {
 namespace {
@@ -156,6 +157,47 @@ TEST(FormatText, ParametersFromPanelValues) {
     EXPECT_EQ(p.formatFirstSection, "Yes");
     EXPECT_EQ(testing::routineResult(newColumn, "a|b", p), "a   b");
     EXPECT_EQ(testing::routineResult(newLine, "a|b", p), "a\r\nb");
+}
+
+} // namespace
+} // namespace fieldizer
+
+namespace fieldizer {
+namespace {
+
+// A single delimiter with nothing added takes a block-by-block path; it must
+// agree with replacing each delimiter one by one at every line length and
+// delimiter position, also when lines sit at the end of their buffer and
+// with the NUL byte as delimiter.
+TEST(FormatText, EveryDelimiterReplacedAtAllLengthsAndPositions) {
+    unsigned seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (const char delimiter : {';', '\0'}) {
+        for (std::size_t length = 1; length <= 70; ++length) {
+            for (int sample = 0; sample < 20; ++sample) {
+                std::string line;
+                for (std::size_t i = 0; i < length; ++i)
+                    line += next() % 5 == 0 ? delimiter : static_cast<char>('a' + next() % 26);
+                const std::string delimiterText(1, delimiter);
+                for (int spaces : {0, 1, 3}) {
+                    std::string expected;
+                    for (char c : line)
+                        expected += c == delimiter ? std::string(std::size_t(spaces), ' ')
+                                                   : std::string(1, c);
+                    EXPECT_EQ(format(columns(delimiterText, spaces), line), expected);
+                }
+                std::string expected;
+                for (char c : line)
+                    expected += c == delimiter ? std::string("\r\n") : std::string(1, c);
+                // The line copied to a buffer of its own size, so that no byte
+                // beyond it can be read without the sanitizer noticing.
+                const auto exact = std::make_unique<char[]>(line.size());
+                std::copy(line.begin(), line.end(), exact.get());
+                EXPECT_EQ(format(lines(delimiterText), std::string_view(exact.get(), line.size())),
+                          expected);
+            }
+        }
+    }
 }
 
 } // namespace

@@ -152,3 +152,33 @@ TEST(LineTools, StartLineAfterReadsTheBoxAsANumber) {
 
 } // namespace
 } // namespace fieldizer
+
+namespace fieldizer {
+namespace {
+
+class Collected final : public PassOutput {
+  public:
+    void write(std::string_view bytes) override { text.append(bytes); }
+    std::string text;
+};
+
+// Handing the result on in pieces must give the very bytes the tools return,
+// across the piece boundaries and the start-of-output rule.
+TEST(LineTools, StreamedOutputEqualsTheReturnedText) {
+    std::string big = "\r\n";
+    for (int i = 0; i < 200000; ++i)
+        big += (i % 5 ? "line of text " : "\r\n \r  x") + std::to_string(i) + "\r\n";
+    PassObserver quiet;
+    for (const std::string& text : {big, std::string("\r\nabc"), std::string("a\rb")}) {
+        Collected joined, created, broken;
+        EXPECT_TRUE(joinParagraphLines(text, quiet, &joined).text.empty());
+        EXPECT_EQ(joined.text, joinParagraphLines(text, quiet).text);
+        createLine(text, quiet, &created);
+        EXPECT_EQ(created.text, createLine(text, quiet).text);
+        breakIntoLines(text, 7, quiet, &broken);
+        EXPECT_EQ(broken.text, breakIntoLines(text, 7, quiet).text);
+    }
+}
+
+} // namespace
+} // namespace fieldizer

@@ -1,7 +1,6 @@
 #include "engine/parameter_keys.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace fieldizer {
