@@ -20,12 +20,13 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// Reads straight into the string, growing it as needed: no second copy.
-std::string readAll(std::FILE* file, const std::filesystem::path& path) {
-    std::string bytes;
+// Reads straight into the string: sized by the file when it has a size,
+// else grown as needed.
+std::string readAll(std::FILE* file, const std::filesystem::path& path, std::size_t expected = 0) {
+    std::string bytes(expected + 1, '\0'); // one more byte tells that the end was reached
     std::size_t used = 0;
     for (;;) {
-        if (bytes.size() - used < (std::size_t{1} << 16))
+        if (used == bytes.size())
             bytes.resize(std::max(bytes.size() * 2, std::size_t{1} << 20));
         const std::size_t got = std::fread(bytes.data() + used, 1, bytes.size() - used, file);
         used += got;
@@ -35,7 +36,6 @@ std::string readAll(std::FILE* file, const std::filesystem::path& path) {
     if (std::ferror(file))
         throw fileError(errno, path);
     bytes.resize(used);
-    bytes.shrink_to_fit();
     return bytes;
 }
 
@@ -63,7 +63,9 @@ std::string readWholeFile(const std::filesystem::path& path) {
     File file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throw fileError(errno, path);
-    return readAll(file.get(), path);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return readAll(file.get(), path, error ? 0 : static_cast<std::size_t>(size));
 }
 
 MappedFile::MappedFile(const std::filesystem::path& path) {

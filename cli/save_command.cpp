@@ -10,6 +10,7 @@
 #include "workbench/workspace.h"
 
 #include <iostream>
+#include <optional>
 
 namespace fieldizer::cli {
 namespace {
@@ -111,8 +112,15 @@ int runSaveCommand(Args args) {
     if (parsed.flag("--existing") && !parsed.option("--target"))
         throw UsageError("--existing needs --target PATH");
     const ParameterValues values = loadOperationValues(parsed);
+    // A file is mapped, not copied: the records are built straight from it.
     const auto inputPath = parsed.option("--in");
-    const std::string text = inputPath ? readWholeFile(*inputPath) : readStandardInput();
+    std::optional<MappedFile> mapped;
+    std::string piped;
+    if (inputPath)
+        mapped.emplace(*inputPath);
+    else
+        piped = readStandardInput();
+    const std::string_view text = mapped ? mapped->bytes() : std::string_view(piped);
 
     SaveRequest request;
     request.text = text;
