@@ -23,7 +23,8 @@ method='databaseProcessMethod=Use column specs on the Fieldize Text tab'
 
 save_peer="mawk 'BEGIN { OFS = \",\"; print \"Station,Account,Code,Amount,Balance,Remarks\" } { print substr(\$0,1,20), substr(\$0,21,8), substr(\$0,33,10), substr(\$0,43,12), substr(\$0,55,12), substr(\$0,69,22) }' report.txt > report.csv && sqlite3 peer.db '.import --csv report.csv report'"
 
-bench_reset='rm -f ours.mdb peer.db'
+# Every timed run writes new files on both sides.
+bench_reset='rm -f ours.mdb peer.db out.txt peer.txt report.csv'
 print_header
 compare "Fieldize 6 columns" report.txt \
     "$cli fieldize ${columns[*]} --in report.txt --out out.txt" \
