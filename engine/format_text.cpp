@@ -119,26 +119,67 @@ inline char* copyWithin16(const char* from, const char* to, const char* sourceEn
 }
 
 #if defined(__SSE2__)
-// One block of at most 16 bytes: copied whole when it holds no delimiter,
-// else run by run with each delimiter replaced. `readableEnd` bounds what may
-// be read beyond the block.
-char* replaceInBlock(const char* block, std::size_t length, const char* readableEnd,
-                     __m128i delimiters, std::string_view separator, char* target) {
+// The separator, padded to a whole block when it is short enough, so that
+// writing it is one fixed-size copy instead of a call to memmove.
+struct BlockSeparator {
+    explicit BlockSeparator(std::string_view text) : text(text) {
+        if (text.size() <= sizeof padded)
+            std::copy(text.begin(), text.end(), padded);
+    }
+    char* write(char* target) const {
+        if (text.size() > sizeof padded)
+            return std::copy(text.begin(), text.end(), target);
+        std::memcpy(target, padded, sizeof padded);
+        return target + text.size();
+    }
+    std::string_view text;
+    char padded[16] = {};
+};
+
+// How often `delimiter` stands in the line, counted a block at a time: each
+// byte lane counts its hits (a match is -1, so subtracting adds one) and the
+// lanes are summed before any of them could overflow. std::count would widen
+// every byte to a 64-bit counter.
+std::size_t countDelimiters(std::string_view line, __m128i delimiters, char delimiter) {
+    std::size_t count = 0;
+    const char* at = line.data();
+    const char* const end = at + line.size();
+    while (at + 16 <= end) {
+        __m128i lanes = _mm_setzero_si128();
+        for (int blocks = 0; blocks < 255 && at + 16 <= end; ++blocks, at += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(bytes, delimiters));
+        }
+        const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+        count += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+                 static_cast<std::size_t>(_mm_extract_epi16(sums, 4));
+    }
+    for (; at != end; ++at)
+        count += *at == delimiter ? 1 : 0;
+    return count;
+}
+
+// The 16 bytes at `block` from offset `start` on: copied whole when they hold
+// no delimiter, else run by run with each delimiter replaced. `readableEnd`
+// bounds what may be read beyond them.
+[[gnu::always_inline]] inline char* replaceInBlock(const char* block, unsigned start,
+                                                   const char* readableEnd, __m128i delimiters,
+                                                   const BlockSeparator& separator, char* target) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
     auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, delimiters))) &
-                 ((1u << length) - 1);
-    if (found == 0) {
+                 (0xFFFFu << start);
+    if (found == 0 && start == 0) {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(target), bytes);
-        return target + length;
+        return target + 16;
     }
-    const char* run = block;
+    const char* run = block + start;
     for (; found != 0; found &= found - 1) {
         const char* hit = block + __builtin_ctz(found);
         target = copyWithin16(run, hit, readableEnd, target);
-        target = std::copy(separator.begin(), separator.end(), target);
+        target = separator.write(target);
         run = hit + 1;
     }
-    return copyWithin16(run, block + length, readableEnd, target);
+    return copyWithin16(run, block + 16, readableEnd, target);
 }
 #endif
 
@@ -147,7 +188,12 @@ char* replaceInBlock(const char* block, std::size_t length, const char* readable
 // and copied in blocks; only the delimiters found cost a step of their own.
 void replaceEachDelimiter(std::string_view line, char delimiter, std::string_view separator,
                           std::string& out) {
+#if defined(__SSE2__)
+    const __m128i delimiters = _mm_set1_epi8(delimiter);
+    const std::size_t count = countDelimiters(line, delimiters, delimiter);
+#else
     const auto count = static_cast<std::size_t>(std::count(line.begin(), line.end(), delimiter));
+#endif
     const std::size_t base = out.size();
     const std::size_t size = base + line.size() - count + count * separator.size();
     out.resize(size + 16); // room for whole-block copies that run past the end
@@ -155,16 +201,22 @@ void replaceEachDelimiter(std::string_view line, char delimiter, std::string_vie
     const char* at = line.data();
     const char* const end = line.data() + line.size();
 #if defined(__SSE2__)
-    const __m128i delimiters = _mm_set1_epi8(delimiter);
+    const BlockSeparator blockSeparator(separator);
     for (; at + 16 <= end; at += 16)
-        target = replaceInBlock(at, 16, end, delimiters, separator, target);
-    if (at != end) {
-        // The last few bytes go through a padded copy, so that they too are
-        // read and written in whole blocks.
-        char tail[32] = {};
-        const auto rest = static_cast<std::size_t>(end - at);
-        copyWithin16(at, end, end, tail);
-        replaceInBlock(tail, rest, tail + sizeof tail, delimiters, separator, target);
+        target = replaceInBlock(at, 0, end, delimiters, blockSeparator, target);
+    if (at != end && line.size() >= 16) {
+        // The last few bytes: the last whole block of the line, from where
+        // the blocks before it ended.
+        const char* last = end - 16;
+        replaceInBlock(last, static_cast<unsigned>(at - last), end, delimiters, blockSeparator,
+                       target);
+        at = end;
+    }
+    for (; at != end; ++at) { // a line shorter than one block
+        if (*at != delimiter)
+            *target++ = *at;
+        else
+            target = blockSeparator.write(target);
     }
 #else
     for (; at != end; ++at) {
