@@ -136,6 +136,15 @@ struct BlockSeparator {
     char padded[16] = {};
 };
 
+// The set bits of a 16-bit mask, without the library call that a popcount
+// becomes on processors the build does not assume to have the instruction.
+inline std::size_t bitCount16(unsigned bits) {
+    bits = bits - ((bits >> 1) & 0x5555u);
+    bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
+    bits = (bits + (bits >> 4)) & 0x0F0Fu;
+    return (bits + (bits >> 8)) & 0x1Fu;
+}
+
 // How often `delimiter` stands in the line, counted a block at a time: each
 // byte lane counts its hits (a match is -1, so subtracting adds one) and the
 // lanes are summed before any of them could overflow. std::count would widen
@@ -153,6 +162,15 @@ std::size_t countDelimiters(std::string_view line, __m128i delimiters, char deli
         const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
         count += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
                  static_cast<std::size_t>(_mm_extract_epi16(sums, 4));
+    }
+    if (at != end && line.size() >= 16) {
+        // The last few bytes: the line's last whole block, counted from
+        // where the blocks before it ended.
+        const char* last = end - 16;
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(last));
+        const auto found =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, delimiters)));
+        return count + bitCount16(found & (0xFFFFu << (at - last)));
     }
     for (; at != end; ++at)
         count += *at == delimiter ? 1 : 0;
