@@ -5,6 +5,7 @@
 // Columns count from 1.
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +26,22 @@ class LineCursor {
     explicit LineCursor(std::string_view text) : text_(text) {}
 
     bool atEnd() const noexcept { return position_ >= text_.size(); }
-    // The next line; only call while !atEnd().
-    std::string_view next();
+    // The next line; only call while !atEnd(). Inline: it runs once per line
+    // of every pass.
+    std::string_view next() {
+        const char* start = text_.data() + position_;
+        const std::size_t available = text_.size() - position_;
+        const void* found = std::memchr(start, '\r', available);
+        if (found == nullptr) {
+            position_ = text_.size();
+            return {start, available};
+        }
+        const auto* cr = static_cast<const char*>(found);
+        const auto length = static_cast<std::size_t>(cr - start);
+        const bool followedByLf = length + 1 < available && cr[1] == '\n';
+        position_ += length + (followedByLf ? 2 : 1);
+        return {start, length};
+    }
     // Bytes consumed so far, line breaks included.
     std::size_t position() const noexcept { return position_; }
 
