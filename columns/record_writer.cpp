@@ -40,9 +40,8 @@ class Writer {
     }
 
   private:
-    Message question(std::string text) const {
-        return Message{std::move(text), questionTitle, Buttons::YesNo,
-                       Icon::Question,  Answer::Yes,   {}};
+    static Message yesNo(std::string text) {
+        return question(std::move(text), Buttons::YesNo, Icon::Question, Answer::Yes);
     }
 
     // The size check: false when the user chose to abort the save.
@@ -53,12 +52,12 @@ class Writer {
         const bool tooLong = field.type == db::fieldType::text &&
                              value.size() > static_cast<std::size_t>(field.size);
         if (tooLong && warnAgain_ != WarnAgain::DoNotWarn) {
-            if (dialogs_.ask(question(saveMessages::valueTooLarge(field.name))) != Answer::Yes) {
+            if (dialogs_.ask(yesNo(saveMessages::valueTooLarge(field.name))) != Answer::Yes) {
                 warnAgain_ = WarnAgain::Abort;
                 dialogs_.tell(notice(saveMessages::enlargeField));
                 return false;
             }
-            if (dialogs_.ask(question(saveMessages::warnAgain)) != Answer::Yes)
+            if (dialogs_.ask(yesNo(saveMessages::warnAgain)) != Answer::Yes)
                 warnAgain_ = WarnAgain::DoNotWarn;
             ++outcome.valuesLeftOut;
             return true;

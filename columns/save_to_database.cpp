@@ -70,10 +70,10 @@ void emptyTable(db::Database& database, const std::string& table) {
 
 // Asks whether to add to the records of an existing table; No empties it.
 // Returns false on Cancel.
-bool keepOrEmpty(db::Database& database, const std::string& table, std::string question,
+bool keepOrEmpty(db::Database& database, const std::string& table, std::string text,
                  UserDialogs& dialogs) {
-    const Answer answer = dialogs.ask(Message{
-        std::move(question), questionTitle, Buttons::YesNoCancel, Icon::Question, Answer::Yes, {}});
+    const Answer answer =
+        dialogs.ask(question(std::move(text), Buttons::YesNoCancel, Icon::Question, Answer::Yes));
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::No)

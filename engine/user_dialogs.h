@@ -33,6 +33,12 @@ inline Message notice(std::string text, std::string focusControl = {}) {
                    Icon::None,      Answer::Ok,       std::move(focusControl)};
 }
 
+// A question with the given buttons, icon, title and default answer.
+inline Message question(std::string text, Buttons buttons, Icon icon, Answer defaultAnswer,
+                        std::string title = questionTitle) {
+    return Message{std::move(text), std::move(title), buttons, icon, defaultAnswer, {}};
+}
+
 class UserDialogs {
   public:
     virtual ~UserDialogs() = default;

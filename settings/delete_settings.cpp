@@ -8,13 +8,8 @@ namespace fieldizer {
 namespace {
 
 bool confirmDelete(UserDialogs& dialogs, const std::string& name) {
-    Message question;
-    question.text = deleteSettingsQuestion(name);
-    question.title = carefulTitle;
-    question.buttons = Buttons::YesNo;
-    question.icon = Icon::Question;
-    question.defaultAnswer = Answer::No;
-    return dialogs.ask(question) == Answer::Yes;
+    return dialogs.ask(question(deleteSettingsQuestion(name), Buttons::YesNo, Icon::Question,
+                                Answer::No, carefulTitle)) == Answer::Yes;
 }
 
 } // namespace

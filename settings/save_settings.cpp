@@ -24,13 +24,8 @@ bool refuseName(UserDialogs& dialogs, const std::string& name) {
 }
 
 bool confirmOverwrite(UserDialogs& dialogs, const std::string& name) {
-    Message question;
-    question.text = overwriteSettingsQuestion(name);
-    question.title = questionTitle;
-    question.buttons = Buttons::OkCancel;
-    question.icon = Icon::Information;
-    question.defaultAnswer = Answer::Cancel;
-    return dialogs.ask(question) == Answer::Ok;
+    return dialogs.ask(question(overwriteSettingsQuestion(name), Buttons::OkCancel,
+                                Icon::Information, Answer::Cancel)) == Answer::Ok;
 }
 
 // The set's table, created when it is missing or the name is new (a table
