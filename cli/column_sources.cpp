@@ -3,7 +3,7 @@
 #include "columns/spec_table.h"
 #include "settings/program_database.h"
 #include "settings/settings_record.h"
-#include "workbench/cp1252.h"
+#include "workbench/engine/cp1252.h"
 #include "workbench/fieldizer_database.h"
 
 namespace fieldizer::cli {

@@ -3,9 +3,9 @@
 // in the program's Windows-1252, so both are converted here.
 
 #include "cli/commands.h"
-#include "workbench/cp1252.h"
+#include "workbench/engine/cp1252.h"
+#include "workbench/engine/statement_runner.h"
 #include "workbench/fieldizer_database.h"
-#include "workbench/statement_runner.h"
 #include "workbench/workspace.h"
 
 #include <filesystem>

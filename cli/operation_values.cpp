@@ -1,7 +1,7 @@
 #include "cli/operation_table.h"
 #include "settings/program_database.h"
 #include "settings/settings_record.h"
-#include "workbench/cp1252.h"
+#include "workbench/engine/cp1252.h"
 
 namespace fieldizer::cli {
 

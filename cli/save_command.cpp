@@ -6,7 +6,7 @@
 #include "cli/text_io.h"
 #include "columns/save_messages.h"
 #include "columns/save_to_database.h"
-#include "workbench/cp1252.h"
+#include "workbench/engine/cp1252.h"
 #include "workbench/workspace.h"
 
 #include <iostream>

@@ -10,7 +10,7 @@
 #include "settings/program_database.h"
 #include "settings/settings_actions.h"
 #include "settings/settings_record.h"
-#include "workbench/cp1252.h"
+#include "workbench/engine/cp1252.h"
 #include "workbench/fieldizer_database.h"
 
 #include <iostream>

@@ -2,8 +2,8 @@
 
 #include "columns/record_writer.h"
 #include "columns/save_messages.h"
-#include "workbench/cp1252.h"
-#include "workbench/sql_dialect.h"
+#include "workbench/dialect/sql_dialect.h"
+#include "workbench/engine/cp1252.h"
 
 #include <algorithm>
 #include <cctype>

@@ -7,7 +7,7 @@
 #include "columns/column_spec.h"
 #include "engine/processing_pass.h"
 #include "engine/user_dialogs.h"
-#include "workbench/database.h"
+#include "workbench/engine/database.h"
 
 #include <string>
 #include <string_view>

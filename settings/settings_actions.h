@@ -8,7 +8,7 @@
 #include "engine/runtime_error.h"
 #include "engine/user_dialogs.h"
 #include "settings/settings_state.h"
-#include "workbench/database.h"
+#include "workbench/engine/database.h"
 
 #include <optional>
 

@@ -4,7 +4,7 @@
 // compared without regard to letter case, as the index does.
 
 #include "engine/parameter_keys.h"
-#include "workbench/database.h"
+#include "workbench/engine/database.h"
 
 #include <optional>
 #include <string>

@@ -4,7 +4,7 @@
 // (fieldize_allFields with its index nameOfSettings). Its schema is
 // documented in docs/database-schema.md.
 
-#include "workbench/table_def.h"
+#include "workbench/engine/table_def.h"
 
 #include <string>
 

@@ -1,8 +1,9 @@
 #include "workbench/workspace.h"
 
-#include "workbench/cp1252.h"
-#include "workbench/engine_errors.h"
-#include "workbench/table_def.h"
+#include "workbench/engine/cp1252.h"
+#include "workbench/engine/engine_errors.h"
+#include "workbench/engine/table_def.h"
+#include "workbench/functions/sql_functions.h"
 
 #include <filesystem>
 
@@ -26,9 +27,21 @@ ConnectString parseConnectString(std::string_view connect) {
     return result;
 }
 
+namespace {
+
+// The engine's connection is bare; every connection the program works with
+// also runs translated SQL, which calls the Access functions.
+std::shared_ptr<Connection> openWithFunctions(const std::string& path, bool create) {
+    std::shared_ptr<Connection> connection = Connection::open(path, create);
+    registerAccessFunctions(connection->handle());
+    return connection;
+}
+
+} // namespace
+
 std::shared_ptr<Database> Workspace::openDatabase(const std::string& path,
                                                   std::string_view connect) const {
-    return std::make_shared<Database>(Connection::open(path), std::string(connect));
+    return std::make_shared<Database>(openWithFunctions(path, false), std::string(connect));
 }
 
 std::shared_ptr<Database> Workspace::createDatabase(const std::string& path) const {
@@ -37,7 +50,7 @@ std::shared_ptr<Database> Workspace::createDatabase(const std::string& path) con
         throw errors::notAValidPath(path);
     if (std::filesystem::exists(std::filesystem::path(cp1252ToUtf8(path)), error) || error)
         throw RuntimeError(3204, "Database already exists.");
-    auto connection = Connection::open(path, true);
+    auto connection = openWithFunctions(path, true);
     // SQLite writes nothing until asked to; a database file with no page
     // would read as empty, and an empty file is refused on opening.
     connection->exec("PRAGMA user_version = 0");

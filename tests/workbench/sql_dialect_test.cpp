@@ -1,5 +1,5 @@
 #include "sql_dialect_test_database.h"
-#include "workbench/sql_dialect.h"
+#include "workbench/dialect/sql_dialect.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // An in-memory SQLite database with the Access functions, for running
 // translated SQL in tests.
 
-#include "workbench/sql_dialect.h"
-#include "workbench/sql_functions.h"
+#include "workbench/dialect/sql_dialect.h"
+#include "workbench/functions/sql_functions.h"
 
 #include <memory>
 #include <sqlite3.h>

@@ -1,6 +1,6 @@
 #include "sql_dialect_test_database.h"
-#include "workbench/sql_dialect.h"
-#include "workbench/sql_functions_text.h"
+#include "workbench/dialect/sql_dialect.h"
+#include "workbench/functions/sql_functions_text.h"
 
 #include <array>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "workbench/sql_tokenizer.h"
+#include "workbench/dialect/sql_tokenizer.h"
 
 #include <gtest/gtest.h>
 

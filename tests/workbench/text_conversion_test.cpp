@@ -1,4 +1,4 @@
-#include "workbench/cp1252.h"
+#include "workbench/engine/cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,161 @@
+#include "workbench/dialect/sql_dialect_errors.h"
+
+#include "workbench/dialect/function_failures.h"
+#include "workbench/dialect/sql_dialect.h"
+#include "workbench/dialect/sql_dialect_parser.h"
+
+#include <string>
+#include <vector>
+
+namespace fieldizer::db::dialect_errors {
+namespace {
+
+const char* descriptionOf(int number) {
+    switch (number) {
+    case deleteNeedsTable:
+        return "Specify the table containing the records you want to delete.";
+    case invalidStatement:
+        return "Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or "
+               "'UPDATE'.";
+    case deleteStatement:
+        return "Syntax error in DELETE statement.";
+    case fromClause:
+        return "Syntax error in FROM clause.";
+    case groupByClause:
+        return "Syntax error in GROUP BY clause.";
+    case havingClause:
+        return "Syntax error in HAVING clause.";
+    case insertStatement:
+        return "Syntax error in INSERT INTO statement.";
+    case joinOperation:
+        return "Syntax error in JOIN operation.";
+    case orderByClause:
+        return "Syntax error in ORDER BY clause.";
+    case parameterClause:
+        return "Syntax error in PARAMETER clause.";
+    case selectStatement:
+        return "The SELECT statement includes a reserved word or an argument name that is "
+               "misspelled or missing, or the punctuation is incorrect.";
+    case charactersAfterEnd:
+        return "Characters found after end of SQL statement.";
+    case updateStatement:
+        return "Syntax error in UPDATE statement.";
+    case constraintClause:
+        return "Syntax error in CONSTRAINT clause.";
+    case createTableStatement:
+        return "Syntax error in CREATE TABLE statement.";
+    case createIndexStatement:
+        return "Syntax error in CREATE INDEX statement.";
+    case fieldDefinition:
+        return "Syntax error in field definition.";
+    case alterTableStatement:
+        return "Syntax error in ALTER TABLE statement.";
+    case dropStatement:
+        return "Syntax error in DROP TABLE or DROP INDEX.";
+    case tooComplex:
+        return "Query is too complex.";
+    default:
+        return "Syntax error in query.";
+    }
+}
+
+} // namespace
+
+RuntimeError syntax(int number) {
+    return RuntimeError(number, descriptionOf(number));
+}
+
+RuntimeError inExpression(std::string_view problem, std::string_view expression) {
+    return RuntimeError(queryExpression, std::string(problem) + " in query expression '" +
+                                             std::string(expression) + "'.");
+}
+
+RuntimeError missingOperator(std::string_view expression) {
+    return inExpression("Syntax error (missing operator)", expression);
+}
+
+RuntimeError invalidBracketing(std::string_view name) {
+    return RuntimeError(bracketing, "Invalid bracketing of name '" + std::string(name) + "'.");
+}
+
+} // namespace fieldizer::db::dialect_errors
+
+namespace fieldizer::db {
+namespace {
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+// The syntax error of a statement's kind, told from its first words.
+RuntimeError syntaxErrorOfKind(std::string_view accessSql) {
+    using namespace dialect_errors;
+    std::vector<Token> tokens = tokenizeAccessSql(accessSql);
+    std::size_t i = 0;
+    if (!tokens.empty() && tokens[0].kind == TokenKind::Name &&
+        sameAccessWord(tokens[0].text, "parameters")) {
+        while (i < tokens.size() && !(tokens[i].kind == TokenKind::Symbol && tokens[i].text == ";"))
+            ++i;
+        ++i;
+    }
+    auto word = [&](std::size_t k, std::string_view w) {
+        return i + k < tokens.size() && tokens[i + k].kind == TokenKind::Name &&
+               sameAccessWord(tokens[i + k].text, w);
+    };
+    if (word(0, "select"))
+        return syntax(selectStatement);
+    if (word(0, "insert"))
+        return syntax(insertStatement);
+    if (word(0, "update"))
+        return syntax(updateStatement);
+    if (word(0, "delete"))
+        return syntax(deleteStatement);
+    if (word(0, "create") && word(1, "table"))
+        return syntax(createTableStatement);
+    if (word(0, "create"))
+        return syntax(createIndexStatement);
+    if (word(0, "alter"))
+        return syntax(alterTableStatement);
+    if (word(0, "drop"))
+        return syntax(dropStatement);
+    return syntax(invalidStatement);
+}
+
+std::string quotedName(std::string_view name) {
+    return "'" + std::string(name) + "'";
+}
+
+} // namespace
+
+RuntimeError sqliteErrorFor(std::string_view accessSql, std::string_view message) {
+    if (startsWith(message, "no such table: "))
+        return RuntimeError(3078, "The Microsoft Jet database engine cannot find the input table "
+                                  "or query " +
+                                      quotedName(message.substr(15)) +
+                                      ".  Make sure it exists and that its name is spelled "
+                                      "correctly.");
+    if (startsWith(message, "no such column: "))
+        return RuntimeError(3061, "Too few parameters. Expected 1.");
+    if (startsWith(message, "no such function: "))
+        return RuntimeError(3085, "Undefined function " + quotedName(message.substr(18)) +
+                                      " in expression.");
+    if (startsWith(message, "wrong number of arguments to function "))
+        return dialect_errors::inExpression("Wrong number of arguments used with function",
+                                            accessSql);
+    if (startsWith(message, "table ") && message.ends_with(" already exists"))
+        return RuntimeError(3010, "Table " + quotedName(message.substr(6, message.size() - 21)) +
+                                      " already exists.");
+    if (message == access_values::invalidCall)
+        return RuntimeError(fieldizer::errors::invalidArgument, std::string(message));
+    if (message == access_values::invalidNull)
+        return RuntimeError(94, std::string(message));
+    if (message == access_values::invalidPattern)
+        return RuntimeError(93, std::string(message));
+    if (message == access_values::typeMismatch)
+        return RuntimeError(13, std::string(message));
+    if (message == access_values::overflow)
+        return RuntimeError(6, std::string(message));
+    return syntaxErrorOfKind(accessSql);
+}
+
+} // namespace fieldizer::db

@@ -1,0 +1,198 @@
+#include "workbench/dialect/sql_dialect_errors.h"
+#include "workbench/dialect/sql_dialect_parser.h"
+
+namespace fieldizer::db {
+namespace {
+
+using dialect_errors::syntax;
+
+// A part of a UNION that has its own TOP keeps its limit inside.
+std::string limitedPart(const std::string& core, const std::string& limit) {
+    return limit.empty() ? core : "SELECT * FROM (" + core + " LIMIT " + limit + ")";
+}
+
+bool isWholeNumber(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+} // namespace
+
+std::string DialectParser::select(std::string* intoTarget) {
+    Nesting nesting(*this);
+    std::string limit;
+    std::string first = selectCore(intoTarget, limit);
+    std::string sql = first;
+    bool compound = false;
+    while (acceptWord("union")) {
+        std::string op = acceptWord("all") ? " UNION ALL " : " UNION ";
+        if (!compound)
+            sql = limitedPart(first, limit);
+        compound = true;
+        if (!isWord("select"))
+            throw syntax(dialect_errors::selectStatement);
+        std::string partLimit;
+        std::string part = selectCore(nullptr, partLimit);
+        sql += op + limitedPart(part, partLimit);
+    }
+    if (acceptWord("order")) {
+        expectWord("by", dialect_errors::orderByClause);
+        sql += " ORDER BY " + orderByList();
+    }
+    if (!compound && !limit.empty())
+        sql += " LIMIT " + limit;
+    return sql;
+}
+
+std::string DialectParser::selectCore(std::string* intoTarget, std::string& limit) {
+    take(); // SELECT
+    std::string core = "SELECT ";
+    if (acceptWord("distinct"))
+        core += "DISTINCT ";
+    else if (!acceptWord("distinctrow"))
+        acceptWord("all");
+    bool percent = false;
+    std::string top = isWord("top") ? topClause(percent) : "";
+    core += selectList();
+    if (acceptWord("into")) {
+        if (!intoTarget)
+            throw syntax(dialect_errors::selectStatement);
+        *intoTarget = takeName(dialect_errors::selectStatement);
+        if (isWord("in")) // into another database file: not offered
+            throw syntax(dialect_errors::selectStatement);
+    }
+    if (acceptWord("from"))
+        core += " FROM " + fromClause();
+    if (acceptWord("where"))
+        core += " WHERE " + topExpression();
+    if (acceptWord("group")) {
+        expectWord("by", dialect_errors::groupByClause);
+        core += " GROUP BY " + expressionList();
+    }
+    if (acceptWord("having"))
+        core += " HAVING " + topExpression();
+    if (!top.empty()) {
+        // TOP n PERCENT: the engine rounds the share of rows up.
+        limit = percent ? "(SELECT CAST(share AS INTEGER) + (share > CAST(share AS INTEGER)) "
+                          "FROM (SELECT count(*) * " +
+                              top + " / 100.0 AS share FROM (" + core + ")))"
+                        : top;
+    }
+    return core;
+}
+
+std::string DialectParser::topClause(bool& percent) {
+    take(); // TOP
+    const Token& count = peek();
+    if (count.kind != TokenKind::Number)
+        throw syntax(dialect_errors::selectStatement);
+    std::string value = take().text;
+    percent = acceptWord("percent");
+    if (!percent && !isWholeNumber(value))
+        throw syntax(dialect_errors::selectStatement);
+    return value;
+}
+
+std::string DialectParser::selectList() {
+    if (peek().kind == TokenKind::End || isWord("from") || isWord("into"))
+        throw syntax(dialect_errors::selectStatement);
+    int unnamed = 0;
+    std::string list = selectItem(unnamed);
+    while (acceptSymbol(","))
+        list += ", " + selectItem(unnamed);
+    return list;
+}
+
+std::string DialectParser::selectItem(int& unnamed) {
+    if (acceptSymbol("*"))
+        return "*";
+    std::size_t start = pos_;
+    std::string item = topExpression();
+    if (acceptWord("as"))
+        return item + " AS " + quoteIdentifier(takeName(dialect_errors::selectStatement));
+    std::size_t length = pos_ - start;
+    auto qualifier = [&](const Token& token) {
+        return token.kind == TokenKind::Symbol && (token.text == "." || token.text == "!");
+    };
+    bool column = isNameToken(tokens_[start]) && item.rfind(":p", 0) != 0 &&
+                  (length == 1 || (length == 3 && qualifier(tokens_[start + 1]) &&
+                                   isNameToken(tokens_[start + 2])));
+    if (column || item.ends_with(".*"))
+        return item;
+    // The engine names unnamed expressions Expr1000, Expr1001 ...
+    return item + " AS " + quoteIdentifier("Expr" + std::to_string(1000 + unnamed++));
+}
+
+std::string DialectParser::fromClause() {
+    std::string tables = joinedTables();
+    while (acceptSymbol(","))
+        tables += ", " + joinedTables();
+    return tables;
+}
+
+std::string DialectParser::joinedTables() {
+    std::string result = tableSource();
+    for (;;) {
+        std::string kind;
+        if (isWord("inner") && isWord("join", 1))
+            kind = "INNER JOIN";
+        else if ((isWord("left") || isWord("right")) &&
+                 (isWord("join", 1) || (isWord("outer", 1) && isWord("join", 2))))
+            kind = isWord("left") ? "LEFT JOIN" : "RIGHT JOIN";
+        else if (isWord("join") || isWord("outer") || isWord("full") || isWord("cross"))
+            throw syntax(dialect_errors::joinOperation);
+        else
+            return result;
+        while (!acceptWord("join"))
+            take();
+        std::string right = tableSource();
+        if (!acceptWord("on"))
+            throw syntax(dialect_errors::joinOperation);
+        result += " " + kind + " " + right + " ON " + topExpression();
+    }
+}
+
+std::string DialectParser::tableSource() {
+    Nesting nesting(*this);
+    if (acceptSymbol("(")) {
+        ++openParentheses_;
+        std::string inner = isWord("select") ? select(nullptr) : joinedTables();
+        --openParentheses_;
+        if (!acceptSymbol(")"))
+            throw syntax(dialect_errors::fromClause);
+        return "(" + inner + ")" + tableAlias();
+    }
+    std::string name = takeName(dialect_errors::fromClause);
+    if (isWord("in")) // a table of another database file: not offered
+        throw syntax(dialect_errors::fromClause);
+    return quoteIdentifier(name) + tableAlias();
+}
+
+std::string DialectParser::tableAlias() {
+    if (acceptWord("as"))
+        return " AS " + quoteIdentifier(takeName(dialect_errors::fromClause));
+    if (isNameToken(peek()))
+        return " AS " + quoteIdentifier(take().text);
+    return "";
+}
+
+std::string DialectParser::orderByList() {
+    std::string list;
+    do {
+        std::string term = topExpression() + " COLLATE NOCASE";
+        if (acceptWord("desc"))
+            term += " DESC";
+        else
+            acceptWord("asc");
+        list += (list.empty() ? "" : ", ") + term;
+    } while (acceptSymbol(","));
+    return list;
+}
+
+std::string DialectParser::expressionList() {
+    std::string list = topExpression();
+    while (acceptSymbol(","))
+        list += ", " + topExpression();
+    return list;
+}
+
+} // namespace fieldizer::db

@@ -1,0 +1,62 @@
+#include "workbench/engine/database_file.h"
+
+#include "workbench/engine/cp1252.h"
+#include "workbench/engine/engine_errors.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace fieldizer::db {
+namespace {
+
+constexpr std::size_t headerSize = 100;
+
+std::uint32_t bigEndian(const unsigned char* bytes, int count) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < count; ++i)
+        value = (value << 8) | bytes[i];
+    return value;
+}
+
+// The header of SQLite's file format: magic text, page size, and the page
+// count (valid when the "version valid for" number equals the change counter).
+bool soundHeader(const std::array<unsigned char, headerSize>& header, std::uintmax_t fileSize) {
+    if (std::memcmp(header.data(), "SQLite format 3", 16) != 0)
+        return false;
+    std::uint32_t pageSize = bigEndian(&header[16], 2);
+    if (pageSize == 1)
+        pageSize = 65536;
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
+        return false;
+    if (fileSize % pageSize != 0)
+        return false;
+    std::uint32_t pageCount = bigEndian(&header[28], 4);
+    bool countValid = bigEndian(&header[92], 4) == bigEndian(&header[24], 4) && pageCount != 0;
+    return !countValid || fileSize >= std::uintmax_t(pageCount) * pageSize;
+}
+
+} // namespace
+
+void checkDatabaseFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path file(cp1252ToUtf8(path));
+    fs::file_status status = fs::status(file, error);
+    if (path.empty() || status.type() == fs::file_type::not_found)
+        throw errors::couldNotFindFile(path);
+    if (status.type() == fs::file_type::directory)
+        throw errors::notAValidPath(path);
+    std::ifstream in(file, std::ios::binary);
+    if (error || !in)
+        throw errors::cannotOpen(path);
+    std::array<unsigned char, headerSize> header{};
+    in.read(reinterpret_cast<char*>(header.data()), headerSize);
+    std::uintmax_t size = fs::file_size(file, error);
+    if (in.gcount() != std::streamsize(headerSize) || error || !soundHeader(header, size))
+        throw errors::unrecognizedDatabaseFormat(path);
+}
+
+} // namespace fieldizer::db

@@ -1,0 +1,42 @@
+#pragma once
+// Running statements of the Access dialect: the common ground of
+// Database.Execute, Database.OpenRecordset and the query definitions.
+
+#include "workbench/dialect/sql_dialect.h"
+#include "workbench/engine/connection.h"
+#include "workbench/engine/recordset.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fieldizer::db {
+
+// A statement translated from the program's text, with the UTF-8 form of the
+// original kept for error reports.
+struct AccessStatement {
+    std::string accessUtf8;
+    TranslatedStatement translated;
+};
+
+AccessStatement translateStatement(std::string_view accessSql);
+
+// Binds declared parameters (:p1, :p2 ...) to values in order; 3061 when one
+// has no value.
+Bindings parameterBindings(const AccessStatement& statement,
+                           const std::vector<std::optional<Value>>& values);
+
+// Runs an action statement, CREATE TABLE or SELECT ... INTO and returns the
+// number of rows changed; a plain SELECT is error 3065.
+long executeStatement(Connection& connection, const AccessStatement& statement,
+                      const Bindings& bindings);
+
+// What a SELECT's recordset is opened on. Other statements are error 3219.
+RecordsetSource selectSource(Connection& connection, const AccessStatement& statement,
+                             Bindings bindings);
+
+// Whether a recordset source text is SQL rather than a table or query name.
+bool looksLikeSql(std::string_view source);
+
+} // namespace fieldizer::db
