@@ -48,9 +48,6 @@ int Field::type() const {
 int Field::size() const {
     return recordset_->fieldDefs()[std::size_t(index_)].size;
 }
-bool Field::allowZeroLength() const {
-    return recordset_->fieldDefs()[std::size_t(index_)].allowZeroLength;
-}
 Value Field::value() const {
     return recordset_->value(index_);
 }

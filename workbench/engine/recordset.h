@@ -35,7 +35,6 @@ class Field {
     const std::string& name() const;
     int type() const;
     int size() const;
-    bool allowZeroLength() const;
     Value value() const;
     void setValue(const Value& value);
     Field& operator=(const Value& value) {
@@ -76,7 +75,6 @@ class Recordset {
 
     RecordsetType type() const { return type_; }
     bool updatable() const { return updatable_; }
-    const std::string& tableName() const { return source_.table; }
 
     bool eof();
     bool bof() const;
@@ -108,15 +106,12 @@ class Recordset {
     // Table recordsets only: the index for Seek, and Seek itself with one of
     // "=", "<", "<=", ">", ">=" on the index's leading fields.
     void setIndex(std::string_view indexName);
-    const std::string& index() const { return index_; }
     void seek(std::string_view comparison, const std::vector<Value>& keys);
     bool noMatch() const { return noMatch_; }
 
     // Not on table recordsets: criteria and order for the next OpenRecordset.
     void setFilter(std::string filter);
     void setSort(std::string sort);
-    const std::string& filter() const { return filter_; }
-    const std::string& sort() const { return sort_; }
     Recordset openRecordset(RecordsetType type = RecordsetType::Dynaset);
 
     void requery();
@@ -132,11 +127,9 @@ class Recordset {
     std::string cursorSql() const;
     void ensureOpen() const;
     void requireUpdatable() const;
-    void requireCurrent();
     void setPosition(long position);
     std::optional<Row>& currentRow();
     Keyset& keyset();
-    long positionOf(std::int64_t rowid);
     void insertRow();
     void writeRow(Statement& statement);
     void updateRow();
@@ -144,7 +137,6 @@ class Recordset {
     Statement& cacheStatement(std::map<std::vector<bool>, Statement>& cache,
                               const std::string& sql);
     std::string insertSql() const;
-    std::string columnName(int index) const;
 
     std::shared_ptr<Connection> connection_;
     RecordsetSource source_;
@@ -167,7 +159,6 @@ class Recordset {
     bool lastInserting_ = false;
     std::vector<bool> lastAssigned_;
     Statement* lastStatement_ = nullptr;
-    std::string index_;
     std::vector<std::string> indexFields_;
     bool noMatch_ = false;
     std::string filter_;

@@ -27,7 +27,6 @@ void Recordset::setIndex(std::string_view indexName) {
     std::vector<std::string> fields = indexColumns(*connection_, source_.table, indexName);
     if (fields.empty())
         throw RuntimeError(3800, "'" + std::string(indexName) + "' is not an index in this table.");
-    index_ = indexName;
     indexFields_ = std::move(fields);
     open();
 }
