@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds Fieldizer and runs every test twice: in a release build, and in a
-# build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Checks format and layering, then builds Fieldizer and runs every test twice:
+# in a release build, and in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-dependencies.sh
+bash scripts/check-format.sh
+bash scripts/check-layering.sh
 
 jobs=$(nproc)
 
