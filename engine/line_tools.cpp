@@ -124,31 +124,24 @@ void appendPiece(const Positions& t, std::size_t i, Piece piece, ToolOutput& out
         out.push_back(static_cast<char>(t.at(i)));
 }
 
-// The common frame of Join Lines and Create Line: one position per step,
-// with runs of ordinary characters copied whole.
-template <class BreakPiece>
-LineToolResult joinTool(std::string_view text, PassObserver& observer, PassOutput* sink,
-                        BreakPiece breakPiece) {
+// The frame every line tool shares: the output, the progress, and Stop
+// between steps. `step(t, i, out)` handles the text from position i on and
+// moves i past what it handled.
+template <class Step>
+LineToolResult runTool(std::string_view text, std::size_t reserve, PassObserver& observer,
+                       PassOutput* sink, Step step) {
     LineToolResult result;
     if (text.empty())
         return result;
     result.ran = true;
     if (sink == nullptr)
-        result.text.reserve(text.size() + crlf.size());
+        result.text.reserve(reserve);
     ToolOutput out(result.text, sink);
     const Positions t(text);
     ToolProgress progress(observer, t.size());
     for (std::size_t i = 1; i <= t.size();) {
         progress.beforeStep(i);
-        const int c = t.at(i);
-        if (c != cr && c != lf && t.at(i - 1) != cr) {
-            const std::size_t run = t.ordinaryRun(i, t.size());
-            out.append(t.piece(i, run));
-            i += run;
-        } else {
-            appendPiece(t, i, c == cr || c == lf ? breakPiece(t, i) : Piece::Character, out);
-            ++i;
-        }
+        step(t, i, out);
         if (i <= t.size() && progress.stopRequested()) {
             result.state = PassState::Stopped;
             break;
@@ -157,6 +150,30 @@ LineToolResult joinTool(std::string_view text, PassObserver& observer, PassOutpu
     out.finish();
     progress.finish();
     return result;
+}
+
+// One step of Join Lines and Create Line: a run of ordinary characters copied
+// whole, or the piece made of the character at i.
+template <class BreakPiece>
+void joinStep(const Positions& t, std::size_t& i, ToolOutput& out, BreakPiece breakPiece) {
+    const int c = t.at(i);
+    if (c != cr && c != lf && t.at(i - 1) != cr) {
+        const std::size_t run = t.ordinaryRun(i, t.size());
+        out.append(t.piece(i, run));
+        i += run;
+    } else {
+        appendPiece(t, i, c == cr || c == lf ? breakPiece(t, i) : Piece::Character, out);
+        ++i;
+    }
+}
+
+template <class BreakPiece>
+LineToolResult joinTool(std::string_view text, PassObserver& observer, PassOutput* sink,
+                        BreakPiece breakPiece) {
+    return runTool(text, text.size() + crlf.size(), observer, sink,
+                   [&](const Positions& t, std::size_t& i, ToolOutput& out) {
+                       joinStep(t, i, out, breakPiece);
+                   });
 }
 
 // One cycle of Break into lines: examines up to `lineLength` positions from
@@ -215,32 +232,18 @@ LineToolResult createLine(std::string_view text, PassObserver& observer, PassOut
 
 LineToolResult breakIntoLines(std::string_view text, int lineLength, PassObserver& observer,
                               PassOutput* output) {
-    LineToolResult result;
-    if (text.empty() || lineLength <= 0)
-        return result;
-    result.ran = true;
+    if (lineLength <= 0)
+        return LineToolResult{};
+    const auto length = static_cast<std::size_t>(lineLength);
     // Room for a line break after every line and after most existing breaks.
-    if (output == nullptr)
-        result.text.reserve(text.size() + text.size() / static_cast<std::size_t>(lineLength) * 2 +
-                            text.size() / 16);
-    ToolOutput out(result.text, output);
-    const Positions t(text);
-    ToolProgress progress(observer, t.size());
-    std::size_t i = 1;
+    const std::size_t reserve = text.size() + text.size() / length * 2 + text.size() / 16;
     std::size_t examined = 0;
-    while (i <= t.size()) {
-        progress.beforeStep(i);
-        breakCycle(t, static_cast<std::size_t>(lineLength), i, examined, out);
-        if (i - 1 < t.size())
-            out.append(crlf);
-        if (i <= t.size() && progress.stopRequested()) {
-            result.state = PassState::Stopped;
-            break;
-        }
-    }
-    out.finish();
-    progress.finish();
-    return result;
+    return runTool(text, reserve, observer, output,
+                   [&](const Positions& t, std::size_t& i, ToolOutput& out) {
+                       breakCycle(t, length, i, examined, out);
+                       if (i - 1 < t.size())
+                           out.append(crlf);
+                   });
 }
 
 } // namespace fieldizer
