@@ -21,14 +21,6 @@ const ArgumentRules saveRules{{"--in", "--db", "--settings", "--column", "--tabl
                               {"--column"},
                               0};
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
-bool endsWith(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
 // Answers the save's questions by the options given; a question no option
 // answers ends the run (Cancel) and is shown as the reason.
 class ScriptedAnswers final : public UserDialogs {
@@ -37,7 +29,7 @@ class ScriptedAnswers final : public UserDialogs {
         : ifExists_(std::move(ifExists)), skipTooLong_(skipTooLong) {}
 
     Answer ask(const Message& question) override {
-        if (endsWith(question.text, saveMessages::addToRecords)) {
+        if (question.text.ends_with(saveMessages::addToRecords)) {
             if (!ifExists_) {
                 unanswered = question.text;
                 return Answer::Cancel;
@@ -46,7 +38,7 @@ class ScriptedAnswers final : public UserDialogs {
         }
         if (question.text == saveMessages::warnAgain)
             return Answer::No;
-        if (startsWith(question.text, "The data that's about to be written is too large")) {
+        if (question.text.starts_with("The data that's about to be written is too large")) {
             if (!skipTooLong_)
                 std::cerr << question.text << '\n';
             return skipTooLong_ ? Answer::Yes : Answer::No;

@@ -83,10 +83,6 @@ RuntimeError invalidBracketing(std::string_view name) {
 namespace fieldizer::db {
 namespace {
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 // The syntax error of a statement's kind, told from its first words.
 RuntimeError syntaxErrorOfKind(std::string_view accessSql) {
     using namespace dialect_errors;
@@ -128,21 +124,21 @@ std::string quotedName(std::string_view name) {
 } // namespace
 
 RuntimeError sqliteErrorFor(std::string_view accessSql, std::string_view message) {
-    if (startsWith(message, "no such table: "))
+    if (message.starts_with("no such table: "))
         return RuntimeError(3078, "The Microsoft Jet database engine cannot find the input table "
                                   "or query " +
                                       quotedName(message.substr(15)) +
                                       ".  Make sure it exists and that its name is spelled "
                                       "correctly.");
-    if (startsWith(message, "no such column: "))
+    if (message.starts_with("no such column: "))
         return RuntimeError(3061, "Too few parameters. Expected 1.");
-    if (startsWith(message, "no such function: "))
+    if (message.starts_with("no such function: "))
         return RuntimeError(3085, "Undefined function " + quotedName(message.substr(18)) +
                                       " in expression.");
-    if (startsWith(message, "wrong number of arguments to function "))
+    if (message.starts_with("wrong number of arguments to function "))
         return dialect_errors::inExpression("Wrong number of arguments used with function",
                                             accessSql);
-    if (startsWith(message, "table ") && message.ends_with(" already exists"))
+    if (message.starts_with("table ") && message.ends_with(" already exists"))
         return RuntimeError(3010, "Table " + quotedName(message.substr(6, message.size() - 21)) +
                                       " already exists.");
     if (message == access_values::invalidCall)

@@ -72,20 +72,16 @@ std::string quoted(std::string_view text) {
     return "'" + std::string(text) + "'";
 }
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 // SQLite names the failed CHECK constraint; ours are named "<rule>:<field>"
 // (see the table writer), so the rule and the field can be told apart.
 RuntimeError fromCheckConstraint(std::string_view message) {
     std::string_view name = message.substr(message.find(':') + 1);
     while (!name.empty() && name.front() == ' ')
         name.remove_prefix(1);
-    if (startsWith(name, "zeroLength:"))
+    if (name.starts_with("zeroLength:"))
         return RuntimeError(zeroLengthString, "Field " + quoted(name.substr(11)) +
                                                   " cannot be a zero-length string.");
-    if (startsWith(name, "fieldSize:"))
+    if (name.starts_with("fieldSize:"))
         return error(fieldTooSmall);
     return RuntimeError(3317, "One or more values are prohibited by the validation rule set "
                               "for the table.  Enter a value that the expression for this field "
@@ -93,11 +89,11 @@ RuntimeError fromCheckConstraint(std::string_view message) {
 }
 
 RuntimeError fromConstraint(std::string_view message) {
-    if (startsWith(message, "CHECK constraint failed"))
+    if (message.starts_with("CHECK constraint failed"))
         return fromCheckConstraint(message);
-    if (startsWith(message, "UNIQUE constraint failed"))
+    if (message.starts_with("UNIQUE constraint failed"))
         return error(duplicateKey);
-    if (startsWith(message, "NOT NULL constraint failed: ")) {
+    if (message.starts_with("NOT NULL constraint failed: ")) {
         std::string_view column = message.substr(28);
         std::size_t dot = column.find('.');
         return requiredFieldIsNull(column.substr(0, dot),
@@ -107,16 +103,16 @@ RuntimeError fromConstraint(std::string_view message) {
 }
 
 RuntimeError fromMessage(std::string_view message) {
-    if (startsWith(message, "no such table: "))
+    if (message.starts_with("no such table: "))
         return inputTableOrQueryNotFound(message.substr(15));
-    if (startsWith(message, "no such column: "))
+    if (message.starts_with("no such column: "))
         return tooFewParametersExpected(1);
-    if (startsWith(message, "index ") && message.find(" already exists") != message.npos) {
+    if (message.starts_with("index ") && message.find(" already exists") != message.npos) {
         // Index names are shared by all tables of an SQLite file.
         std::string_view name = message.substr(6, message.find(" already exists") - 6);
         return RuntimeError(3375, "Index " + quoted(name) + " already exists.");
     }
-    if (startsWith(message, "table ") && message.find(" already exists") != message.npos) {
+    if (message.starts_with("table ") && message.find(" already exists") != message.npos) {
         std::string_view name = message.substr(6, message.find(" already exists") - 6);
         return tableAlreadyExists(name);
     }
