@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fieldizer::test {
+namespace fieldizer::testing {
 namespace {
 
 const std::string columnMethod = "databaseProcessMethod=Use column specs on the Fieldize Text tab";
@@ -124,4 +124,4 @@ TEST_F(CliColumnsTest, SaveUsageErrors) {
 }
 
 } // namespace
-} // namespace fieldizer::test
+} // namespace fieldizer::testing

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fieldizer::test {
+namespace fieldizer::testing {
 namespace {
 
 // A scratch folder holding a fresh program database, fieldizer.mdb.
@@ -315,4 +315,4 @@ TEST_F(CliSettings, AnOperationWithAnUnknownSetIsAUsageError) {
 }
 
 } // namespace
-} // namespace fieldizer::test
+} // namespace fieldizer::testing

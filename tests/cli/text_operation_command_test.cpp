@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-namespace fieldizer::test {
+namespace fieldizer::testing {
 namespace {
 
 const std::string replaceMissing = "Please enter text to replace; or select a replace type and "
@@ -116,9 +116,9 @@ TEST(CliTextOperation, GeneralReplaceOnARealFixedWidthFile) {
 }
 
 } // namespace
-} // namespace fieldizer::test
+} // namespace fieldizer::testing
 
-namespace fieldizer::test {
+namespace fieldizer::testing {
 namespace {
 
 TEST(CliLineTools, JoinCreateAndBreakLines) {
@@ -134,4 +134,4 @@ TEST(CliLineTools, JoinCreateAndBreakLines) {
 }
 
 } // namespace
-} // namespace fieldizer::test
+} // namespace fieldizer::testing

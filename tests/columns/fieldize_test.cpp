@@ -1,5 +1,6 @@
 #include "columns/fieldize.h"
 #include "engine/text_lines.h"
+#include "runtime_error_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -70,14 +71,9 @@ TEST(FieldizePass, SpecsAreReadAfreshForEveryLine) {
 TEST(FieldizePass, UnusableSpecIsARuntimeError) {
     ColumnSpec missing = spec("A", 1, 1, 0);
     missing.spacesB4NextColumn.reset();
-    EXPECT_THROW(fieldize({missing}, "x"), RuntimeError);
-    try {
-        fieldize({spec("A", 0, 1, 0)}, "x");
-        FAIL();
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), 5);
-    }
-    EXPECT_THROW(fieldize({spec("A", 1, -1, 0)}, "x"), RuntimeError);
+    EXPECT_RUNTIME_ERROR(fieldize({missing}, "x"), 94, "Invalid use of Null");
+    EXPECT_RUNTIME_ERROR_NUMBER(fieldize({spec("A", 0, 1, 0)}, "x"), errors::invalidArgument);
+    EXPECT_RUNTIME_ERROR_NUMBER(fieldize({spec("A", 1, -1, 0)}, "x"), errors::invalidArgument);
 }
 
 TEST(ColumnOption, HeadingIsEverythingBeforeTheLastFourColons) {

@@ -1,5 +1,5 @@
 #include "columns/record_values.h"
-#include "engine/runtime_error.h"
+#include "runtime_error_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -49,10 +49,11 @@ TEST(ValuesByColumnSpecs, PairsFieldsWithSpecsWhileBothLast) {
 }
 
 TEST(ValuesByColumnSpecs, UnusableSpecIsARuntimeError) {
-    EXPECT_THROW(valuesByColumnSpecs("abc", {spec(0, 1)}, 1), RuntimeError);
+    EXPECT_RUNTIME_ERROR_NUMBER(valuesByColumnSpecs("abc", {spec(0, 1)}, 1),
+                                errors::invalidArgument);
     ColumnSpec missing = spec(1, 1);
     missing.numberOfCharacters.reset();
-    EXPECT_THROW(valuesByColumnSpecs("abc", {missing}, 1), RuntimeError);
+    EXPECT_RUNTIME_ERROR(valuesByColumnSpecs("abc", {missing}, 1), 94, "Invalid use of Null");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "engine/processing_pass.h"
 #include "engine/runtime_error.h"
+#include "runtime_error_checks.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -34,15 +35,9 @@ std::string routineResult(Routine routine, std::string_view line, const Paramete
     return out;
 }
 
-// Asserts that `call` raises error 5 with its exact description.
+// Expects `call` to raise error 5 with its exact description.
 template <class Call> void expectInvalidArgument(Call call) {
-    try {
-        call();
-        ADD_FAILURE() << "expected error 5";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), 5);
-        EXPECT_EQ(error.description(), "Invalid procedure call or argument");
-    }
+    EXPECT_RUNTIME_ERROR(call(), errors::invalidArgument, "Invalid procedure call or argument");
 }
 
 } // namespace fieldizer::testing

@@ -1,10 +1,11 @@
 #include "engine/processing_pass.h"
+#include "runtime_error_checks.h"
+#include "scratch_folder.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
-#include <unistd.h>
 
 namespace fieldizer {
 namespace {
@@ -38,19 +39,12 @@ class RecordingObserver : public PassObserver {
 
 class ProcessingPassTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("fieldizer_pass_" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(folder_);
-    }
     std::string pass(std::string_view text, const LineOperation& operation = unchanged) {
         RecordingObserver observer;
         return runProcessingPass(text, operation, observer, folder_).text;
     }
-    fs::path folder_;
+    testing::ScratchFolder scratch_;
+    const fs::path& folder_ = scratch_.path();
 };
 
 TEST_F(ProcessingPassTest, LineBreaksComeBackAsCrLfWithoutTheFinalOne) {
@@ -81,13 +75,8 @@ TEST_F(ProcessingPassTest, TempFileIsGoneAfterSuccessAndFailure) {
         throw errors::invalidProcedureCall();
     };
     RecordingObserver observer;
-    try {
-        runProcessingPass("x", failing, observer, folder_);
-        FAIL() << "the error did not reach the caller";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), 5);
-        EXPECT_EQ(error.description(), "Invalid procedure call or argument");
-    }
+    EXPECT_RUNTIME_ERROR(runProcessingPass("x", failing, observer, folder_),
+                         errors::invalidArgument, "Invalid procedure call or argument");
     EXPECT_FALSE(fs::exists(folder_ / "fieldize.tmp"));
 }
 
@@ -109,8 +98,8 @@ TEST_F(ProcessingPassTest, UnwritableTempFileIsAPathFileAccessError) {
 
 TEST_F(ProcessingPassTest, MissingFolderIsAFileError) {
     RecordingObserver observer;
-    EXPECT_THROW(runProcessingPass("x", unchanged, observer, folder_ / "no" / "such"),
-                 RuntimeError);
+    EXPECT_RUNTIME_ERROR_NUMBER(
+        runProcessingPass("x", unchanged, observer, folder_ / "no" / "such"), errors::fileNotFound);
 }
 
 TEST_F(ProcessingPassTest, ProgressRunsOverTheByteLengthWithBreaks) {

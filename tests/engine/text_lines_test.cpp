@@ -1,11 +1,10 @@
 #include "engine/file_line_reader.h"
 #include "engine/runtime_error.h"
 #include "engine/text_lines.h"
+#include "runtime_error_checks.h"
+#include "scratch_folder.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace fieldizer {
 namespace {
@@ -51,18 +50,8 @@ TEST(LineCursor, PositionCountsBreakBytes) {
 
 class FileLineReaderTest : public ::testing::Test {
   protected:
-    std::filesystem::path write(const std::string& bytes) {
-        auto path = std::filesystem::temp_directory_path() /
-                    ("fieldizer_reader_" + std::to_string(::getpid()) + ".txt");
-        std::ofstream(path, std::ios::binary) << bytes;
-        paths_.push_back(path);
-        return path;
-    }
-    void TearDown() override {
-        for (auto& path : paths_)
-            std::filesystem::remove(path);
-    }
-    std::vector<std::filesystem::path> paths_;
+    std::string write(const std::string& bytes) const { return scratch_.write("input.txt", bytes); }
+    testing::ScratchFolder scratch_;
 };
 
 // Reading in tiny chunks puts every break, CR LF pairs included, across a
@@ -93,12 +82,8 @@ TEST_F(FileLineReaderTest, LongLineAcrossManyChunks) {
 }
 
 TEST_F(FileLineReaderTest, MissingFileIsError53) {
-    try {
-        FileLineReader reader("/nonexistent/folder/file.txt");
-        FAIL() << "opened a missing file";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), 53);
-    }
+    EXPECT_RUNTIME_ERROR_NUMBER(FileLineReader("/nonexistent/folder/file.txt"),
+                                errors::fileNotFound);
 }
 
 } // namespace

@@ -28,7 +28,7 @@ TEST(NameOfSettingsList, NamesInIndexOrderWithoutThePrefix) {
 TEST(NameOfSettingsList, AMissingStoreIsAnError) {
     ProgramDatabase database;
     database->tableDefs().remove(db::settingsTable);
-    EXPECT_THROW(refreshNameOfSettingsList(*database), RuntimeError);
+    EXPECT_RUNTIME_ERROR_NUMBER(refreshNameOfSettingsList(*database), 3078);
 }
 
 TEST(PositionAfterRefresh, KeepsThePositionOrStepsBackAtTheEnd) {

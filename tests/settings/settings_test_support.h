@@ -3,11 +3,10 @@
 // for the Settings store's tests.
 
 #include "program_database_fixture.h"
+#include "runtime_error_checks.h"
 #include "scripted_dialogs.h"
 
 #include <deque>
-#include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 

@@ -1,48 +1,20 @@
 #include "cli_runner.h"
 
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace fieldizer::test {
+namespace fieldizer::testing {
 
 namespace fs = std::filesystem;
 
-CliRunner::CliRunner() {
-    std::string pattern = (fs::temp_directory_path() / "fieldizer_cli_XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("mkdtemp failed");
-    folder_ = pattern;
-}
-
-CliRunner::~CliRunner() {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-}
-
-fs::path CliRunner::write(const std::string& name, const std::string& bytes) const {
-    const fs::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
-
-std::string CliRunner::read(const std::string& name) const {
-    std::ifstream file(folder_ / name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
 CliResult CliRunner::run(const std::vector<std::string>& args, const std::string& input) const {
     const fs::path in = write(".stdin", input);
-    const fs::path out = folder_ / ".stdout";
-    const fs::path err = folder_ / ".stderr";
+    const fs::path out = folder() / ".stdout";
+    const fs::path err = folder() / ".stderr";
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::chdir(folder_.c_str()) != 0)
+        if (::chdir(folder().c_str()) != 0)
             ::_exit(127);
         ::dup2(::open(in.c_str(), O_RDONLY), 0);
         ::dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
@@ -66,4 +38,4 @@ CliResult CliRunner::run(const std::vector<std::string>& args, const std::string
     return result;
 }
 
-} // namespace fieldizer::test
+} // namespace fieldizer::testing

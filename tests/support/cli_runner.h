@@ -1,11 +1,14 @@
 #pragma once
-// Runs the built fieldizer-cli in a scratch folder and captures its results.
+// Runs the built fieldizer-cli in a scratch folder of its own, as a user runs
+// it, and captures its exit status and output.
+
+#include "scratch_folder.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-namespace fieldizer::test {
+namespace fieldizer::testing {
 
 struct CliResult {
     int status = -1;
@@ -15,21 +18,20 @@ struct CliResult {
 
 class CliRunner {
   public:
-    CliRunner();
-    ~CliRunner();
-    CliRunner(const CliRunner&) = delete;
-    CliRunner& operator=(const CliRunner&) = delete;
-
     // Runs fieldizer-cli with `args` (no shell involved) in the scratch
     // folder, feeding `input` on standard input.
     CliResult run(const std::vector<std::string>& args, const std::string& input = "") const;
 
-    const std::filesystem::path& folder() const { return folder_; }
-    std::filesystem::path write(const std::string& name, const std::string& bytes) const;
-    std::string read(const std::string& name) const;
+    const std::filesystem::path& folder() const { return scratch_.path(); }
+    // The path of `name` in the scratch folder.
+    std::string file(const std::string& name) const { return scratch_.file(name); }
+    std::string write(const std::string& name, const std::string& bytes) const {
+        return scratch_.write(name, bytes);
+    }
+    std::string read(const std::string& name) const { return scratch_.read(name); }
 
   private:
-    std::filesystem::path folder_;
+    ScratchFolder scratch_;
 };
 
-} // namespace fieldizer::test
+} // namespace fieldizer::testing

@@ -1,13 +1,13 @@
 #pragma once
-// A new program database (fieldizer.mdb) in a temporary folder of its own,
-// removed afterwards, for tests of the layers that use it.
+// A new program database (fieldizer.mdb) in a scratch folder of its own, for
+// tests of the layers that use it.
 
 #include "columns/spec_table.h"
+#include "scratch_folder.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
 
-#include <filesystem>
-#include <random>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,20 +15,11 @@ namespace fieldizer::testing {
 
 class ProgramDatabase {
   public:
-    ProgramDatabase() {
-        std::random_device random;
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("fieldizer-test-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(folder_);
-        path_ = (folder_ / "fieldizer.mdb").string();
+    ProgramDatabase() : path_(folder_.file("fieldizer.mdb")) {
         db::createFieldizerDatabase(path_);
         database_ = db::Workspace().openDatabase(path_, db::ownConnectString);
     }
-    ~ProgramDatabase() {
-        database_->close();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
+    ~ProgramDatabase() { database_->close(); }
     ProgramDatabase(const ProgramDatabase&) = delete;
     ProgramDatabase& operator=(const ProgramDatabase&) = delete;
 
@@ -64,7 +55,7 @@ class ProgramDatabase {
     }
 
   private:
-    std::filesystem::path folder_;
+    ScratchFolder folder_;
     std::string path_;
     std::shared_ptr<db::Database> database_;
 };

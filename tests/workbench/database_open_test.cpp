@@ -1,4 +1,4 @@
-#include "scratch_folder.h"
+#include "scratch_database.h"
 
 #include <gtest/gtest.h>
 
@@ -23,14 +23,14 @@ std::string validDatabaseBytes(const ScratchFolder& folder) {
 TEST(OpenDatabase, aMissingFileIsNotFoundAndNotCreated) {
     ScratchFolder folder;
     std::string path = folder.file("missing.mdb");
-    EXPECT_ENGINE_ERROR(Workspace().openDatabase(path), 3024,
-                        "Could not find file '" + path + "'.");
+    EXPECT_RUNTIME_ERROR(Workspace().openDatabase(path), 3024,
+                         "Could not find file '" + path + "'.");
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST(OpenDatabase, aFolderIsNotAValidPath) {
     ScratchFolder folder;
-    EXPECT_ENGINE_ERROR_NUMBER(Workspace().openDatabase(folder.file("")), 3044);
+    EXPECT_RUNTIME_ERROR_NUMBER(Workspace().openDatabase(folder.file("")), 3044);
 }
 
 TEST(OpenDatabase, filesThatAreNotDatabasesAreUnrecognized) {
@@ -46,8 +46,8 @@ TEST(OpenDatabase, filesThatAreNotDatabasesAreUnrecognized) {
               std::string("\x00\x01\x00\x00Standard Jet DB\x00", 20) + std::string(2028, '\0')},
          }) {
         std::string path = folder.write(name, bytes);
-        EXPECT_ENGINE_ERROR(Workspace().openDatabase(path), 3343,
-                            "Unrecognized database format '" + path + "'.");
+        EXPECT_RUNTIME_ERROR(Workspace().openDatabase(path), 3343,
+                             "Unrecognized database format '" + path + "'.");
         EXPECT_EQ(folder.read(name), bytes) << name << " must stay untouched";
     }
 }
@@ -59,7 +59,7 @@ TEST(OpenDatabase, aTruncatedDatabaseIsUnrecognized) {
     for (std::size_t size : {std::size_t(50), std::size_t(100), std::size_t(4096),
                              bytes.size() - 4096, bytes.size() - 1}) {
         std::string path = folder.write("cut.mdb", bytes.substr(0, size));
-        EXPECT_ENGINE_ERROR_NUMBER(Workspace().openDatabase(path), 3343);
+        EXPECT_RUNTIME_ERROR_NUMBER(Workspace().openDatabase(path), 3343);
     }
 }
 
@@ -90,15 +90,15 @@ TEST(OpenDatabase, closedDatabasesAndTheirRecordsetsRefuseWork) {
     Recordset rows = database->openRecordset("t");
     database->close();
     EXPECT_FALSE(database->isOpen());
-    EXPECT_ENGINE_ERROR(database->name(), 3420, "Object invalid or no longer set.");
-    EXPECT_ENGINE_ERROR_NUMBER(rows.moveNext(), 3420);
-    EXPECT_ENGINE_ERROR_NUMBER(database->execute("DELETE FROM t"), 3420);
+    EXPECT_RUNTIME_ERROR(database->name(), 3420, "Object invalid or no longer set.");
+    EXPECT_RUNTIME_ERROR_NUMBER(rows.moveNext(), 3420);
+    EXPECT_RUNTIME_ERROR_NUMBER(database->execute("DELETE FROM t"), 3420);
 }
 
 TEST(CreateDatabase, refusesAnExistingFile) {
     ScratchFolder folder;
     std::string path = folder.write("exists.mdb", "keep me");
-    EXPECT_ENGINE_ERROR(Workspace().createDatabase(path), 3204, "Database already exists.");
+    EXPECT_RUNTIME_ERROR(Workspace().createDatabase(path), 3204, "Database already exists.");
     EXPECT_EQ(folder.read("exists.mdb"), "keep me");
 }
 
@@ -114,7 +114,7 @@ TEST(CurrentDatabase, replacingClosesThePreviousDatabase) {
     ScratchDatabase second;
     CurrentDatabase current;
     EXPECT_FALSE(current.isOpen());
-    EXPECT_ENGINE_ERROR_NUMBER(current.get(), 3420);
+    EXPECT_RUNTIME_ERROR_NUMBER(current.get(), 3420);
     auto one = Workspace().openDatabase(first.path());
     current.replace(one);
     EXPECT_EQ(&current.get(), one.get());

@@ -1,4 +1,4 @@
-#include "scratch_folder.h"
+#include "scratch_database.h"
 
 #include <gtest/gtest.h>
 
@@ -53,14 +53,14 @@ TEST(QueryDefs, parametersAreNamedAndBoundFromTheirValues) {
     ASSERT_EQ(query.parameterCount(), 2);
     EXPECT_EQ(query.parameter(0).name, "Who");
     EXPECT_EQ(query.parameter(1).name, "Least");
-    EXPECT_ENGINE_ERROR(query.openRecordset(), 3061, "Too few parameters. Expected 2.");
+    EXPECT_RUNTIME_ERROR(query.openRecordset(), 3061, "Too few parameters. Expected 2.");
     query.parameter("who").value = Value("PAN*");
     query.parameter(1).value = Value("50");
     Recordset rows = query.openRecordset(RecordsetType::Snapshot);
     EXPECT_EQ(rows.field("id").value(), Value(3));
     rows.moveNext();
     EXPECT_TRUE(rows.eof());
-    EXPECT_ENGINE_ERROR_NUMBER(query.parameter(2), 3265);
+    EXPECT_RUNTIME_ERROR_NUMBER(query.parameter(2), 3265);
 }
 
 TEST(QueryDefs, actionQueriesRunAndReportRowsChanged) {
@@ -75,18 +75,18 @@ TEST(QueryDefs, actionQueriesRunAndReportRowsChanged) {
     TableDef copy = database->tableDefs().item("copy");
     EXPECT_EQ(copy.fields()["customer"].type, 10);
     EXPECT_EQ(copy.fields()["customer"].size, 20);
-    EXPECT_ENGINE_ERROR(into.execute(), 3010, "Table 'copy' already exists.");
+    EXPECT_RUNTIME_ERROR(into.execute(), 3010, "Table 'copy' already exists.");
 }
 
 TEST(QueryDefs, namesAreUniqueAmongQueriesAndTables) {
     ScratchDatabase database;
     makeOrders(*database);
     database->createQueryDef("q", "SELECT * FROM orders");
-    EXPECT_ENGINE_ERROR(database->createQueryDef("Q", "SELECT 1"), 3012,
-                        "Object 'Q' already exists.");
-    EXPECT_ENGINE_ERROR_NUMBER(database->createQueryDef("ORDERS", "SELECT 1"), 3012);
-    EXPECT_ENGINE_ERROR_NUMBER(database->createQueryDef("a.b", "SELECT 1"), 3125);
-    EXPECT_THROW(database->createQueryDef("bad", "SELEC * FROM orders"), fieldizer::RuntimeError);
+    EXPECT_RUNTIME_ERROR(database->createQueryDef("Q", "SELECT 1"), 3012,
+                         "Object 'Q' already exists.");
+    EXPECT_RUNTIME_ERROR_NUMBER(database->createQueryDef("ORDERS", "SELECT 1"), 3012);
+    EXPECT_RUNTIME_ERROR_NUMBER(database->createQueryDef("a.b", "SELECT 1"), 3125);
+    EXPECT_RUNTIME_ERROR_NUMBER(database->createQueryDef("bad", "SELEC * FROM orders"), 3129);
     EXPECT_FALSE(database->queryDefs().contains("bad"));
 }
 
@@ -102,11 +102,11 @@ TEST(QueryDefs, changesAndRemovalAreStoredAtOnce) {
     EXPECT_EQ(stored.sql(), "SELECT id FROM orders");
     EXPECT_EQ(stored.connect(), "ODBC;DSN=elsewhere");
     EXPECT_FALSE(stored.returnsRecords());
-    EXPECT_ENGINE_ERROR(stored.openRecordset(), 3170, "Couldn't find installable ISAM.");
+    EXPECT_RUNTIME_ERROR(stored.openRecordset(), 3170, "Couldn't find installable ISAM.");
     database->queryDefs().remove("Q");
     EXPECT_EQ(database->queryDefs().count(), 0);
-    EXPECT_ENGINE_ERROR_NUMBER(database->queryDefs().remove("q"), 3265);
-    EXPECT_ENGINE_ERROR_NUMBER(database->queryDefs().item("q"), 3265);
+    EXPECT_RUNTIME_ERROR_NUMBER(database->queryDefs().remove("q"), 3265);
+    EXPECT_RUNTIME_ERROR_NUMBER(database->queryDefs().item("q"), 3265);
 }
 
 TEST(Execute, emptiesATableAndCountsTheRows) {
@@ -115,10 +115,24 @@ TEST(Execute, emptiesATableAndCountsTheRows) {
     EXPECT_EQ(database->execute("delete * from orders where total < 100;"), 2);
     EXPECT_EQ(database->recordsAffected(), 2);
     EXPECT_EQ(database->execute("delete * from ORDERS"), 1);
-    EXPECT_ENGINE_ERROR(database->execute("SELECT * FROM orders"), 3065,
-                        "Cannot execute a select query.");
-    EXPECT_ENGINE_ERROR_NUMBER(database->execute("DELETE FROM nowhere"), 3078);
-    EXPECT_ENGINE_ERROR_NUMBER(database->execute("UPDATE orders SET nothing = 1"), 3061);
+    EXPECT_RUNTIME_ERROR(database->execute("SELECT * FROM orders"), 3065,
+                         "Cannot execute a select query.");
+    EXPECT_RUNTIME_ERROR_NUMBER(database->execute("DELETE FROM nowhere"), 3078);
+    EXPECT_RUNTIME_ERROR_NUMBER(database->execute("UPDATE orders SET nothing = 1"), 3061);
+}
+
+// Tables made through the database layer compare text without regard to
+// case, in = as in LIKE, and take table and field names in any case.
+TEST(Execute, textAndNamesMatchWithoutRegardToLetterCase) {
+    ScratchDatabase database;
+    makeOrders(*database);
+    Recordset equal = database->openRecordset("SELECT id FROM ORDERS WHERE customer = 'RUZO'");
+    EXPECT_EQ(equal.field(0).value(), Value(2));
+    Recordset like = database->openRecordset(
+        "SELECT count(*) AS n FROM orders WHERE Customer LIKE 'PAN*'", RecordsetType::Snapshot);
+    EXPECT_EQ(like.field("N").value(), Value(2));
+    EXPECT_EQ(database->execute("UPDATE [ORDERS] SET [CUSTOMER] = 'x' WHERE customer = 'pantone'"),
+              1);
 }
 
 TEST(Execute, aRefusedStatementChangesNothingAndLeavesTheFileSound) {
@@ -128,8 +142,8 @@ TEST(Execute, aRefusedStatementChangesNothingAndLeavesTheFileSound) {
     database->execute("CREATE TABLE u (a TEXT(3))");
     database->execute("INSERT INTO u VALUES ('abc')");
     database->execute("INSERT INTO u VALUES ('de')");
-    EXPECT_ENGINE_ERROR_NUMBER(database->execute("INSERT INTO t SELECT a FROM u"), 3163);
-    EXPECT_ENGINE_ERROR_NUMBER(database->execute("SELECT a INTO t FROM u"), 3010);
+    EXPECT_RUNTIME_ERROR_NUMBER(database->execute("INSERT INTO t SELECT a FROM u"), 3163);
+    EXPECT_RUNTIME_ERROR_NUMBER(database->execute("SELECT a INTO t FROM u"), 3010);
     database.reopen();
     Recordset rows = database->openRecordset("t");
     rows.moveLast();

@@ -1,4 +1,4 @@
-#include "scratch_folder.h"
+#include "scratch_database.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -74,7 +74,7 @@ TEST(RecordsetEditing, overlongTextIsRefusedAtAssignmentAndTheRecordStillStores)
     Recordset rows = database->openRecordset("people");
     rows.addNew();
     rows.field("name") = "12345";
-    EXPECT_ENGINE_ERROR(rows.field("name") = "123456", 3163, tooSmall);
+    EXPECT_RUNTIME_ERROR(rows.field("name") = "123456", 3163, tooSmall);
     EXPECT_EQ(rows.field("name").value(), Value("12345"));
     rows.update();
     EXPECT_EQ(names(*database, "people"), std::vector<std::string>{"12345"});
@@ -86,17 +86,17 @@ TEST(RecordsetEditing, emptyTextIsRefusedWhereZeroLengthIsNotAllowed) {
     Recordset rows = database->openRecordset("people");
     rows.addNew();
     rows.field("name") = ""; // allowed here
-    EXPECT_ENGINE_ERROR(rows.field("code") = "", 3315,
-                        "Field 'people.code' cannot be a zero-length string.");
+    EXPECT_RUNTIME_ERROR(rows.field("code") = "", 3315,
+                         "Field 'people.code' cannot be a zero-length string.");
 }
 
 TEST(RecordsetEditing, sqlWritesMeetTheSameRefusals) {
     ScratchDatabase database;
     makePeople(*database);
-    EXPECT_ENGINE_ERROR(database->execute("INSERT INTO people (name) VALUES ('toolong')"), 3163,
-                        tooSmall);
-    EXPECT_ENGINE_ERROR(database->execute("INSERT INTO people (code) VALUES ('')"), 3315,
-                        "Field 'people.code' cannot be a zero-length string.");
+    EXPECT_RUNTIME_ERROR(database->execute("INSERT INTO people (name) VALUES ('toolong')"), 3163,
+                         tooSmall);
+    EXPECT_RUNTIME_ERROR(database->execute("INSERT INTO people (code) VALUES ('')"), 3315,
+                         "Field 'people.code' cannot be a zero-length string.");
     EXPECT_EQ(database->execute("INSERT INTO people (name, code) VALUES ('', 'x')"), 1);
     EXPECT_EQ(names(*database, "people"), std::vector<std::string>{""});
 }
@@ -110,10 +110,10 @@ TEST(RecordsetEditing, numbersAreConvertedAndCheckedAsTheEngineDoes) {
     EXPECT_EQ(rows.field("age").value(), Value(2)); // half to even
     rows.field("age") = " 7 ";
     EXPECT_EQ(rows.field("age").value(), Value(7));
-    EXPECT_ENGINE_ERROR(rows.field("age") = "seven", 3421, "Data type conversion error.");
-    EXPECT_ENGINE_ERROR_NUMBER(rows.field("age") = "", 3421);
-    EXPECT_ENGINE_ERROR(rows.field("small") = 256, 3349, "Numeric field overflow.");
-    EXPECT_ENGINE_ERROR_NUMBER(rows.field("age") = 3e9, 3349);
+    EXPECT_RUNTIME_ERROR(rows.field("age") = "seven", 3421, "Data type conversion error.");
+    EXPECT_RUNTIME_ERROR_NUMBER(rows.field("age") = "", 3421);
+    EXPECT_RUNTIME_ERROR(rows.field("small") = 256, 3349, "Numeric field overflow.");
+    EXPECT_RUNTIME_ERROR_NUMBER(rows.field("age") = 3e9, 3349);
     rows.field("member") = 1;
     EXPECT_EQ(rows.field("member").value(), Value(-1));
     rows.field("member") = "False";
@@ -122,7 +122,7 @@ TEST(RecordsetEditing, numbersAreConvertedAndCheckedAsTheEngineDoes) {
     EXPECT_EQ(rows.field("born").value(), Value("2000-08-07 00:00:00"));
     rows.field("born") = 36745.5;
     EXPECT_EQ(rows.field("born").value(), Value("2000-08-07 12:00:00"));
-    EXPECT_ENGINE_ERROR_NUMBER(rows.field("born") = "someday", 3421);
+    EXPECT_RUNTIME_ERROR_NUMBER(rows.field("born") = "someday", 3421);
     rows.field("name") = 12.5;
     EXPECT_EQ(rows.field("name").value(), Value("12.5"));
 }
@@ -135,7 +135,7 @@ TEST(RecordsetEditing, deleteRemovesTheCurrentRecord) {
     Recordset rows = database->openRecordset("people", RecordsetType::Dynaset);
     rows.moveNext();
     rows.deleteRecord();
-    EXPECT_ENGINE_ERROR(rows.field("name").value(), 3167, "Record is deleted.");
+    EXPECT_RUNTIME_ERROR(rows.field("name").value(), 3167, "Record is deleted.");
     rows.moveNext();
     EXPECT_EQ(rows.field("name").value(), Value("c"));
     EXPECT_EQ(rows.recordCount(), 2);
@@ -146,13 +146,13 @@ TEST(RecordsetEditing, updateWithoutAddNewOrEditIsRefused) {
     ScratchDatabase database;
     makePeople(*database);
     Recordset rows = database->openRecordset("people");
-    EXPECT_ENGINE_ERROR(rows.update(), 3020, "Update or CancelUpdate without AddNew or Edit.");
-    EXPECT_ENGINE_ERROR_NUMBER(rows.field("name") = "x", 3020);
-    EXPECT_ENGINE_ERROR(rows.edit(), 3021, "No current record.");
+    EXPECT_RUNTIME_ERROR(rows.update(), 3020, "Update or CancelUpdate without AddNew or Edit.");
+    EXPECT_RUNTIME_ERROR_NUMBER(rows.field("name") = "x", 3020);
+    EXPECT_RUNTIME_ERROR(rows.edit(), 3021, "No current record.");
     rows.addNew();
     rows.field("name") = "x";
     rows.cancelUpdate();
-    EXPECT_ENGINE_ERROR_NUMBER(rows.update(), 3020);
+    EXPECT_RUNTIME_ERROR_NUMBER(rows.update(), 3020);
     EXPECT_EQ(names(*database, "people"), std::vector<std::string>{});
 }
 
@@ -163,16 +163,16 @@ TEST(RecordsetEditing, snapshotsAndQueriesOverSeveralTablesAreReadOnly) {
     const char* readOnly = "Cannot update.  Database or object is read-only.";
     Recordset snapshot = database->openRecordset("people", RecordsetType::Snapshot);
     EXPECT_FALSE(snapshot.updatable());
-    EXPECT_ENGINE_ERROR(snapshot.addNew(), 3027, readOnly);
-    EXPECT_ENGINE_ERROR(snapshot.edit(), 3027, readOnly);
-    EXPECT_ENGINE_ERROR(snapshot.deleteRecord(), 3027, readOnly);
+    EXPECT_RUNTIME_ERROR(snapshot.addNew(), 3027, readOnly);
+    EXPECT_RUNTIME_ERROR(snapshot.edit(), 3027, readOnly);
+    EXPECT_RUNTIME_ERROR(snapshot.deleteRecord(), 3027, readOnly);
     Recordset joined = database->openRecordset("SELECT p.name, q.age FROM people AS p, people AS q",
                                                RecordsetType::Dynaset);
     EXPECT_FALSE(joined.updatable());
-    EXPECT_ENGINE_ERROR(joined.edit(), 3027, readOnly);
+    EXPECT_RUNTIME_ERROR(joined.edit(), 3027, readOnly);
     Recordset option =
         database->openRecordset("people", RecordsetType::Dynaset, recordsetOption::readOnly);
-    EXPECT_ENGINE_ERROR(option.addNew(), 3027, readOnly);
+    EXPECT_RUNTIME_ERROR(option.addNew(), 3027, readOnly);
 }
 
 TEST(RecordsetEditing, transactionsRollBackAndCommit) {
@@ -187,9 +187,9 @@ TEST(RecordsetEditing, transactionsRollBackAndCommit) {
     rows.field("name") = "kept";
     rows.update();
     database->commitTrans();
-    EXPECT_ENGINE_ERROR(database->commitTrans(), 3034,
-                        "You tried to commit or rollback a transaction without first beginning a "
-                        "transaction.");
+    EXPECT_RUNTIME_ERROR(database->commitTrans(), 3034,
+                         "You tried to commit or rollback a transaction without first beginning a "
+                         "transaction.");
     database.reopen();
     EXPECT_EQ(names(*database, "people"), std::vector<std::string>{"kept"});
 }
@@ -213,7 +213,7 @@ TEST(RecordsetEditing, otherCheckConstraintsOfATableAreStillTested) {
     Recordset rows = database->openRecordset("rated");
     rows.addNew();
     rows.field("score") = 9;
-    EXPECT_ENGINE_ERROR_NUMBER(rows.update(), 3317);
+    EXPECT_RUNTIME_ERROR_NUMBER(rows.update(), 3317);
     rows.field("score") = 3;
     rows.update();
     EXPECT_EQ(rows.recordCount(), 1);
@@ -226,11 +226,11 @@ TEST(RecordsetEditing, sqlIsStillRefusedAfterRecordsetWrites) {
     rows.addNew();
     rows.field("name") = "Ann";
     rows.update();
-    EXPECT_ENGINE_ERROR_NUMBER(database->execute("UPDATE people SET name = 'far too long'"), 3163);
+    EXPECT_RUNTIME_ERROR_NUMBER(database->execute("UPDATE people SET name = 'far too long'"), 3163);
     rows.addNew();
     rows.field("name") = "Bob";
     rows.update();
-    EXPECT_ENGINE_ERROR_NUMBER(database->execute("UPDATE people SET code = ''"), 3315);
+    EXPECT_RUNTIME_ERROR_NUMBER(database->execute("UPDATE people SET code = ''"), 3315);
     EXPECT_EQ(names(*database, "people"), (std::vector<std::string>{"Ann", "Bob"}));
 }
 

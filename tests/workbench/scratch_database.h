@@ -1,49 +1,18 @@
 #pragma once
-// A fresh temporary folder per test, removed afterwards, and helpers to put
-// files and databases in it.
+// A new, empty database file in a scratch folder of its own, opened, for the
+// tests of the database layer.
 
+#include "runtime_error_checks.h"
+#include "scratch_folder.h"
 #include "workbench/workspace.h"
 
-#include <filesystem>
-#include <fstream>
-#include <random>
+#include <memory>
 #include <string>
 
 namespace fieldizer::db::testing {
 
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("fieldizer-db-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
+using ::fieldizer::testing::ScratchFolder;
 
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-    std::string write(const std::string& name, const std::string& bytes) const {
-        std::ofstream out(path_ / name, std::ios::binary);
-        out << bytes;
-        return file(name);
-    }
-
-    std::string read(const std::string& name) const {
-        std::ifstream in(path_ / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-  private:
-    std::filesystem::path path_;
-};
-
-// A new, empty database file in a scratch folder, opened.
 class ScratchDatabase {
   public:
     ScratchDatabase() : path_(folder_.file("test.mdb")) {
@@ -64,27 +33,5 @@ class ScratchDatabase {
     std::string path_;
     std::shared_ptr<Database> database_;
 };
-
-// Checks that `statement` throws RuntimeError with that number and text.
-#define EXPECT_ENGINE_ERROR(statement, expectedNumber, expectedText)                               \
-    do {                                                                                           \
-        try {                                                                                      \
-            statement;                                                                             \
-            ADD_FAILURE() << "no error from " #statement;                                          \
-        } catch (const ::fieldizer::RuntimeError& error) {                                         \
-            EXPECT_EQ(error.number(), expectedNumber);                                             \
-            EXPECT_EQ(error.description(), expectedText);                                          \
-        }                                                                                          \
-    } while (false)
-
-#define EXPECT_ENGINE_ERROR_NUMBER(statement, expectedNumber)                                      \
-    do {                                                                                           \
-        try {                                                                                      \
-            statement;                                                                             \
-            ADD_FAILURE() << "no error from " #statement;                                          \
-        } catch (const ::fieldizer::RuntimeError& error) {                                         \
-            EXPECT_EQ(error.number(), expectedNumber) << error.description();                      \
-        }                                                                                          \
-    } while (false)
 
 } // namespace fieldizer::db::testing

@@ -1,7 +1,7 @@
+#include "runtime_error_checks.h"
 #include "sql_dialect_test_database.h"
 #include "workbench/dialect/sql_dialect.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace fieldizer::db {
@@ -10,18 +10,9 @@ namespace {
 using testing::Rows;
 using testing::TestDatabase;
 
-void expectError(const std::function<void()>& action, int number, const std::string& description) {
-    try {
-        action();
-        ADD_FAILURE() << "no error; expected " << number << " " << description;
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), number);
-        EXPECT_EQ(error.description(), description);
-    }
-}
-
 void expectSqlError(std::string_view sql, int number, const std::string& description) {
-    expectError([&] { translateAccessSql(sql); }, number, description);
+    SCOPED_TRACE(std::string(sql));
+    EXPECT_RUNTIME_ERROR(translateAccessSql(sql), number, description);
 }
 
 // The orders of the filter prompt's examples.
@@ -87,20 +78,21 @@ TEST_F(FilterExamples, sortTextOrdersRows) {
 }
 
 TEST_F(FilterExamples, malformedFilterReportsTheExpression) {
-    expectError([] { translateAccessExpression("CustName = = 1"); }, 3075,
-                "Syntax error (missing operator) in query expression 'CustName = = 1'.");
-    expectError([] { translateAccessExpression("CustName \"Pan\""); }, 3075,
-                "Syntax error (missing operator) in query expression 'CustName \"Pan\"'.");
-    expectError([] { translateAccessExpression("CustName = \"Pan"); }, 3075,
-                "Syntax error in string in query expression 'CustName = \"Pan'.");
-    expectError([] { translateAccessExpression("OrderDate > #8/7/00"); }, 3075,
-                "Syntax error in date in query expression 'OrderDate > #8/7/00'.");
-    expectError([] { translateAccessExpression("OrderDate > #31/31/00#"); }, 3075,
-                "Syntax error in date in query expression 'OrderDate > #31/31/00#'.");
-    expectError([] { translateAccessExpression(""); }, 3075,
-                "Syntax error (missing operator) in query expression ''.");
-    expectError([] { translateAccessSort("[CustName] sideways"); }, 3075,
-                "Syntax error (missing operator) in query expression '[CustName] sideways'.");
+    EXPECT_RUNTIME_ERROR(translateAccessExpression("CustName = = 1"), 3075,
+                         "Syntax error (missing operator) in query expression 'CustName = = 1'.");
+    EXPECT_RUNTIME_ERROR(translateAccessExpression("CustName \"Pan\""), 3075,
+                         "Syntax error (missing operator) in query expression 'CustName \"Pan\"'.");
+    EXPECT_RUNTIME_ERROR(translateAccessExpression("CustName = \"Pan"), 3075,
+                         "Syntax error in string in query expression 'CustName = \"Pan'.");
+    EXPECT_RUNTIME_ERROR(translateAccessExpression("OrderDate > #8/7/00"), 3075,
+                         "Syntax error in date in query expression 'OrderDate > #8/7/00'.");
+    EXPECT_RUNTIME_ERROR(translateAccessExpression("OrderDate > #31/31/00#"), 3075,
+                         "Syntax error in date in query expression 'OrderDate > #31/31/00#'.");
+    EXPECT_RUNTIME_ERROR(translateAccessExpression(""), 3075,
+                         "Syntax error (missing operator) in query expression ''.");
+    EXPECT_RUNTIME_ERROR(
+        translateAccessSort("[CustName] sideways"), 3075,
+        "Syntax error (missing operator) in query expression '[CustName] sideways'.");
 }
 
 class Statements : public ::testing::Test {

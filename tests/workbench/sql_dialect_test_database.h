@@ -61,6 +61,17 @@ class TestDatabase {
         return query(translateAccessSql(accessSql).sql, parameters);
     }
 
+    // SQLite's message for translated Access SQL that it refuses, so that a
+    // test sees the refusal it expects and not some other one.
+    std::string failure(std::string_view accessSql) const {
+        try {
+            run(accessSql);
+        } catch (const std::runtime_error& error) {
+            return error.what();
+        }
+        return "<no error>";
+    }
+
     // The one value of a one-row, one-column Access SELECT.
     std::string value(std::string_view accessSql) const {
         Rows rows = run(accessSql);

@@ -1,4 +1,4 @@
-#include "scratch_folder.h"
+#include "scratch_database.h"
 
 #include <gtest/gtest.h>
 
@@ -50,10 +50,10 @@ TEST(TableDefs, typesSizesAndZeroLengthRulesSurviveReopening) {
 TEST(TableDefs, textSizesOutsideOneTo255AreRefused) {
     ScratchDatabase database;
     TableDef table = database->createTableDef("t");
-    EXPECT_ENGINE_ERROR(table.createField("a", 10, 256), 3001, "Invalid argument.");
-    EXPECT_ENGINE_ERROR_NUMBER(table.createField("a", 10, -1), 3001);
+    EXPECT_RUNTIME_ERROR(table.createField("a", 10, 256), 3001, "Invalid argument.");
+    EXPECT_RUNTIME_ERROR_NUMBER(table.createField("a", 10, -1), 3001);
     EXPECT_EQ(table.createField("a", 10, 255).size, 255);
-    EXPECT_ENGINE_ERROR(table.createField("a", 9, 0), 3259, "Invalid field data type.");
+    EXPECT_RUNTIME_ERROR(table.createField("a", 9, 0), 3259, "Invalid field data type.");
 }
 
 TEST(TableDefs, anExistingNameInAnyCaseIsRefused) {
@@ -61,34 +61,34 @@ TEST(TableDefs, anExistingNameInAnyCaseIsRefused) {
     database->tableDefs().append(everyType(*database));
     TableDef again = everyType(*database);
     again.setName("EVERY TYPE");
-    EXPECT_ENGINE_ERROR(database->tableDefs().append(again), 3010,
-                        "Table 'EVERY TYPE' already exists.");
+    EXPECT_RUNTIME_ERROR(database->tableDefs().append(again), 3010,
+                         "Table 'EVERY TYPE' already exists.");
 }
 
 TEST(TableDefs, badDefinitionsAreRefused) {
     ScratchDatabase database;
     TableDef table = database->createTableDef("empty");
-    EXPECT_ENGINE_ERROR(database->tableDefs().append(table), 3264,
-                        "No field defined--cannot append TableDef or Index.");
+    EXPECT_RUNTIME_ERROR(database->tableDefs().append(table), 3264,
+                         "No field defined--cannot append TableDef or Index.");
     table.fields().append(table.createField("a", 4));
-    EXPECT_ENGINE_ERROR(table.fields().append(table.createField("A", 10)), 3191,
-                        "Cannot define field more than once.");
-    EXPECT_ENGINE_ERROR(table.fields().append(table.createField("a.b", 10)), 3125,
-                        "'a.b' is not a valid name.  Make sure that it does not include invalid "
-                        "characters or punctuation and that it is not too long.");
-    EXPECT_ENGINE_ERROR_NUMBER(table.fields().append(table.createField("", 10)), 3125);
-    EXPECT_ENGINE_ERROR_NUMBER(table.fields().append(table.createField(" lead", 10)), 3125);
-    EXPECT_ENGINE_ERROR_NUMBER(table.fields().append(table.createField("[x]", 10)), 3125);
+    EXPECT_RUNTIME_ERROR(table.fields().append(table.createField("A", 10)), 3191,
+                         "Cannot define field more than once.");
+    EXPECT_RUNTIME_ERROR(table.fields().append(table.createField("a.b", 10)), 3125,
+                         "'a.b' is not a valid name.  Make sure that it does not include invalid "
+                         "characters or punctuation and that it is not too long.");
+    EXPECT_RUNTIME_ERROR_NUMBER(table.fields().append(table.createField("", 10)), 3125);
+    EXPECT_RUNTIME_ERROR_NUMBER(table.fields().append(table.createField(" lead", 10)), 3125);
+    EXPECT_RUNTIME_ERROR_NUMBER(table.fields().append(table.createField("[x]", 10)), 3125);
     table.setName("bad!name");
-    EXPECT_ENGINE_ERROR_NUMBER(database->tableDefs().append(table), 3125);
+    EXPECT_RUNTIME_ERROR_NUMBER(database->tableDefs().append(table), 3125);
 }
 
 TEST(TableDefs, itemOfAnUnknownNameIsNotFound) {
     ScratchDatabase database;
-    EXPECT_ENGINE_ERROR(database->tableDefs().item("nothing"), 3265,
-                        "Item not found in this collection.");
-    EXPECT_ENGINE_ERROR_NUMBER(database->tableDefs().item(0), 3265);
-    EXPECT_ENGINE_ERROR_NUMBER(database->tableDefs().remove("nothing"), 3265);
+    EXPECT_RUNTIME_ERROR(database->tableDefs().item("nothing"), 3265,
+                         "Item not found in this collection.");
+    EXPECT_RUNTIME_ERROR_NUMBER(database->tableDefs().item(0), 3265);
+    EXPECT_RUNTIME_ERROR_NUMBER(database->tableDefs().remove("nothing"), 3265);
 }
 
 TEST(TableDefs, enumerationIsSortedWithoutRegardToCaseAndSeesSqlChanges) {
@@ -129,8 +129,8 @@ TEST(TableDefs, sqlCreateTableGivesTheSameTypesAsCreateField) {
     EXPECT_EQ(table.fields()["f"].type, 5);
     EXPECT_EQ(table.fields()["g"].type, 4);
     EXPECT_TRUE(table.fields()["g"].autoIncrement);
-    EXPECT_ENGINE_ERROR(database->execute("CREATE TABLE T (x LONG)"), 3010,
-                        "Table 'T' already exists.");
+    EXPECT_RUNTIME_ERROR(database->execute("CREATE TABLE T (x LONG)"), 3010,
+                         "Table 'T' already exists.");
 }
 
 TEST(TableDefs, tablesOfOtherToolsAreReadByTheirDeclaredTypes) {
