@@ -1,5 +1,7 @@
 #include "cli/arguments.h"
 
+#include "cli/argument_text.h"
+
 namespace fieldizer::cli {
 
 std::string decodeEscapes(std::string_view value) {
@@ -41,11 +43,17 @@ std::optional<std::string> ParsedArguments::option(const std::string& name) cons
 
 namespace {
 
+// Options that name files: their values stay as the system gave them.
+bool takesPath(std::string_view option) {
+    return option == "--in" || option == "--out" || option == "--db" || option == "--target";
+}
+
 void addKey(ParsedArguments& parsed, const std::string& argument, std::size_t equals) {
     const std::string name = argument.substr(0, equals);
     if (findParameterKey(name) == nullptr)
         throw UsageError("unknown key '" + name + "'");
-    parsed.keys[name] = decodeEscapes(std::string_view(argument).substr(equals + 1));
+    parsed.keys[name] =
+        decodeEscapes(textArgument(std::string_view(argument).substr(equals + 1), argument));
 }
 
 } // namespace
@@ -66,7 +74,8 @@ ParsedArguments parseArguments(Args args, const ArgumentRules& rules) {
             auto& values = parsed.options[argument];
             if (!values.empty() && !rules.repeatable.count(argument))
                 throw UsageError("option '" + argument + "' given twice");
-            values.push_back(args[++i]);
+            ++i;
+            values.push_back(takesPath(argument) ? args[i] : textArgument(args[i]));
             continue;
         }
         const auto equals = argument.find('=');
@@ -76,7 +85,7 @@ ParsedArguments parseArguments(Args args, const ArgumentRules& rules) {
         }
         if (parsed.positional.size() == rules.maxPositional)
             throw UsageError("unexpected argument '" + argument + "'");
-        parsed.positional.push_back(argument);
+        parsed.positional.push_back(textArgument(argument));
     }
     return parsed;
 }
@@ -88,7 +97,10 @@ void checkKeys(const ParameterValues& given, const std::set<KeyTab>& tabs) {
         // whole saved set may carry them, so they are accepted and ignored.
         if (!tabs.count(key->tab) && !key->afterProcess)
             throw UsageError("key '" + name + "' is not used by this operation");
-        if (key->kind == KeyKind::Number && !isNumberBoxText(value))
+        // The Break-into-lines length is kept as text but typed in a
+        // three-digit box like every number.
+        const bool numberBox = key->kind == KeyKind::Number || name == "startLineAfter";
+        if (numberBox && !isNumberBoxText(value))
             throw UsageError("key '" + name + "' takes 0 to 3 digits, not '" + value + "'");
         if (key->kind == KeyKind::Flag && value != "0" && value != "1")
             throw UsageError("key '" + name + "' takes 0 or 1, not '" + value + "'");

@@ -40,7 +40,10 @@ struct ArgumentRules {
 };
 
 // Splits the arguments. A KEY=VALUE argument must name a parameter key;
-// whether the operation uses it is checked by the caller.
+// whether the operation uses it is checked by the caller. Values, option
+// values and positional arguments are text, converted by textArgument
+// (argument_text.h); the values of --in, --out, --db and --target are paths
+// and stay as given.
 ParsedArguments parseArguments(Args args, const ArgumentRules& rules);
 
 // Checks that every given key is one the operation takes: keys of the

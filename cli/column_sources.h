@@ -13,6 +13,10 @@ namespace fieldizer::cli {
 // Opens the program's database named by --db (default fieldizer.mdb).
 std::shared_ptr<db::Database> openProgramDatabaseOf(const ParsedArguments& parsed);
 
+// The specifications of the --column options, none when none are given. A
+// malformed --column, or a number a Long cannot hold, is a usage error.
+ColumnSpecs columnOptionsOf(const ParsedArguments& parsed);
+
 // The specifications from the --column options, else from the saved set
 // --settings NAME, else from the database's working table. A malformed
 // --column is a usage error.

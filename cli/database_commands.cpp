@@ -1,7 +1,8 @@
 // create-database and sql: the program's database from the command line.
-// Arguments and output are UTF-8 (the terminal's); the database layer works
-// in the program's Windows-1252, so both are converted here.
+// Arguments are converted by the rule of argument_text.h; output goes back
+// to the terminal's UTF-8.
 
+#include "cli/argument_text.h"
 #include "cli/commands.h"
 #include "workbench/engine/cp1252.h"
 #include "workbench/engine/statement_runner.h"
@@ -67,8 +68,8 @@ void printRows(db::Recordset& rows) {
 
 void runStatement(const SqlArguments& parsed) {
     auto database =
-        db::Workspace().openDatabase(db::utf8ToCp1252(parsed.db), db::utf8ToCp1252(parsed.connect));
-    std::string statement = db::utf8ToCp1252(parsed.statement);
+        db::Workspace().openDatabase(textArgument(parsed.db), textArgument(parsed.connect));
+    std::string statement = textArgument(parsed.statement);
     if (db::translateStatement(statement).translated.kind == db::StatementKind::Select) {
         db::Recordset rows = database->openRecordset(statement, db::RecordsetType::Snapshot);
         printRows(rows);
@@ -88,7 +89,7 @@ int runCreateDatabase(Args args) {
         std::cerr << "fieldizer-cli: '" << args[0] << "' already exists; it is not overwritten\n";
         return exitUsage;
     }
-    db::createFieldizerDatabase(db::utf8ToCp1252(args[0]));
+    db::createFieldizerDatabase(textArgument(args[0]));
     return exitOk;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/key_choices.h"
 #include "cli/operation_table.h"
 
 #include <iostream>
@@ -18,26 +19,47 @@ const char* kindName(KeyKind kind) {
     return "text";
 }
 
+// The Break-into-lines length is kept as text but typed like every number.
+const char* kindName(const ParameterKey& key) {
+    return key.name == "startLineAfter" ? kindName(KeyKind::Number) : kindName(key.kind);
+}
+
+void printChoices(std::string_view key) {
+    const KeyChoices choices = keyChoices(key);
+    if (choices.items.empty())
+        return;
+    std::cout << "          one of";
+    for (std::string_view item : choices.items)
+        std::cout << " '" << item << "'";
+    std::cout << (choices.alsoAnyText ? ", or the text itself\n" : "\n");
+}
+
 void printKeys(const std::set<KeyTab>& tabs) {
     for (const ParameterKey& key : parameterKeys()) {
         if (!tabs.count(key.tab) || key.afterProcess)
             continue;
-        std::cout << "      " << key.name << " (" << kindName(key.kind) << ", default \""
+        std::cout << "      " << key.name << " (" << kindName(key) << ", default \""
                   << key.defaultValue << "\")\n";
+        printChoices(key.name);
     }
 }
 
 } // namespace
 
 void printHelp() {
-    std::cout << R"(usage: fieldizer-cli OPERATION [KEY=VALUE ...] [--in FILE] [--out FILE]
+    std::cout << R"(usage: fieldizer-cli OPERATION [KEY=VALUE ...] [--in FILE] [--out FILE] [--lf]
                      [--db PATH] [--settings NAME]
 
 Reshapes every line of a text. Input is --in FILE or standard input; output,
 byte for byte, goes to --out FILE (only on success) or standard output. Lines
-end at CR LF or a lone CR and are joined with CR LF. VALUE texts decode \r, \n,
-\t and \\. Keys not given take a fresh window's defaults, or those of the saved
-set --settings NAME in the program's database --db PATH (default fieldizer.mdb).
+end at CR LF or a lone CR and are joined with CR LF; a lone LF is an ordinary
+character. --lf reads and writes LF line ends instead (every lone LF of the
+input becomes CR LF before the pass, every CR LF of the result LF after it).
+Text is Windows-1252: arguments are read as UTF-8 and converted (an argument
+that is not valid UTF-8 is taken byte for byte; a character Windows-1252
+lacks is a usage error). VALUE texts decode \r, \n, \t and \\. Keys not
+given take a fresh window's defaults, or those of the saved set --settings
+NAME in the program's database --db PATH (default fieldizer.mdb).
 The after-process keys are accepted and ignored.
 Exit status: 0 success, 1 run-time error, 2 usage error, empty required field
 or empty input.
@@ -54,17 +76,21 @@ Database commands:
   sql --db PATH [--connect ';UID=...;PWD=...'] STATEMENT
                                   run one statement; rows print tab-separated
   fieldize [--settings NAME] [--column HEADING:START:CHARS:SPACES:WIDTH ...]
-           [fieldizeStartLineAt=N] lay every line out in columns
+           [fieldizeStartLineAt=N] [--lf]
+                                  lay every line out in columns
   save --table NAME [--target PATH] [--connect STRING] [--existing]
        [--if-exists append|replace] [--too-long stop|skip] [--settings NAME]
-       [--column ...] [databaseProcessMethod=...] [databaseDelimiter=...]
+       [--column ...] [databaseProcessMethod=...] [databaseDelimiter=...] [--lf]
                                   write every line as a record
   settings list | show NAME | save NAME [KEY=VALUE ...] [--column ...] | delete NAME
                                   save overwrites a set of the same name without
                                   asking; delete asks nothing; show prints
                                   KEY=VALUE lines (\r \n \t \\ escaped) that save
                                   reads back; names match in any letter case
+
+Keys of fieldize and save:
 )";
+    printKeys({KeyTab::Fieldize, KeyTab::Database});
 }
 
 } // namespace fieldizer::cli

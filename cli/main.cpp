@@ -47,7 +47,13 @@ int main(int argc, char** argv) {
         std::cerr << "fieldizer-cli " << argv[1] << ": " << error.what() << '\n';
         return cli::exitUsage;
     } catch (const RuntimeError& error) {
-        std::cerr << errorReportText(error) << '\n';
+        const std::string report = errorReportText(error);
+        std::cerr << report << '\n';
+        // The fixed texts of these file errors do not say which file.
+        if ((error.number() == errors::permissionDenied ||
+             error.number() == errors::pathFileAccess) &&
+            error.description() != report)
+            std::cerr << error.description() << '\n';
         return cli::exitRuntimeError;
     } catch (const std::bad_alloc&) {
         std::cerr << "Out of memory\n";

@@ -1,7 +1,7 @@
+#include "cli/argument_text.h"
 #include "cli/operation_table.h"
 #include "settings/program_database.h"
 #include "settings/settings_record.h"
-#include "workbench/engine/cp1252.h"
 
 namespace fieldizer::cli {
 
@@ -9,10 +9,10 @@ ParameterValues loadOperationValues(const ParsedArguments& parsed) {
     ParameterValues values = defaultParameterValues();
     if (auto name = parsed.option("--settings")) {
         const std::string path = parsed.option("--db").value_or(defaultProgramDatabase);
-        auto database = openProgramDatabase(db::utf8ToCp1252(path));
-        auto saved = readSavedSettings(*database, db::utf8ToCp1252(*name), std::move(values));
+        auto database = openProgramDatabase(textArgument(path));
+        auto saved = readSavedSettings(*database, *name, std::move(values));
         if (!saved)
-            throw UsageError("no saved Settings named '" + *name + "' in " + path);
+            throw UsageError("no saved Settings named '" + terminalText(*name) + "' in " + path);
         values = std::move(*saved);
     }
     for (const auto& [key, value] : parsed.keys)

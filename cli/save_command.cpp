@@ -1,12 +1,14 @@
 #include "cli/save_command.h"
 
+#include "cli/argument_text.h"
 #include "cli/column_sources.h"
-#include "cli/file_io.h"
+#include "cli/line_ends.h"
 #include "cli/operation_table.h"
 #include "cli/text_io.h"
 #include "columns/save_messages.h"
 #include "columns/save_to_database.h"
-#include "workbench/engine/cp1252.h"
+#include "settings/program_database.h"
+#include "shell/text_files/input_text.h"
 #include "workbench/workspace.h"
 
 #include <iostream>
@@ -17,7 +19,7 @@ namespace {
 
 const ArgumentRules saveRules{{"--in", "--db", "--settings", "--column", "--table", "--target",
                                "--connect", "--if-exists", "--too-long"},
-                              {"--existing"},
+                              {"--existing", "--lf"},
                               {"--column"},
                               0};
 
@@ -106,17 +108,14 @@ int runSaveCommand(Args args) {
     const ParameterValues values = loadOperationValues(parsed);
     // A file is mapped, not copied: the records are built straight from it.
     const auto inputPath = parsed.option("--in");
-    std::optional<MappedFile> mapped;
-    std::string piped;
-    if (inputPath)
-        mapped.emplace(*inputPath);
-    else
-        piped = readStandardInput();
-    const std::string_view text = mapped ? mapped->bytes() : std::string_view(piped);
+    const files::InputText input =
+        inputPath ? files::InputText::openFile(*inputPath) : files::InputText::standardInput();
+    const std::string converted = parsed.flag("--lf") ? lfToCrLf(input.bytes()) : std::string();
+    const std::string_view text = parsed.flag("--lf") ? converted : input.bytes();
 
     SaveRequest request;
     request.text = text;
-    request.tableName = db::utf8ToCp1252(*parsed.option("--table"));
+    request.tableName = *parsed.option("--table");
     request.processMethod = textValue(values, "databaseProcessMethod");
     request.delimiter = textValue(values, "databaseDelimiter");
     request.option = !parsed.option("--target")  ? SaveOption::OwnDatabaseNewTable
@@ -130,11 +129,11 @@ int runSaveCommand(Args args) {
     std::shared_ptr<db::Database> database;
     std::string dbPath;
     if (auto targetPath = parsed.option("--target")) {
-        dbPath = db::utf8ToCp1252(*targetPath);
+        dbPath = textArgument(*targetPath);
         database = db::Workspace().openDatabase(dbPath, parsed.option("--connect").value_or(""));
     } else if (!text.empty()) {
         database = openProgramDatabaseOf(parsed);
-        dbPath = db::utf8ToCp1252(parsed.option("--db").value_or("fieldizer.mdb"));
+        dbPath = textArgument(parsed.option("--db").value_or(defaultProgramDatabase));
     }
     ScriptedAnswers answers(parsed.option("--if-exists"),
                             parsed.option("--too-long").value_or("stop") == "skip");

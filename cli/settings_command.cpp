@@ -1,16 +1,17 @@
-// fieldizer-cli settings: the Settings store from the command line. Set
-// names are converted between the terminal's UTF-8 and the program's
-// Windows-1252, like every database name; KEY=VALUE texts and column
-// headings stay byte for byte, as the text operations take them.
+// fieldizer-cli settings: the Settings store from the command line. Names,
+// values and headings arrive converted by the parser (argument_text.h);
+// what is printed goes back to the terminal's UTF-8, so that `show` prints
+// what `save` reads back.
 
+#include "cli/argument_text.h"
 #include "cli/arguments.h"
+#include "cli/column_sources.h"
 #include "cli/commands.h"
 #include "columns/spec_table.h"
 #include "settings/name_list.h"
 #include "settings/program_database.h"
 #include "settings/settings_actions.h"
 #include "settings/settings_record.h"
-#include "workbench/engine/cp1252.h"
 #include "workbench/fieldizer_database.h"
 
 #include <iostream>
@@ -25,9 +26,7 @@ class AnswerByRule final : public UserDialogs {
     Answer ask(const Message& question) override {
         return question.buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
     }
-    void tell(const Message& message) override {
-        std::cerr << db::cp1252ToUtf8(message.text) << '\n';
-    }
+    void tell(const Message& message) override { std::cerr << terminalText(message.text) << '\n'; }
 };
 
 const std::set<KeyTab> allTabs{KeyTab::TextLines, KeyTab::Move,    KeyTab::Add,
@@ -79,24 +78,24 @@ Command prepare(std::string_view action, Args args, bool takesValues) {
     if (rules.maxPositional == 1 && command.parsed.positional.empty() && !takesValues)
         throw UsageError(std::string(action) + " needs the NAME of a saved set");
     if (!command.parsed.positional.empty())
-        command.name = db::utf8ToCp1252(command.parsed.positional.front());
+        command.name = command.parsed.positional.front();
     command.dbPath = command.parsed.option("--db").value_or(defaultProgramDatabase);
     return command;
 }
 
 void openDatabase(Command& command) {
-    command.database = openProgramDatabase(db::utf8ToCp1252(command.dbPath));
+    command.database = openProgramDatabase(textArgument(command.dbPath));
 }
 
 UsageError notOnFile(const Command& command) {
-    return UsageError("no saved Settings named '" + command.parsed.positional.front() + "' in " +
+    return UsageError("no saved Settings named '" + terminalText(command.name) + "' in " +
                       command.dbPath);
 }
 
 int list(Command command) {
     openDatabase(command);
     for (const std::string& name : refreshNameOfSettingsList(*command.database))
-        std::cout << db::cp1252ToUtf8(name) << '\n';
+        std::cout << terminalText(name) << '\n';
     return exitOk;
 }
 
@@ -107,22 +106,9 @@ int show(Command command) {
     if (!values)
         throw notOnFile(command);
     for (const ParameterKey& key : parameterKeys())
-        std::cout << key.name << '=' << escapeValue(values->at(std::string(key.name))) << '\n';
+        std::cout << key.name << '=' << terminalText(escapeValue(values->at(std::string(key.name))))
+                  << '\n';
     return exitOk;
-}
-
-ColumnSpecs columnOptions(const ParsedArguments& parsed) {
-    ColumnSpecs specs;
-    auto given = parsed.options.find("--column");
-    if (given == parsed.options.end())
-        return specs;
-    for (const std::string& text : given->second) {
-        auto spec = parseColumnOption(text);
-        if (!spec)
-            throw UsageError("--column takes HEADING:START:CHARS:SPACES:WIDTH, not '" + text + "'");
-        specs.push_back(std::move(*spec));
-    }
-    return specs;
 }
 
 // The --column specs become the working specifications, all or nothing.
@@ -138,7 +124,7 @@ int save(Command command) {
     ParameterValues values = defaultParameterValues();
     for (const auto& [key, value] : command.parsed.keys)
         values[key] = value;
-    const ColumnSpecs specs = columnOptions(command.parsed);
+    const ColumnSpecs specs = columnOptionsOf(command.parsed);
     openDatabase(command);
     // A name the save refuses leaves the working table alone too.
     if (command.parsed.options.count("--column") && !command.name.empty() &&

@@ -1,90 +1,71 @@
 #include "cli/text_io.h"
 
 #include "cli/commands.h"
-#include "cli/file_io.h"
+#include "cli/line_ends.h"
 #include "engine/required_fields.h"
+#include "shell/text_files/input_text.h"
+#include "shell/text_files/output_file.h"
 
 #include <iostream>
 
 namespace fieldizer::cli {
 namespace {
 
-// Hands each piece of a result straight to the output file.
-class DirectOutput final : public PassOutput {
+// Hands each piece of a result straight to the output.
+class FileOutput final : public PassOutput {
   public:
-    explicit DirectOutput(AtomicFileWriter& writer) : writer_(writer) {}
-    void write(std::string_view bytes) override { writer_.write(bytes); }
+    explicit FileOutput(files::OutputFile& file) : file_(file) {}
+    void write(std::string_view bytes) override { file_.write(bytes); }
 
   private:
-    AtomicFileWriter& writer_;
+    files::OutputFile& file_;
 };
 
-bool fileIsEmpty(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::file_size(path, error) == 0 && !error;
+files::InputText openInput(const ParsedArguments& parsed) {
+    if (auto path = parsed.option("--in"))
+        return files::InputText::openFile(*path);
+    return files::InputText::standardInput();
 }
 
-int nothingToProcess() {
-    std::cerr << nothingToProcessMessage << '\n';
-    return exitUsage;
+files::OutputFile openOutput(const ParsedArguments& parsed) {
+    if (auto path = parsed.option("--out"))
+        return files::OutputFile(*path);
+    return files::OutputFile::standardOutput();
 }
 
-void writeResult(const ParsedArguments& parsed, std::string_view result) {
-    if (auto outputPath = parsed.option("--out"))
-        writeFileAtomically(*outputPath, result);
-    else
-        writeStandardOutput(result);
+// Reads the input, runs `run` over it into the output, and commits the
+// output only when all went well.
+int runOverInput(const ParsedArguments& parsed,
+                 const std::function<void(std::string_view, PassOutput&)>& run) {
+    const files::InputText input = openInput(parsed);
+    if (!hasTextToProcess(input.bytes())) {
+        std::cerr << nothingToProcessMessage << '\n';
+        return exitUsage;
+    }
+    files::OutputFile file = openOutput(parsed);
+    FileOutput output(file);
+    if (parsed.flag("--lf")) {
+        LfOutput lfOutput(output);
+        run(lfToCrLf(input.bytes()), lfOutput);
+        lfOutput.finish();
+    } else {
+        run(input.bytes(), output);
+    }
+    file.commit();
+    return exitOk;
 }
 
 } // namespace
 
 int runLineOperation(const ParsedArguments& parsed, const LineOperation& operation) {
-    QuietObserver observer;
-    const auto inputPath = parsed.option("--in");
-    if (!inputPath) {
-        const std::string input = readStandardInput();
-        if (!hasTextToProcess(input))
-            return nothingToProcess();
-        writeResult(parsed, runPassInMemory(input, operation, observer).text);
-        return exitOk;
-    }
-    // The file is read directly, in chunks, never copied whole.
-    if (fileIsEmpty(*inputPath))
-        return nothingToProcess();
-    if (auto outputPath = parsed.option("--out")) {
-        // File to file: the input is mapped, not copied, and the result goes
-        // to disk as it is built.
-        const MappedFile input(*inputPath);
-        AtomicFileWriter writer(*outputPath);
-        DirectOutput output(writer);
-        runPassInMemory(input.bytes(), operation, observer, output);
-        writer.commit();
-        return exitOk;
-    }
-    writeResult(parsed, runPassOverFile(*inputPath, operation, observer).text);
-    return exitOk;
+    return runOverInput(parsed, [&](std::string_view text, PassOutput& output) {
+        QuietObserver observer;
+        runPassInMemory(text, operation, observer, output);
+    });
 }
 
 int runWholeTextTool(const ParsedArguments& parsed, const WholeTextTool& tool) {
-    const auto inputPath = parsed.option("--in");
-    const auto outputPath = parsed.option("--out");
-    if (inputPath && outputPath) {
-        // File to file: the input is mapped, not copied, and the result goes
-        // to disk as it is built.
-        const MappedFile input(*inputPath);
-        if (!hasTextToProcess(input.bytes()))
-            return nothingToProcess();
-        AtomicFileWriter writer(*outputPath);
-        DirectOutput output(writer);
-        tool(input.bytes(), &output);
-        writer.commit();
-        return exitOk;
-    }
-    const std::string input = inputPath ? readWholeFile(*inputPath) : readStandardInput();
-    if (!hasTextToProcess(input))
-        return nothingToProcess();
-    writeResult(parsed, tool(input, nullptr));
-    return exitOk;
+    return runOverInput(parsed, tool);
 }
 
 } // namespace fieldizer::cli

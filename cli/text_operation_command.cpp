@@ -14,7 +14,7 @@ bool isTextOperation(std::string_view name) {
 int runTextOperation(std::string_view name, Args args) {
     const TextOperation& operation = *findTextOperation(name);
     const ParsedArguments parsed =
-        parseArguments(args, {{"--in", "--out", "--db", "--settings"}, {}, {}, 0});
+        parseArguments(args, {{"--in", "--out", "--db", "--settings"}, {"--lf"}, {}, 0});
     checkKeys(parsed.keys, operation.tabs);
     const ParameterValues values = loadOperationValues(parsed);
     if (operation.check) {
@@ -25,9 +25,9 @@ int runTextOperation(std::string_view name, Args args) {
     }
     if (operation.lineOperation)
         return runLineOperation(parsed, operation.lineOperation(values));
-    return runWholeTextTool(parsed, [&](std::string_view text, PassOutput* output) {
+    return runWholeTextTool(parsed, [&](std::string_view text, PassOutput& output) {
         QuietObserver observer;
-        return operation.wholeText(text, values, observer, output);
+        operation.wholeText(text, values, observer, &output);
     });
 }
 

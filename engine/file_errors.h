@@ -7,8 +7,9 @@
 
 namespace fieldizer {
 
-// The run-time error for a failed file access, chosen from errno:
-// 53 file not found, 70 permission denied, 61 disk full, 75 otherwise.
+// The run-time error for a failed file access, chosen from errno: 53 file
+// not found, 76 path not found (its folder is missing), 70 permission
+// denied, 61 disk full, 75 otherwise. The description names the file.
 RuntimeError fileError(int errnoValue, const std::filesystem::path& path);
 
 } // namespace fieldizer

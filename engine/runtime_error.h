@@ -28,6 +28,7 @@ inline constexpr int fileNotFound = 53;
 inline constexpr int fileAlreadyOpen = 55;
 inline constexpr int permissionDenied = 70;
 inline constexpr int pathFileAccess = 75;
+inline constexpr int pathNotFound = 76;
 
 RuntimeError invalidProcedureCall();
 } // namespace errors
