@@ -1,0 +1,69 @@
+// --lf: the same as turning every lone LF of the input into CR LF before the
+// pass and every CR LF of the result into LF after it.
+
+#include "cli_runner.h"
+
+#include <gtest/gtest.h>
+
+namespace fieldizer::testing {
+namespace {
+
+std::string lonesToCrLf(const std::string& text) {
+    std::string converted;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            converted += '\r';
+        converted += text[i];
+    }
+    return converted;
+}
+
+std::string crLfToLf(const std::string& text) {
+    std::string converted;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            converted += text[i];
+    return converted;
+}
+
+// Runs `args` with --lf, and without it on the converted input, and expects
+// the same result once that is converted back.
+void expectLikeConvertedRun(const CliRunner& cli, std::vector<std::string> args,
+                            const std::string& input) {
+    const CliResult plain = cli.run(args, lonesToCrLf(input));
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    args.push_back("--lf");
+    const CliResult lf = cli.run(args, input);
+    EXPECT_EQ(lf.status, 0) << lf.err;
+    EXPECT_TRUE(lf.out == crLfToLf(plain.out)) << args.front();
+}
+
+TEST(CliLineEnds, LfIsTheConvertedPlainRun) {
+    CliRunner cli;
+    const std::string mixed = "a;1\na;2\r\n\na;3\ra;4\r\r\n\n";
+    expectLikeConvertedRun(cli, {"replace", "replaceText=a", "replaceWith=XY"}, mixed);
+    expectLikeConvertedRun(cli, {"format", "formatCreate=New line", "formatDelimiter=;"}, mixed);
+    expectLikeConvertedRun(cli, {"join-lines"}, "one\ntwo\n\nthree\n");
+    expectLikeConvertedRun(cli, {"break-lines", "startLineAfter=3"}, "abcdefgh\nij");
+    expectLikeConvertedRun(cli, {"fieldize", "--column", "H:2:2:1:2"}, mixed);
+}
+
+// The result is handed on in pieces; a CR at the end of one piece and the LF
+// at the start of the next are still one CR LF.
+TEST(CliLineEnds, CrLfAcrossPiecesOfALargeResult) {
+    CliRunner cli;
+    std::string input;
+    for (int i = 0; input.size() < (std::size_t{3} << 20); ++i)
+        input += std::string(static_cast<std::size_t>(i % 7), 'x') + "\n";
+    expectLikeConvertedRun(cli, {"replace", "replaceText=x", "replaceWith=\\r"}, input);
+}
+
+TEST(CliLineEnds, AnLfFileIsManyLines) {
+    CliRunner cli;
+    auto result = cli.run({"replace", "replaceText=a", "replaceWith=b", "--lf"}, "a1\na2\na3\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "b1\nb2\nb3");
+}
+
+} // namespace
+} // namespace fieldizer::testing
