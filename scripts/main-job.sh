@@ -18,12 +18,13 @@ if [ ! -f fieldizer.mdb ]; then
 fi
 
 # The columns of the report's day rows, saved as Settings so that next
-# month's report needs only the name.
+# month's report needs only the name. Each heading is no wider than its
+# column, so that the heading line stands above the values.
 "$cli" settings save daily-f6 \
     'databaseProcessMethod=Use column specs on the Fieldize Text tab' \
     --column DY:1:2:1:2 --column MAX:3:4:1:4 --column MIN:7:4:1:4 --column AVG:11:4:1:4 \
     --column HDD:19:4:1:4 --column WTR:27:5:1:5 --column SNW:32:5:1:5 \
-    --column AVG_SPD:42:5:1:5 --column WX:67:6:0:6
+    --column AVSPD:42:5:1:5 --column WX:67:6:0:6
 
 echo
 echo "== The report laid out in the saved columns (the heading and the first week)"
@@ -34,6 +35,6 @@ echo "== Every line stored as a record of table february_2020"
 "$cli" save --settings daily-f6 --table february_2020 --if-exists replace --in "$report"
 
 echo
-echo "== The day rows, read back from the table"
+echo "== The day rows, read back from the table (the report is preliminary: it ends at day 22)"
 "$cli" sql --db fieldizer.mdb \
     "select DY, MAX, MIN, WTR, SNW from february_2020 where (DY like ' #' or DY like '##') and MIN like '*#'"
