@@ -101,9 +101,10 @@ void checkKeys(const ParameterValues& given, const std::set<KeyTab>& tabs) {
         // three-digit box like every number.
         const bool numberBox = key->kind == KeyKind::Number || name == "startLineAfter";
         if (numberBox && !isNumberBoxText(value))
-            throw UsageError("key '" + name + "' takes 0 to 3 digits, not '" + value + "'");
+            throw UsageError("key '" + name + "' takes 0 to 3 digits, not '" + terminalText(value) +
+                             "'");
         if (key->kind == KeyKind::Flag && value != "0" && value != "1")
-            throw UsageError("key '" + name + "' takes 0 or 1, not '" + value + "'");
+            throw UsageError("key '" + name + "' takes 0 or 1, not '" + terminalText(value) + "'");
     }
 }
 
