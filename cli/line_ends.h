@@ -15,6 +15,13 @@ namespace fieldizer::cli {
 // The text with every LF that no CR precedes turned into CR LF.
 std::string lfToCrLf(std::string_view text);
 
+// The processing pass of `operation` over `text` with --lf, handing the
+// result to `output` in pieces: the same result, byte for byte, as the plain
+// pass over lfToCrLf(text) with every CR LF of its result turned into LF, but
+// in one reading of the text, without a converted copy. A line ends at CR LF,
+// a lone CR or a lone LF; the result's breaks are LF.
+void runLfPass(std::string_view text, const LineOperation& operation, PassOutput& output);
+
 // Hands on everything written to it with every CR LF turned into LF, also
 // where a CR ends one piece and the LF begins the next. finish() hands on a
 // CR still held back at the very end.

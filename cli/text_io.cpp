@@ -44,13 +44,7 @@ int runOverInput(const ParsedArguments& parsed,
     }
     files::OutputFile file = openOutput(parsed);
     FileOutput output(file);
-    if (parsed.flag("--lf")) {
-        LfOutput lfOutput(output);
-        run(lfToCrLf(input.bytes()), lfOutput);
-        lfOutput.finish();
-    } else {
-        run(input.bytes(), output);
-    }
+    run(input.bytes(), output);
     file.commit();
     return exitOk;
 }
@@ -58,14 +52,28 @@ int runOverInput(const ParsedArguments& parsed,
 } // namespace
 
 int runLineOperation(const ParsedArguments& parsed, const LineOperation& operation) {
+    const bool lf = parsed.flag("--lf");
     return runOverInput(parsed, [&](std::string_view text, PassOutput& output) {
         QuietObserver observer;
-        runPassInMemory(text, operation, observer, output);
+        if (lf)
+            runLfPass(text, operation, output);
+        else
+            runPassInMemory(text, operation, observer, output);
     });
 }
 
 int runWholeTextTool(const ParsedArguments& parsed, const WholeTextTool& tool) {
-    return runOverInput(parsed, tool);
+    const bool lf = parsed.flag("--lf");
+    return runOverInput(parsed, [&](std::string_view text, PassOutput& output) {
+        if (!lf) {
+            tool(text, output);
+            return;
+        }
+        // The whole-text tools look at the text as a whole, breaks included.
+        LfOutput lfOutput(output);
+        tool(lfToCrLf(text), lfOutput);
+        lfOutput.finish();
+    });
 }
 
 } // namespace fieldizer::cli

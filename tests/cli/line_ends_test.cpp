@@ -46,6 +46,9 @@ TEST(CliLineEnds, LfIsTheConvertedPlainRun) {
     expectLikeConvertedRun(cli, {"join-lines"}, "one\ntwo\n\nthree\n");
     expectLikeConvertedRun(cli, {"break-lines", "startLineAfter=3"}, "abcdefgh\nij");
     expectLikeConvertedRun(cli, {"fieldize", "--column", "H:2:2:1:2"}, mixed);
+    // Blank lines dropped: a dropped line gets no break.
+    expectLikeConvertedRun(
+        cli, {"delete", "deleteText=Specific Delete", "deleteSpecificText=\\r\\n"}, mixed);
 }
 
 // The result is handed on in pieces; a CR at the end of one piece and the LF
