@@ -96,10 +96,10 @@ TEST_F(ProcessingPassTest, UnwritableTempFileIsAPathFileAccessError) {
         << "nothing but the temp file is removed";
 }
 
-TEST_F(ProcessingPassTest, MissingFolderIsAFileError) {
+TEST_F(ProcessingPassTest, MissingFolderIsPathNotFound) {
     RecordingObserver observer;
     EXPECT_RUNTIME_ERROR_NUMBER(
-        runProcessingPass("x", unchanged, observer, folder_ / "no" / "such"), errors::fileNotFound);
+        runProcessingPass("x", unchanged, observer, folder_ / "no" / "such"), errors::pathNotFound);
 }
 
 TEST_F(ProcessingPassTest, ProgressRunsOverTheByteLengthWithBreaks) {

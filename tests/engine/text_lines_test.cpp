@@ -81,9 +81,14 @@ TEST_F(FileLineReaderTest, LongLineAcrossManyChunks) {
     EXPECT_TRUE(reader.atEnd());
 }
 
-TEST_F(FileLineReaderTest, MissingFileIsError53) {
+// A missing folder is not a missing file: 76 "Path not found" tells the user
+// to make the folder.
+TEST_F(FileLineReaderTest, MissingFileIsError53AndMissingFolder76) {
+    EXPECT_RUNTIME_ERROR_NUMBER(
+        FileLineReader(std::filesystem::temp_directory_path() / "fieldizer-no-such-file.txt"),
+        errors::fileNotFound);
     EXPECT_RUNTIME_ERROR_NUMBER(FileLineReader("/nonexistent/folder/file.txt"),
-                                errors::fileNotFound);
+                                errors::pathNotFound);
 }
 
 } // namespace
