@@ -26,13 +26,26 @@ class Positions {
         return i >= 1 && i <= text_.size() ? static_cast<unsigned char>(text_[i - 1]) : none;
     }
     // The length of the run of characters other than CR and LF from `i`.
+    // Searched block by block: a text with only one kind of line break would
+    // otherwise have the other kind searched for up to `longestRun` bytes
+    // ahead of every line.
     std::size_t ordinaryRun(std::size_t i, std::size_t limit) const {
         const char* start = text_.data() + (i - 1);
-        std::size_t length = std::min({text_.size() - (i - 1), limit, longestRun});
-        if (const void* found = std::memchr(start, '\r', length))
-            length = static_cast<std::size_t>(static_cast<const char*>(found) - start);
-        if (const void* found = std::memchr(start, '\n', length))
-            length = static_cast<std::size_t>(static_cast<const char*>(found) - start);
+        const std::size_t length = std::min({text_.size() - (i - 1), limit, longestRun});
+        constexpr std::size_t block = 4096;
+        for (std::size_t done = 0; done < length; done += block) {
+            const std::size_t span = std::min(block, length - done);
+            const char* from = start + done;
+            const void* foundCr = std::memchr(from, '\r', span);
+            const std::size_t upTo =
+                foundCr != nullptr
+                    ? static_cast<std::size_t>(static_cast<const char*>(foundCr) - from)
+                    : span;
+            if (const void* foundLf = std::memchr(from, '\n', upTo))
+                return done + static_cast<std::size_t>(static_cast<const char*>(foundLf) - from);
+            if (foundCr != nullptr)
+                return done + upTo;
+        }
         return length;
     }
     std::string_view piece(std::size_t i, std::size_t length) const {
