@@ -62,6 +62,13 @@ void Statement::bindUtf8(int index, std::string_view utf8) {
         connection_->fail(rc);
 }
 
+void Statement::bindUtf8Borrowed(int index, std::string_view utf8) {
+    int rc =
+        sqlite3_bind_text64(handle(), index, utf8.data(), utf8.size(), SQLITE_STATIC, SQLITE_UTF8);
+    if (rc != SQLITE_OK)
+        connection_->fail(rc);
+}
+
 void Statement::bindNamed(std::string_view name, const Value& value) {
     int index = sqlite3_bind_parameter_index(handle(), std::string(name).c_str());
     if (index > 0)
@@ -82,6 +89,10 @@ bool Statement::step() {
 void Statement::reset() {
     sqlite3_reset(handle());
     sqlite3_clear_bindings(handle());
+}
+
+void Statement::rewind() {
+    sqlite3_reset(handle());
 }
 
 int Statement::columnCount() const {

@@ -34,9 +34,15 @@ class Statement {
     // unchanged until the statement is reset.
     void bindBorrowed(int index, const Value& value);
     void bindUtf8(int index, std::string_view utf8);
+    // Binds UTF-8 text without copying it: `utf8` must stay alive and
+    // unchanged until the statement is reset.
+    void bindUtf8Borrowed(int index, std::string_view utf8);
     void bindNamed(std::string_view name, const Value& value); // ignored when absent
     bool step();                                               // true while a row is there
     void reset();
+    // Like reset, keeping the bindings: for a caller that binds every
+    // parameter again before the next step.
+    void rewind();
     int columnCount() const;
     Value column(int index) const;
     std::int64_t columnInteger(int index) const;

@@ -120,6 +120,8 @@ class Recordset {
     std::size_t bytesHeld() const;
 
   private:
+    friend class RowAppender; // appends through the table's own connection and rules
+
     void open();
     void describeColumns();
     std::string keySql() const;

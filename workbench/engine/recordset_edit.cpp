@@ -103,7 +103,8 @@ void Recordset::writeRow(Statement& statement) {
         statement.reset();
         throw;
     }
-    statement.reset();
+    // Every parameter is bound again before the statement runs next.
+    statement.rewind();
 }
 
 void Recordset::insertRow() {
