@@ -52,4 +52,15 @@ std::optional<ColumnSpec> parseColumnOption(const std::string& text) {
     }
 }
 
+std::string formatColumnOption(const ColumnSpec& spec) {
+    std::string text = spec.columnHeading;
+    for (const auto& number : {spec.getDataFromColumn, spec.numberOfCharacters,
+                               spec.spacesB4NextColumn, spec.fieldWidth}) {
+        text += ':';
+        if (number)
+            text += std::to_string(*number);
+    }
+    return text;
+}
+
 } // namespace fieldizer

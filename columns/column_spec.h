@@ -28,4 +28,7 @@ void checkLayoutSpec(const ColumnSpec& spec);
 // the last four colons. Returns nullopt when the text has not that form.
 std::optional<ColumnSpec> parseColumnOption(const std::string& text);
 
+// The form parseColumnOption reads back; a missing number is left empty.
+std::string formatColumnOption(const ColumnSpec& spec);
+
 } // namespace fieldizer

@@ -4,6 +4,7 @@
 
 #include "columns/column_spec.h"
 #include "engine/processing_pass.h"
+#include "engine/user_dialogs.h"
 
 #include <functional>
 #include <string>
@@ -26,6 +27,7 @@ std::string headingLine(const ColumnSpecs& specs, int startLineAt);
 // on; a window's source re-reads its table only when the grid has changed.
 using ColumnSpecSource = std::function<const ColumnSpecs&()>;
 
+inline constexpr MessageId noColumnSpecsId{"fieldize.noColumnSpecs"};
 inline constexpr const char* noColumnSpecsMessage =
     "Please enter column specifications on the Fieldize Text tab, or select saved Settings.";
 

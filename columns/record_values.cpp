@@ -6,11 +6,11 @@
 
 namespace fieldizer {
 
-std::vector<std::string_view> valuesByDelimiter(std::string_view line, std::string_view delimiter,
-                                                std::size_t fieldCount) {
-    std::vector<std::string_view> values;
+void valuesByDelimiter(std::string_view line, std::string_view delimiter, std::size_t fieldCount,
+                       std::vector<std::string_view>& values) {
+    values.clear();
     if (delimiter.empty())
-        return values;
+        return;
     // Positions count from 1 as the scan is described to users; `scanPosition`
     // stays on a delimiter found, and moves past the end when none is left.
     std::size_t scanStart = 1;
@@ -31,16 +31,21 @@ std::vector<std::string_view> valuesByDelimiter(std::string_view line, std::stri
             scanStart = found + 1 + delimiter.size();
         }
     }
+}
+
+std::vector<std::string_view> valuesByDelimiter(std::string_view line, std::string_view delimiter,
+                                                std::size_t fieldCount) {
+    std::vector<std::string_view> values;
+    valuesByDelimiter(line, delimiter, fieldCount, values);
     return values;
 }
 
-std::vector<std::string_view> valuesByColumnSpecs(std::string_view line, const ColumnSpecs& specs,
-                                                  std::size_t fieldCount) {
-    std::vector<std::string_view> values;
+void valuesByColumnSpecs(std::string_view line, const ColumnSpecs& specs, std::size_t fieldCount,
+                         std::vector<std::string_view>& values) {
+    values.clear();
     if (line.empty())
-        return values;
+        return;
     const std::size_t count = std::min(fieldCount, specs.size());
-    values.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const ColumnSpec& spec = specs[i];
         if (!spec.getDataFromColumn || !spec.numberOfCharacters)
@@ -52,6 +57,12 @@ std::vector<std::string_view> valuesByColumnSpecs(std::string_view line, const C
                                                                       *spec.numberOfCharacters))
                                              : std::string_view());
     }
+}
+
+std::vector<std::string_view> valuesByColumnSpecs(std::string_view line, const ColumnSpecs& specs,
+                                                  std::size_t fieldCount) {
+    std::vector<std::string_view> values;
+    valuesByColumnSpecs(line, specs, fieldCount, values);
     return values;
 }
 

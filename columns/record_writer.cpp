@@ -4,79 +4,93 @@
 #include "columns/save_messages.h"
 #include "engine/progress_pacer.h"
 #include "engine/text_lines.h"
+#include "workbench/engine/row_appender.h"
 
 namespace fieldizer {
 
-void reportError(UserDialogs& dialogs, const RuntimeError& error) {
-    dialogs.tell(Message{
-        errorReportText(error), errorReportTitle, Buttons::Ok, Icon::Information, Answer::Ok, {}});
-}
-
 namespace {
+
+// A value its field refuses is shown as the error report shows it, and the
+// save goes on.
+void reportRefusedValue(UserDialogs& dialogs, const RuntimeError& error) {
+    const MessageId id =
+        error.number() == 3163 ? saveMessages::id::valueRefused : errorReportMessage;
+    dialogs.tell(Message{id,
+                         errorReportText(error),
+                         errorReportTitle,
+                         Buttons::Ok,
+                         Icon::Information,
+                         Answer::Ok,
+                         {}});
+}
 
 enum class WarnAgain { Warn, DoNotWarn, Abort }; // "", "n", "nn"
 
 class Writer {
   public:
-    Writer(db::Recordset& records, const SaveRequest& request, UserDialogs& dialogs)
+    Writer(db::RowAppender& records, const SaveRequest& request, UserDialogs& dialogs)
         : records_(records), request_(request), dialogs_(dialogs),
           byDelimiter_(request.processMethod == parseByDelimiterMethod) {}
 
     // Writes the record of one line; false when the user chose to abort.
     bool writeLine(std::string_view line, SaveOutcome& outcome) {
-        const auto fieldCount = static_cast<std::size_t>(records_.fieldCount());
-        const auto values = byDelimiter_ ? valuesByDelimiter(line, request_.delimiter, fieldCount)
-                                         : valuesByColumnSpecs(line, request_.specs, fieldCount);
-        records_.addNew();
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if (!writeValue(static_cast<int>(i), values[i], outcome)) {
-                records_.cancelUpdate();
+        const std::size_t fieldCount = records_.fields().size();
+        if (byDelimiter_)
+            valuesByDelimiter(line, request_.delimiter, fieldCount, values_);
+        else
+            valuesByColumnSpecs(line, request_.specs, fieldCount, values_);
+        for (std::size_t i = 0; i < values_.size(); ++i) {
+            if (!writeValue(static_cast<int>(i), values_[i], outcome)) {
+                records_.cancelRow();
                 return false;
             }
         }
-        records_.update();
+        records_.endRow();
         ++outcome.recordsStored;
         return true;
     }
 
   private:
-    static Message yesNo(std::string text) {
-        return question(std::move(text), Buttons::YesNo, Icon::Question, Answer::Yes);
+    static Message yesNo(MessageId id, std::string text) {
+        return question(id, std::move(text), Buttons::YesNo, Icon::Question, Answer::Yes);
     }
 
     // The size check: false when the user chose to abort the save.
     bool writeValue(int index, std::string_view value, SaveOutcome& outcome) {
-        const db::FieldDef& field = records_.fieldDefs()[static_cast<std::size_t>(index)];
+        const db::FieldDef& field = records_.fields()[static_cast<std::size_t>(index)];
         // Only a Text field has a length limit; other types take the value's
         // meaning, not its length, and the engine judges that.
         const bool tooLong = field.type == db::fieldType::text &&
                              value.size() > static_cast<std::size_t>(field.size);
         if (tooLong && warnAgain_ != WarnAgain::DoNotWarn) {
-            if (dialogs_.ask(yesNo(saveMessages::valueTooLarge(field.name))) != Answer::Yes) {
+            if (dialogs_.ask(yesNo(saveMessages::id::valueTooLarge,
+                                   saveMessages::valueTooLarge(field.name))) != Answer::Yes) {
                 warnAgain_ = WarnAgain::Abort;
-                dialogs_.tell(notice(saveMessages::enlargeField));
+                dialogs_.tell(notice(saveMessages::id::enlargeField, saveMessages::enlargeField));
                 return false;
             }
-            if (dialogs_.ask(yesNo(saveMessages::warnAgain)) != Answer::Yes)
+            if (dialogs_.ask(yesNo(saveMessages::id::warnAgain, saveMessages::warnAgain)) !=
+                Answer::Yes)
                 warnAgain_ = WarnAgain::DoNotWarn;
             ++outcome.valuesLeftOut;
             return true;
         }
         try {
-            records_.setValue(index, db::Value(value));
+            records_.setText(index, value);
         } catch (const RuntimeError& error) {
             // The field stays empty and the save goes on with the next one.
             if (error.number() == 3163)
                 ++outcome.valuesLeftOut;
-            reportError(dialogs_, error);
+            reportRefusedValue(dialogs_, error);
         }
         return true;
     }
 
-    db::Recordset& records_;
+    db::RowAppender& records_;
     const SaveRequest& request_;
     UserDialogs& dialogs_;
     bool byDelimiter_;
+    std::vector<std::string_view> values_; // of the current line
     WarnAgain warnAgain_ = WarnAgain::Warn;
 };
 
@@ -86,7 +100,8 @@ SaveOutcome writeRecords(db::Database& database, const std::string& table,
                          const SaveRequest& request, UserDialogs& dialogs, PassObserver& observer) {
     SaveOutcome outcome;
     outcome.tableName = table;
-    db::Recordset records = database.openRecordset(table, db::RecordsetType::Table);
+    db::Recordset opened = database.openRecordset(table, db::RecordsetType::Table);
+    db::RowAppender records(opened);
     Writer writer(records, request, dialogs);
     observer.started(request.text.size());
     ProgressPacer pacer(observer);
@@ -104,16 +119,22 @@ SaveOutcome writeRecords(db::Database& database, const std::string& table,
                 break;
             }
         }
+        records.flush();
     } catch (const RuntimeError& error) {
-        // What was stored before the error stays; the record being built is
-        // dropped.
-        if (records.editMode() != db::EditMode::None)
-            records.cancelUpdate();
+        // What was stored before the error stays: the rows still queued
+        // before the failing one are written, the record being built is
+        // dropped. An error among the queued rows came first and is the one
+        // thrown. The caller reports it.
+        RuntimeError first = error;
+        records.cancelRow();
+        try {
+            records.flush();
+        } catch (const RuntimeError& earlier) {
+            first = earlier;
+        }
         database.commitTrans();
         observer.finished();
-        reportError(dialogs, error);
-        outcome.status = SaveStatus::Failed;
-        return outcome;
+        throw first;
     } catch (...) {
         try {
             database.commitTrans();
@@ -123,7 +144,7 @@ SaveOutcome writeRecords(db::Database& database, const std::string& table,
         throw;
     }
     database.commitTrans();
-    records.close();
+    opened.close();
     observer.finished();
     return outcome;
 }

@@ -11,11 +11,8 @@ namespace fieldizer {
 // committed at the end, at Stop, at an abort and before an error leaves
 // here, so every record stored stays and none is half-written. A refused
 // value is reported through `dialogs` and the writer goes on; any other
-// run-time error is reported and ends the writer with Failed.
+// run-time error ends the writer and is thrown for the caller to report.
 SaveOutcome writeRecords(db::Database& database, const std::string& table,
                          const SaveRequest& request, UserDialogs& dialogs, PassObserver& observer);
-
-// Shows a trapped error as the error report does.
-void reportError(UserDialogs& dialogs, const RuntimeError& error);
 
 } // namespace fieldizer

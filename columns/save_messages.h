@@ -1,10 +1,31 @@
 #pragma once
-// The texts Save to Database shows, each in one place.
+// The texts Save to Database shows, each in one place, and their
+// identifiers.
+
+#include "engine/user_dialogs.h"
 
 #include <string>
 #include <string_view>
 
 namespace fieldizer::saveMessages {
+
+namespace id {
+inline constexpr MessageId nothingToSave{"save.nothingToSave"};
+inline constexpr MessageId noTableName{"save.noTableName"};
+inline constexpr MessageId programTable{"save.programTable"};
+inline constexpr MessageId noProcessMethod{"save.noProcessMethod"};
+inline constexpr MessageId noDelimiter{"save.noDelimiter"};
+inline constexpr MessageId noDatabase{"save.noDatabase"};
+inline constexpr MessageId noColumnSpecs{"save.noColumnSpecs"};
+inline constexpr MessageId tableNotIn{"save.tableNotIn"};
+// Both forms of "add to the current records?", with or without the table.
+inline constexpr MessageId addToRecords{"save.addToRecords"};
+inline constexpr MessageId valueTooLarge{"save.valueTooLarge"};
+inline constexpr MessageId warnAgain{"save.warnAgain"};
+inline constexpr MessageId enlargeField{"save.enlargeField"};
+// The error report of a value its field refuses; the save goes on.
+inline constexpr MessageId valueRefused{"save.valueRefused"};
+} // namespace id
 
 inline constexpr const char* nothingToSave =
     "There is nothing to save.  Please open a file by selecting File menu/Open, or paste some "
@@ -28,6 +49,12 @@ inline std::string tableAlreadyIn(std::string_view table, std::string_view dbPat
     std::string text = "This table name (";
     text.append(table).append(") is already in ").append(dbPath);
     return text.append(".  ").append(addToRecords);
+}
+
+inline std::string programTable(std::string_view table) {
+    std::string text = "This table name (";
+    return text.append(table).append(
+        ") is used by Fieldizer itself.  Please choose another name for the table.");
 }
 
 inline std::string tableNotIn(std::string_view table, std::string_view dbPath) {

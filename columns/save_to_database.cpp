@@ -5,40 +5,40 @@
 #include "workbench/dialect/sql_dialect.h"
 #include "workbench/engine/cp1252.h"
 
-#include <algorithm>
-#include <cctype>
 #include <optional>
 
 namespace fieldizer {
-
-bool isListedTable(std::string_view name) {
-    std::string prefix(name.substr(0, 9));
-    std::transform(prefix.begin(), prefix.end(), prefix.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return prefix != "fieldize_" && name.substr(0, 4) != "MSys";
-}
-
 namespace {
 
 struct Refusal {
+    MessageId id;
     std::string message;
-    std::string control;
+    Focus focus;
 };
 
 // The checks made before anything is touched, in their order.
 std::optional<Refusal> checkRequest(const SaveRequest& request, const SaveTarget& target) {
+    namespace id = saveMessages::id;
+    const Focus tableName = Focus::on(InputField::TableName);
     if (request.text.empty())
-        return Refusal{saveMessages::nothingToSave, ""};
+        return Refusal{id::nothingToSave, saveMessages::nothingToSave, {}};
     if (request.tableName.empty())
-        return Refusal{saveMessages::noTableName, "Combo17"};
+        return Refusal{id::noTableName, saveMessages::noTableName, tableName};
+    // Writing there would destroy saved Settings or the database's own
+    // bookkeeping.
+    if (isProgramTable(request.tableName))
+        return Refusal{id::programTable, saveMessages::programTable(request.tableName), tableName};
     // A method other than the two list items would write nothing at all.
     if (request.processMethod != parseByDelimiterMethod &&
         request.processMethod != useColumnSpecsMethod)
-        return Refusal{saveMessages::noProcessMethod, "Combo18"};
+        return Refusal{id::noProcessMethod, saveMessages::noProcessMethod,
+                       Focus::onKey("databaseProcessMethod")};
     if (request.processMethod == parseByDelimiterMethod && request.delimiter.empty())
-        return Refusal{saveMessages::noDelimiter, "Text10"};
+        return Refusal{id::noDelimiter, saveMessages::noDelimiter,
+                       Focus::onKey("databaseDelimiter")};
     if (target.database == nullptr || target.dbPath.empty())
-        return Refusal{saveMessages::noDatabase, "Command11"};
+        return Refusal{id::noDatabase, saveMessages::noDatabase,
+                       Focus::on(InputField::DatabaseChoice)};
     return std::nullopt;
 }
 
@@ -72,8 +72,8 @@ void emptyTable(db::Database& database, const std::string& table) {
 // Returns false on Cancel.
 bool keepOrEmpty(db::Database& database, const std::string& table, std::string text,
                  UserDialogs& dialogs) {
-    const Answer answer =
-        dialogs.ask(question(std::move(text), Buttons::YesNoCancel, Icon::Question, Answer::Yes));
+    const Answer answer = dialogs.ask(question(saveMessages::id::addToRecords, std::move(text),
+                                               Buttons::YesNoCancel, Icon::Question, Answer::Yes));
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::No)
@@ -82,10 +82,10 @@ bool keepOrEmpty(db::Database& database, const std::string& table, std::string t
 }
 
 SaveOutcome refused(UserDialogs& dialogs, const Refusal& refusal) {
-    dialogs.tell(notice(refusal.message, refusal.control));
+    dialogs.tell(notice(refusal.id, refusal.message, refusal.focus));
     SaveOutcome outcome;
     outcome.status = SaveStatus::Refused;
-    outcome.focusControl = refusal.control;
+    outcome.focus = refusal.focus;
     return outcome;
 }
 
@@ -106,32 +106,25 @@ SaveOutcome saveToDatabase(const SaveRequest& request, const SaveTarget& target,
     // for the column-spec method; without them nothing sensible can be
     // written.
     if ((createsTable || request.processMethod == useColumnSpecsMethod) && request.specs.empty())
-        return refused(dialogs, Refusal{saveMessages::noColumnSpecs, ""});
+        return refused(dialogs,
+                       Refusal{saveMessages::id::noColumnSpecs, saveMessages::noColumnSpecs, {}});
     db::Database& database = *target.database;
-    try {
-        std::optional<std::string> table = findTable(database, request.tableName);
-        if (createsTable && table) {
-            if (!keepOrEmpty(database, *table,
-                             saveMessages::tableAlreadyIn(request.tableName, target.dbPath),
-                             dialogs))
-                return cancelled();
-        } else if (createsTable) {
-            createTable(database, request.tableName, request.specs);
-            table = findTable(database, request.tableName);
-        } else if (!table) {
-            return refused(
-                dialogs,
-                Refusal{saveMessages::tableNotIn(request.tableName, target.dbPath), "Combo17"});
-        } else if (!keepOrEmpty(database, *table, saveMessages::addToRecords, dialogs)) {
+    std::optional<std::string> table = findTable(database, request.tableName);
+    if (createsTable && table) {
+        if (!keepOrEmpty(database, *table,
+                         saveMessages::tableAlreadyIn(request.tableName, target.dbPath), dialogs))
             return cancelled();
-        }
-        return writeRecords(database, *table, request, dialogs, observer);
-    } catch (const RuntimeError& error) {
-        reportError(dialogs, error);
-        SaveOutcome outcome;
-        outcome.status = SaveStatus::Failed;
-        return outcome;
+    } else if (createsTable) {
+        createTable(database, request.tableName, request.specs);
+        table = findTable(database, request.tableName);
+    } else if (!table) {
+        return refused(dialogs, Refusal{saveMessages::id::tableNotIn,
+                                        saveMessages::tableNotIn(request.tableName, target.dbPath),
+                                        Focus::on(InputField::TableName)});
+    } else if (!keepOrEmpty(database, *table, saveMessages::addToRecords, dialogs)) {
+        return cancelled();
     }
+    return writeRecords(database, *table, request, dialogs, observer);
 }
 
 } // namespace fieldizer

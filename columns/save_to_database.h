@@ -2,9 +2,10 @@
 // Save to Database: every line of the text becomes one record of a table,
 // split by the column specifications or by a delimiter. One routine for the
 // window and the command line; questions and messages go through
-// UserDialogs, progress and Stop through PassObserver.
+// UserDialogs, progress and Stop through PassObserver, errors are thrown.
 
 #include "columns/column_spec.h"
+#include "columns/program_tables.h"
 #include "engine/processing_pass.h"
 #include "engine/user_dialogs.h"
 #include "workbench/engine/database.h"
@@ -46,26 +47,22 @@ enum class SaveStatus {
     Refused,   // a check failed; its message was shown and nothing changed
     Cancelled, // Cancel on "add to the current records?"
     Aborted,   // No on the size question; records before the current one stay
-    Failed,    // an error was reported; records before it stay
 };
 
 struct SaveOutcome {
     SaveStatus status = SaveStatus::Saved;
     long recordsStored = 0;
-    long valuesLeftOut = 0;   // values too long for their field, not written
-    std::string focusControl; // Refused: the control that gets the focus
-    std::string tableName;    // the table written, as the database spells it
+    long valuesLeftOut = 0; // values too long for their field, not written
+    Focus focus;            // Refused: the input that gets the focus
+    std::string tableName;  // the table written, as the database spells it
 };
 
-// Runs the whole save. Errors of the database are reported through
-// `dialogs` (the error report's text, title "Fieldizer - Sorry...") and end
-// the save with Failed; records are committed in one transaction at the end,
-// at Stop and before any error is reported, so no record is half-written.
+// Runs the whole save. A program table (isProgramTable) is refused before
+// anything is written. Errors of the database end the save as a thrown
+// RuntimeError, for the caller to report; records are committed in one
+// transaction at the end, at Stop and before an error leaves, so no record
+// is half-written.
 SaveOutcome saveToDatabase(const SaveRequest& request, const SaveTarget& target,
                            UserDialogs& dialogs, PassObserver& observer);
-
-// Whether a table is offered in the program's table lists: not one of the
-// program's own ("fieldize_" in any case) and not a hidden "MSys" table.
-bool isListedTable(std::string_view name);
 
 } // namespace fieldizer

@@ -20,13 +20,17 @@ enum class KeyKind {
 // operation takes.
 enum class KeyTab { TextLines, Move, Add, Replace, Delete, Format, Fieldize, Database };
 
+// A key says nothing of the control that shows it: that mapping belongs to
+// the window.
 struct ParameterKey {
     std::string_view name;
-    std::string_view control;
     KeyKind kind;
     KeyTab tab;
     std::string_view defaultValue; // what a freshly opened window shows
     bool afterProcess;             // one of the "After Process" check boxes
+    // Typed into a box that takes 0 to 3 digits: every Number key, and
+    // startLineAfter, which is stored as text all the same.
+    bool digitBox;
 };
 
 // All 57 keys in their stored order.
@@ -34,6 +38,10 @@ std::span<const ParameterKey> parameterKeys();
 
 // The key of that name (exact spelling), or nullptr.
 const ParameterKey* findParameterKey(std::string_view name);
+
+// The key of that name, which must be one of the 57: a name the code itself
+// spells. Throws std::invalid_argument for any other.
+const ParameterKey& parameterKey(std::string_view name);
 
 // Parameter values as the controls hold them: key name -> control text.
 // Numbers are digit strings, flags "0" or "1".

@@ -1,6 +1,6 @@
 #pragma once
 // The checks made before a pass starts, with the messages the user sees. A
-// failed check names the control that gets the focus; nothing is processed.
+// failed check names the parameter that gets the focus; nothing is processed.
 // This is the one place for these texts: the windows and the command line
 // both ask here.
 
@@ -9,15 +9,27 @@
 #include "engine/format_text.h"
 #include "engine/move_text.h"
 #include "engine/replace_text.h"
+#include "engine/user_dialogs.h"
 
 #include <optional>
 #include <string_view>
 
 namespace fieldizer {
 
+// The identifiers of the messages below.
+namespace requiredFieldIds {
+inline constexpr MessageId textToMove{"required.textToMove"};
+inline constexpr MessageId addText{"required.addText"};
+inline constexpr MessageId replaceText{"required.replaceText"};
+inline constexpr MessageId deleteText{"required.deleteText"};
+inline constexpr MessageId formatDelimiter{"required.formatDelimiter"};
+inline constexpr MessageId nothingToProcess{"required.nothingToProcess"};
+} // namespace requiredFieldIds
+
 struct MissingField {
+    MessageId id;
     std::string_view message;
-    std::string_view control; // the control that gets the focus
+    Focus focus; // the parameter that gets the focus
 };
 
 inline constexpr std::string_view nothingToProcessMessage =

@@ -8,8 +8,9 @@ namespace fieldizer {
 namespace {
 
 bool confirmDelete(UserDialogs& dialogs, const std::string& name) {
-    return dialogs.ask(question(deleteSettingsQuestion(name), Buttons::YesNo, Icon::Question,
-                                Answer::No, carefulTitle)) == Answer::Yes;
+    return dialogs.ask(question(settingsMessageIds::deleteSet, deleteSettingsQuestion(name),
+                                Buttons::YesNo, Icon::Question, Answer::No, carefulTitle)) ==
+           Answer::Yes;
 }
 
 } // namespace
@@ -17,9 +18,7 @@ bool confirmDelete(UserDialogs& dialogs, const std::string& name) {
 DeleteResult deleteSettings(db::Database& database, UserDialogs& dialogs, SettingsState& state) {
     const std::string name = state.nameBox.text;
     if (name.empty()) {
-        Message message;
-        message.text = deleteNameMissingMessage;
-        dialogs.tell(message);
+        dialogs.tell(notice(settingsMessageIds::deleteNameMissing, deleteNameMissingMessage));
         return {SettingsOutcome::NameRefused, std::nullopt};
     }
     if (!confirmDelete(dialogs, name))

@@ -9,23 +9,21 @@ namespace fieldizer {
 namespace {
 
 bool refuseName(UserDialogs& dialogs, const std::string& name) {
-    std::string text;
+    const Focus nameBox = Focus::on(InputField::SettingsName);
     if (name.empty())
-        text = settingsNameMissingMessage;
+        dialogs.tell(notice(settingsMessageIds::nameMissing, settingsNameMissingMessage, nameBox));
     else if (isReservedSettingsName(name))
-        text = reservedSettingsNameMessage(name);
+        dialogs.tell(
+            notice(settingsMessageIds::reservedName, reservedSettingsNameMessage(name), nameBox));
     else
         return false;
-    Message message;
-    message.text = std::move(text);
-    message.focusControl = settingsNameControl;
-    dialogs.tell(message);
     return true;
 }
 
 bool confirmOverwrite(UserDialogs& dialogs, const std::string& name) {
-    return dialogs.ask(question(overwriteSettingsQuestion(name), Buttons::OkCancel,
-                                Icon::Information, Answer::Cancel)) == Answer::Ok;
+    return dialogs.ask(question(settingsMessageIds::overwrite, overwriteSettingsQuestion(name),
+                                Buttons::OkCancel, Icon::Information, Answer::Cancel)) ==
+           Answer::Ok;
 }
 
 // The set's table, created when it is missing or the name is new (a table

@@ -11,10 +11,8 @@ SettingsOutcome selectSettings(db::Database& database, UserDialogs& dialogs,
                                ParameterValues& values, SettingsState& state) {
     const std::string name = state.nameBox.text;
     if (name.empty()) {
-        Message message;
-        message.text = selectNameMissingMessage;
-        message.focusControl = settingsNameControl;
-        dialogs.tell(message);
+        dialogs.tell(notice(settingsMessageIds::selectNameMissing, selectNameMissingMessage,
+                            Focus::on(InputField::SettingsName)));
         return SettingsOutcome::NameRefused;
     }
     db::Recordset records = openSettingsRecords(database);

@@ -1,10 +1,22 @@
 #pragma once
-// The Settings store's own messages and questions, in the program's words.
+// The Settings store's own messages and questions, in the program's words,
+// and their identifiers.
+
+#include "engine/user_dialogs.h"
 
 #include <string>
 #include <string_view>
 
 namespace fieldizer {
+
+namespace settingsMessageIds {
+inline constexpr MessageId nameMissing{"settings.nameMissing"};
+inline constexpr MessageId selectNameMissing{"settings.selectNameMissing"};
+inline constexpr MessageId deleteNameMissing{"settings.deleteNameMissing"};
+inline constexpr MessageId reservedName{"settings.reservedName"};
+inline constexpr MessageId overwrite{"settings.overwrite"};
+inline constexpr MessageId deleteSet{"settings.delete"};
+} // namespace settingsMessageIds
 
 inline constexpr const char* settingsNameMissingMessage =
     "Please specify a name for the current Settings.";
@@ -13,8 +25,6 @@ inline constexpr const char* selectNameMissingMessage =
 inline constexpr const char* deleteNameMissingMessage = "Please select Settings to delete.";
 // The current Settings table name once a set has been deleted.
 inline constexpr const char* settingsNotSaved = "Settings: NOT SAVED";
-// The control that gets the focus after a missing-name message.
-inline constexpr const char* settingsNameControl = "Combo16";
 
 inline std::string overwriteSettingsQuestion(std::string_view name) {
     return "This name (" + std::string(name) +

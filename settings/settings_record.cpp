@@ -25,9 +25,7 @@ std::optional<std::string> controlText(const ParameterKey& key, const db::Value&
     if (value.isNull())
         return std::nullopt;
     std::string text = value.toText();
-    // startLineAfter is a text key, but its control is a number box all the same.
-    const bool numberBox = key.kind == KeyKind::Number || key.control.starts_with("MaskEdBox");
-    if (numberBox && !isNumberBoxText(text))
+    if (key.digitBox && !isNumberBoxText(text))
         return std::nullopt;
     if (key.kind == KeyKind::Flag && text != "0" && text != "1")
         return std::nullopt;

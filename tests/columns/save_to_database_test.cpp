@@ -52,38 +52,42 @@ class SaveToDatabaseTest : public ::testing::Test {
         return request;
     }
     SaveTarget target() { return SaveTarget{&*db, db.path()}; }
-    std::string onlyMessage() const {
+    std::string onlyMessage() const { return onlyMessageShown().text; }
+    Message onlyMessageShown() const {
         EXPECT_EQ(dialogs.messages.size(), 1u);
-        return dialogs.messages.empty() ? "" : dialogs.messages.front().text;
+        return dialogs.messages.empty() ? Message{} : dialogs.messages.front();
     }
 
     ProgramDatabase db;
     ScriptedDialogs dialogs;
 };
 
-TEST_F(SaveToDatabaseTest, ChecksComeInOrderWithTheirMessages) {
+TEST_F(SaveToDatabaseTest, ChecksComeInOrderWithTheirMessagesAndFocus) {
     SaveRequest request = byColumns("");
     request.tableName.clear();
     EXPECT_EQ(save(request).status, SaveStatus::Refused);
     EXPECT_EQ(onlyMessage(), saveMessages::nothingToSave);
 
     request.text = "x";
-    EXPECT_EQ(save(request).status, SaveStatus::Refused);
+    auto outcome = save(request);
+    EXPECT_EQ(outcome.status, SaveStatus::Refused);
     EXPECT_EQ(onlyMessage(), "Please specify a table name.");
+    EXPECT_EQ(outcome.focus.field, InputField::TableName);
 
     request.tableName = "t";
     request.processMethod.clear();
-    EXPECT_EQ(save(request).status, SaveStatus::Refused);
+    EXPECT_EQ(save(request).focus.key, &parameterKey("databaseProcessMethod"));
     EXPECT_EQ(onlyMessage(), "Please specify a Process Method.");
 
     request.processMethod = std::string(parseByDelimiterMethod);
-    EXPECT_EQ(save(request).status, SaveStatus::Refused);
+    EXPECT_EQ(save(request).focus.key, &parameterKey("databaseDelimiter"));
     EXPECT_EQ(onlyMessage(), "Please enter a delimiter.");
 
     request.delimiter = ";";
     dialogs = ScriptedDialogs();
     PassObserver quiet;
-    EXPECT_EQ(saveToDatabase(request, SaveTarget{}, dialogs, quiet).status, SaveStatus::Refused);
+    outcome = saveToDatabase(request, SaveTarget{}, dialogs, quiet);
+    EXPECT_EQ(outcome.focus.field, InputField::DatabaseChoice);
     EXPECT_EQ(onlyMessage(), "Please select a database.");
 
     request.specs.clear();
@@ -127,6 +131,7 @@ TEST_F(SaveToDatabaseTest, ExistingTableInOtherCaseAsksAndAnswersDecide) {
 TEST_F(SaveToDatabaseTest, ChosenTableMustExist) {
     auto outcome = save(byDelimiter("a;b", ";", "missing"));
     EXPECT_EQ(outcome.status, SaveStatus::Refused);
+    EXPECT_EQ(outcome.focus.field, InputField::TableName);
     EXPECT_EQ(onlyMessage(),
               "This table name (missing) is not in " + db.path() + ".  Please verify the name.");
 }
@@ -192,6 +197,7 @@ TEST_F(SaveToDatabaseTest, SizeCheckYesGoesOnAndWarnAgainNoStopsTheQuestions) {
     // The last over-long value went to the engine, which refused it: the
     // error report shows the 3163 text and the field stays empty.
     ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].id, saveMessages::id::valueRefused);
     EXPECT_EQ(dialogs.messages[0].text, errorReportText(3163, ""));
     EXPECT_EQ(dialogs.messages[0].title, "Fieldizer - Sorry...");
     EXPECT_EQ(outcome.valuesLeftOut, 3);
@@ -200,15 +206,41 @@ TEST_F(SaveToDatabaseTest, SizeCheckYesGoesOnAndWarnAgainNoStopsTheQuestions) {
 
 TEST_F(SaveToDatabaseTest, FailureInTheMiddleKeepsEarlierRecordsAndNoHalfRecord) {
     db->execute("CREATE TABLE strict (a TEXT(10) NOT NULL, b TEXT(10))");
-    auto outcome = save(byDelimiter("x;1\r\ny;2\r\n;3\r\nz;4", ";", "strict"), {Answer::Yes});
-    EXPECT_EQ(outcome.status, SaveStatus::Failed);
-    EXPECT_EQ(outcome.recordsStored, 2);
-    // The empty value is refused first (and reported), then the record,
-    // which lacks its required value.
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].text, errorReportText(3315, ""));
-    EXPECT_EQ(dialogs.messages[1].title, "Fieldizer - Sorry...");
+    // The empty value is refused first (and reported, the save going on),
+    // then the record, which lacks its required value: that error ends the
+    // save and is the caller's to report.
+    try {
+        save(byDelimiter("x;1\r\ny;2\r\n;3\r\nz;4", ";", "strict"), {Answer::Yes});
+        ADD_FAILURE() << "the missing required value was not thrown";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), 3314);
+    }
+    const Message refused = onlyMessageShown();
+    EXPECT_EQ(refused.id, errorReportMessage);
+    EXPECT_EQ(refused.text, errorReportText(3315, ""));
     EXPECT_EQ(db.rows("strict"), (Rows{{"x", "1"}, {"y", "2"}}));
+}
+
+TEST_F(SaveToDatabaseTest, ProgramTablesAreRefusedBeforeAnythingIsWritten) {
+    db.setWorking({spec("Old", 1, 3, 3)});
+    const auto workingBefore = db.rows("fieldize_settings");
+    for (const char* table :
+         {"fieldize_allFields", "FIELDIZE_SETTINGS", "fieldize_Keep", "MSysFieldizerQueries",
+          "msysOther", "sqlite_master", "SQLITE_sequence"}) {
+        for (SaveOption option :
+             {SaveOption::OwnDatabaseNewTable, SaveOption::ChosenDatabaseTable}) {
+            SaveRequest request = byColumns("abc", table);
+            request.option = option;
+            const auto outcome = save(request, {Answer::Yes});
+            EXPECT_EQ(outcome.status, SaveStatus::Refused) << table;
+            EXPECT_EQ(outcome.focus.field, InputField::TableName);
+            EXPECT_EQ(onlyMessageShown().id, saveMessages::id::programTable);
+            EXPECT_TRUE(dialogs.questions.empty()) << "refused before the existing-table question";
+        }
+    }
+    EXPECT_EQ(db.rows("fieldize_settings"), workingBefore);
+    EXPECT_FALSE(db->tableDefs().contains("msysOther"));
+    EXPECT_FALSE(db->tableDefs().contains("MSysFieldizerQueries"));
 }
 
 TEST_F(SaveToDatabaseTest, StopEndsAfterTheCurrentRecord) {
@@ -245,8 +277,17 @@ TEST(ListedTables, ProgramTablesAndHiddenTablesAreLeftOut) {
     EXPECT_FALSE(isListedTable("fieldize_settings"));
     EXPECT_FALSE(isListedTable("FIELDIZE_monthly"));
     EXPECT_FALSE(isListedTable("MSysQueries"));
-    EXPECT_TRUE(isListedTable("msysnot")) << "the MSys test is case-sensitive";
+    EXPECT_TRUE(isListedTable("msysnot")) << "the lists' MSys test is case-sensitive";
     EXPECT_TRUE(isListedTable("fieldize"));
+    EXPECT_FALSE(isListedTable("sqlite_sequence"));
+}
+
+TEST(ProgramTables, EveryPrefixInAnyCaseAndNothingElse) {
+    for (const char* name : {"fieldize_settings", "Fieldize_x", "MSysQueries", "msysnot", "MSYS",
+                             "sqlite_master", "SQLite_Stat1"})
+        EXPECT_TRUE(isProgramTable(name)) << name;
+    for (const char* name : {"fieldize", "fieldizeX", "MSy", "sqlite", "my_fieldize_x", "people"})
+        EXPECT_FALSE(isProgramTable(name)) << name;
 }
 
 } // namespace

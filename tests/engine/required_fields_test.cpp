@@ -5,25 +5,33 @@
 namespace fieldizer {
 namespace {
 
-TEST(RequiredFields, EmptyModeFieldsNameTheirMessage) {
+TEST(RequiredFields, EmptyModeFieldsNameTheirMessageAndKey) {
     const auto move = checkMoveFields(MoveParameters{});
     ASSERT_TRUE(move);
     EXPECT_EQ(move->message, "Please enter text to move; or select a move type and enter "
                              "'Specific text to move', if necessary.");
+    EXPECT_EQ(move->id, requiredFieldIds::textToMove);
+    EXPECT_EQ(move->focus.key->name, "textToMove");
 
     const auto add = checkAddFields(AddParameters{});
     ASSERT_TRUE(add);
     EXPECT_EQ(add->message, "Please enter text to add.");
+    EXPECT_EQ(add->id, requiredFieldIds::addText);
+    EXPECT_EQ(add->focus.key->name, "addText");
 
     const auto replace = checkReplaceFields(ReplaceParameters{});
     ASSERT_TRUE(replace);
     EXPECT_EQ(replace->message, "Please enter text to replace; or select a replace type and "
                                 "enter 'Specific text to replace', if necessary.");
+    EXPECT_EQ(replace->id, requiredFieldIds::replaceText);
+    EXPECT_EQ(replace->focus.key->name, "replaceText");
 
     const auto del = checkDeleteFields(DeleteParameters{});
     ASSERT_TRUE(del);
     EXPECT_EQ(del->message, "Please enter text to delete; or select a delete type and enter "
                             "'Specific text to delete', if necessary.");
+    EXPECT_EQ(del->id, requiredFieldIds::deleteText);
+    EXPECT_EQ(del->focus.key->name, "deleteText");
 }
 
 TEST(RequiredFields, FilledFieldsPass) {
@@ -46,6 +54,8 @@ TEST(RequiredFields, FormatNeedsADelimiter) {
     const auto missing = checkFormatFields(format);
     ASSERT_TRUE(missing);
     EXPECT_EQ(missing->message, "Please select or enter a delimiter.");
+    EXPECT_EQ(missing->id, requiredFieldIds::formatDelimiter);
+    EXPECT_EQ(missing->focus.key->name, "formatDelimiter");
     format.formatDelimiter = " ";
     EXPECT_FALSE(checkFormatFields(format)) << "spaces are a delimiter";
 }

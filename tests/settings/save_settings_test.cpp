@@ -157,6 +157,7 @@ TEST_F(SaveSettings, AnEmptyNameShowsTheMessageAndTouchesNothing) {
     EXPECT_EQ(dialogs.messages[0].text, "Please specify a name for the current Settings.");
     EXPECT_EQ(dialogs.messages[0].title, "Fieldizer");
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::Ok);
+    EXPECT_EQ(dialogs.messages[0].focus.field, InputField::SettingsName);
     EXPECT_TRUE(state.settingsChanged);
 }
 
@@ -169,6 +170,7 @@ TEST_F(SaveSettings, TheProgramsOwnTablesAreRefusedAsNames) {
         EXPECT_EQ(dialogs.messages[0].text, "This name (" + std::string(name) +
                                                 ") is used by Fieldizer itself.  Please choose "
                                                 "another name for the Settings.");
+        EXPECT_EQ(dialogs.messages[0].focus.field, InputField::SettingsName);
     }
     EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 0);
     EXPECT_EQ(describe(database.working()), "A:1:2:0:2");

@@ -118,6 +118,7 @@ TEST_F(SelectSettings, AnEmptyNameShowsTheMessage) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Please specify the name of the Settings to select.");
     EXPECT_EQ(dialogs.messages[0].title, "Fieldizer");
+    EXPECT_EQ(dialogs.messages[0].focus.field, InputField::SettingsName);
 }
 
 TEST_F(SelectSettings, AnUnreadableStoreIsAnError) {
