@@ -56,6 +56,15 @@ void addKey(ParsedArguments& parsed, const std::string& argument, std::size_t eq
         decodeEscapes(textArgument(std::string_view(argument).substr(equals + 1), argument));
 }
 
+// A path stays as the system gave it; every other value is text.
+void addOptionValue(ParsedArguments& parsed, const ArgumentRules& rules, const std::string& option,
+                    const std::string& value) {
+    auto& values = parsed.options[option];
+    if (!values.empty() && !rules.repeatable.count(option))
+        throw UsageError("option '" + option + "' given twice");
+    values.push_back(takesPath(option) ? value : textArgument(value));
+}
+
 } // namespace
 
 ParsedArguments parseArguments(Args args, const ArgumentRules& rules) {
@@ -63,6 +72,14 @@ ParsedArguments parseArguments(Args args, const ArgumentRules& rules) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& argument = args[i];
         if (argument.rfind("--", 0) == 0) {
+            // --option=VALUE is --option VALUE in one argument.
+            const auto equals = argument.find('=');
+            if (equals != std::string::npos &&
+                rules.valueOptions.count(argument.substr(0, equals))) {
+                addOptionValue(parsed, rules, argument.substr(0, equals),
+                               argument.substr(equals + 1));
+                continue;
+            }
             if (rules.flagOptions.count(argument)) {
                 parsed.options[argument];
                 continue;
@@ -71,11 +88,7 @@ ParsedArguments parseArguments(Args args, const ArgumentRules& rules) {
                 throw UsageError("unknown option '" + argument + "'");
             if (i + 1 == args.size())
                 throw UsageError("option '" + argument + "' needs a value");
-            auto& values = parsed.options[argument];
-            if (!values.empty() && !rules.repeatable.count(argument))
-                throw UsageError("option '" + argument + "' given twice");
-            ++i;
-            values.push_back(takesPath(argument) ? args[i] : textArgument(args[i]));
+            addOptionValue(parsed, rules, argument, args[++i]);
             continue;
         }
         const auto equals = argument.find('=');

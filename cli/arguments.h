@@ -1,6 +1,6 @@
 #pragma once
 // Parsing of fieldizer-cli arguments: KEY=VALUE pairs for parameter keys and
-// --option VALUE pairs. Usage errors are thrown as UsageError and end the
+// --option VALUE pairs (or --option=VALUE). Usage errors are thrown as UsageError and end the
 // run with exit status 2.
 
 #include "cli/commands.h"

@@ -1,5 +1,6 @@
 #include "cli/column_sources.h"
 #include "cli/commands.h"
+#include "cli/message_hints.h"
 #include "cli/operation_table.h"
 #include "cli/save_command.h"
 #include "cli/text_io.h"
@@ -17,7 +18,7 @@ int runFieldize(Args args) {
     const ColumnSpecs specs = columnSpecsOf(parsed);
     // Without specifications every line would come out blank.
     if (specs.empty()) {
-        std::cerr << noColumnSpecsMessage << '\n';
+        printMessage(std::cerr, noColumnSpecsId, noColumnSpecsMessage);
         return exitUsage;
     }
     const int startLineAt = numberValue(values, "fieldizeStartLineAt");

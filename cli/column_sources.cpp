@@ -1,9 +1,11 @@
 #include "cli/column_sources.h"
 
 #include "cli/argument_text.h"
+#include "cli/message_hints.h"
 #include "columns/spec_table.h"
 #include "settings/program_database.h"
 #include "settings/settings_record.h"
+#include "workbench/engine/engine_errors.h"
 #include "workbench/fieldizer_database.h"
 
 #include <cstdint>
@@ -11,9 +13,18 @@
 
 namespace fieldizer::cli {
 
+std::shared_ptr<db::Database> openProgramDatabaseAt(const std::string& path) {
+    try {
+        return openProgramDatabase(textArgument(path));
+    } catch (const RuntimeError& error) {
+        if (error.number() == db::errors::fileNotFound)
+            throw HintedError(error, cliMessageIds::programDatabaseMissing, path);
+        throw;
+    }
+}
+
 std::shared_ptr<db::Database> openProgramDatabaseOf(const ParsedArguments& parsed) {
-    return openProgramDatabase(
-        textArgument(parsed.option("--db").value_or(defaultProgramDatabase)));
+    return openProgramDatabaseAt(parsed.option("--db").value_or(defaultProgramDatabase));
 }
 
 namespace {

@@ -10,6 +10,10 @@
 
 namespace fieldizer::cli {
 
+// Opens the program's database at `path` (as typed, UTF-8). A missing file
+// is error 3024 with the hint to create it or name another.
+std::shared_ptr<db::Database> openProgramDatabaseAt(const std::string& path);
+
 // Opens the program's database named by --db (default fieldizer.mdb).
 std::shared_ptr<db::Database> openProgramDatabaseOf(const ParsedArguments& parsed);
 

@@ -3,9 +3,14 @@
 // to the terminal's UTF-8.
 
 #include "cli/argument_text.h"
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/message_hints.h"
 #include "workbench/engine/cp1252.h"
+#include "workbench/engine/engine_errors.h"
+#include "workbench/engine/query_defs.h"
 #include "workbench/engine/statement_runner.h"
+#include "workbench/engine/table_def.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
 
@@ -25,19 +30,38 @@ struct SqlArguments {
     std::string db;
     std::string connect;
     std::string statement;
+    std::vector<std::pair<std::string, std::string>> parameters; // --param NAME=VALUE
 };
 
-// --db and --connect take a value; the one other argument is the statement,
-// taken whole (it may hold '=' and anything else).
+bool takesValue(const std::string& argument) {
+    return argument == "--db" || argument == "--connect" || argument == "--param";
+}
+
+// NAME=VALUE of a --param; false when there is no '=' or no name.
+bool addParameter(SqlArguments& parsed, const std::string& text) {
+    const auto equals = text.find('=');
+    if (equals == 0 || equals == std::string::npos)
+        return false;
+    parsed.parameters.emplace_back(text.substr(0, equals), text.substr(equals + 1));
+    return true;
+}
+
+// --db, --connect and --param take a value; the one other argument is the
+// statement, taken whole (it may hold '=' and anything else).
 std::optional<SqlArguments> parseSqlArguments(Args args, std::string& error) {
     SqlArguments parsed;
     bool haveDb = false, haveStatement = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& argument = args[i];
-        if ((argument == "--db" || argument == "--connect") && i + 1 < args.size()) {
+        if (argument == "--param" && i + 1 < args.size()) {
+            if (!addParameter(parsed, args[++i])) {
+                error = "--param takes NAME=VALUE, not '" + args[i] + "'";
+                return std::nullopt;
+            }
+        } else if (takesValue(argument) && i + 1 < args.size()) {
             (argument == "--db" ? parsed.db : parsed.connect) = args[++i];
             haveDb = haveDb || argument == "--db";
-        } else if (argument == "--db" || argument == "--connect") {
+        } else if (takesValue(argument)) {
             error = "option '" + argument + "' needs a value";
             return std::nullopt;
         } else if (!haveStatement) {
@@ -66,11 +90,38 @@ void printRows(db::Recordset& rows) {
     }
 }
 
+// The statement as a temporary query, so that its PARAMETERS take the
+// --param values.
+db::QueryDef parameterQuery(db::Database& database, const std::string& statement,
+                            const SqlArguments& parsed) {
+    db::QueryDef query = database.createQueryDef({}, statement);
+    for (const auto& [name, value] : parsed.parameters) {
+        const std::string programName = textArgument(name);
+        bool declared = false;
+        for (int i = 0; i < query.parameterCount(); ++i)
+            declared = declared || db::sameName(query.parameter(i).name, programName);
+        if (!declared)
+            throw UsageError("--param " + name + ": the statement declares no such PARAMETERS");
+        query.parameter(programName).value = db::Value(textArgument(value));
+    }
+    return query;
+}
+
 void runStatement(const SqlArguments& parsed) {
     auto database =
         db::Workspace().openDatabase(textArgument(parsed.db), textArgument(parsed.connect));
     std::string statement = textArgument(parsed.statement);
-    if (db::translateStatement(statement).translated.kind == db::StatementKind::Select) {
+    const bool select =
+        db::translateStatement(statement).translated.kind == db::StatementKind::Select;
+    if (!parsed.parameters.empty()) {
+        db::QueryDef query = parameterQuery(*database, statement, parsed);
+        if (select) {
+            db::Recordset rows = query.openRecordset(db::RecordsetType::Snapshot);
+            printRows(rows);
+        } else {
+            std::cout << query.execute() << '\n';
+        }
+    } else if (select) {
         db::Recordset rows = database->openRecordset(statement, db::RecordsetType::Snapshot);
         printRows(rows);
     } else {
@@ -103,7 +154,10 @@ int runSql(Args args) {
     } catch (const RuntimeError& failure) {
         // The layer describes names in the program's character set; the
         // terminal takes UTF-8.
-        throw RuntimeError(failure.number(), db::cp1252ToUtf8(failure.description()));
+        const RuntimeError shown(failure.number(), db::cp1252ToUtf8(failure.description()));
+        if (failure.number() == db::errors::tooFewParameters)
+            throw HintedError(shown, cliMessageIds::parameterMissing);
+        throw shown;
     }
     return exitOk;
 }

@@ -73,8 +73,9 @@ Operations and their keys:
     std::cout << R"(
 Database commands:
   create-database PATH            write a new, empty program database
-  sql --db PATH [--connect ';UID=...;PWD=...'] STATEMENT
-                                  run one statement; rows print tab-separated
+  sql --db PATH [--connect ';UID=...;PWD=...'] [--param NAME=VALUE ...] STATEMENT
+                                  run one statement; rows print tab-separated;
+                                  --param gives a value to one of its PARAMETERS
   fieldize [--settings NAME] [--column HEADING:START:CHARS:SPACES:WIDTH ...]
            [fieldizeStartLineAt=N] [--lf]
                                   lay every line out in columns
@@ -85,8 +86,9 @@ Database commands:
   settings list | show NAME | save NAME [KEY=VALUE ...] [--column ...] | delete NAME
                                   save overwrites a set of the same name without
                                   asking; delete asks nothing; show prints
-                                  KEY=VALUE lines (\r \n \t \\ escaped) that save
-                                  reads back; names match in any letter case
+                                  KEY=VALUE lines (\r \n \t \\ escaped) and
+                                  --column=... lines that save reads back, one
+                                  argument a line; names match in any letter case
 
 Keys of fieldize and save:
 )";

@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/message_hints.h"
 #include "engine/runtime_error.h"
 
 #include <exception>
@@ -46,6 +47,11 @@ int main(int argc, char** argv) {
         // Bad arguments, or an unknown --settings set.
         std::cerr << "fieldizer-cli " << argv[1] << ": " << error.what() << '\n';
         return cli::exitUsage;
+    } catch (const cli::HintedError& error) {
+        std::cerr << errorReportText(error) << '\n';
+        if (auto hint = error.hint())
+            std::cerr << *hint << '\n';
+        return cli::exitRuntimeError;
     } catch (const RuntimeError& error) {
         const std::string report = errorReportText(error);
         std::cerr << report << '\n';

@@ -3,12 +3,14 @@
 #include "cli/argument_text.h"
 #include "cli/column_sources.h"
 #include "cli/line_ends.h"
+#include "cli/message_hints.h"
 #include "cli/operation_table.h"
 #include "cli/text_io.h"
 #include "columns/save_messages.h"
 #include "columns/save_to_database.h"
 #include "settings/program_database.h"
 #include "shell/text_files/input_text.h"
+#include "workbench/engine/engine_errors.h"
 #include "workbench/workspace.h"
 
 #include <iostream>
@@ -31,33 +33,29 @@ class ScriptedAnswers final : public UserDialogs {
         : ifExists_(std::move(ifExists)), skipTooLong_(skipTooLong) {}
 
     Answer ask(const Message& question) override {
-        if (question.text.ends_with(saveMessages::addToRecords)) {
-            if (!ifExists_) {
-                unanswered = question.text;
-                return Answer::Cancel;
-            }
+        namespace id = saveMessages::id;
+        if (question.id == id::addToRecords && ifExists_)
             return *ifExists_ == "append" ? Answer::Yes : Answer::No;
-        }
-        if (question.text == saveMessages::warnAgain)
+        if (question.id == id::warnAgain)
             return Answer::No;
-        if (question.text.starts_with("The data that's about to be written is too large")) {
+        if (question.id == id::valueTooLarge) {
             if (!skipTooLong_)
-                std::cerr << question.text << '\n';
+                printMessage(std::cerr, question.id, question.text);
             return skipTooLong_ ? Answer::Yes : Answer::No;
         }
-        unanswered = question.text;
+        unanswered = question;
         return Answer::Cancel;
     }
 
     void tell(const Message& message) override {
         // With --too-long skip, each refused value would repeat the same
         // report; the count at the end says it once.
-        if (skipTooLong_ && message.text == errorReportText(3163, ""))
+        if (skipTooLong_ && message.id == saveMessages::id::valueRefused)
             return;
-        std::cerr << message.text << '\n';
+        printMessage(std::cerr, message.id, message.text);
     }
 
-    std::string unanswered;
+    Message unanswered;
 
   private:
     std::optional<std::string> ifExists_;
@@ -76,6 +74,16 @@ void checkChoice(const ParsedArguments& parsed, const std::string& option,
                      ", not '" + *value + "'");
 }
 
+std::shared_ptr<db::Database> openTarget(const std::string& path, const std::string& connect) {
+    try {
+        return db::Workspace().openDatabase(textArgument(path), connect);
+    } catch (const RuntimeError& error) {
+        if (error.number() == db::errors::fileNotFound)
+            throw HintedError(error, cliMessageIds::targetMissing, path);
+        throw;
+    }
+}
+
 int exitStatusOf(const SaveOutcome& outcome, const ScriptedAnswers& answers) {
     switch (outcome.status) {
     case SaveStatus::Saved:
@@ -84,11 +92,9 @@ int exitStatusOf(const SaveOutcome& outcome, const ScriptedAnswers& answers) {
     case SaveStatus::Refused:
         return exitUsage;
     case SaveStatus::Cancelled:
-        std::cerr << answers.unanswered << '\n'
-                  << "(answer with --if-exists append or --if-exists replace)\n";
+        printMessage(std::cerr, answers.unanswered.id, answers.unanswered.text);
         return exitUsage;
     case SaveStatus::Aborted:
-    case SaveStatus::Failed:
         break;
     }
     return exitRuntimeError;
@@ -130,7 +136,7 @@ int runSaveCommand(Args args) {
     std::string dbPath;
     if (auto targetPath = parsed.option("--target")) {
         dbPath = textArgument(*targetPath);
-        database = db::Workspace().openDatabase(dbPath, parsed.option("--connect").value_or(""));
+        database = openTarget(*targetPath, parsed.option("--connect").value_or(""));
     } else if (!text.empty()) {
         database = openProgramDatabaseOf(parsed);
         dbPath = textArgument(parsed.option("--db").value_or(defaultProgramDatabase));

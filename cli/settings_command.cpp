@@ -7,10 +7,12 @@
 #include "cli/arguments.h"
 #include "cli/column_sources.h"
 #include "cli/commands.h"
+#include "cli/message_hints.h"
 #include "columns/spec_table.h"
 #include "settings/name_list.h"
 #include "settings/program_database.h"
 #include "settings/settings_actions.h"
+#include "settings/settings_messages.h"
 #include "settings/settings_record.h"
 #include "workbench/fieldizer_database.h"
 
@@ -24,9 +26,17 @@ namespace {
 class AnswerByRule final : public UserDialogs {
   public:
     Answer ask(const Message& question) override {
-        return question.buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+        if (question.id == settingsMessageIds::overwrite)
+            return Answer::Ok;
+        if (question.id == settingsMessageIds::deleteSet)
+            return Answer::Yes;
+        // A question this command does not know would be answered blindly.
+        printMessage(std::cerr, question.id, question.text);
+        return Answer::Cancel;
     }
-    void tell(const Message& message) override { std::cerr << terminalText(message.text) << '\n'; }
+    void tell(const Message& message) override {
+        printMessage(std::cerr, message.id, message.text);
+    }
 };
 
 const std::set<KeyTab> allTabs{KeyTab::TextLines, KeyTab::Move,    KeyTab::Add,
@@ -84,7 +94,7 @@ Command prepare(std::string_view action, Args args, bool takesValues) {
 }
 
 void openDatabase(Command& command) {
-    command.database = openProgramDatabase(textArgument(command.dbPath));
+    command.database = openProgramDatabaseAt(command.dbPath);
 }
 
 UsageError notOnFile(const Command& command) {
@@ -108,6 +118,12 @@ int show(Command command) {
     for (const ParameterKey& key : parameterKeys())
         std::cout << key.name << '=' << terminalText(escapeValue(values->at(std::string(key.name))))
                   << '\n';
+    // The set's specifications, one argument a line like the keys, in the
+    // form settings save takes back.
+    const std::string table = settingsTableName(command.name);
+    if (command.database->tableDefs().contains(table))
+        for (const ColumnSpec& spec : readColumnSpecs(*command.database, table))
+            std::cout << "--column=" << terminalText(formatColumnOption(spec)) << '\n';
     return exitOk;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/line_ends.h"
+#include "cli/message_hints.h"
 #include "engine/required_fields.h"
 #include "shell/text_files/input_text.h"
 #include "shell/text_files/output_file.h"
@@ -39,7 +40,7 @@ int runOverInput(const ParsedArguments& parsed,
                  const std::function<void(std::string_view, PassOutput&)>& run) {
     const files::InputText input = openInput(parsed);
     if (!hasTextToProcess(input.bytes())) {
-        std::cerr << nothingToProcessMessage << '\n';
+        printMessage(std::cerr, requiredFieldIds::nothingToProcess, nothingToProcessMessage);
         return exitUsage;
     }
     files::OutputFile file = openOutput(parsed);

@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/message_hints.h"
 #include "cli/operation_table.h"
 #include "cli/text_io.h"
 
@@ -19,7 +20,7 @@ int runTextOperation(std::string_view name, Args args) {
     const ParameterValues values = loadOperationValues(parsed);
     if (operation.check) {
         if (auto missing = operation.check(values)) {
-            std::cerr << missing->message << '\n';
+            printMessage(std::cerr, missing->id, missing->message);
             return exitUsage;
         }
     }

@@ -1,4 +1,6 @@
 #include "cli_runner.h"
+#include "columns/fieldize.h"
+#include "columns/save_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -41,8 +43,9 @@ TEST_F(CliColumnsTest, FieldizeLaysOutWithHeadingFromColumnOptions) {
 TEST_F(CliColumnsTest, FieldizeWithoutSpecificationsIsRefused) {
     auto result = cli.run({"fieldize", "--in", "people.txt"});
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "Please enter column specifications on the Fieldize Text tab, or "
-                          "select saved Settings.\n");
+    EXPECT_EQ(result.err, std::string(noColumnSpecsMessage) +
+                              "\ngive them with --column HEADING:START:CHARS:SPACES:WIDTH "
+                              "(repeated) or --settings NAME\n");
     result = cli.run({"fieldize", "--column", "bad:1:x:0:2"}, "x");
     EXPECT_EQ(result.status, 2);
 }
@@ -93,8 +96,9 @@ TEST_F(CliColumnsTest, SaveByDelimiterIntoAnExistingTableOfAnotherDatabase) {
     missing[2] = "nowhere";
     result = cli.run(missing);
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err,
-              "This table name (nowhere) is not in other.mdb.  Please verify the name.\n");
+    EXPECT_EQ(result.err, saveMessages::tableNotIn("nowhere", "other.mdb") +
+                              "\nname a table of that database with --table NAME, or leave out "
+                              "--existing to create it\n");
 }
 
 TEST_F(CliColumnsTest, TooLongValuesStopOrAreSkipped) {
@@ -102,8 +106,10 @@ TEST_F(CliColumnsTest, TooLongValuesStopOrAreSkipped) {
                                         "Name:1:20:0:4", columnMethod, "--in",   "people.txt"};
     auto result = cli.run(save);
     EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("too large for the size of the current field (Name)"),
-              std::string::npos);
+    EXPECT_NE(result.err.find(saveMessages::valueTooLarge("Name") +
+                              "\nadd --too-long skip to leave such values out and go on\n"),
+              std::string::npos)
+        << result.err;
     EXPECT_NE(result.err.find("0 records stored"), std::string::npos) << result.err;
 
     auto skip = save;
@@ -120,7 +126,62 @@ TEST_F(CliColumnsTest, SaveUsageErrors) {
     EXPECT_EQ(cli.run({"save", "--table", "t", "--existing"}, "x").status, 2);
     auto result = cli.run({"save", "--table", "t", "--column", "A:1:1:0:1"}, "x");
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "Please specify a Process Method.\n");
+    EXPECT_EQ(result.err, std::string(saveMessages::noProcessMethod) +
+                              "\nset databaseProcessMethod='Use column specs on the Fieldize Text "
+                              "tab' or 'Parse text using delimiter I specify'\n");
+}
+
+TEST_F(CliColumnsTest, SaveHintsNameTheOptionsThatAnswer) {
+    // A delimiter save into a new table still takes its field names from
+    // column headings.
+    auto result = cli.run({"save", "--table", "t", delimiterMethod, "databaseDelimiter=;"}, "a;b");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err.rfind(saveMessages::noColumnSpecs, 0), 0u) << result.err;
+    EXPECT_NE(result.err.find("\nthe field names of a new table are the headings of --column "
+                              "HEADING:START:CHARS:SPACES:WIDTH or of --settings NAME"),
+              std::string::npos)
+        << result.err;
+
+    result = cli.run(
+        {"save", "--table", "t", "--target", "none.mdb", "--column", "A:1:1:0:1", columnMethod},
+        "a");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Could not find file 'none.mdb'.\ncreate it with fieldizer-cli "
+                          "create-database none.mdb, or name another with --target\n");
+    result = cli.run(
+        {"save", "--table", "t", "--db", "none.mdb", "--column", "A:1:1:0:1", columnMethod}, "a");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Could not find file 'none.mdb'.\ncreate it with fieldizer-cli "
+                          "create-database none.mdb, or name one with --db\n");
+}
+
+TEST_F(CliColumnsTest, SaveRefusesTheProgramsOwnTablesBeforeWritingAnything) {
+    ASSERT_EQ(cli.run({"settings", "save", "Keep", "--column", "Kept:1:4:0:4"}).status, 0);
+    const std::string before = query("select * from fieldize_allFields") +
+                               query("select * from fieldize_settings") +
+                               query("select * from fieldize_Keep");
+    const std::vector<std::vector<std::string>> attempts{
+        {"--table", "fieldize_allFields", "--if-exists", "replace"},
+        {"--table", "FIELDIZE_SETTINGS", "--if-exists", "replace"},
+        {"--table", "fieldize_Keep", "--if-exists", "append"},
+        {"--table", "MSysFieldizerQueries"},
+        {"--table", "sqlite_master", "--if-exists", "append"},
+        {"--table", "fieldize_Keep", "--target", "fieldizer.mdb", "--existing", "--if-exists",
+         "append"}};
+    for (const auto& attempt : attempts) {
+        std::vector<std::string> args{"save", "--column", "A:1:4:0:4", columnMethod};
+        args.insert(args.end(), attempt.begin(), attempt.end());
+        auto result = cli.run(args, "abcd\r\nefgh");
+        EXPECT_EQ(result.status, 2) << attempt[1];
+        EXPECT_EQ(result.err.rfind(saveMessages::programTable(attempt[1]) + "\n", 0), 0u)
+            << result.err;
+    }
+    EXPECT_EQ(query("select * from fieldize_allFields") + query("select * from fieldize_settings") +
+                  query("select * from fieldize_Keep"),
+              before);
+    EXPECT_NE(
+        cli.run({"sql", "--db", "fieldizer.mdb", "select * from MSysFieldizerQueries"}).status, 0)
+        << "no table of that name was created";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // --in, --out, standard input and output, and --lf, against the built program.
 
 #include "cli_runner.h"
+#include "engine/required_fields.h"
 
 #include <atomic>
 #include <chrono>
@@ -17,9 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The layer's message as it stands, then what to do on the command line.
 const std::string nothingToProcess =
-    "There is nothing to process.  Please open a file by selecting File menu/Open, or enter "
-    "text into the text box on the Text/Lines tab.\n";
+    std::string(nothingToProcessMessage) +
+    "\ngive a text of at least one byte with --in FILE or on standard input\n";
 
 // Feeds `bytes` into a FIFO once someone opens it for reading; gives up after
 // a while so that a program that never opens it cannot hang the test.

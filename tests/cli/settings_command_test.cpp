@@ -1,4 +1,5 @@
 #include "cli_runner.h"
+#include "settings/settings_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,11 @@ class CliSettings : public ::testing::Test {
 
     CliRunner cli;
 };
+
+// What the command line adds to a missing program database's error.
+std::string createHint(const std::string& path) {
+    return "create it with fieldizer-cli create-database " + path + ", or name one with --db\n";
+}
 
 const std::string specHeader = "column_heading\tget_data_from_column\tnumber_of_characters\t"
                                "spaces_b4_next_column\tfield_width\n";
@@ -126,12 +132,17 @@ TEST_F(CliSettings, GivenKeysAreStoredAndShownEscaped) {
     EXPECT_EQ(settings({"show", "Monthly"}).out, joined(expected));
 }
 
+// Each shown line is one argument, as `mapfile -t` hands them on; the column
+// specifications come last, as --column=... lines.
 TEST_F(CliSettings, ShownLinesSaveBackToTheSameSet) {
     ASSERT_EQ(settings({"save", "first", "addIfContains=x\\r\\ny", "formatDelimiter=\\t",
-                        "textToMove=C:\\\\dir", "addAtCol=7"})
+                        "textToMove=C:\\\\dir", "addAtCol=7", "--column", "Name:X:1:20:1:20",
+                        "--column", "Empty::::"})
                   .status,
               0);
     const std::string shown = settings({"show", "first"}).out;
+    EXPECT_NE(shown.find("\n--column=Name:X:1:20:1:20\n--column=Empty::::\n"), std::string::npos)
+        << shown;
     std::vector<std::string> args{"save", "second"};
     for (const std::string& line : linesOf(shown))
         args.push_back(line);
@@ -139,6 +150,7 @@ TEST_F(CliSettings, ShownLinesSaveBackToTheSameSet) {
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(settings({"show", "second"}).out, shown);
     EXPECT_NE(shown.find("textToMove=C:\\\\dir\n"), std::string::npos) << shown;
+    EXPECT_EQ(specRows("fieldize_second"), specRows("fieldize_first"));
 }
 
 TEST_F(CliSettings, ListPrintsNamesInOrderOnePerLine) {
@@ -193,7 +205,8 @@ TEST_F(CliSettings, AnEmptyOrMissingNameIsARequiredField) {
           std::vector<std::string>{"save", "--column", "A:1:1:0:1"}}) {
         auto result = settings(args);
         EXPECT_EQ(result.status, 2);
-        EXPECT_EQ(result.err, "Please specify a name for the current Settings.\n");
+        EXPECT_EQ(result.err, std::string(settingsNameMissingMessage) +
+                                  "\nname the set: fieldizer-cli settings save NAME\n");
     }
     EXPECT_EQ(settings({"list"}).out, "");
     EXPECT_EQ(specRows("fieldize_settings"), specHeader) << "the working table is untouched";
@@ -202,8 +215,7 @@ TEST_F(CliSettings, AnEmptyOrMissingNameIsARequiredField) {
 TEST_F(CliSettings, TheProgramsOwnTableNamesAreRefused) {
     auto result = settings({"save", "Settings", "--column", "A:1:1:0:1"});
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "This name (Settings) is used by Fieldizer itself.  Please choose "
-                          "another name for the Settings.\n");
+    EXPECT_EQ(result.err, reservedSettingsNameMessage("Settings") + "\nchoose another NAME\n");
     EXPECT_EQ(specRows("fieldize_settings"), specHeader);
     EXPECT_EQ(settings({"save", "allFields"}).status, 2);
     EXPECT_EQ(settings({"list"}).out, "");
@@ -263,7 +275,7 @@ TEST_F(CliSettings, DbChoosesTheProgramDatabase) {
     EXPECT_EQ(settings({"list"}).out, "");
     auto result = settings({"list", "--db", "missing.mdb"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "Could not find file 'missing.mdb'.\n");
+    EXPECT_EQ(result.err, "Could not find file 'missing.mdb'.\n" + createHint("missing.mdb"));
 }
 
 TEST_F(CliSettings, UsageErrors) {
@@ -311,7 +323,7 @@ TEST_F(CliSettings, AnOperationWithAnUnknownSetIsAUsageError) {
                           "fieldizer.mdb\n");
     result = cli.run({"add", "--settings", "x", "--db", "missing.mdb", "addText=x"}, "a");
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "Could not find file 'missing.mdb'.\n");
+    EXPECT_EQ(result.err, "Could not find file 'missing.mdb'.\n" + createHint("missing.mdb"));
 }
 
 } // namespace

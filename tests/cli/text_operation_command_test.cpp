@@ -1,4 +1,5 @@
 #include "cli_runner.h"
+#include "engine/required_fields.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -7,11 +8,14 @@
 namespace fieldizer::testing {
 namespace {
 
-const std::string replaceMissing = "Please enter text to replace; or select a replace type and "
-                                   "enter 'Specific text to replace', if necessary.\n";
+// The layer's message as it stands, then what to do on the command line.
+const std::string replaceMissing =
+    std::string(checkReplaceFields({})->message) +
+    "\nset replaceText='General Replace', 'Specific Replace' (with replaceSpecificText=TEXT) or "
+    "the text to replace\n";
 const std::string nothingToProcess =
-    "There is nothing to process.  Please open a file by selecting File menu/Open, or enter "
-    "text into the text box on the Text/Lines tab.\n";
+    std::string(nothingToProcessMessage) +
+    "\ngive a text of at least one byte with --in FILE or on standard input\n";
 
 TEST(CliTextOperation, OutputIsByteExactWithCrLfJoins) {
     CliRunner cli;
@@ -71,7 +75,8 @@ TEST(CliTextOperation, FormatWithoutDelimiterIsRefused) {
     CliRunner cli;
     auto result = cli.run({"format", "formatCreate=New line"}, "a;b");
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "Please select or enter a delimiter.\n");
+    EXPECT_EQ(result.err, std::string(checkFormatFields({})->message) +
+                              "\nset formatDelimiter=TEXT, for example 'formatDelimiter=;'\n");
 }
 
 TEST(CliTextOperation, RuntimeErrorWritesNothingToOut) {
