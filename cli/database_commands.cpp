@@ -4,7 +4,7 @@
 
 #include "cli/argument_text.h"
 #include "cli/commands.h"
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 #include "workbench/engine/statement_runner.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
@@ -57,11 +57,11 @@ std::optional<SqlArguments> parseSqlArguments(Args args, std::string& error) {
 
 void printRows(db::Recordset& rows) {
     for (int i = 0; i < rows.fieldCount(); ++i)
-        std::cout << (i ? "\t" : "") << db::cp1252ToUtf8(rows.field(i).name());
+        std::cout << (i ? "\t" : "") << cp1252ToUtf8(rows.field(i).name());
     std::cout << '\n';
     for (; !rows.eof(); rows.moveNext()) {
         for (int i = 0; i < rows.fieldCount(); ++i)
-            std::cout << (i ? "\t" : "") << db::cp1252ToUtf8(rows.value(i).toText());
+            std::cout << (i ? "\t" : "") << cp1252ToUtf8(rows.value(i).toText());
         std::cout << '\n';
     }
 }
@@ -103,7 +103,7 @@ int runSql(Args args) {
     } catch (const RuntimeError& failure) {
         // The layer describes names in the program's character set; the
         // terminal takes UTF-8.
-        throw RuntimeError(failure.number(), db::cp1252ToUtf8(failure.description()));
+        throw RuntimeError(failure.number(), cp1252ToUtf8(failure.description()));
     }
     return exitOk;
 }

@@ -2,8 +2,8 @@
 
 #include "columns/record_writer.h"
 #include "columns/save_messages.h"
+#include "engine/cp1252.h"
 #include "workbench/dialect/sql_dialect.h"
-#include "workbench/engine/cp1252.h"
 
 #include <algorithm>
 #include <cctype>
@@ -65,7 +65,7 @@ void createTable(db::Database& database, const std::string& name, const ColumnSp
 }
 
 void emptyTable(db::Database& database, const std::string& table) {
-    database.connection()->exec("DELETE FROM " + db::quoteIdentifier(db::cp1252ToUtf8(table)));
+    database.connection()->exec("DELETE FROM " + db::quoteIdentifier(cp1252ToUtf8(table)));
 }
 
 // Asks whether to add to the records of an existing table; No empties it.

@@ -1,7 +1,7 @@
 #include "workbench/fieldizer_database.h"
 
+#include "engine/cp1252.h"
 #include "engine/parameter_keys.h"
-#include "workbench/engine/cp1252.h"
 #include "workbench/workspace.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "workbench/workspace.h"
 
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/engine/table_def.h"
 #include "workbench/functions/sql_functions.h"

@@ -1,8 +1,8 @@
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 
 #include <gtest/gtest.h>
 
-using namespace fieldizer::db;
+using namespace fieldizer;
 
 TEST(TextConversion, everyByteSurvivesTheRoundTrip) {
     std::string all;

@@ -1,6 +1,6 @@
 #include "workbench/engine/connection.h"
 
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 #include "workbench/engine/database_file.h"
 #include "workbench/engine/engine_errors.h"
 

@@ -1,6 +1,6 @@
 #include "workbench/engine/engine_errors.h"
 
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 
 #include <sqlite3.h>
 #include <string>

@@ -1,6 +1,6 @@
 #include "workbench/engine/query_analysis.h"
 
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 #include "workbench/engine/table_def.h"
 
 #include <algorithm>

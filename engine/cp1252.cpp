@@ -1,9 +1,9 @@
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 
 #include <array>
 #include <cstdint>
 
-namespace fieldizer::db {
+namespace fieldizer {
 namespace {
 
 // Code points of the bytes 0x80 to 0x9F; the rest of the byte range is the
@@ -89,4 +89,4 @@ std::string utf8ToCp1252(std::string_view text) {
     return out;
 }
 
-} // namespace fieldizer::db
+} // namespace fieldizer

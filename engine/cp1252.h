@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace fieldizer::db {
+namespace fieldizer {
 
 // Every byte maps to one character, so any text survives a round trip. The
 // five bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D)
@@ -17,4 +17,4 @@ std::string cp1252ToUtf8(std::string_view text);
 // the program, and nothing outside the program's character set is invented.
 std::string utf8ToCp1252(std::string_view text);
 
-} // namespace fieldizer::db
+} // namespace fieldizer
