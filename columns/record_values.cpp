@@ -44,7 +44,7 @@ std::vector<std::string_view> valuesByColumnSpecs(std::string_view line, const C
     for (std::size_t i = 0; i < count; ++i) {
         const ColumnSpec& spec = specs[i];
         if (!spec.getDataFromColumn || !spec.numberOfCharacters)
-            throw RuntimeError(94, "Invalid use of Null");
+            throw errors::invalidNull();
         if (*spec.getDataFromColumn < 1 || *spec.numberOfCharacters < 0)
             throw errors::invalidProcedureCall();
         const auto start = static_cast<std::size_t>(*spec.getDataFromColumn - 1);

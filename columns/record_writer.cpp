@@ -2,6 +2,7 @@
 
 #include "columns/record_values.h"
 #include "columns/save_messages.h"
+#include "engine/database_error_numbers.h"
 #include "engine/progress_pacer.h"
 #include "engine/text_lines.h"
 
@@ -66,7 +67,7 @@ class Writer {
             records_.setValue(index, db::Value(value));
         } catch (const RuntimeError& error) {
             // The field stays empty and the save goes on with the next one.
-            if (error.number() == 3163)
+            if (error.number() == db::errors::fieldTooSmall)
                 ++outcome.valuesLeftOut;
             reportError(dialogs_, error);
         }

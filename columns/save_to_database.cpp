@@ -55,7 +55,7 @@ void createTable(db::Database& database, const std::string& name, const ColumnSp
     db::TableDef table = database.createTableDef(name);
     for (const ColumnSpec& spec : specs) {
         if (!spec.fieldWidth)
-            throw RuntimeError(94, "Invalid use of Null");
+            throw errors::invalidNull();
         db::FieldDef field =
             table.createField(spec.columnHeading, db::fieldType::text, int(*spec.fieldWidth));
         field.allowZeroLength = true;

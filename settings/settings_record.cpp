@@ -1,5 +1,6 @@
 #include "settings/settings_record.h"
 
+#include "engine/database_error_numbers.h"
 #include "workbench/fieldizer_database.h"
 
 namespace fieldizer {
@@ -62,8 +63,10 @@ void writeSettingsRecord(db::Recordset& record, std::string_view name,
     for (const ParameterKey& key : parameterKeys()) {
         try {
             record.field(key.name) = storedValue(key, values);
-        } catch (const RuntimeError&) {
+        } catch (const RuntimeError& error) {
             // A set saved into an older table keeps the keys that table has.
+            if (error.number() != db::errors::itemNotFound)
+                throw;
         }
     }
     record.update();
@@ -74,8 +77,10 @@ void readSettingsRecord(db::Recordset& record, ParameterValues& values) {
         try {
             if (auto text = controlText(key, record.field(key.name).value()))
                 values[std::string(key.name)] = std::move(*text);
-        } catch (const RuntimeError&) {
+        } catch (const RuntimeError& error) {
             // A set saved before the key existed leaves that control as it was.
+            if (error.number() != db::errors::itemNotFound)
+                throw;
         }
     }
 }

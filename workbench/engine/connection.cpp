@@ -123,8 +123,8 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool creat
     sqlite3_busy_timeout(db, 5000);
     // A larger page cache keeps a long transaction (thousands of AddNew and
     // Update) in memory until it commits instead of spilling pages early.
-    sqlite3_exec(db, "PRAGMA cache_size = -32768", nullptr, nullptr, nullptr);
-    sqlite3_exec(db, "PRAGMA ignore_check_constraints = ON", nullptr, nullptr, nullptr);
+    connection->exec("PRAGMA cache_size = -32768");
+    connection->exec("PRAGMA ignore_check_constraints = ON");
     // Reading the schema proves the file is a database SQLite can read;
     // damage further in shows up as error 3343 when it is reached.
     connection->exec("SELECT count(*) FROM sqlite_schema");
@@ -156,6 +156,18 @@ Statement Connection::prepare(std::string_view sql) {
     sqlite3_stmt* statement = nullptr;
     int rc = sqlite3_prepare_v2(db_, sql.data(), int(sql.size()), &statement, nullptr);
     StatementHandle handle(statement);
+    if (rc != SQLITE_OK)
+        fail(rc);
+    return Statement(shared_from_this(), std::move(handle));
+}
+
+std::optional<Statement> Connection::tryPrepare(std::string_view sql) {
+    ensureOpen();
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_prepare_v2(db_, sql.data(), int(sql.size()), &statement, nullptr);
+    StatementHandle handle(statement);
+    if (rc == SQLITE_ERROR)
+        return std::nullopt;
     if (rc != SQLITE_OK)
         fail(rc);
     return Statement(shared_from_this(), std::move(handle));
@@ -209,6 +221,8 @@ CheckedWrites::CheckedWrites(Connection& connection) : connection_(connection) {
 }
 
 CheckedWrites::~CheckedWrites() {
+    // A failure here leaves the checks on, which costs time but never lets a
+    // wrong value in; a destructor has no one to report it to.
     if (--connection_.checkedScopes_ == 0 && connection_.db_)
         sqlite3_exec(connection_.db_, "PRAGMA ignore_check_constraints = ON", nullptr, nullptr,
                      nullptr);

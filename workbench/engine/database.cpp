@@ -62,8 +62,9 @@ void Database::createIndex(std::string_view table, std::string_view index,
     if (!stored)
         throw errors::itemNotInCollection();
     if (!indexColumns(*connection_, *stored, index).empty())
-        throw RuntimeError(3375, "Table '" + *stored + "' already has an index named '" +
-                                     std::string(index) + "'.");
+        throw RuntimeError(errors::indexExists, "Table '" + *stored +
+                                                    "' already has an index named '" +
+                                                    std::string(index) + "'.");
     db::createIndex(*connection_, *stored, index, fields, unique);
 }
 

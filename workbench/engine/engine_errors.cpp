@@ -25,7 +25,7 @@ const char* fixedText(int number) {
                "create duplicate values in the index, primary key, or relationship.  Change the "
                "data in the field or fields that contain duplicate data, remove the index, or "
                "redefine the index to permit duplicate entries and try again.";
-    case diskFull:
+    case notEnoughSpace:
         return "Not enough space on disk.";
     case readOnly:
         return "Cannot update.  Database or object is read-only.";
@@ -83,9 +83,10 @@ RuntimeError fromCheckConstraint(std::string_view message) {
                                                   " cannot be a zero-length string.");
     if (name.starts_with("fieldSize:"))
         return error(fieldTooSmall);
-    return RuntimeError(3317, "One or more values are prohibited by the validation rule set "
-                              "for the table.  Enter a value that the expression for this field "
-                              "can accept.");
+    return RuntimeError(validationRule,
+                        "One or more values are prohibited by the validation rule set "
+                        "for the table.  Enter a value that the expression for this field "
+                        "can accept.");
 }
 
 RuntimeError fromConstraint(std::string_view message) {
@@ -110,14 +111,14 @@ RuntimeError fromMessage(std::string_view message) {
     if (message.starts_with("index ") && message.find(" already exists") != message.npos) {
         // Index names are shared by all tables of an SQLite file.
         std::string_view name = message.substr(6, message.find(" already exists") - 6);
-        return RuntimeError(3375, "Index " + quoted(name) + " already exists.");
+        return RuntimeError(indexExists, "Index " + quoted(name) + " already exists.");
     }
     if (message.starts_with("table ") && message.find(" already exists") != message.npos) {
         std::string_view name = message.substr(6, message.find(" already exists") - 6);
         return tableAlreadyExists(name);
     }
-    return RuntimeError(3000, "Reserved error (-1); there is no message for this error.  (" +
-                                  std::string(message) + ")");
+    return RuntimeError(reserved, "Reserved error (-1); there is no message for this error.  (" +
+                                      std::string(message) + ")");
 }
 
 } // namespace
@@ -139,7 +140,7 @@ RuntimeError itemNotInCollection() {
 }
 
 RuntimeError couldNotFindFile(std::string_view path) {
-    return RuntimeError(fileNotFound, "Could not find file " + quoted(path) + ".");
+    return RuntimeError(missingFile, "Could not find file " + quoted(path) + ".");
 }
 
 RuntimeError unrecognizedDatabaseFormat(std::string_view path) {
@@ -215,7 +216,7 @@ RuntimeError fromSqlite(sqlite3* db, int rc, std::string_view path) {
     case SQLITE_LOCKED:
         return tableInUse(message);
     case SQLITE_FULL:
-        return error(diskFull);
+        return error(notEnoughSpace);
     case SQLITE_NOMEM:
         return RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
     case SQLITE_IOERR:

@@ -26,7 +26,8 @@ void Recordset::setIndex(std::string_view indexName) {
         throw errors::error(errors::notSupported);
     std::vector<std::string> fields = indexColumns(*connection_, source_.table, indexName);
     if (fields.empty())
-        throw RuntimeError(3800, "'" + std::string(indexName) + "' is not an index in this table.");
+        throw RuntimeError(errors::notAnIndex,
+                           "'" + std::string(indexName) + "' is not an index in this table.");
     indexFields_ = std::move(fields);
     open();
 }
