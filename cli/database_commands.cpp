@@ -5,7 +5,6 @@
 #include "cli/argument_text.h"
 #include "cli/commands.h"
 #include "engine/cp1252.h"
-#include "workbench/engine/statement_runner.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
 
@@ -70,7 +69,7 @@ void runStatement(const SqlArguments& parsed) {
     auto database =
         db::Workspace().openDatabase(textArgument(parsed.db), textArgument(parsed.connect));
     std::string statement = textArgument(parsed.statement);
-    if (db::translateStatement(statement).translated.kind == db::StatementKind::Select) {
+    if (database->returnsRecords(statement)) {
         db::Recordset rows = database->openRecordset(statement, db::RecordsetType::Snapshot);
         printRows(rows);
     } else {

@@ -16,6 +16,19 @@ bool isAscii(const std::string& text) {
     return true;
 }
 
+// A statement that waited in vain for a writer to finish, as opposed to a
+// write (transaction control counts as one: COMMIT and BEGIN IMMEDIATE wait
+// for the write lock).
+bool onlyReads(sqlite3_stmt* statement) {
+    if (!sqlite3_stmt_readonly(statement))
+        return false;
+    std::string_view sql = sqlite3_sql(statement);
+    for (std::string_view word : {"BEGIN", "COMMIT", "END", "ROLLBACK", "RELEASE", "SAVEPOINT"})
+        if (sql.substr(0, word.size()) == word)
+            return false;
+    return true;
+}
+
 } // namespace
 
 void StatementDeleter::operator()(sqlite3_stmt* statement) const noexcept {
@@ -76,6 +89,8 @@ bool Statement::step() {
     if (rc == SQLITE_DONE)
         return false;
     sqlite3_reset(handle());
+    if ((rc & 0xFF) == SQLITE_BUSY && onlyReads(handle()))
+        throw errors::lockedForReading();
     connection_->fail(rc);
 }
 
@@ -189,24 +204,40 @@ std::int64_t Connection::lastInsertRowid() const {
     return sqlite3_last_insert_rowid(db_);
 }
 
+// The outermost transaction is a real one that takes the write lock at once
+// (BEGIN IMMEDIATE): a deferred one would ask for it at its first write, and
+// SQLite cannot wait there for another writer without risking a deadlock, so
+// it fails at once. Inner ones are savepoints. A read-only file takes no
+// write lock.
 void Connection::begin() {
-    exec("SAVEPOINT fieldizer_" + std::to_string(depth_ + 1));
+    if (depth_ > 0)
+        exec("SAVEPOINT fieldizer_" + std::to_string(depth_ + 1));
+    else
+        exec(sqlite3_db_readonly(db_, "main") == 1 ? "BEGIN" : "BEGIN IMMEDIATE");
     ++depth_;
 }
 
 void Connection::commit() {
     if (depth_ == 0)
         throw errors::error(errors::noTransaction);
-    exec("RELEASE fieldizer_" + std::to_string(depth_));
+    exec(depth_ == 1 ? std::string("COMMIT") : "RELEASE fieldizer_" + std::to_string(depth_));
     --depth_;
 }
 
 void Connection::rollback() {
     if (depth_ == 0)
         throw errors::error(errors::noTransaction);
-    std::string name = "fieldizer_" + std::to_string(depth_);
-    exec("ROLLBACK TO " + name);
-    exec("RELEASE " + name);
+    if (db_ && sqlite3_get_autocommit(db_)) {
+        depth_ = 0; // SQLite already rolled it all back (a full disk, an I/O error)
+        return;
+    }
+    if (depth_ == 1) {
+        exec("ROLLBACK");
+    } else {
+        std::string name = "fieldizer_" + std::to_string(depth_);
+        exec("ROLLBACK TO " + name);
+        exec("RELEASE " + name);
+    }
     --depth_;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/cp1252.h"
 
+#include <cerrno>
 #include <sqlite3.h>
 #include <string>
 
@@ -108,6 +109,8 @@ RuntimeError fromMessage(std::string_view message) {
         return inputTableOrQueryNotFound(message.substr(15));
     if (message.starts_with("no such column: "))
         return tooFewParametersExpected(1);
+    if (message.starts_with("object name reserved for internal use: "))
+        return notAValidName(message.substr(39));
     if (message.starts_with("index ") && message.find(" already exists") != message.npos) {
         // Index names are shared by all tables of an SQLite file.
         std::string_view name = message.substr(6, message.find(" already exists") - 6);
@@ -199,6 +202,27 @@ RuntimeError tableInUse(std::string_view table) {
                                          "process.");
 }
 
+RuntimeError lockedForReading() {
+    return RuntimeError(readLocked, "Could not read; currently locked.");
+}
+
+// Why SQLite could not open or create the file, by the system's reason.
+RuntimeError cannotOpenBecause(int systemError, std::string_view path) {
+    switch (systemError) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+        return notAValidPath(path);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return RuntimeError(fieldizer::errors::permissionDenied,
+                            "Permission denied: " + quoted(path));
+    default:
+        return cannotOpen(path);
+    }
+}
+
 RuntimeError fromSqlite(sqlite3* db, int rc, std::string_view path) {
     std::string message = utf8ToCp1252(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
     switch (rc & 0xFF) {
@@ -206,7 +230,7 @@ RuntimeError fromSqlite(sqlite3* db, int rc, std::string_view path) {
     case SQLITE_CORRUPT:
         return unrecognizedDatabaseFormat(path);
     case SQLITE_CANTOPEN:
-        return cannotOpen(path);
+        return cannotOpenBecause(db ? sqlite3_system_errno(db) : 0, path);
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_AUTH:

@@ -26,6 +26,7 @@ RuntimeError zeroLengthNotAllowed(std::string_view table, std::string_view field
 RuntimeError requiredFieldIsNull(std::string_view table, std::string_view field);
 RuntimeError tooFewParametersExpected(int count);
 RuntimeError tableInUse(std::string_view table);
+RuntimeError lockedForReading(); // a read that waited in vain for a writer
 
 // Turns a failed SQLite call (result code `rc` on `db`) into the engine's
 // error. `path` names the database file for format errors.

@@ -110,7 +110,8 @@ std::string createTableSql(const TableDef& table) {
 }
 
 void createTable(Connection& connection, const TableDef& table) {
-    if (!isValidObjectName(table.name()))
+    // SQLite keeps names beginning "sqlite_" (any case) for its own tables.
+    if (!isValidObjectName(table.name()) || sameName(table.name().substr(0, 7), "sqlite_"))
         throw errors::notAValidName(table.name());
     if (table.fields().count() == 0)
         throw errors::error(errors::noFieldDefined);

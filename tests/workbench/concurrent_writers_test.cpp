@@ -1,0 +1,68 @@
+// Two processes writing one file at once, as two runs of the command line
+// do: each transaction waits for the other's write lock instead of failing.
+
+#include "scratch_folder.h"
+#include "workbench/fieldizer_database.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fieldizer::db::testing {
+namespace {
+
+constexpr int rounds = 30;
+
+// Reads, then writes, in one transaction: the shape of a Settings save. A
+// transaction that took its write lock only at the first write would find
+// the other process holding it and fail at once with 3218.
+int writeRounds(const std::string& path, int startSignal) {
+    try {
+        auto database = Workspace().openDatabase(path);
+        char go = 0;
+        if (read(startSignal, &go, 1) < 0) // both start together, when the pipe closes
+            return 1;
+        for (int i = 0; i < rounds; ++i) {
+            Transaction transaction(*database);
+            Recordset count = database->openRecordset("SELECT count(*) FROM t");
+            std::int64_t before = count.value(0).integer();
+            count.close();
+            usleep(2000); // work between the read and the write, as a save has
+            database->execute("INSERT INTO t (n) VALUES (" + std::to_string(before) + ")");
+            transaction.commit();
+        }
+        return 0;
+    } catch (const RuntimeError& error) {
+        return error.number() == 3218 ? 3 : 1;
+    }
+}
+
+TEST(ConcurrentWriters, waitForEachOtherAndLoseNothing) {
+    ScratchFolder folder;
+    const std::string path = folder.file("shared.mdb");
+    createFieldizerDatabase(path);
+    Workspace().openDatabase(path)->execute("CREATE TABLE t (n LONG)");
+    int start[2];
+    ASSERT_EQ(pipe(start), 0);
+    pid_t children[2];
+    for (pid_t& child : children)
+        if ((child = fork()) == 0) {
+            close(start[1]);
+            _exit(writeRounds(path, start[0]));
+        }
+    close(start[0]);
+    close(start[1]);
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "3 means 'currently locked' without waiting";
+    }
+    Recordset rows =
+        Workspace().openDatabase(path)->openRecordset("SELECT count(*), max(n) FROM t");
+    EXPECT_EQ(rows.value(0).integer(), 2 * rounds);
+    EXPECT_EQ(rows.value(1).integer(), 2 * rounds - 1) << "each read saw every earlier write";
+}
+
+} // namespace
+} // namespace fieldizer::db::testing
