@@ -2,8 +2,6 @@
 
 #include "columns/record_writer.h"
 #include "columns/save_messages.h"
-#include "engine/cp1252.h"
-#include "workbench/dialect/sql_dialect.h"
 
 #include <algorithm>
 #include <cctype>
@@ -64,21 +62,35 @@ void createTable(db::Database& database, const std::string& name, const ColumnSp
     database.tableDefs().append(table);
 }
 
-void emptyTable(db::Database& database, const std::string& table) {
-    database.connection()->exec("DELETE FROM " + db::quoteIdentifier(cp1252ToUtf8(table)));
+enum class Existing { Keep, Empty, Cancel };
+
+// Asks whether to add to the records of an existing table; No means empty
+// it first.
+Existing keepOrEmpty(std::string text, UserDialogs& dialogs) {
+    switch (
+        dialogs.ask(question(std::move(text), Buttons::YesNoCancel, Icon::Question, Answer::Yes))) {
+    case Answer::Cancel:
+        return Existing::Cancel;
+    case Answer::No:
+        return Existing::Empty;
+    default:
+        return Existing::Keep;
+    }
 }
 
-// Asks whether to add to the records of an existing table; No empties it.
-// Returns false on Cancel.
-bool keepOrEmpty(db::Database& database, const std::string& table, std::string text,
-                 UserDialogs& dialogs) {
-    const Answer answer =
-        dialogs.ask(question(std::move(text), Buttons::YesNoCancel, Icon::Question, Answer::Yes));
-    if (answer == Answer::Cancel)
-        return false;
-    if (answer == Answer::No)
-        emptyTable(database, table);
-    return true;
+// The emptying and the new records are one transaction: a table is never
+// left empty by a failure or a kill. A failure while replacing puts the old
+// records back; when appending, the records stored before it stay.
+SaveOutcome emptyAndWrite(db::Database& database, const std::string& table, bool empty,
+                          const SaveRequest& request, UserDialogs& dialogs,
+                          PassObserver& observer) {
+    db::Transaction transaction(database);
+    if (empty)
+        database.emptyTable(table);
+    SaveOutcome outcome = writeRecords(database, table, request, dialogs, observer);
+    if (!(empty && outcome.status == SaveStatus::Failed))
+        transaction.commit();
+    return outcome;
 }
 
 SaveOutcome refused(UserDialogs& dialogs, const Refusal& refusal) {
@@ -110,11 +122,10 @@ SaveOutcome saveToDatabase(const SaveRequest& request, const SaveTarget& target,
     db::Database& database = *target.database;
     try {
         std::optional<std::string> table = findTable(database, request.tableName);
+        Existing existing = Existing::Keep;
         if (createsTable && table) {
-            if (!keepOrEmpty(database, *table,
-                             saveMessages::tableAlreadyIn(request.tableName, target.dbPath),
-                             dialogs))
-                return cancelled();
+            existing = keepOrEmpty(saveMessages::tableAlreadyIn(request.tableName, target.dbPath),
+                                   dialogs);
         } else if (createsTable) {
             createTable(database, request.tableName, request.specs);
             table = findTable(database, request.tableName);
@@ -122,10 +133,13 @@ SaveOutcome saveToDatabase(const SaveRequest& request, const SaveTarget& target,
             return refused(
                 dialogs,
                 Refusal{saveMessages::tableNotIn(request.tableName, target.dbPath), "Combo17"});
-        } else if (!keepOrEmpty(database, *table, saveMessages::addToRecords, dialogs)) {
-            return cancelled();
+        } else {
+            existing = keepOrEmpty(saveMessages::addToRecords, dialogs);
         }
-        return writeRecords(database, *table, request, dialogs, observer);
+        if (existing == Existing::Cancel)
+            return cancelled();
+        return emptyAndWrite(database, *table, existing == Existing::Empty, request, dialogs,
+                             observer);
     } catch (const RuntimeError& error) {
         reportError(dialogs, error);
         SaveOutcome outcome;

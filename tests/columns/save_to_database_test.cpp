@@ -124,6 +124,17 @@ TEST_F(SaveToDatabaseTest, ExistingTableInOtherCaseAsksAndAnswersDecide) {
     EXPECT_EQ(db.rows("people"), (Rows{{"D         ", "NV"}}));
 }
 
+TEST_F(SaveToDatabaseTest, ReplacingKeepsTheOldRecordsWhenTheNewOnesFail) {
+    db->connection()->exec("CREATE TABLE guarded (v TEXT(10) CHECK (v <> 'bad'))");
+    save(byDelimiter("old1\r\nold2", ";", "guarded"), {Answer::Yes});
+    EXPECT_EQ(save(byDelimiter("bad\r\nnew", ";", "guarded"), {Answer::No}).status,
+              SaveStatus::Failed);
+    EXPECT_EQ(db.rows("guarded"), (Rows{{"old1"}, {"old2"}})) << "the emptying is undone";
+    // Appending keeps what was stored before the failure.
+    save(byDelimiter("new\r\nbad", ";", "guarded"), {Answer::Yes});
+    EXPECT_EQ(db.rows("guarded"), (Rows{{"old1"}, {"old2"}, {"new"}}));
+}
+
 TEST_F(SaveToDatabaseTest, ChosenTableMustExist) {
     auto outcome = save(byDelimiter("a;b", ";", "missing"));
     EXPECT_EQ(outcome.status, SaveStatus::Refused);
