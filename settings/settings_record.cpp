@@ -1,6 +1,8 @@
 #include "settings/settings_record.h"
 
 #include "engine/database_error_numbers.h"
+#include "workbench/engine_errors.h"
+#include "workbench/field_type.h"
 #include "workbench/fieldizer_database.h"
 
 namespace fieldizer {
@@ -44,6 +46,12 @@ std::string settingsTableName(std::string_view name) {
 bool isReservedSettingsName(std::string_view name) {
     const std::string table = settingsTableName(name);
     return db::sameName(table, db::specificationTable) || db::sameName(table, db::settingsTable);
+}
+
+void checkSettingsName(std::string_view name) {
+    const std::string table = settingsTableName(name);
+    if (!db::isValidObjectName(table))
+        throw db::errors::notAValidName(table);
 }
 
 db::Recordset openSettingsRecords(db::Database& database) {
