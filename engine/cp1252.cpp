@@ -83,7 +83,9 @@ std::string utf8ToCp1252(std::string_view text) {
         }
         char32_t c = 0;
         std::size_t length = decode(text, pos, c);
-        out += length == 0 ? '?' : toByte(c);
+        // A byte that is not part of valid UTF-8 was meant as a single-byte
+        // character already: it stays itself, so two such names never merge.
+        out += length == 0 ? text[pos] : toByte(c);
         pos += length == 0 ? 1 : length;
     }
     return out;
