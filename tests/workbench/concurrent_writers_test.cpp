@@ -64,5 +64,47 @@ TEST(ConcurrentWriters, waitForEachOtherAndLoseNothing) {
     EXPECT_EQ(rows.value(1).integer(), 2 * rounds - 1) << "each read saw every earlier write";
 }
 
+// A writer that makes the file grow, commit after commit: SQLite writes the
+// header with the new page count before the pages that extend the file.
+int growFile(const std::string& path, int startSignal) {
+    try {
+        auto database = Workspace().openDatabase(path);
+        char go = 0;
+        if (read(startSignal, &go, 1) < 0)
+            return 1;
+        for (int i = 0; i < 20; ++i)
+            database->execute("INSERT INTO t (s) VALUES ('" + std::string(400000, 'x') + "')");
+        return 0;
+    } catch (const RuntimeError&) {
+        return 1;
+    }
+}
+
+TEST(ConcurrentWriters, aFileBeingWrittenIsNeverCalledUnrecognizable) {
+    ScratchFolder folder;
+    const std::string path = folder.file("growing.mdb");
+    createFieldizerDatabase(path);
+    Workspace().openDatabase(path)->execute("CREATE TABLE t (s MEMO)");
+    int start[2];
+    ASSERT_EQ(pipe(start), 0);
+    pid_t writer = fork();
+    if (writer == 0) {
+        close(start[1]);
+        _exit(growFile(path, start[0]));
+    }
+    close(start[0]);
+    close(start[1]);
+    int status = 0;
+    while (waitpid(writer, &status, WNOHANG) == 0) {
+        try {
+            Workspace().openDatabase(path);
+        } catch (const RuntimeError& error) {
+            ASSERT_NE(error.number(), 3343) << "a sound file judged while it was being written";
+        }
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
 } // namespace
 } // namespace fieldizer::db::testing

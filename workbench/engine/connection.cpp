@@ -29,6 +29,20 @@ bool onlyReads(sqlite3_stmt* statement) {
     return true;
 }
 
+// Judges the file SQLite has open, through SQLite's own descriptor, while
+// the caller holds a read lock: no writer is half-way through it then, so a
+// header ahead of the file's length means damage, not a commit in progress.
+void checkWholeFile(sqlite3* db, const std::string& path) {
+    sqlite3_file* file = nullptr;
+    sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file);
+    sqlite3_int64 size = 0;
+    unsigned char header[100] = {};
+    bool read = file && file->pMethods && file->pMethods->xFileSize(file, &size) == SQLITE_OK &&
+                file->pMethods->xRead(file, header, sizeof header, 0) == SQLITE_OK;
+    if (!read || !soundDatabaseHeader(header, std::uint64_t(size)))
+        throw errors::unrecognizedDatabaseFormat(path);
+}
+
 } // namespace
 
 void StatementDeleter::operator()(sqlite3_stmt* statement) const noexcept {
@@ -141,8 +155,14 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool creat
     connection->exec("PRAGMA cache_size = -32768");
     connection->exec("PRAGMA ignore_check_constraints = ON");
     // Reading the schema proves the file is a database SQLite can read;
-    // damage further in shows up as error 3343 when it is reached.
+    // damage further in shows up as error 3343 when it is reached. The read
+    // lock, waited for while another process writes, lets the header be
+    // judged on a file no one is changing.
+    connection->exec("BEGIN");
     connection->exec("SELECT count(*) FROM sqlite_schema");
+    if (!create)
+        checkWholeFile(db, path);
+    connection->exec("COMMIT");
     connection->exec("PRAGMA foreign_keys = ON");
     return connection;
 }
