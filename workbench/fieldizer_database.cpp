@@ -2,7 +2,7 @@
 
 #include "engine/cp1252.h"
 #include "engine/parameter_keys.h"
-#include "workbench/engine_errors.h"
+#include "workbench/engine/engine_errors.h"
 #include "workbench/workspace.h"
 
 #include <cerrno>

@@ -1,15 +1,17 @@
 // Two processes writing one file at once, as two runs of the command line
 // do: each transaction waits for the other's write lock instead of failing.
 
-#include "scratch_folder.h"
+#include "scratch_database.h"
 #include "workbench/fieldizer_database.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace fieldizer::db::testing {
+namespace fieldizer::db {
 namespace {
+
+using fieldizer::testing::ScratchFolder;
 
 constexpr int rounds = 30;
 
@@ -107,4 +109,4 @@ TEST(ConcurrentWriters, aFileBeingWrittenIsNeverCalledUnrecognizable) {
 }
 
 } // namespace
-} // namespace fieldizer::db::testing
+} // namespace fieldizer::db

@@ -119,13 +119,13 @@ TEST(FieldizerDatabase, twoCreationsAtOnceLeaveOneSoundFile) {
 
 TEST(FieldizerDatabase, creationFailuresNameTheirCause) {
     ScratchFolder folder;
-    EXPECT_ENGINE_ERROR_NUMBER(createFieldizerDatabase(folder.file("nofolder/x.mdb")), 3044);
+    EXPECT_RUNTIME_ERROR_NUMBER(createFieldizerDatabase(folder.file("nofolder/x.mdb")), 3044);
     EXPECT_FALSE(std::filesystem::exists(folder.file("nofolder")));
     if (geteuid() != 0) { // the superuser writes anywhere
         std::filesystem::create_directory(folder.file("locked"));
         std::filesystem::permissions(folder.file("locked"), std::filesystem::perms::owner_read |
                                                                 std::filesystem::perms::owner_exec);
-        EXPECT_ENGINE_ERROR_NUMBER(createFieldizerDatabase(folder.file("locked/x.mdb")), 70);
+        EXPECT_RUNTIME_ERROR_NUMBER(createFieldizerDatabase(folder.file("locked/x.mdb")), 70);
     }
 }
 
@@ -136,6 +136,6 @@ TEST(FieldizerDatabase, sqlitesOwnNamesAreNotValidTableNames) {
     for (const char* name : {"sqlite_master", "SQLITE_x"}) {
         TableDef table(name);
         table.fields().append(table.createField("a", fieldType::text, 10));
-        EXPECT_ENGINE_ERROR_NUMBER(database->tableDefs().append(table), 3125);
+        EXPECT_RUNTIME_ERROR_NUMBER(database->tableDefs().append(table), 3125);
     }
 }
