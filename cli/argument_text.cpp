@@ -1,7 +1,7 @@
 #include "cli/argument_text.h"
 
 #include "cli/arguments.h"
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 
 #include <algorithm>
 
@@ -46,7 +46,7 @@ bool isUtf8(std::string_view text) {
 std::string textArgument(std::string_view argument, std::string_view whole) {
     if (!isUtf8(argument))
         return std::string(argument);
-    std::string converted = db::utf8ToCp1252(argument);
+    std::string converted = utf8ToCp1252(argument);
     // The conversion writes "?" for a character it cannot hold.
     if (std::count(converted.begin(), converted.end(), '?') !=
         std::count(argument.begin(), argument.end(), '?'))
@@ -57,7 +57,7 @@ std::string textArgument(std::string_view argument, std::string_view whole) {
 }
 
 std::string terminalText(std::string_view text) {
-    return db::cp1252ToUtf8(text);
+    return cp1252ToUtf8(text);
 }
 
 } // namespace fieldizer::cli

@@ -17,7 +17,7 @@ std::shared_ptr<db::Database> openProgramDatabaseAt(const std::string& path) {
     try {
         return openProgramDatabase(textArgument(path));
     } catch (const RuntimeError& error) {
-        if (error.number() == db::errors::fileNotFound)
+        if (error.number() == db::errors::missingFile)
             throw HintedError(error, cliMessageIds::programDatabaseMissing, path);
         throw;
     }

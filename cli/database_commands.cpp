@@ -6,10 +6,9 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/message_hints.h"
-#include "workbench/engine/cp1252.h"
-#include "workbench/engine/engine_errors.h"
+#include "engine/cp1252.h"
+#include "engine/database_error_numbers.h"
 #include "workbench/engine/query_defs.h"
-#include "workbench/engine/statement_runner.h"
 #include "workbench/engine/table_def.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
@@ -81,11 +80,11 @@ std::optional<SqlArguments> parseSqlArguments(Args args, std::string& error) {
 
 void printRows(db::Recordset& rows) {
     for (int i = 0; i < rows.fieldCount(); ++i)
-        std::cout << (i ? "\t" : "") << db::cp1252ToUtf8(rows.field(i).name());
+        std::cout << (i ? "\t" : "") << cp1252ToUtf8(rows.field(i).name());
     std::cout << '\n';
     for (; !rows.eof(); rows.moveNext()) {
         for (int i = 0; i < rows.fieldCount(); ++i)
-            std::cout << (i ? "\t" : "") << db::cp1252ToUtf8(rows.value(i).toText());
+            std::cout << (i ? "\t" : "") << cp1252ToUtf8(rows.value(i).toText());
         std::cout << '\n';
     }
 }
@@ -111,8 +110,7 @@ void runStatement(const SqlArguments& parsed) {
     auto database =
         db::Workspace().openDatabase(textArgument(parsed.db), textArgument(parsed.connect));
     std::string statement = textArgument(parsed.statement);
-    const bool select =
-        db::translateStatement(statement).translated.kind == db::StatementKind::Select;
+    const bool select = database->returnsRecords(statement);
     if (!parsed.parameters.empty()) {
         db::QueryDef query = parameterQuery(*database, statement, parsed);
         if (select) {
@@ -154,7 +152,7 @@ int runSql(Args args) {
     } catch (const RuntimeError& failure) {
         // The layer describes names in the program's character set; the
         // terminal takes UTF-8.
-        const RuntimeError shown(failure.number(), db::cp1252ToUtf8(failure.description()));
+        const RuntimeError shown(failure.number(), cp1252ToUtf8(failure.description()));
         if (failure.number() == db::errors::tooFewParameters)
             throw HintedError(shown, cliMessageIds::parameterMissing);
         throw shown;

@@ -78,7 +78,7 @@ std::shared_ptr<db::Database> openTarget(const std::string& path, const std::str
     try {
         return db::Workspace().openDatabase(textArgument(path), connect);
     } catch (const RuntimeError& error) {
-        if (error.number() == db::errors::fileNotFound)
+        if (error.number() == db::errors::missingFile)
             throw HintedError(error, cliMessageIds::targetMissing, path);
         throw;
     }

@@ -127,12 +127,10 @@ int show(Command command) {
     return exitOk;
 }
 
-// The --column specs become the working specifications, all or nothing.
+// The --column specs become the working specifications.
 void replaceWorkingSpecs(db::Database& database, const ColumnSpecs& specs) {
-    db::ScopedTransaction transaction(*database.connection());
-    database.execute("delete * from fieldize_settings");
+    database.emptyTable(db::specificationTable);
     appendColumnSpecs(database, db::specificationTable, specs);
-    transaction.commit();
 }
 
 int save(Command command) {
@@ -141,16 +139,22 @@ int save(Command command) {
     for (const auto& [key, value] : command.parsed.keys)
         values[key] = value;
     const ColumnSpecs specs = columnOptionsOf(command.parsed);
+    if (!command.name.empty())
+        checkSettingsName(command.name);
     openDatabase(command);
-    // A name the save refuses leaves the working table alone too.
-    if (command.parsed.options.count("--column") && !command.name.empty() &&
-        !isReservedSettingsName(command.name))
+    // The working specifications, the record and the set's table are stored
+    // together or not at all; a name the save refuses leaves everything alone.
+    db::Transaction transaction(*command.database);
+    if (command.parsed.options.count("--column"))
         replaceWorkingSpecs(*command.database, specs);
     SettingsState state;
     state.nameBox.text = command.name;
     AnswerByRule dialogs;
     const SettingsOutcome outcome = saveSettings(*command.database, dialogs, values, state);
-    return outcome == SettingsOutcome::Done ? exitOk : exitUsage;
+    if (outcome != SettingsOutcome::Done)
+        return exitUsage;
+    transaction.commit();
+    return exitOk;
 }
 
 int remove(Command command) {

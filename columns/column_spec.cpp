@@ -8,7 +8,7 @@ namespace fieldizer {
 
 void checkLayoutSpec(const ColumnSpec& spec) {
     if (!spec.getDataFromColumn || !spec.numberOfCharacters || !spec.spacesB4NextColumn)
-        throw RuntimeError(94, "Invalid use of Null");
+        throw errors::invalidNull();
     if (*spec.getDataFromColumn < 1 || *spec.numberOfCharacters < 0 || *spec.spacesB4NextColumn < 0)
         throw errors::invalidProcedureCall();
 }

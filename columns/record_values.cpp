@@ -49,7 +49,7 @@ void valuesByColumnSpecs(std::string_view line, const ColumnSpecs& specs, std::s
     for (std::size_t i = 0; i < count; ++i) {
         const ColumnSpec& spec = specs[i];
         if (!spec.getDataFromColumn || !spec.numberOfCharacters)
-            throw RuntimeError(94, "Invalid use of Null");
+            throw errors::invalidNull();
         if (*spec.getDataFromColumn < 1 || *spec.numberOfCharacters < 0)
             throw errors::invalidProcedureCall();
         const auto start = static_cast<std::size_t>(*spec.getDataFromColumn - 1);

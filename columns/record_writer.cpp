@@ -2,6 +2,7 @@
 
 #include "columns/record_values.h"
 #include "columns/save_messages.h"
+#include "engine/database_error_numbers.h"
 #include "engine/progress_pacer.h"
 #include "engine/text_lines.h"
 #include "workbench/engine/row_appender.h"
@@ -79,7 +80,7 @@ class Writer {
             records_.setText(index, value);
         } catch (const RuntimeError& error) {
             // The field stays empty and the save goes on with the next one.
-            if (error.number() == 3163)
+            if (error.number() == db::errors::fieldTooSmall)
                 ++outcome.valuesLeftOut;
             reportRefusedValue(dialogs_, error);
         }

@@ -2,8 +2,6 @@
 
 #include "columns/record_writer.h"
 #include "columns/save_messages.h"
-#include "workbench/dialect/sql_dialect.h"
-#include "workbench/engine/cp1252.h"
 
 #include <optional>
 
@@ -55,7 +53,7 @@ void createTable(db::Database& database, const std::string& name, const ColumnSp
     db::TableDef table = database.createTableDef(name);
     for (const ColumnSpec& spec : specs) {
         if (!spec.fieldWidth)
-            throw RuntimeError(94, "Invalid use of Null");
+            throw errors::invalidNull();
         db::FieldDef field =
             table.createField(spec.columnHeading, db::fieldType::text, int(*spec.fieldWidth));
         field.allowZeroLength = true;
@@ -64,21 +62,46 @@ void createTable(db::Database& database, const std::string& name, const ColumnSp
     database.tableDefs().append(table);
 }
 
-void emptyTable(db::Database& database, const std::string& table) {
-    database.connection()->exec("DELETE FROM " + db::quoteIdentifier(db::cp1252ToUtf8(table)));
+enum class Existing { Keep, Empty, Cancel };
+
+// Asks whether to add to the records of an existing table; No means empty
+// it first.
+Existing keepOrEmpty(std::string text, UserDialogs& dialogs) {
+    switch (dialogs.ask(question(saveMessages::id::addToRecords, std::move(text),
+                                 Buttons::YesNoCancel, Icon::Question, Answer::Yes))) {
+    case Answer::Cancel:
+        return Existing::Cancel;
+    case Answer::No:
+        return Existing::Empty;
+    default:
+        return Existing::Keep;
+    }
 }
 
-// Asks whether to add to the records of an existing table; No empties it.
-// Returns false on Cancel.
-bool keepOrEmpty(db::Database& database, const std::string& table, std::string text,
-                 UserDialogs& dialogs) {
-    const Answer answer = dialogs.ask(question(saveMessages::id::addToRecords, std::move(text),
-                                               Buttons::YesNoCancel, Icon::Question, Answer::Yes));
-    if (answer == Answer::Cancel)
-        return false;
-    if (answer == Answer::No)
-        emptyTable(database, table);
-    return true;
+// The emptying and the new records are one transaction: a table is never
+// left empty by a failure or a kill. A failure while replacing puts the old
+// records back; when appending, the records stored before it stay.
+SaveOutcome emptyAndWrite(db::Database& database, const std::string& table, bool empty,
+                          const SaveRequest& request, UserDialogs& dialogs,
+                          PassObserver& observer) {
+    db::Transaction transaction(database);
+    if (empty)
+        database.emptyTable(table);
+    try {
+        SaveOutcome outcome = writeRecords(database, table, request, dialogs, observer);
+        transaction.commit();
+        return outcome;
+    } catch (const RuntimeError&) {
+        if (!empty) {
+            try {
+                transaction.commit();
+            } catch (const RuntimeError&) {
+                // The write's own error is the one to report; the guard
+                // rolls back to the records the table had.
+            }
+        }
+        throw;
+    }
 }
 
 SaveOutcome refused(UserDialogs& dialogs, const Refusal& refusal) {
@@ -110,10 +133,10 @@ SaveOutcome saveToDatabase(const SaveRequest& request, const SaveTarget& target,
                        Refusal{saveMessages::id::noColumnSpecs, saveMessages::noColumnSpecs, {}});
     db::Database& database = *target.database;
     std::optional<std::string> table = findTable(database, request.tableName);
+    Existing existing = Existing::Keep;
     if (createsTable && table) {
-        if (!keepOrEmpty(database, *table,
-                         saveMessages::tableAlreadyIn(request.tableName, target.dbPath), dialogs))
-            return cancelled();
+        existing = keepOrEmpty(saveMessages::tableAlreadyIn(request.tableName, target.dbPath),
+                               dialogs);
     } else if (createsTable) {
         createTable(database, request.tableName, request.specs);
         table = findTable(database, request.tableName);
@@ -121,10 +144,12 @@ SaveOutcome saveToDatabase(const SaveRequest& request, const SaveTarget& target,
         return refused(dialogs, Refusal{saveMessages::id::tableNotIn,
                                         saveMessages::tableNotIn(request.tableName, target.dbPath),
                                         Focus::on(InputField::TableName)});
-    } else if (!keepOrEmpty(database, *table, saveMessages::addToRecords, dialogs)) {
-        return cancelled();
+    } else {
+        existing = keepOrEmpty(saveMessages::addToRecords, dialogs);
     }
-    return writeRecords(database, *table, request, dialogs, observer);
+    if (existing == Existing::Cancel)
+        return cancelled();
+    return emptyAndWrite(database, *table, existing == Existing::Empty, request, dialogs, observer);
 }
 
 } // namespace fieldizer

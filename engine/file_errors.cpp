@@ -37,7 +37,7 @@ RuntimeError fileError(int errnoValue, const std::filesystem::path& path) {
     case EROFS:
         return RuntimeError(errors::permissionDenied, fileAndCause(path, errnoValue));
     case ENOSPC:
-        return RuntimeError(61, "Disk full: " + path.string());
+        return RuntimeError(errors::diskFull, "Disk full: " + path.string());
     case ENOMEM:
         return RuntimeError(errors::outOfMemory, "Out of memory");
     default:

@@ -1,30 +1,36 @@
 #include "engine/runtime_error.h"
 
+#include "engine/database_error_numbers.h"
+
 namespace fieldizer {
 
 RuntimeError errors::invalidProcedureCall() {
-    return RuntimeError(invalidArgument, "Invalid procedure call or argument");
+    return RuntimeError(invalidCall, "Invalid procedure call or argument");
+}
+
+RuntimeError errors::invalidNull() {
+    return RuntimeError(invalidUseOfNull, "Invalid use of Null");
 }
 
 std::string errorReportText(int number, const std::string& description) {
     switch (number) {
-    case 3163:
+    case db::errors::fieldTooSmall:
         return "Field is too small for the amount of data.  Increase the field size on the "
                "Fieldize tab, or use a database editor, such as Microsoft Access, to modify the "
                "size of the field to allow it to accept the required amount of data.";
-    case 3219:
+    case db::errors::invalidOperation:
         return "Fieldizer performed an invalid operation.";
-    case 3315:
+    case db::errors::zeroLengthString:
         return "Field can't be a zero-length string.  Using a database editor, such as Microsoft "
                "Access, modify the field (usually by clicking a check-box) to allow it to accept "
                "zero-length strings.";
-    case 3343:
+    case db::errors::unrecognizedFormat:
         return "The database you selected has a format that is unrecognizable to Fieldizer.";
-    case 55:
+    case errors::fileAlreadyOpen:
         return "The file is open and could NOT be deleted.";
-    case 70:
+    case errors::permissionDenied:
         return "Permission denied.";
-    case 75:
+    case errors::pathFileAccess:
         return "Path/file access error.";
     default:
         return description;

@@ -22,15 +22,23 @@ class RuntimeError : public std::runtime_error {
 };
 
 namespace errors {
-inline constexpr int invalidArgument = 5; // "Invalid procedure call or argument"
+// The run-time errors: the one table of them. The database engine's numbers
+// are in database_error_numbers.h; no name here means a number there.
+inline constexpr int invalidCall = 5; // "Invalid procedure call or argument"
+inline constexpr int overflow = 6;
 inline constexpr int outOfMemory = 7;
+inline constexpr int typeMismatch = 13;
 inline constexpr int fileNotFound = 53;
 inline constexpr int fileAlreadyOpen = 55;
+inline constexpr int diskFull = 61;
 inline constexpr int permissionDenied = 70;
 inline constexpr int pathFileAccess = 75;
 inline constexpr int pathNotFound = 76;
+inline constexpr int invalidPatternString = 93;
+inline constexpr int invalidUseOfNull = 94;
 
 RuntimeError invalidProcedureCall();
+RuntimeError invalidNull(); // 94 "Invalid use of Null"
 } // namespace errors
 
 // The text the error report shows for an error: a fixed text for the numbers

@@ -26,16 +26,15 @@ bool confirmOverwrite(UserDialogs& dialogs, const std::string& name) {
            Answer::Ok;
 }
 
-// The set's table, created when it is missing or the name is new (a table
-// left behind by a set whose record is gone then makes the creation fail),
-// and the working specifications copied into it, all or nothing.
-void storeSpecifications(db::Database& database, const std::string& table, bool newName) {
-    db::ScopedTransaction transaction(*database.connection());
+// The set's table, created when it is missing, and the working
+// specifications copied into it. A table left behind by a set whose record
+// is gone is taken over: as the record and the table are stored together,
+// refusing it would leave a name that can never be saved.
+void storeSpecifications(db::Database& database, const std::string& table) {
     database.tableDefs().refresh();
-    if (newName || !database.tableDefs().contains(table))
+    if (!database.tableDefs().contains(table))
         database.tableDefs().append(db::specificationTableDef(table));
     storeSpecificationCopy(database, table);
-    transaction.commit();
 }
 
 } // namespace
@@ -45,20 +44,25 @@ SettingsOutcome saveSettings(db::Database& database, UserDialogs& dialogs,
     const std::string name = state.nameBox.text;
     if (refuseName(dialogs, name))
         return SettingsOutcome::NameRefused;
+    checkSettingsName(name);
     db::Recordset records = openSettingsRecords(database);
     const bool found = seekSettings(records, name);
     if (found && !confirmOverwrite(dialogs, name))
         return SettingsOutcome::Cancelled;
+    // The record and the set's table are stored together or not at all.
+    db::Transaction transaction(database);
     if (found)
         records.edit();
     else
         records.addNew();
     writeSettingsRecord(records, name, values);
+    records.close();
+    const std::string table = settingsTableName(name);
+    storeSpecifications(database, table);
+    transaction.commit();
+    state.currentSettingsTable = table;
     state.command9Enabled = true;
     state.command16Enabled = true;
-    records.close();
-    state.currentSettingsTable = settingsTableName(name);
-    storeSpecifications(database, state.currentSettingsTable, !found);
     refillNameBox(database, state.nameBox);
     state.command8Enabled = false;
     state.settingsChanged = false;

@@ -1,5 +1,8 @@
 #include "settings/settings_record.h"
 
+#include "engine/database_error_numbers.h"
+#include "workbench/engine/engine_errors.h"
+#include "workbench/engine/field_type.h"
 #include "workbench/fieldizer_database.h"
 
 namespace fieldizer {
@@ -43,6 +46,12 @@ bool isReservedSettingsName(std::string_view name) {
     return db::sameName(table, db::specificationTable) || db::sameName(table, db::settingsTable);
 }
 
+void checkSettingsName(std::string_view name) {
+    const std::string table = settingsTableName(name);
+    if (!db::isValidObjectName(table))
+        throw db::errors::notAValidName(table);
+}
+
 db::Recordset openSettingsRecords(db::Database& database) {
     db::Recordset records = database.openRecordset(db::settingsTable, db::RecordsetType::Table);
     records.setIndex(db::settingsIndex);
@@ -60,8 +69,10 @@ void writeSettingsRecord(db::Recordset& record, std::string_view name,
     for (const ParameterKey& key : parameterKeys()) {
         try {
             record.field(key.name) = storedValue(key, values);
-        } catch (const RuntimeError&) {
+        } catch (const RuntimeError& error) {
             // A set saved into an older table keeps the keys that table has.
+            if (error.number() != db::errors::itemNotFound)
+                throw;
         }
     }
     record.update();
@@ -72,8 +83,10 @@ void readSettingsRecord(db::Recordset& record, ParameterValues& values) {
         try {
             if (auto text = controlText(key, record.field(key.name).value()))
                 values[std::string(key.name)] = std::move(*text);
-        } catch (const RuntimeError&) {
+        } catch (const RuntimeError& error) {
             // A set saved before the key existed leaves that control as it was.
+            if (error.number() != db::errors::itemNotFound)
+                throw;
         }
     }
 }

@@ -21,6 +21,11 @@ std::string settingsTableName(std::string_view name);
 // name would overwrite the working specifications or the store itself.
 bool isReservedSettingsName(std::string_view name);
 
+// Refuses, before anything is written, a name whose table "fieldize_" + name
+// the engine would not take (brackets, a full stop, over 64 characters in
+// all): error 3125 naming that table.
+void checkSettingsName(std::string_view name);
+
 // fieldize_allFields as a table recordset with the index nameOfSettings.
 db::Recordset openSettingsRecords(db::Database& database);
 

@@ -38,8 +38,7 @@ void storeSpecificationCopy(db::Database& database, std::string_view copy) {
         database.openRecordset(db::specificationTable, db::RecordsetType::Table);
     if (working.eof())
         return;
-    // The name went through the table-name check, so it holds no brackets.
-    database.execute("delete * from [" + std::string(copy) + "]");
+    database.emptyTable(copy);
     db::Recordset rows = database.openRecordset(copy, db::RecordsetType::Table);
     for (; !working.eof(); working.moveNext())
         copyRow(working, rows);

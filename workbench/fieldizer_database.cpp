@@ -1,10 +1,13 @@
 #include "workbench/fieldizer_database.h"
 
+#include "engine/cp1252.h"
 #include "engine/parameter_keys.h"
-#include "workbench/engine/cp1252.h"
+#include "workbench/engine/engine_errors.h"
 #include "workbench/workspace.h"
 
+#include <cerrno>
 #include <filesystem>
+#include <unistd.h>
 
 namespace fieldizer::db {
 namespace {
@@ -26,6 +29,11 @@ int typeOfKey(KeyKind kind) {
     }
 }
 
+void removeFile(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::remove(std::filesystem::path(cp1252ToUtf8(path)), ignored);
+}
+
 } // namespace
 
 TableDef specificationTableDef(std::string name) {
@@ -45,22 +53,70 @@ TableDef settingsTableDef() {
     return table;
 }
 
-void createFieldizerDatabase(const std::string& path) {
-    std::shared_ptr<Database> database = Workspace().createDatabase(path);
+namespace {
+
+void writeTables(Database& database) {
+    database.beginTrans();
+    database.tableDefs().append(specificationTableDef(specificationTable));
+    database.tableDefs().append(settingsTableDef());
+    database.createIndex(settingsTable, settingsIndex, {"nameofsettings"});
+    database.commitTrans();
+}
+
+// Builds the whole database under `temporary`; on failure nothing of it
+// stays, and the error names `path`, the file the user asked for.
+void buildDatabase(const std::string& temporary, const std::string& path) {
     try {
-        database->beginTrans();
-        database->tableDefs().append(specificationTableDef(specificationTable));
-        database->tableDefs().append(settingsTableDef());
-        database->createIndex(settingsTable, settingsIndex, {"nameofsettings"});
-        database->commitTrans();
+        std::shared_ptr<Database> database = Workspace().createDatabase(temporary);
+        try {
+            writeTables(*database);
+        } catch (...) {
+            database->close();
+            throw;
+        }
         database->close();
-    } catch (...) {
-        // A half-made file must not be taken for the program's database.
-        database->close();
-        std::error_code ignored;
-        std::filesystem::remove(std::filesystem::path(cp1252ToUtf8(path)), ignored);
-        throw;
+    } catch (const RuntimeError& error) {
+        removeFile(temporary);
+        std::string description = error.description();
+        if (std::size_t at = description.find(temporary); at != description.npos)
+            description.replace(at, temporary.size(), path);
+        throw RuntimeError(error.number(), description);
     }
+}
+
+RuntimeError linkError(int systemError, const std::string& path) {
+    switch (systemError) {
+    case EEXIST:
+        return RuntimeError(errors::databaseExists, "Database already exists.");
+    case ENOSPC:
+        return errors::error(errors::notEnoughSpace);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return RuntimeError(fieldizer::errors::permissionDenied,
+                            "Permission denied: '" + path + "'");
+    default:
+        return errors::cannotOpen(path);
+    }
+}
+
+} // namespace
+
+// The file is built whole under a temporary name beside `path` and then
+// linked to it: link() refuses an existing name atomically, so a file of
+// another run (or of the user) is never overwritten nor removed, and no
+// empty or half-made file ever stands at `path`, even on a full disk.
+void createFieldizerDatabase(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::path(cp1252ToUtf8(path)), error) || error)
+        throw RuntimeError(errors::databaseExists, "Database already exists.");
+    const std::string temporary = path + ".new-" + std::to_string(::getpid());
+    buildDatabase(temporary, path);
+    int linked = ::link(cp1252ToUtf8(temporary).c_str(), cp1252ToUtf8(path).c_str());
+    int systemError = errno;
+    removeFile(temporary);
+    if (linked != 0)
+        throw linkError(systemError, path);
 }
 
 } // namespace fieldizer::db

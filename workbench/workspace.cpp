@@ -1,6 +1,6 @@
 #include "workbench/workspace.h"
 
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/engine/table_def.h"
 #include "workbench/functions/sql_functions.h"
@@ -49,7 +49,7 @@ std::shared_ptr<Database> Workspace::createDatabase(const std::string& path) con
     if (path.empty())
         throw errors::notAValidPath(path);
     if (std::filesystem::exists(std::filesystem::path(cp1252ToUtf8(path)), error) || error)
-        throw RuntimeError(3204, "Database already exists.");
+        throw RuntimeError(errors::databaseExists, "Database already exists.");
     auto connection = openWithFunctions(path, true);
     // SQLite writes nothing until asked to; a database file with no page
     // would read as empty, and an empty file is refused on opening.

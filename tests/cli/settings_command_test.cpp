@@ -268,6 +268,22 @@ TEST_F(CliSettings, NamesAreTheTerminalsText) {
     EXPECT_EQ(settings({"show", "m\xC3\xBCLLER"}).status, 0) << "any letter case";
 }
 
+TEST_F(CliSettings, NamesThatAreNotUtf8StayApart) {
+    ASSERT_EQ(settings({"save", "\xE9"}).status, 0);
+    ASSERT_EQ(settings({"save", "\xE8"}).status, 0);
+    EXPECT_EQ(settings({"list"}).out, "\xC3\xA8\n\xC3\xA9\n") << "two sets, not one 'fieldize_?'";
+}
+
+TEST_F(CliSettings, ANameTheEngineRefusesChangesNothing) {
+    for (const std::string& name : {std::string("a[b"), std::string(300, 'n')}) {
+        auto result = settings({"save", name, "--column", "NEW:1:1:0:1"});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_NE(result.err.find("is not a valid name"), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(specRows("fieldize_settings"), specHeader) << "the working specifications stay";
+    EXPECT_EQ(settings({"list"}).out, "");
+}
+
 TEST_F(CliSettings, DbChoosesTheProgramDatabase) {
     ASSERT_EQ(cli.run({"create-database", "other.mdb"}).status, 0);
     ASSERT_EQ(settings({"save", "elsewhere", "--db", "other.mdb"}).status, 0);

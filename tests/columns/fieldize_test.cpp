@@ -72,8 +72,8 @@ TEST(FieldizePass, UnusableSpecIsARuntimeError) {
     ColumnSpec missing = spec("A", 1, 1, 0);
     missing.spacesB4NextColumn.reset();
     EXPECT_RUNTIME_ERROR(fieldize({missing}, "x"), 94, "Invalid use of Null");
-    EXPECT_RUNTIME_ERROR_NUMBER(fieldize({spec("A", 0, 1, 0)}, "x"), errors::invalidArgument);
-    EXPECT_RUNTIME_ERROR_NUMBER(fieldize({spec("A", 1, -1, 0)}, "x"), errors::invalidArgument);
+    EXPECT_RUNTIME_ERROR_NUMBER(fieldize({spec("A", 0, 1, 0)}, "x"), errors::invalidCall);
+    EXPECT_RUNTIME_ERROR_NUMBER(fieldize({spec("A", 1, -1, 0)}, "x"), errors::invalidCall);
 }
 
 TEST(ColumnOption, HeadingIsEverythingBeforeTheLastFourColons) {

@@ -49,8 +49,7 @@ TEST(ValuesByColumnSpecs, PairsFieldsWithSpecsWhileBothLast) {
 }
 
 TEST(ValuesByColumnSpecs, UnusableSpecIsARuntimeError) {
-    EXPECT_RUNTIME_ERROR_NUMBER(valuesByColumnSpecs("abc", {spec(0, 1)}, 1),
-                                errors::invalidArgument);
+    EXPECT_RUNTIME_ERROR_NUMBER(valuesByColumnSpecs("abc", {spec(0, 1)}, 1), errors::invalidCall);
     ColumnSpec missing = spec(1, 1);
     missing.numberOfCharacters.reset();
     EXPECT_RUNTIME_ERROR(valuesByColumnSpecs("abc", {missing}, 1), 94, "Invalid use of Null");

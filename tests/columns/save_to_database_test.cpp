@@ -1,6 +1,8 @@
 #include "columns/save_messages.h"
 #include "columns/save_to_database.h"
+#include "engine/database_error_numbers.h"
 #include "program_database_fixture.h"
+#include "runtime_error_checks.h"
 #include "scripted_dialogs.h"
 
 #include <fstream>
@@ -126,6 +128,18 @@ TEST_F(SaveToDatabaseTest, ExistingTableInOtherCaseAsksAndAnswersDecide) {
     EXPECT_EQ(db.rows("people"), (Rows{{"A         ", "WA"}, {"C         ", "ID"}}));
     save(byColumns("D         NV", "People"), {Answer::No});
     EXPECT_EQ(db.rows("people"), (Rows{{"D         ", "NV"}}));
+}
+
+TEST_F(SaveToDatabaseTest, ReplacingKeepsTheOldRecordsWhenTheNewOnesFail) {
+    db->connection()->exec("CREATE TABLE guarded (v TEXT(10) CHECK (v <> 'bad'))");
+    save(byDelimiter("old1\r\nold2", ";", "guarded"), {Answer::Yes});
+    EXPECT_RUNTIME_ERROR_NUMBER(save(byDelimiter("bad\r\nnew", ";", "guarded"), {Answer::No}),
+                                db::errors::validationRule);
+    EXPECT_EQ(db.rows("guarded"), (Rows{{"old1"}, {"old2"}})) << "the emptying is undone";
+    // Appending keeps what was stored before the failure.
+    EXPECT_RUNTIME_ERROR_NUMBER(save(byDelimiter("new\r\nbad", ";", "guarded"), {Answer::Yes}),
+                                db::errors::validationRule);
+    EXPECT_EQ(db.rows("guarded"), (Rows{{"old1"}, {"old2"}, {"new"}}));
 }
 
 TEST_F(SaveToDatabaseTest, ChosenTableMustExist) {

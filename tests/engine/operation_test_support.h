@@ -37,7 +37,7 @@ std::string routineResult(Routine routine, std::string_view line, const Paramete
 
 // Expects `call` to raise error 5 with its exact description.
 template <class Call> void expectInvalidArgument(Call call) {
-    EXPECT_RUNTIME_ERROR(call(), errors::invalidArgument, "Invalid procedure call or argument");
+    EXPECT_RUNTIME_ERROR(call(), errors::invalidCall, "Invalid procedure call or argument");
 }
 
 } // namespace fieldizer::testing

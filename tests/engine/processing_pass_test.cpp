@@ -75,8 +75,8 @@ TEST_F(ProcessingPassTest, TempFileIsGoneAfterSuccessAndFailure) {
         throw errors::invalidProcedureCall();
     };
     RecordingObserver observer;
-    EXPECT_RUNTIME_ERROR(runProcessingPass("x", failing, observer, folder_),
-                         errors::invalidArgument, "Invalid procedure call or argument");
+    EXPECT_RUNTIME_ERROR(runProcessingPass("x", failing, observer, folder_), errors::invalidCall,
+                         "Invalid procedure call or argument");
     EXPECT_FALSE(fs::exists(folder_ / "fieldize.tmp"));
 }
 

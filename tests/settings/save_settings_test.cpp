@@ -176,17 +176,42 @@ TEST_F(SaveSettings, TheProgramsOwnTablesAreRefusedAsNames) {
     EXPECT_EQ(describe(database.working()), "A:1:2:0:2");
 }
 
-TEST_F(SaveSettings, ATableLeftWithoutItsRecordFailsAfterTheRecordIsStored) {
+TEST_F(SaveSettings, ATableLeftWithoutItsRecordIsTakenOver) {
     database->tableDefs().append(db::specificationTableDef("fieldize_orphan"));
-    EXPECT_RUNTIME_ERROR(save("orphan", values), 3010, "Table 'fieldize_orphan' already exists.");
-    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 1) << "the record stays stored";
-    EXPECT_EQ(state.currentSettingsTable, "fieldize_orphan");
-    EXPECT_TRUE(state.settingsChanged) << "the save did not finish";
-    // Saving again overwrites the record and takes the table over.
     database.setWorking({spec("A", 1, 2, 0, 2)});
-    ScriptedDialogs dialogs({Answer::Ok});
-    EXPECT_EQ(save("orphan", values, dialogs), SettingsOutcome::Done);
+    EXPECT_EQ(save("orphan", values), SettingsOutcome::Done);
+    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 1);
     EXPECT_EQ(storedSpecs("orphan"), "A:1:2:0:2");
+}
+
+TEST_F(SaveSettings, ANameTheEngineRefusesWritesNothing) {
+    database.setWorking({spec("A", 1, 2, 0, 2)});
+    for (const std::string& name : {std::string("a[b"), std::string(300, 'x')}) {
+        try {
+            save(name, values);
+            ADD_FAILURE() << "no error for " << name;
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.number(), 3125);
+            EXPECT_EQ(error.description(), "'fieldize_" + name +
+                                               "' is not a valid name.  Make sure that it does not "
+                                               "include invalid characters or punctuation and "
+                                               "that it is not too long.");
+        }
+    }
+    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 0);
+    EXPECT_EQ(refreshNameOfSettingsList(*database).size(), 0u);
+}
+
+TEST_F(SaveSettings, AFailedCopyOfANewSetLeavesNoRecord) {
+    // A table of that name with a narrow heading field, left by an older program.
+    db::TableDef narrow = db::specificationTableDef("fieldize_new");
+    narrow.fields()["column_heading"].size = 5;
+    database->tableDefs().append(narrow);
+    database.setWorking({spec("too long", 2, 1, 0, 1)});
+    EXPECT_THROW(save("new", values), RuntimeError);
+    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 0)
+        << "no record without its copy";
+    EXPECT_EQ(state.currentSettingsTable, "");
 }
 
 TEST_F(SaveSettings, AFailedCopyLeavesTheCopyAsItWas) {

@@ -1,8 +1,8 @@
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 
 #include <gtest/gtest.h>
 
-using namespace fieldizer::db;
+using namespace fieldizer;
 
 TEST(TextConversion, everyByteSurvivesTheRoundTrip) {
     std::string all;
@@ -32,9 +32,12 @@ TEST(TextConversion, charactersOutsideTheCharacterSetBecomeQuestionMarks) {
     EXPECT_EQ(utf8ToCp1252("\xC2\x80"), "?");         // U+0080 is not in the set
 }
 
-TEST(TextConversion, brokenUtf8NeverStopsTheConversion) {
-    EXPECT_EQ(utf8ToCp1252("a\xFFz"), "a?z");
-    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");         // cut short
-    EXPECT_EQ(utf8ToCp1252("\xC0\xAF"), "??");      // overlong
-    EXPECT_EQ(utf8ToCp1252("\xED\xA0\x80"), "???"); // a surrogate
+TEST(TextConversion, bytesThatAreNotUtf8KeepTheirWindows1252Character) {
+    EXPECT_EQ(utf8ToCp1252("a\xFFz"), "a\xFFz");
+    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a\xC3");               // cut short
+    EXPECT_EQ(utf8ToCp1252("\xC0\xAF"), "\xC0\xAF");         // overlong
+    EXPECT_EQ(utf8ToCp1252("\xED\xA0\x80"), "\xED\xA0\x80"); // a surrogate
+    // Two names that differ only in such a byte stay two names.
+    EXPECT_NE(utf8ToCp1252("T\xE9"), utf8ToCp1252("T\xE8"));
+    EXPECT_EQ(cp1252ToUtf8(utf8ToCp1252("T\xE9")), "T\xC3\xA9");
 }

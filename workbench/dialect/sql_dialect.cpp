@@ -12,7 +12,7 @@ constexpr std::size_t maximumLength = 1 << 20;
 
 void checkLength(std::string_view text) {
     if (text.size() > maximumLength)
-        throw dialect_errors::syntax(dialect_errors::tooComplex);
+        throw dialect_errors::syntax(errors::tooComplex);
 }
 
 } // namespace
@@ -36,7 +36,7 @@ std::string translateAccessSort(std::string_view sort) {
 
 std::string quoteIdentifier(std::string_view name) {
     if (name.find('\0') != std::string_view::npos)
-        throw RuntimeError(dialect_errors::notValidName,
+        throw RuntimeError(errors::invalidName,
                            "'" + std::string(name.substr(0, name.find('\0'))) +
                                "' is not a valid name.  Make sure that it does not include "
                                "invalid characters or punctuation and that it is not too long.");

@@ -104,7 +104,7 @@ std::string fieldDeclaration(const DialectField& field) {
 
 // CREATE TABLE name (field type [size] [constraints], ... [, CONSTRAINT ...])
 TranslatedStatement DialectParser::createTable() {
-    constexpr int error = dialect_errors::createTableStatement;
+    constexpr int error = errors::createTableStatement;
     take();
     TranslatedStatement result{StatementKind::CreateTable, {}, takeName(error), {}, {}};
     expectSymbol("(", error);
@@ -115,7 +115,7 @@ TranslatedStatement DialectParser::createTable() {
             if (!constraint.empty())
                 constraints.push_back(constraint);
         } else {
-            result.fields.push_back(fieldDefinition(dialect_errors::fieldDefinition));
+            result.fields.push_back(fieldDefinition(errors::fieldDefinition));
         }
     } while (acceptSymbol(","));
     expectSymbol(")", error);
@@ -209,7 +209,7 @@ void DialectParser::fieldConstraints(DialectField& field, int errorNumber) {
 
 // [CONSTRAINT name] {PRIMARY KEY | UNIQUE} (field, ...) | FOREIGN KEY (...) REFERENCES ...
 std::string DialectParser::tableConstraint(std::vector<DialectField>& fields) {
-    constexpr int error = dialect_errors::constraintClause;
+    constexpr int error = errors::constraintClause;
     if (acceptWord("constraint"))
         takeName(error);
     bool primary = acceptWord("primary");

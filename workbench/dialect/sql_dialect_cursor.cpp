@@ -115,13 +115,13 @@ void DialectParser::finish() {
     if (peek().kind == TokenKind::Unterminated && peek().opener == '[')
         throw dialect_errors::invalidBracketing(peek().text);
     if (peek().kind != TokenKind::End)
-        throw dialect_errors::syntax(dialect_errors::charactersAfterEnd);
+        throw dialect_errors::syntax(errors::charactersAfterEnd);
 }
 
 void DialectParser::enter() {
     if (++depth_ > maximumDepth) {
         --depth_;
-        throw dialect_errors::syntax(dialect_errors::tooComplex);
+        throw dialect_errors::syntax(errors::tooComplex);
     }
 }
 

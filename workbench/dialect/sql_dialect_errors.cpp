@@ -10,6 +10,8 @@
 namespace fieldizer::db::dialect_errors {
 namespace {
 
+using namespace fieldizer::db::errors;
+
 const char* descriptionOf(int number) {
     switch (number) {
     case deleteNeedsTable:
@@ -85,6 +87,7 @@ namespace {
 
 // The syntax error of a statement's kind, told from its first words.
 RuntimeError syntaxErrorOfKind(std::string_view accessSql) {
+    using namespace errors;
     using namespace dialect_errors;
     std::vector<Token> tokens = tokenizeAccessSql(accessSql);
     std::size_t i = 0;
@@ -125,32 +128,35 @@ std::string quotedName(std::string_view name) {
 
 RuntimeError sqliteErrorFor(std::string_view accessSql, std::string_view message) {
     if (message.starts_with("no such table: "))
-        return RuntimeError(3078, "The Microsoft Jet database engine cannot find the input table "
-                                  "or query " +
-                                      quotedName(message.substr(15)) +
-                                      ".  Make sure it exists and that its name is spelled "
-                                      "correctly.");
+        return RuntimeError(errors::inputTableNotFound,
+                            "The Microsoft Jet database engine cannot find the input table "
+                            "or query " +
+                                quotedName(message.substr(15)) +
+                                ".  Make sure it exists and that its name is spelled "
+                                "correctly.");
     if (message.starts_with("no such column: "))
-        return RuntimeError(3061, "Too few parameters. Expected 1.");
+        return RuntimeError(errors::tooFewParameters, "Too few parameters. Expected 1.");
     if (message.starts_with("no such function: "))
-        return RuntimeError(3085, "Undefined function " + quotedName(message.substr(18)) +
-                                      " in expression.");
+        return RuntimeError(errors::undefinedFunction, "Undefined function " +
+                                                           quotedName(message.substr(18)) +
+                                                           " in expression.");
     if (message.starts_with("wrong number of arguments to function "))
         return dialect_errors::inExpression("Wrong number of arguments used with function",
                                             accessSql);
     if (message.starts_with("table ") && message.ends_with(" already exists"))
-        return RuntimeError(3010, "Table " + quotedName(message.substr(6, message.size() - 21)) +
-                                      " already exists.");
+        return RuntimeError(errors::tableExists,
+                            "Table " + quotedName(message.substr(6, message.size() - 21)) +
+                                " already exists.");
     if (message == access_values::invalidCall)
-        return RuntimeError(fieldizer::errors::invalidArgument, std::string(message));
+        return RuntimeError(fieldizer::errors::invalidCall, std::string(message));
     if (message == access_values::invalidNull)
-        return RuntimeError(94, std::string(message));
+        return RuntimeError(fieldizer::errors::invalidUseOfNull, std::string(message));
     if (message == access_values::invalidPattern)
-        return RuntimeError(93, std::string(message));
+        return RuntimeError(fieldizer::errors::invalidPatternString, std::string(message));
     if (message == access_values::typeMismatch)
-        return RuntimeError(13, std::string(message));
+        return RuntimeError(fieldizer::errors::typeMismatch, std::string(message));
     if (message == access_values::overflow)
-        return RuntimeError(6, std::string(message));
+        return RuntimeError(fieldizer::errors::overflow, std::string(message));
     return syntaxErrorOfKind(accessSql);
 }
 

@@ -29,13 +29,13 @@ std::string DialectParser::select(std::string* intoTarget) {
             sql = limitedPart(first, limit);
         compound = true;
         if (!isWord("select"))
-            throw syntax(dialect_errors::selectStatement);
+            throw syntax(errors::selectStatement);
         std::string partLimit;
         std::string part = selectCore(nullptr, partLimit);
         sql += op + limitedPart(part, partLimit);
     }
     if (acceptWord("order")) {
-        expectWord("by", dialect_errors::orderByClause);
+        expectWord("by", errors::orderByClause);
         sql += " ORDER BY " + orderByList();
     }
     if (!compound && !limit.empty())
@@ -55,17 +55,17 @@ std::string DialectParser::selectCore(std::string* intoTarget, std::string& limi
     core += selectList();
     if (acceptWord("into")) {
         if (!intoTarget)
-            throw syntax(dialect_errors::selectStatement);
-        *intoTarget = takeName(dialect_errors::selectStatement);
+            throw syntax(errors::selectStatement);
+        *intoTarget = takeName(errors::selectStatement);
         if (isWord("in")) // into another database file: not offered
-            throw syntax(dialect_errors::selectStatement);
+            throw syntax(errors::selectStatement);
     }
     if (acceptWord("from"))
         core += " FROM " + fromClause();
     if (acceptWord("where"))
         core += " WHERE " + topExpression();
     if (acceptWord("group")) {
-        expectWord("by", dialect_errors::groupByClause);
+        expectWord("by", errors::groupByClause);
         core += " GROUP BY " + expressionList();
     }
     if (acceptWord("having"))
@@ -84,17 +84,17 @@ std::string DialectParser::topClause(bool& percent) {
     take(); // TOP
     const Token& count = peek();
     if (count.kind != TokenKind::Number)
-        throw syntax(dialect_errors::selectStatement);
+        throw syntax(errors::selectStatement);
     std::string value = take().text;
     percent = acceptWord("percent");
     if (!percent && !isWholeNumber(value))
-        throw syntax(dialect_errors::selectStatement);
+        throw syntax(errors::selectStatement);
     return value;
 }
 
 std::string DialectParser::selectList() {
     if (peek().kind == TokenKind::End || isWord("from") || isWord("into"))
-        throw syntax(dialect_errors::selectStatement);
+        throw syntax(errors::selectStatement);
     int unnamed = 0;
     std::string list = selectItem(unnamed);
     while (acceptSymbol(","))
@@ -108,7 +108,7 @@ std::string DialectParser::selectItem(int& unnamed) {
     std::size_t start = pos_;
     std::string item = topExpression();
     if (acceptWord("as"))
-        return item + " AS " + quoteIdentifier(takeName(dialect_errors::selectStatement));
+        return item + " AS " + quoteIdentifier(takeName(errors::selectStatement));
     std::size_t length = pos_ - start;
     auto qualifier = [&](const Token& token) {
         return token.kind == TokenKind::Symbol && (token.text == "." || token.text == "!");
@@ -139,14 +139,14 @@ std::string DialectParser::joinedTables() {
                  (isWord("join", 1) || (isWord("outer", 1) && isWord("join", 2))))
             kind = isWord("left") ? "LEFT JOIN" : "RIGHT JOIN";
         else if (isWord("join") || isWord("outer") || isWord("full") || isWord("cross"))
-            throw syntax(dialect_errors::joinOperation);
+            throw syntax(errors::joinOperation);
         else
             return result;
         while (!acceptWord("join"))
             take();
         std::string right = tableSource();
         if (!acceptWord("on"))
-            throw syntax(dialect_errors::joinOperation);
+            throw syntax(errors::joinOperation);
         result += " " + kind + " " + right + " ON " + topExpression();
     }
 }
@@ -158,18 +158,18 @@ std::string DialectParser::tableSource() {
         std::string inner = isWord("select") ? select(nullptr) : joinedTables();
         --openParentheses_;
         if (!acceptSymbol(")"))
-            throw syntax(dialect_errors::fromClause);
+            throw syntax(errors::fromClause);
         return "(" + inner + ")" + tableAlias();
     }
-    std::string name = takeName(dialect_errors::fromClause);
+    std::string name = takeName(errors::fromClause);
     if (isWord("in")) // a table of another database file: not offered
-        throw syntax(dialect_errors::fromClause);
+        throw syntax(errors::fromClause);
     return quoteIdentifier(name) + tableAlias();
 }
 
 std::string DialectParser::tableAlias() {
     if (acceptWord("as"))
-        return " AS " + quoteIdentifier(takeName(dialect_errors::fromClause));
+        return " AS " + quoteIdentifier(takeName(errors::fromClause));
     if (isNameToken(peek()))
         return " AS " + quoteIdentifier(take().text);
     return "";

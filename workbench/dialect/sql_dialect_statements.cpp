@@ -40,7 +40,7 @@ TranslatedStatement DialectParser::dispatch() {
         return alterStatement();
     if (peek().kind == TokenKind::Unterminated && peek().opener == '[')
         throw dialect_errors::invalidBracketing(peek().text);
-    throw syntax(dialect_errors::invalidStatement);
+    throw syntax(errors::invalidStatement);
 }
 
 // PARAMETERS name type [(size)], ... ;
@@ -48,28 +48,28 @@ void DialectParser::parametersDeclaration() {
     take();
     do {
         DialectParameter parameter;
-        parameter.name = takeName(dialect_errors::parameterClause);
+        parameter.name = takeName(errors::parameterClause);
         if (peek().kind != TokenKind::Name)
-            throw syntax(dialect_errors::parameterClause);
+            throw syntax(errors::parameterClause);
         parameter.type = take().text;
         if (acceptSymbol("(")) {
             if (peek().kind != TokenKind::Number)
-                throw syntax(dialect_errors::parameterClause);
+                throw syntax(errors::parameterClause);
             take();
-            expectSymbol(")", dialect_errors::parameterClause);
+            expectSymbol(")", errors::parameterClause);
         }
         for (const auto& declared : parameters_) {
             if (sameAccessWord(declared.name, parameter.name))
-                throw syntax(dialect_errors::parameterClause);
+                throw syntax(errors::parameterClause);
         }
         parameters_.push_back(std::move(parameter));
     } while (acceptSymbol(","));
-    expectSymbol(";", dialect_errors::parameterClause);
+    expectSymbol(";", errors::parameterClause);
 }
 
 // INSERT INTO table [(field, ...)] {VALUES (expr, ...) | SELECT ...}
 TranslatedStatement DialectParser::insertStatement() {
-    constexpr int error = dialect_errors::insertStatement;
+    constexpr int error = errors::insertStatement;
     take();
     expectWord("into", error);
     TranslatedStatement result{StatementKind::Action, {}, takeName(error), {}, {}};
@@ -97,7 +97,7 @@ TranslatedStatement DialectParser::insertStatement() {
 
 // UPDATE table SET field = expr, ... [WHERE expr]
 TranslatedStatement DialectParser::updateStatement() {
-    constexpr int error = dialect_errors::updateStatement;
+    constexpr int error = errors::updateStatement;
     take();
     TranslatedStatement result{StatementKind::Action, {}, takeName(error), {}, {}};
     result.sql = "UPDATE " + quoteIdentifier(result.target) + " SET ";
@@ -118,7 +118,7 @@ TranslatedStatement DialectParser::updateStatement() {
 
 // DELETE [* | table.*] FROM table [WHERE expr]
 TranslatedStatement DialectParser::deleteStatement() {
-    constexpr int error = dialect_errors::deleteStatement;
+    constexpr int error = errors::deleteStatement;
     take();
     if (!acceptSymbol("*") && isNameToken(peek())) {
         takeName(error);
@@ -126,11 +126,9 @@ TranslatedStatement DialectParser::deleteStatement() {
             expectSymbol("*", error);
     }
     if (!acceptWord("from"))
-        throw syntax(peek().kind == TokenKind::End || isSymbol(";")
-                         ? dialect_errors::deleteNeedsTable
-                         : error);
-    TranslatedStatement result{
-        StatementKind::Action, {}, takeName(dialect_errors::fromClause), {}, {}};
+        throw syntax(peek().kind == TokenKind::End || isSymbol(";") ? errors::deleteNeedsTable
+                                                                    : error);
+    TranslatedStatement result{StatementKind::Action, {}, takeName(errors::fromClause), {}, {}};
     result.sql = "DELETE FROM " + quoteIdentifier(result.target);
     if (acceptWord("where"))
         result.sql += " WHERE " + topExpression();
@@ -144,12 +142,12 @@ TranslatedStatement DialectParser::createStatement() {
     bool unique = acceptWord("unique");
     if (isWord("index"))
         return createIndex(unique);
-    throw syntax(dialect_errors::invalidStatement);
+    throw syntax(errors::invalidStatement);
 }
 
 // CREATE [UNIQUE] INDEX name ON table (field [ASC|DESC], ...) [WITH ...]
 TranslatedStatement DialectParser::createIndex(bool unique) {
-    constexpr int error = dialect_errors::createIndexStatement;
+    constexpr int error = errors::createIndexStatement;
     take();
     std::string index = takeName(error);
     expectWord("on", error);
@@ -179,7 +177,7 @@ TranslatedStatement DialectParser::createIndex(bool unique) {
 
 // DROP TABLE name | DROP INDEX name ON table
 TranslatedStatement DialectParser::dropStatement() {
-    constexpr int error = dialect_errors::dropStatement;
+    constexpr int error = errors::dropStatement;
     take();
     TranslatedStatement result;
     result.kind = StatementKind::Action;
@@ -198,7 +196,7 @@ TranslatedStatement DialectParser::dropStatement() {
 
 // ALTER TABLE name {ADD [COLUMN] field type ... | DROP [COLUMN] field}
 TranslatedStatement DialectParser::alterStatement() {
-    constexpr int error = dialect_errors::alterTableStatement;
+    constexpr int error = errors::alterTableStatement;
     take();
     expectWord("table", error);
     TranslatedStatement result{StatementKind::Action, {}, takeName(error), {}, {}};

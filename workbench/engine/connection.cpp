@@ -1,6 +1,6 @@
 #include "workbench/engine/connection.h"
 
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 #include "workbench/engine/database_file.h"
 #include "workbench/engine/engine_errors.h"
 
@@ -14,6 +14,33 @@ bool isAscii(const std::string& text) {
         if (static_cast<unsigned char>(c) >= 0x80)
             return false;
     return true;
+}
+
+// A statement that waited in vain for a writer to finish, as opposed to a
+// write (transaction control counts as one: COMMIT and BEGIN IMMEDIATE wait
+// for the write lock).
+bool onlyReads(sqlite3_stmt* statement) {
+    if (!sqlite3_stmt_readonly(statement))
+        return false;
+    std::string_view sql = sqlite3_sql(statement);
+    for (std::string_view word : {"BEGIN", "COMMIT", "END", "ROLLBACK", "RELEASE", "SAVEPOINT"})
+        if (sql.substr(0, word.size()) == word)
+            return false;
+    return true;
+}
+
+// Judges the file SQLite has open, through SQLite's own descriptor, while
+// the caller holds a read lock: no writer is half-way through it then, so a
+// header ahead of the file's length means damage, not a commit in progress.
+void checkWholeFile(sqlite3* db, const std::string& path) {
+    sqlite3_file* file = nullptr;
+    sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file);
+    sqlite3_int64 size = 0;
+    unsigned char header[100] = {};
+    bool read = file && file->pMethods && file->pMethods->xFileSize(file, &size) == SQLITE_OK &&
+                file->pMethods->xRead(file, header, sizeof header, 0) == SQLITE_OK;
+    if (!read || !soundDatabaseHeader(header, std::uint64_t(size)))
+        throw errors::unrecognizedDatabaseFormat(path);
 }
 
 } // namespace
@@ -83,6 +110,8 @@ bool Statement::step() {
     if (rc == SQLITE_DONE)
         return false;
     sqlite3_reset(handle());
+    if ((rc & 0xFF) == SQLITE_BUSY && onlyReads(handle()))
+        throw errors::lockedForReading();
     connection_->fail(rc);
 }
 
@@ -134,11 +163,17 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, bool creat
     sqlite3_busy_timeout(db, 5000);
     // A larger page cache keeps a long transaction (thousands of AddNew and
     // Update) in memory until it commits instead of spilling pages early.
-    sqlite3_exec(db, "PRAGMA cache_size = -32768", nullptr, nullptr, nullptr);
-    sqlite3_exec(db, "PRAGMA ignore_check_constraints = ON", nullptr, nullptr, nullptr);
+    connection->exec("PRAGMA cache_size = -32768");
+    connection->exec("PRAGMA ignore_check_constraints = ON");
     // Reading the schema proves the file is a database SQLite can read;
-    // damage further in shows up as error 3343 when it is reached.
+    // damage further in shows up as error 3343 when it is reached. The read
+    // lock, waited for while another process writes, lets the header be
+    // judged on a file no one is changing.
+    connection->exec("BEGIN");
     connection->exec("SELECT count(*) FROM sqlite_schema");
+    if (!create)
+        checkWholeFile(db, path);
+    connection->exec("COMMIT");
     connection->exec("PRAGMA foreign_keys = ON");
     return connection;
 }
@@ -172,6 +207,18 @@ Statement Connection::prepare(std::string_view sql) {
     return Statement(shared_from_this(), std::move(handle));
 }
 
+std::optional<Statement> Connection::tryPrepare(std::string_view sql) {
+    ensureOpen();
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_prepare_v2(db_, sql.data(), int(sql.size()), &statement, nullptr);
+    StatementHandle handle(statement);
+    if (rc == SQLITE_ERROR)
+        return std::nullopt;
+    if (rc != SQLITE_OK)
+        fail(rc);
+    return Statement(shared_from_this(), std::move(handle));
+}
+
 void Connection::exec(std::string_view sql) {
     Statement statement = prepare(sql);
     while (statement.step()) {
@@ -188,24 +235,40 @@ std::int64_t Connection::lastInsertRowid() const {
     return sqlite3_last_insert_rowid(db_);
 }
 
+// The outermost transaction is a real one that takes the write lock at once
+// (BEGIN IMMEDIATE): a deferred one would ask for it at its first write, and
+// SQLite cannot wait there for another writer without risking a deadlock, so
+// it fails at once. Inner ones are savepoints. A read-only file takes no
+// write lock.
 void Connection::begin() {
-    exec("SAVEPOINT fieldizer_" + std::to_string(depth_ + 1));
+    if (depth_ > 0)
+        exec("SAVEPOINT fieldizer_" + std::to_string(depth_ + 1));
+    else
+        exec(sqlite3_db_readonly(db_, "main") == 1 ? "BEGIN" : "BEGIN IMMEDIATE");
     ++depth_;
 }
 
 void Connection::commit() {
     if (depth_ == 0)
         throw errors::error(errors::noTransaction);
-    exec("RELEASE fieldizer_" + std::to_string(depth_));
+    exec(depth_ == 1 ? std::string("COMMIT") : "RELEASE fieldizer_" + std::to_string(depth_));
     --depth_;
 }
 
 void Connection::rollback() {
     if (depth_ == 0)
         throw errors::error(errors::noTransaction);
-    std::string name = "fieldizer_" + std::to_string(depth_);
-    exec("ROLLBACK TO " + name);
-    exec("RELEASE " + name);
+    if (db_ && sqlite3_get_autocommit(db_)) {
+        depth_ = 0; // SQLite already rolled it all back (a full disk, an I/O error)
+        return;
+    }
+    if (depth_ == 1) {
+        exec("ROLLBACK");
+    } else {
+        std::string name = "fieldizer_" + std::to_string(depth_);
+        exec("ROLLBACK TO " + name);
+        exec("RELEASE " + name);
+    }
     --depth_;
 }
 
@@ -220,6 +283,8 @@ CheckedWrites::CheckedWrites(Connection& connection) : connection_(connection) {
 }
 
 CheckedWrites::~CheckedWrites() {
+    // A failure here leaves the checks on, which costs time but never lets a
+    // wrong value in; a destructor has no one to report it to.
     if (--connection_.checkedScopes_ == 0 && connection_.db_)
         sqlite3_exec(connection_.db_, "PRAGMA ignore_check_constraints = ON", nullptr, nullptr,
                      nullptr);

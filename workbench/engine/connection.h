@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -72,6 +73,10 @@ class Connection : public std::enable_shared_from_this<Connection> {
 
     // `sql` is SQLite's dialect in UTF-8.
     Statement prepare(std::string_view sql);
+    // Like prepare, but a statement SQLite cannot compile (SQLITE_ERROR: an
+    // unknown column, a wrong shape) gives nothing; every other failure
+    // (locked, out of memory, a damaged file) is thrown as usual.
+    std::optional<Statement> tryPrepare(std::string_view sql);
     void exec(std::string_view sql);
     std::int64_t totalChanges() const;
     std::int64_t lastInsertRowid() const;

@@ -1,5 +1,6 @@
 #include "workbench/engine/database.h"
 
+#include "engine/cp1252.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/engine/schema.h"
 #include "workbench/engine/statement_runner.h"
@@ -62,9 +63,22 @@ void Database::createIndex(std::string_view table, std::string_view index,
     if (!stored)
         throw errors::itemNotInCollection();
     if (!indexColumns(*connection_, *stored, index).empty())
-        throw RuntimeError(3375, "Table '" + *stored + "' already has an index named '" +
-                                     std::string(index) + "'.");
+        throw RuntimeError(errors::indexExists, "Table '" + *stored +
+                                                    "' already has an index named '" +
+                                                    std::string(index) + "'.");
     db::createIndex(*connection_, *stored, index, fields, unique);
+}
+
+void Database::emptyTable(std::string_view table) {
+    connection_->ensureOpen();
+    auto stored = storedTableName(*connection_, table);
+    if (!stored)
+        throw errors::inputTableOrQueryNotFound(table);
+    connection_->exec("DELETE FROM " + quoteIdentifier(cp1252ToUtf8(*stored)));
+}
+
+bool Database::returnsRecords(std::string_view sql) const {
+    return translateStatement(sql).translated.kind == StatementKind::Select;
 }
 
 void Database::beginTrans() {

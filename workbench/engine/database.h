@@ -48,7 +48,17 @@ class Database {
     void createIndex(std::string_view table, std::string_view index,
                      const std::vector<std::string>& fields, bool unique = false);
 
-    // Transactions nest; each commit or rollback ends the innermost one.
+    // Deletes every record of a table (by its name, any letter case); an
+    // unknown table is error 3078.
+    void emptyTable(std::string_view table);
+    // Whether a statement of the Access dialect is a SELECT, whose rows
+    // openRecordset gives, rather than action SQL for execute.
+    bool returnsRecords(std::string_view sql) const;
+
+    // Transactions nest; each commit or rollback ends the innermost one. The
+    // outermost takes the write lock at its start, waiting up to the busy
+    // timeout for another writer (error 3218 when it does not finish), so a
+    // transaction never fails half-way for want of the lock.
     void beginTrans();
     void commitTrans();
     void rollback();
@@ -61,6 +71,17 @@ class Database {
     TableDefs tableDefs_;
     QueryDefs queryDefs_;
     long recordsAffected_ = 0;
+};
+
+// A transaction that rolls back unless committed: for work that must be all
+// or nothing. The outermost takes the write lock at once, like beginTrans.
+class Transaction {
+  public:
+    explicit Transaction(Database& database) : guard_(*database.connection()) {}
+    void commit() { guard_.commit(); }
+
+  private:
+    ScopedTransaction guard_;
 };
 
 } // namespace fieldizer::db

@@ -1,18 +1,15 @@
 #include "workbench/engine/database_file.h"
 
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 #include "workbench/engine/engine_errors.h"
 
-#include <array>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <unistd.h>
 
 namespace fieldizer::db {
 namespace {
-
-constexpr std::size_t headerSize = 100;
 
 std::uint32_t bigEndian(const unsigned char* bytes, int count) {
     std::uint32_t value = 0;
@@ -21,10 +18,12 @@ std::uint32_t bigEndian(const unsigned char* bytes, int count) {
     return value;
 }
 
-// The header of SQLite's file format: magic text, page size, and the page
-// count (valid when the "version valid for" number equals the change counter).
-bool soundHeader(const std::array<unsigned char, headerSize>& header, std::uintmax_t fileSize) {
-    if (std::memcmp(header.data(), "SQLite format 3", 16) != 0)
+} // namespace
+
+// The page count is valid when the "version valid for" number equals the
+// change counter.
+bool soundDatabaseHeader(const unsigned char* header, std::uint64_t fileSize) {
+    if (std::memcmp(header, "SQLite format 3", 16) != 0)
         return false;
     std::uint32_t pageSize = bigEndian(&header[16], 2);
     if (pageSize == 1)
@@ -35,10 +34,8 @@ bool soundHeader(const std::array<unsigned char, headerSize>& header, std::uintm
         return false;
     std::uint32_t pageCount = bigEndian(&header[28], 4);
     bool countValid = bigEndian(&header[92], 4) == bigEndian(&header[24], 4) && pageCount != 0;
-    return !countValid || fileSize >= std::uintmax_t(pageCount) * pageSize;
+    return !countValid || fileSize >= std::uint64_t(pageCount) * pageSize;
 }
-
-} // namespace
 
 void checkDatabaseFile(const std::string& path) {
     namespace fs = std::filesystem;
@@ -49,14 +46,8 @@ void checkDatabaseFile(const std::string& path) {
         throw errors::couldNotFindFile(path);
     if (status.type() == fs::file_type::directory)
         throw errors::notAValidPath(path);
-    std::ifstream in(file, std::ios::binary);
-    if (error || !in)
+    if (error || ::access(file.c_str(), R_OK) != 0)
         throw errors::cannotOpen(path);
-    std::array<unsigned char, headerSize> header{};
-    in.read(reinterpret_cast<char*>(header.data()), headerSize);
-    std::uintmax_t size = fs::file_size(file, error);
-    if (in.gcount() != std::streamsize(headerSize) || error || !soundHeader(header, size))
-        throw errors::unrecognizedDatabaseFormat(path);
 }
 
 } // namespace fieldizer::db

@@ -1,7 +1,8 @@
 #include "workbench/engine/engine_errors.h"
 
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 
+#include <cerrno>
 #include <sqlite3.h>
 #include <string>
 
@@ -25,7 +26,7 @@ const char* fixedText(int number) {
                "create duplicate values in the index, primary key, or relationship.  Change the "
                "data in the field or fields that contain duplicate data, remove the index, or "
                "redefine the index to permit duplicate entries and try again.";
-    case diskFull:
+    case notEnoughSpace:
         return "Not enough space on disk.";
     case readOnly:
         return "Cannot update.  Database or object is read-only.";
@@ -83,9 +84,10 @@ RuntimeError fromCheckConstraint(std::string_view message) {
                                                   " cannot be a zero-length string.");
     if (name.starts_with("fieldSize:"))
         return error(fieldTooSmall);
-    return RuntimeError(3317, "One or more values are prohibited by the validation rule set "
-                              "for the table.  Enter a value that the expression for this field "
-                              "can accept.");
+    return RuntimeError(validationRule,
+                        "One or more values are prohibited by the validation rule set "
+                        "for the table.  Enter a value that the expression for this field "
+                        "can accept.");
 }
 
 RuntimeError fromConstraint(std::string_view message) {
@@ -107,17 +109,19 @@ RuntimeError fromMessage(std::string_view message) {
         return inputTableOrQueryNotFound(message.substr(15));
     if (message.starts_with("no such column: "))
         return tooFewParametersExpected(1);
+    if (message.starts_with("object name reserved for internal use: "))
+        return notAValidName(message.substr(39));
     if (message.starts_with("index ") && message.find(" already exists") != message.npos) {
         // Index names are shared by all tables of an SQLite file.
         std::string_view name = message.substr(6, message.find(" already exists") - 6);
-        return RuntimeError(3375, "Index " + quoted(name) + " already exists.");
+        return RuntimeError(indexExists, "Index " + quoted(name) + " already exists.");
     }
     if (message.starts_with("table ") && message.find(" already exists") != message.npos) {
         std::string_view name = message.substr(6, message.find(" already exists") - 6);
         return tableAlreadyExists(name);
     }
-    return RuntimeError(3000, "Reserved error (-1); there is no message for this error.  (" +
-                                  std::string(message) + ")");
+    return RuntimeError(reserved, "Reserved error (-1); there is no message for this error.  (" +
+                                      std::string(message) + ")");
 }
 
 } // namespace
@@ -139,7 +143,7 @@ RuntimeError itemNotInCollection() {
 }
 
 RuntimeError couldNotFindFile(std::string_view path) {
-    return RuntimeError(fileNotFound, "Could not find file " + quoted(path) + ".");
+    return RuntimeError(missingFile, "Could not find file " + quoted(path) + ".");
 }
 
 RuntimeError unrecognizedDatabaseFormat(std::string_view path) {
@@ -198,6 +202,27 @@ RuntimeError tableInUse(std::string_view table) {
                                          "process.");
 }
 
+RuntimeError lockedForReading() {
+    return RuntimeError(readLocked, "Could not read; currently locked.");
+}
+
+// Why SQLite could not open or create the file, by the system's reason.
+RuntimeError cannotOpenBecause(int systemError, std::string_view path) {
+    switch (systemError) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+        return notAValidPath(path);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return RuntimeError(fieldizer::errors::permissionDenied,
+                            "Permission denied: " + quoted(path));
+    default:
+        return cannotOpen(path);
+    }
+}
+
 RuntimeError fromSqlite(sqlite3* db, int rc, std::string_view path) {
     std::string message = utf8ToCp1252(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
     switch (rc & 0xFF) {
@@ -205,7 +230,7 @@ RuntimeError fromSqlite(sqlite3* db, int rc, std::string_view path) {
     case SQLITE_CORRUPT:
         return unrecognizedDatabaseFormat(path);
     case SQLITE_CANTOPEN:
-        return cannotOpen(path);
+        return cannotOpenBecause(db ? sqlite3_system_errno(db) : 0, path);
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_AUTH:
@@ -215,7 +240,7 @@ RuntimeError fromSqlite(sqlite3* db, int rc, std::string_view path) {
     case SQLITE_LOCKED:
         return tableInUse(message);
     case SQLITE_FULL:
-        return error(diskFull);
+        return error(notEnoughSpace);
     case SQLITE_NOMEM:
         return RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
     case SQLITE_IOERR:

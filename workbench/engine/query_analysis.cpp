@@ -1,6 +1,6 @@
 #include "workbench/engine/query_analysis.h"
 
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 #include "workbench/engine/table_def.h"
 
 #include <algorithm>
@@ -114,13 +114,13 @@ std::optional<EditableQuery> editableQuery(Connection& connection, const std::st
     sqlite3_set_authorizer(connection.handle(), authorize, &reads);
     std::optional<Statement> statement;
     try {
-        statement.emplace(connection.prepare(sql));
+        statement = connection.tryPrepare(sql);
     } catch (...) {
         sqlite3_set_authorizer(connection.handle(), nullptr, nullptr);
-        return std::nullopt;
+        throw;
     }
     sqlite3_set_authorizer(connection.handle(), nullptr, nullptr);
-    if (reads.aggregate || reads.tables.size() != 1)
+    if (!statement || reads.aggregate || reads.tables.size() != 1)
         return std::nullopt;
     EditableQuery query;
     std::string table = *reads.tables.begin();
@@ -135,12 +135,12 @@ std::optional<EditableQuery> editableQuery(Connection& connection, const std::st
     std::size_t afterSelect = words[0].offset + words[0].text.size();
     query.keyedSql =
         sql.substr(0, afterSelect) + " _rowid_ AS fieldizer_rowid_," + sql.substr(afterSelect);
-    try {
-        Statement keyed = connection.prepare(query.keyedSql);
-        bindAll(keyed, bindings);
-    } catch (...) {
+    // A source without row numbers (a view, a table WITHOUT ROWID) has no
+    // keyed form; any other failure is the database's and is reported.
+    std::optional<Statement> keyed = connection.tryPrepare(query.keyedSql);
+    if (!keyed)
         return std::nullopt;
-    }
+    bindAll(*keyed, bindings);
     return query;
 }
 

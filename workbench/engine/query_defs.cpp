@@ -1,6 +1,6 @@
 #include "workbench/engine/query_defs.h"
 
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/engine/schema.h"
 

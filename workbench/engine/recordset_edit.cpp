@@ -2,8 +2,8 @@
 // Statements are prepared once per set of assigned fields and kept, so a
 // long run of AddNew/Update builds no SQL per row.
 
+#include "engine/cp1252.h"
 #include "workbench/dialect/sql_dialect.h"
-#include "workbench/engine/cp1252.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/engine/recordset.h"
 

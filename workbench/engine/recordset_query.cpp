@@ -1,7 +1,7 @@
 // Index and Seek on table recordsets; Filter and Sort for new recordsets.
 
+#include "engine/cp1252.h"
 #include "workbench/dialect/sql_dialect.h"
-#include "workbench/engine/cp1252.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/engine/recordset.h"
 #include "workbench/engine/schema.h"
@@ -26,7 +26,8 @@ void Recordset::setIndex(std::string_view indexName) {
         throw errors::error(errors::notSupported);
     std::vector<std::string> fields = indexColumns(*connection_, source_.table, indexName);
     if (fields.empty())
-        throw RuntimeError(3800, "'" + std::string(indexName) + "' is not an index in this table.");
+        throw RuntimeError(errors::notAnIndex,
+                           "'" + std::string(indexName) + "' is not an index in this table.");
     indexFields_ = std::move(fields);
     open();
 }

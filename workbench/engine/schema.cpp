@@ -1,7 +1,7 @@
 #include "workbench/engine/schema.h"
 
+#include "engine/cp1252.h"
 #include "workbench/dialect/sql_dialect.h"
-#include "workbench/engine/cp1252.h"
 #include "workbench/engine/engine_errors.h"
 
 #include <algorithm>
@@ -110,7 +110,8 @@ std::string createTableSql(const TableDef& table) {
 }
 
 void createTable(Connection& connection, const TableDef& table) {
-    if (!isValidObjectName(table.name()))
+    // SQLite keeps names beginning "sqlite_" (any case) for its own tables.
+    if (!isValidObjectName(table.name()) || sameName(table.name().substr(0, 7), "sqlite_"))
         throw errors::notAValidName(table.name());
     if (table.fields().count() == 0)
         throw errors::error(errors::noFieldDefined);

@@ -57,7 +57,7 @@ std::optional<int> FieldDefs::indexOf(std::string_view name) const {
 
 FieldDef TableDef::createField(std::string name, int type, int size) const {
     if (!isKnownType(type))
-        throw RuntimeError(3259, "Invalid field data type.");
+        throw RuntimeError(errors::invalidFieldType, "Invalid field data type.");
     FieldDef field;
     field.name = std::move(name);
     field.type = type;

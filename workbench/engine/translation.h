@@ -3,8 +3,8 @@
 // reads and writes UTF-8, the program Windows-1252, so its input is
 // converted on the way in and its error descriptions on the way out.
 
+#include "engine/cp1252.h"
 #include "engine/runtime_error.h"
-#include "workbench/engine/cp1252.h"
 
 #include <string>
 #include <string_view>

@@ -5,16 +5,18 @@
 #include <string>
 #include <string_view>
 
-namespace fieldizer::db {
+namespace fieldizer {
 
 // Every byte maps to one character, so any text survives a round trip. The
 // five bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D)
 // map to the control characters U+0081 etc., as Windows itself does.
 std::string cp1252ToUtf8(std::string_view text);
 
-// Characters outside Windows-1252, and bytes that are not valid UTF-8, become
-// "?" (one per character or bad byte): text from other tools never breaks
-// the program, and nothing outside the program's character set is invented.
+// Characters outside Windows-1252 become "?" (one per character): nothing
+// outside the program's character set is invented. A byte that is not part
+// of valid UTF-8 stays the same byte, taken as a Windows-1252 character, so
+// text typed in the program's own character set (a name in a terminal that
+// is not UTF-8) keeps every character and never breaks the conversion.
 std::string utf8ToCp1252(std::string_view text);
 
-} // namespace fieldizer::db
+} // namespace fieldizer

@@ -1,9 +1,9 @@
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 
 #include <array>
 #include <cstdint>
 
-namespace fieldizer::db {
+namespace fieldizer {
 namespace {
 
 // Code points of the bytes 0x80 to 0x9F; the rest of the byte range is the
@@ -83,10 +83,12 @@ std::string utf8ToCp1252(std::string_view text) {
         }
         char32_t c = 0;
         std::size_t length = decode(text, pos, c);
-        out += length == 0 ? '?' : toByte(c);
+        // A byte that is not part of valid UTF-8 was meant as a single-byte
+        // character already: it stays itself, so two such names never merge.
+        out += length == 0 ? text[pos] : toByte(c);
         pos += length == 0 ? 1 : length;
     }
     return out;
 }
 
-} // namespace fieldizer::db
+} // namespace fieldizer
