@@ -135,8 +135,8 @@ SaveOutcome saveToDatabase(const SaveRequest& request, const SaveTarget& target,
     std::optional<std::string> table = findTable(database, request.tableName);
     Existing existing = Existing::Keep;
     if (createsTable && table) {
-        existing = keepOrEmpty(saveMessages::tableAlreadyIn(request.tableName, target.dbPath),
-                               dialogs);
+        existing =
+            keepOrEmpty(saveMessages::tableAlreadyIn(request.tableName, target.dbPath), dialogs);
     } else if (createsTable) {
         createTable(database, request.tableName, request.specs);
         table = findTable(database, request.tableName);

@@ -1,7 +1,7 @@
 #include "workbench/engine/row_appender.h"
 
-#include "workbench/dialect/sql_dialect.h"
 #include "engine/cp1252.h"
+#include "workbench/dialect/sql_dialect.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/engine/field_type.h"
 
