@@ -8,6 +8,7 @@
 #include "cli/message_hints.h"
 #include "workbench/engine/cp1252.h"
 #include "workbench/engine/engine_errors.h"
+#include "workbench/engine/field_type.h"
 #include "workbench/engine/query_defs.h"
 #include "workbench/engine/statement_runner.h"
 #include "workbench/engine/table_def.h"
@@ -85,7 +86,8 @@ void printRows(db::Recordset& rows) {
     std::cout << '\n';
     for (; !rows.eof(); rows.moveNext()) {
         for (int i = 0; i < rows.fieldCount(); ++i)
-            std::cout << (i ? "\t" : "") << db::cp1252ToUtf8(rows.value(i).toText());
+            std::cout << (i ? "\t" : "")
+                      << db::cp1252ToUtf8(db::displayText(rows.value(i), rows.field(i).type()));
         std::cout << '\n';
     }
 }

@@ -9,6 +9,7 @@
 namespace fieldizer::db::dialect_errors {
 
 inline constexpr int queryExpression = 3075;
+inline constexpr int notInAggregate = 3122;
 inline constexpr int notValidName = 3125;
 inline constexpr int bracketing = 3126;
 inline constexpr int deleteNeedsTable = 3128;
@@ -30,6 +31,7 @@ inline constexpr int createIndexStatement = 3291;
 inline constexpr int fieldDefinition = 3292;
 inline constexpr int alterTableStatement = 3293;
 inline constexpr int dropStatement = 3295;
+inline constexpr int unsupportedFeature = 3251;
 inline constexpr int tooComplex = 3360;
 
 // The fixed description of one of the numbers above (not 3075, 3125, 3126).
@@ -39,6 +41,14 @@ RuntimeError syntax(int number);
 // e.g. "Syntax error (missing operator)" or "Syntax error in string".
 RuntimeError inExpression(std::string_view problem, std::string_view expression);
 RuntimeError missingOperator(std::string_view expression);
+
+// 3122: a field beside an aggregate in a query without GROUP BY.
+RuntimeError notPartOfAggregate(std::string_view expression);
+
+// 3251 "This Access SQL feature is not supported: <feature>.", for what the
+// engine offers and this translator leaves out, so that it names itself
+// instead of looking like a typing mistake.
+RuntimeError notSupported(std::string_view feature);
 
 // 3126 "Invalid bracketing of name '<name>'."
 RuntimeError invalidBracketing(std::string_view name);

@@ -1,6 +1,8 @@
 #include "workbench/dialect/sql_dialect_errors.h"
 #include "workbench/dialect/sql_dialect_parser.h"
 
+#include <utility>
+
 namespace fieldizer::db {
 namespace {
 
@@ -21,6 +23,7 @@ std::string DialectParser::select(std::string* intoTarget) {
     Nesting nesting(*this);
     std::string limit;
     std::string first = selectCore(intoTarget, limit);
+    std::string rowsPart = lastRowsPart_;
     std::string sql = first;
     bool compound = false;
     while (acceptWord("union")) {
@@ -36,7 +39,14 @@ std::string DialectParser::select(std::string* intoTarget) {
     }
     if (acceptWord("order")) {
         expectWord("by", dialect_errors::orderByClause);
-        sql += " ORDER BY " + orderByList();
+        std::string order = orderByList();
+        sql += " ORDER BY " + order;
+        // TOP n also returns the rows tied with the n-th: as many rows as
+        // rank n or better.
+        if (!compound && isWholeNumber(limit))
+            limit = "(SELECT count(*) FROM (SELECT rank() OVER (ORDER BY " + order +
+                    ") AS fieldizer_rank_ " + rowsPart + ") WHERE fieldizer_rank_ <= " + limit +
+                    ")";
     }
     if (!compound && !limit.empty())
         sql += " LIMIT " + limit;
@@ -45,14 +55,16 @@ std::string DialectParser::select(std::string* intoTarget) {
 
 std::string DialectParser::selectCore(std::string* intoTarget, std::string& limit) {
     take(); // SELECT
-    std::string core = "SELECT ";
-    if (acceptWord("distinct"))
-        core += "DISTINCT ";
-    else if (!acceptWord("distinctrow"))
+    bool distinct = acceptWord("distinct");
+    bool distinctRow = !distinct && acceptWord("distinctrow");
+    if (!distinct && !distinctRow)
         acceptWord("all");
     bool percent = false;
     std::string top = isWord("top") ? topClause(percent) : "";
-    core += selectList();
+    ListScan outer = std::exchange(scan_, ListScan{});
+    scan_.active = true;
+    std::string list = selectList();
+    ListScan listed = std::exchange(scan_, outer);
     if (acceptWord("into")) {
         if (!intoTarget)
             throw syntax(dialect_errors::selectStatement);
@@ -60,16 +72,27 @@ std::string DialectParser::selectCore(std::string* intoTarget, std::string& limi
         if (isWord("in")) // into another database file: not offered
             throw syntax(dialect_errors::selectStatement);
     }
+    std::string rows;
+    int tablesBefore = tablesRead_;
     if (acceptWord("from"))
-        core += " FROM " + fromClause();
+        rows += " FROM " + fromClause();
+    // DISTINCTROW leaves out rows that repeat whole records; over one table
+    // every row is a record of its own, over a join the repeats go.
+    bool joined = tablesRead_ - tablesBefore > 1;
     if (acceptWord("where"))
-        core += " WHERE " + topExpression();
-    if (acceptWord("group")) {
+        rows += " WHERE " + conditionExpression();
+    bool grouped = acceptWord("group");
+    if (grouped) {
         expectWord("by", dialect_errors::groupByClause);
-        core += " GROUP BY " + expressionList();
+        rows += " GROUP BY " + expressionList();
     }
+    if (!grouped && listed.sawAggregate && !listed.bareField.empty())
+        throw dialect_errors::notPartOfAggregate(listed.bareField);
     if (acceptWord("having"))
-        core += " HAVING " + topExpression();
+        rows += " HAVING " + conditionExpression();
+    lastRowsPart_ = rows;
+    std::string core = std::string("SELECT ") +
+                       (distinct || (distinctRow && joined) ? "DISTINCT " : "") + list + rows;
     if (!top.empty()) {
         // TOP n PERCENT: the engine rounds the share of rows up.
         limit = percent ? "(SELECT CAST(share AS INTEGER) + (share > CAST(share AS INTEGER)) "
@@ -147,7 +170,7 @@ std::string DialectParser::joinedTables() {
         std::string right = tableSource();
         if (!acceptWord("on"))
             throw syntax(dialect_errors::joinOperation);
-        result += " " + kind + " " + right + " ON " + topExpression();
+        result += " " + kind + " " + right + " ON " + conditionExpression();
     }
 }
 
@@ -161,6 +184,7 @@ std::string DialectParser::tableSource() {
             throw syntax(dialect_errors::fromClause);
         return "(" + inner + ")" + tableAlias();
     }
+    ++tablesRead_;
     std::string name = takeName(dialect_errors::fromClause);
     if (isWord("in")) // a table of another database file: not offered
         throw syntax(dialect_errors::fromClause);

@@ -112,7 +112,7 @@ TranslatedStatement DialectParser::updateStatement() {
     } while (acceptSymbol(","));
     result.sql += assignments;
     if (acceptWord("where"))
-        result.sql += " WHERE " + topExpression();
+        result.sql += " WHERE " + conditionExpression();
     return result;
 }
 
@@ -133,7 +133,7 @@ TranslatedStatement DialectParser::deleteStatement() {
         StatementKind::Action, {}, takeName(dialect_errors::fromClause), {}, {}};
     result.sql = "DELETE FROM " + quoteIdentifier(result.target);
     if (acceptWord("where"))
-        result.sql += " WHERE " + topExpression();
+        result.sql += " WHERE " + conditionExpression();
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "workbench/dialect/sql_dialect.h"
 #include "workbench/engine/cp1252.h"
+#include "workbench/engine/date_text.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/engine/schema.h"
 
@@ -32,6 +33,8 @@ FieldDef computedField(const char* declared, const Value* first) {
             field.type = fieldType::doubleFloat;
     } else if (first && first->isDouble()) {
         field.type = fieldType::doubleFloat;
+    } else if (first && first->isText() && serialFromStored(first->text())) {
+        field.type = fieldType::dateTime; // a computed date, such as OrderDate + 7
     }
     field.size = isTextType(field.type) ? 0 : storageSize(field.type);
     return field;

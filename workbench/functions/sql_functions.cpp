@@ -2,6 +2,7 @@
 
 #include "engine/runtime_error.h"
 #include "workbench/dialect/sql_dialect.h"
+#include "workbench/functions/sql_functions_arithmetic.h"
 #include "workbench/functions/sql_functions_convert.h"
 #include "workbench/functions/sql_functions_text.h"
 #include "workbench/functions/sql_functions_values.h"
@@ -144,7 +145,7 @@ void concatFunction(sqlite3_context* context, int, sqlite3_value** args) {
         sqlite3_result_null(context);
         return;
     }
-    resultText(context, (null0 ? "" : textOf(args[0])) + (null1 ? "" : textOf(args[1])));
+    resultText(context, (null0 ? "" : displayText(args[0])) + (null1 ? "" : displayText(args[1])));
 }
 
 void powerFunction(sqlite3_context* context, int, sqlite3_value** args) {
@@ -216,6 +217,7 @@ void registerAccessFunctions(sqlite3* db) {
         registerOne(db, registration);
     registerFirstLast(db);
     registerConversionFunctions(db);
+    registerArithmetic(db);
     // A "name" that matches no field is an error, never a text.
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
 }

@@ -67,7 +67,7 @@ void cstrFunction(sqlite3_context* context, int, sqlite3_value** args) {
     if (sqlite3_value_type(args[0]) == SQLITE_NULL)
         sqlite3_result_error(context, invalidNull, -1);
     else
-        resultText(context, textOf(args[0]));
+        resultText(context, displayText(args[0]));
 }
 
 void cdateFunction(sqlite3_context* context, int, sqlite3_value** args) {
@@ -126,7 +126,7 @@ void formatFunction(sqlite3_context* context, int argc, sqlite3_value** args) {
         return;
     std::string pattern = argc == 2 ? textOf(args[1]) : "";
     if (pattern.empty()) {
-        resultText(context, textOf(args[0]));
+        resultText(context, displayText(args[0]));
         return;
     }
     int type = sqlite3_value_numeric_type(args[0]);

@@ -2,6 +2,7 @@
 
 #include "engine/runtime_error.h"
 #include "workbench/dialect/sql_dialect.h"
+#include "workbench/engine/date_text.h"
 
 #include <cmath>
 #include <cstdio>
@@ -91,6 +92,11 @@ std::string textOf(sqlite3_value* value) {
         return bytes ? std::string(bytes, static_cast<std::size_t>(size)) : std::string();
     }
     }
+}
+
+std::string displayText(sqlite3_value* value) {
+    std::string text = textOf(value);
+    return sqlite3_value_type(value) == SQLITE_TEXT ? generalDate(text) : text;
 }
 
 void resultText(sqlite3_context* context, const std::string& text) {

@@ -17,6 +17,9 @@ namespace fieldizer::db::access_values {
 // A value as text, numbers as the engine writes them (no ".0").
 std::string textOf(sqlite3_value* value);
 std::string numberText(double number);
+// As textOf, but a stored date as its General Date ("1/15/2024 3:04:05 PM"):
+// the text a date becomes in &, CStr and Format without a pattern.
+std::string displayText(sqlite3_value* value);
 void resultText(sqlite3_context* context, const std::string& text);
 bool isTrue(sqlite3_value* value);
 
