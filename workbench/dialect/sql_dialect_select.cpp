@@ -136,7 +136,8 @@ std::string DialectParser::selectItem(int& unnamed) {
     auto qualifier = [&](const Token& token) {
         return token.kind == TokenKind::Symbol && (token.text == "." || token.text == "!");
     };
-    bool column = isNameToken(tokens_[start]) && item.rfind(":p", 0) != 0 &&
+    // A field reads as a quoted name; True, Yes, Null and parameters do not.
+    bool column = isNameToken(tokens_[start]) && item.starts_with('"') &&
                   (length == 1 || (length == 3 && qualifier(tokens_[start + 1]) &&
                                    isNameToken(tokens_[start + 2])));
     if (column || item.ends_with(".*"))
