@@ -4,6 +4,7 @@
 #include "workbench/dialect/sql_dialect.h"
 #include "workbench/functions/sql_functions_arithmetic.h"
 #include "workbench/functions/sql_functions_convert.h"
+#include "workbench/functions/sql_functions_dates.h"
 #include "workbench/functions/sql_functions_text.h"
 #include "workbench/functions/sql_functions_values.h"
 
@@ -218,6 +219,7 @@ void registerAccessFunctions(sqlite3* db) {
     registerFirstLast(db);
     registerConversionFunctions(db);
     registerArithmetic(db);
+    registerDateFunctions(db);
     // A "name" that matches no field is an error, never a text.
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
 }
