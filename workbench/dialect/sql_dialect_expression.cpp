@@ -15,12 +15,13 @@ constexpr std::array<std::string_view, 17> clauseWords{
     "inner", "left",  "right", "join",   "asc",   "desc",  "set", "values"};
 
 // Whether `token` (followed by `next`) is a clause word after an expression;
-// Left( and Right( are calls of functions.
+// Left(, Right( and Asc( are calls of functions.
 bool endsExpression(const Token& token, const Token& next) {
     if (token.kind != TokenKind::Name)
         return false;
     bool call = next.kind == TokenKind::Symbol && next.text == "(" &&
-                (sameAccessWord(token.text, "left") || sameAccessWord(token.text, "right"));
+                (sameAccessWord(token.text, "left") || sameAccessWord(token.text, "right") ||
+                 sameAccessWord(token.text, "asc"));
     return !call && std::any_of(clauseWords.begin(), clauseWords.end(),
                                 [&](auto w) { return sameAccessWord(token.text, w); });
 }

@@ -61,7 +61,8 @@ std::string DialectParser::primary() {
     case TokenKind::BracketName:
         return nameReference();
     case TokenKind::Name:
-        if (isSymbol("(", 1) && (!isReserved(token) || isWord("left") || isWord("right")))
+        if (isSymbol("(", 1) &&
+            (!isReserved(token) || isWord("left") || isWord("right") || isWord("asc")))
             return functionCall(take().text);
         if (isWord("true") || isWord("yes") || isWord("on"))
             return take(), "(-1)";

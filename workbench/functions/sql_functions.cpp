@@ -5,6 +5,7 @@
 #include "workbench/functions/sql_functions_arithmetic.h"
 #include "workbench/functions/sql_functions_convert.h"
 #include "workbench/functions/sql_functions_dates.h"
+#include "workbench/functions/sql_functions_more.h"
 #include "workbench/functions/sql_functions_text.h"
 #include "workbench/functions/sql_functions_values.h"
 
@@ -220,6 +221,7 @@ void registerAccessFunctions(sqlite3* db) {
     registerConversionFunctions(db);
     registerArithmetic(db);
     registerDateFunctions(db);
+    registerMoreFunctions(db);
     // A "name" that matches no field is an error, never a text.
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
 }
