@@ -36,14 +36,15 @@ bool sameLetters(char32_t a, char32_t b) {
 }
 
 // InStrRev(text, search [, start [, compare]]): the last position, searching
-// back from `start` (-1: the end); letter case ignored unless compare is 0.
+// back from `start` (-1: the end); letter case counts unless compare is 1
+// (InStrRev compares binary by default, unlike InStr).
 void inStrRevFunction(sqlite3_context* context, int argc, sqlite3_value** args) {
     if (nullArgument(context, args[0]) || nullArgument(context, args[1]))
         return;
     auto text = access_text::decode(textOf(args[0]));
     auto search = access_text::decode(textOf(args[1]));
     long long start = argc > 2 ? sqlite3_value_int64(args[2]) : -1;
-    bool binary = argc > 3 && sqlite3_value_int64(args[3]) == 0;
+    bool binary = !(argc > 3 && sqlite3_value_int64(args[3]) == 1);
     if (start == 0 || start < -1) {
         sqlite3_result_error(context, invalidCall, -1);
         return;
@@ -81,13 +82,14 @@ void stringFunction(sqlite3_context* context, int, sqlite3_value** args) {
     resultText(context, access_text::encode(repeated));
 }
 
-// StrComp(a, b [, compare]): -1, 0 or 1; letter case ignored when compare is 1.
+// StrComp(a, b [, compare]): -1, 0 or 1; letter case counts only when compare
+// is 0 (a query compares text as the database does, without case).
 void strCompFunction(sqlite3_context* context, int argc, sqlite3_value** args) {
     if (nullArgument(context, args[0]) || nullArgument(context, args[1]))
         return;
     auto a = access_text::decode(textOf(args[0]));
     auto b = access_text::decode(textOf(args[1]));
-    bool textual = argc > 2 && sqlite3_value_int64(args[2]) == 1;
+    bool textual = !(argc > 2 && sqlite3_value_int64(args[2]) == 0);
     if (textual) {
         for (auto* side : {&a, &b})
             std::transform(side->begin(), side->end(), side->begin(), access_text::toLower);
