@@ -9,7 +9,6 @@
 #include "workbench/functions/sql_functions_text.h"
 #include "workbench/functions/sql_functions_values.h"
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -160,14 +159,7 @@ void powerFunction(sqlite3_context* context, int, sqlite3_value** args) {
         sqlite3_result_error(context, invalidCall, -1);
 }
 
-struct Registration {
-    const char* name;
-    int arguments;
-    void (*function)(sqlite3_context*, int, sqlite3_value**);
-    bool deterministic;
-};
-
-constexpr std::array<Registration, 27> registrations{{
+constexpr ScalarFunction registrations[] = {
     {"left", 2, leftFunction, true},
     {"right", 2, rightFunction, true},
     {"mid", 2, midFunction, true},
@@ -195,28 +187,15 @@ constexpr std::array<Registration, 27> registrations{{
     {"year", 1, datePartFunction<0>, true},
     {"month", 1, datePartFunction<1>, true},
     {"day", 1, datePartFunction<2>, true},
-}};
-
-constexpr std::array<Registration, 3> moreRegistrations{{
     {"hour", 1, datePartFunction<3>, true},
     {"minute", 1, datePartFunction<4>, true},
     {"second", 1, datePartFunction<5>, true},
-}};
-
-void registerOne(sqlite3* db, const Registration& r) {
-    int flags = SQLITE_UTF8 | (r.deterministic ? SQLITE_DETERMINISTIC : 0);
-    if (sqlite3_create_function_v2(db, r.name, r.arguments, flags, nullptr, r.function, nullptr,
-                                   nullptr, nullptr) != SQLITE_OK)
-        throw RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
-}
+};
 
 } // namespace
 
 void registerAccessFunctions(sqlite3* db) {
-    for (const auto& registration : registrations)
-        registerOne(db, registration);
-    for (const auto& registration : moreRegistrations)
-        registerOne(db, registration);
+    registerScalars(db, registrations);
     registerFirstLast(db);
     registerConversionFunctions(db);
     registerArithmetic(db);

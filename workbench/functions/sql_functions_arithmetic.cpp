@@ -4,7 +4,6 @@
 #include "workbench/engine/date_text.h"
 #include "workbench/functions/sql_functions_values.h"
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -108,27 +107,16 @@ void hexFunction(sqlite3_context* context, int, sqlite3_value** args) {
     resultText(context, buffer);
 }
 
-struct Operator {
-    const char* name;
-    int arguments;
-    void (*function)(sqlite3_context*, int, sqlite3_value**);
-};
-
-constexpr std::array<Operator, 3> operators{{
+constexpr ScalarFunction operators[] = {
     {"access_add", 2, arithmetic<false>},
     {"access_sub", 2, arithmetic<true>},
     {"hex", 1, hexFunction},
-}};
+};
 
 } // namespace
 
 void registerArithmetic(sqlite3* db) {
-    for (const auto& op : operators) {
-        if (sqlite3_create_function_v2(db, op.name, op.arguments,
-                                       SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, op.function,
-                                       nullptr, nullptr, nullptr) != SQLITE_OK)
-            throw RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
-    }
+    registerScalars(db, operators);
 }
 
 } // namespace fieldizer::db::access_values

@@ -45,15 +45,6 @@ std::optional<DateArgument> dateArgument(sqlite3_context* context, sqlite3_value
     return DateArgument{*serialFromStored(*stored), partsOf(*stored)};
 }
 
-std::optional<double> numberOf(sqlite3_context* context, sqlite3_value* value) {
-    int type = sqlite3_value_numeric_type(value);
-    if (type != SQLITE_INTEGER && type != SQLITE_FLOAT) {
-        sqlite3_result_error(context, typeMismatch, -1);
-        return std::nullopt;
-    }
-    return sqlite3_value_double(value);
-}
-
 // The serial of year/month/day, months and days beyond their range carried
 // over as DateSerial carries them.
 std::optional<double> serialOf(long long year, long long month, long long day) {
@@ -120,7 +111,7 @@ void dateAddFunction(sqlite3_context* context, int, sqlite3_value** args) {
     if (nullArgument(context, args[1]) || nullArgument(context, args[2]))
         return;
     auto interval = intervalOf(context, args[0]);
-    auto number = interval ? numberOf(context, args[1]) : std::nullopt;
+    auto number = interval ? numberArgument(context, args[1]) : std::nullopt;
     auto date = number ? dateArgument(context, args[2]) : std::nullopt;
     if (!date)
         return;
@@ -282,7 +273,7 @@ void dateSerialFunction(sqlite3_context* context, int, sqlite3_value** args) {
             sqlite3_result_error(context, invalidNull, -1);
             return;
         }
-        auto number = numberOf(context, args[i]);
+        auto number = numberArgument(context, args[i]);
         if (!number)
             return;
         numbers[i] = std::nearbyint(*number);
@@ -307,7 +298,7 @@ void timeSerialFunction(sqlite3_context* context, int, sqlite3_value** args) {
     for (int i = 0; i < 3; ++i) {
         if (nullArgument(context, args[i]))
             return;
-        auto number = numberOf(context, args[i]);
+        auto number = numberArgument(context, args[i]);
         if (!number)
             return;
         seconds += std::nearbyint(*number) * (i == 0 ? 3600 : i == 1 ? 60 : 1);
@@ -351,7 +342,7 @@ void nameFunction(sqlite3_context* context, int argc, sqlite3_value** args) {
         sqlite3_result_error(context, invalidNull, -1);
         return;
     }
-    auto number = numberOf(context, args[0]);
+    auto number = numberArgument(context, args[0]);
     if (!number)
         return;
     int n = int(std::nearbyint(*number));
@@ -365,41 +356,22 @@ void nameFunction(sqlite3_context* context, int argc, sqlite3_value** args) {
     resultText(context, abbreviated(argc, args) ? name.substr(0, 3) : name);
 }
 
-struct DateFunction {
-    const char* name;
-    int arguments;
-    void (*function)(sqlite3_context*, int, sqlite3_value**);
+constexpr ScalarFunction dateFunctions[] = {
+    {"dateadd", 3, dateAddFunction},           {"datediff", 3, dateDiffFunction},
+    {"datediff", 4, dateDiffFunction},         {"datepart", 2, datePartFunction},
+    {"datepart", 3, datePartFunction},         {"dateserial", 3, dateSerialFunction},
+    {"timeserial", 3, timeSerialFunction},     {"datevalue", 1, valuePartFunction<false>},
+    {"timevalue", 1, valuePartFunction<true>}, {"weekday", 1, weekdayFunction},
+    {"weekday", 2, weekdayFunction},           {"monthname", 1, nameFunction<false>},
+    {"monthname", 2, nameFunction<false>},     {"weekdayname", 1, nameFunction<true>},
+    {"weekdayname", 2, nameFunction<true>},    {"weekdayname", 3, nameFunction<true>},
+    {"datediff", 5, dateDiffFunction},         {"datepart", 4, datePartFunction},
 };
-
-constexpr std::array<DateFunction, 18> dateFunctions{{
-    {"dateadd", 3, dateAddFunction},
-    {"datediff", 3, dateDiffFunction},
-    {"datediff", 4, dateDiffFunction},
-    {"datepart", 2, datePartFunction},
-    {"datepart", 3, datePartFunction},
-    {"dateserial", 3, dateSerialFunction},
-    {"timeserial", 3, timeSerialFunction},
-    {"datevalue", 1, valuePartFunction<false>},
-    {"timevalue", 1, valuePartFunction<true>},
-    {"weekday", 1, weekdayFunction},
-    {"weekday", 2, weekdayFunction},
-    {"monthname", 1, nameFunction<false>},
-    {"monthname", 2, nameFunction<false>},
-    {"weekdayname", 1, nameFunction<true>},
-    {"weekdayname", 2, nameFunction<true>},
-    {"weekdayname", 3, nameFunction<true>},
-    {"datediff", 5, dateDiffFunction},
-    {"datepart", 4, datePartFunction},
-}};
 
 } // namespace
 
 void registerDateFunctions(sqlite3* db) {
-    for (const auto& f : dateFunctions) {
-        if (sqlite3_create_function_v2(db, f.name, f.arguments, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
-                                       nullptr, f.function, nullptr, nullptr, nullptr) != SQLITE_OK)
-            throw RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
-    }
+    registerScalars(db, dateFunctions);
 }
 
 } // namespace fieldizer::db::access_values

@@ -18,19 +18,6 @@
 namespace fieldizer::db::access_values {
 namespace {
 
-std::optional<double> numberOf(sqlite3_context* context, sqlite3_value* value) {
-    if (sqlite3_value_type(value) == SQLITE_NULL) {
-        sqlite3_result_error(context, invalidNull, -1);
-        return std::nullopt;
-    }
-    int type = sqlite3_value_numeric_type(value);
-    if (type != SQLITE_INTEGER && type != SQLITE_FLOAT) {
-        sqlite3_result_error(context, typeMismatch, -1);
-        return std::nullopt;
-    }
-    return sqlite3_value_double(value);
-}
-
 bool sameLetters(char32_t a, char32_t b) {
     return access_text::toLower(a) == access_text::toLower(b);
 }
@@ -131,7 +118,7 @@ void strConvFunction(sqlite3_context* context, int, sqlite3_value** args) {
 // Chr(code): the character of a Windows-1252 code; Asc(text): the code of its
 // first character.
 void chrFunction(sqlite3_context* context, int, sqlite3_value** args) {
-    auto code = numberOf(context, args[0]);
+    auto code = numberArgument(context, args[0]);
     if (!code)
         return;
     long long n = std::llround(*code);
@@ -155,7 +142,7 @@ void ascFunction(sqlite3_context* context, int, sqlite3_value** args) {
 
 // CCur: four decimals, halves to even; CSng: single precision.
 void ccurFunction(sqlite3_context* context, int, sqlite3_value** args) {
-    auto value = numberOf(context, args[0]);
+    auto value = numberArgument(context, args[0]);
     if (!value)
         return;
     if (std::fabs(*value) > 922337203685477.0) {
@@ -167,7 +154,7 @@ void ccurFunction(sqlite3_context* context, int, sqlite3_value** args) {
 }
 
 void csngFunction(sqlite3_context* context, int, sqlite3_value** args) {
-    auto value = numberOf(context, args[0]);
+    auto value = numberArgument(context, args[0]);
     if (!value)
         return;
     if (std::fabs(*value) > 3.402823466e38) {
@@ -201,7 +188,7 @@ void isDateFunction(sqlite3_context* context, int, sqlite3_value** args) {
 void sqrFunction(sqlite3_context* context, int, sqlite3_value** args) {
     if (nullArgument(context, args[0]))
         return;
-    auto value = numberOf(context, args[0]);
+    auto value = numberArgument(context, args[0]);
     if (!value)
         return;
     if (*value < 0)
@@ -250,32 +237,25 @@ template <bool population, bool root> void spreadFinal(sqlite3_context* context)
     sqlite3_result_double(context, root ? std::sqrt(variance) : variance);
 }
 
-struct More {
-    const char* name;
-    int arguments;
-    void (*function)(sqlite3_context*, int, sqlite3_value**);
-    bool deterministic;
-};
-
-constexpr std::array<More, 17> functions{{
-    {"instrrev", 2, inStrRevFunction, true},
-    {"instrrev", 3, inStrRevFunction, true},
-    {"instrrev", 4, inStrRevFunction, true},
-    {"string", 2, stringFunction, true},
-    {"strcomp", 2, strCompFunction, true},
-    {"strcomp", 3, strCompFunction, true},
-    {"strreverse", 1, strReverseFunction, true},
-    {"strconv", 2, strConvFunction, true},
-    {"chr", 1, chrFunction, true},
-    {"asc", 1, ascFunction, true},
-    {"ccur", 1, ccurFunction, true},
-    {"csng", 1, csngFunction, true},
-    {"isnumeric", 1, isNumericFunction, true},
-    {"isdate", 1, isDateFunction, true},
-    {"sqr", 1, sqrFunction, true},
+constexpr ScalarFunction functions[] = {
+    {"instrrev", 2, inStrRevFunction},
+    {"instrrev", 3, inStrRevFunction},
+    {"instrrev", 4, inStrRevFunction},
+    {"string", 2, stringFunction},
+    {"strcomp", 2, strCompFunction},
+    {"strcomp", 3, strCompFunction},
+    {"strreverse", 1, strReverseFunction},
+    {"strconv", 2, strConvFunction},
+    {"chr", 1, chrFunction},
+    {"asc", 1, ascFunction},
+    {"ccur", 1, ccurFunction},
+    {"csng", 1, csngFunction},
+    {"isnumeric", 1, isNumericFunction},
+    {"isdate", 1, isDateFunction},
+    {"sqr", 1, sqrFunction},
     {"rnd", 0, rndFunction, false},
     {"rnd", 1, rndFunction, false},
-}};
+};
 
 struct Aggregate {
     const char* name;
@@ -292,18 +272,12 @@ constexpr std::array<Aggregate, 4> aggregates{{
 } // namespace
 
 void registerMoreFunctions(sqlite3* db) {
-    bool ok = true;
-    for (const auto& f : functions)
-        ok = ok && sqlite3_create_function_v2(
-                       db, f.name, f.arguments,
-                       SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0), nullptr,
-                       f.function, nullptr, nullptr, nullptr) == SQLITE_OK;
-    for (const auto& a : aggregates)
-        ok = ok &&
-             sqlite3_create_function_v2(db, a.name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                        nullptr, spreadStep, a.final, nullptr) == SQLITE_OK;
-    if (!ok)
-        throw RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
+    registerScalars(db, functions);
+    for (const auto& a : aggregates) {
+        if (sqlite3_create_function_v2(db, a.name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                       nullptr, spreadStep, a.final, nullptr) != SQLITE_OK)
+            throw RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
+    }
 }
 
 } // namespace fieldizer::db::access_values

@@ -4,6 +4,8 @@
 
 #include "workbench/dialect/function_failures.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 // The handles of the SQLite API, declared here so that no header outside the
@@ -25,6 +27,22 @@ bool isTrue(sqlite3_value* value);
 
 // True (and the result set to Null) when `value` is Null.
 bool nullArgument(sqlite3_context* context, sqlite3_value* value);
+// The value as a number; the error set and nothing when it is not one
+// (Null: "Invalid use of Null").
+std::optional<double> numberArgument(sqlite3_context* context, sqlite3_value* value);
+
+// The functions of one table, registered deterministic unless they say not.
+struct ScalarFunction {
+    const char* name;
+    int arguments;
+    void (*function)(sqlite3_context*, int, sqlite3_value**);
+    bool deterministic = true;
+};
+void registerScalars(sqlite3* db, const ScalarFunction* functions, std::size_t count);
+template <std::size_t n> void registerScalars(sqlite3* db, const ScalarFunction (&functions)[n]) {
+    registerScalars(db, functions, n);
+}
+
 // A count (>= 0) or a position (>= 1); false with the error set otherwise.
 bool requireCount(sqlite3_context* context, sqlite3_value* value);
 bool requirePosition(sqlite3_context* context, sqlite3_value* value);
