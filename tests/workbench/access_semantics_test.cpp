@@ -112,10 +112,10 @@ TEST_F(AccessSemantics, currencyIsExactToFourDecimals) {
 }
 
 TEST_F(AccessSemantics, aBareFieldBesideAnAggregateNeedsGroupBy) {
-    EXPECT_ENGINE_ERROR(rows("SELECT Cust, Count(*) FROM Orders"), 3122,
+    EXPECT_RUNTIME_ERROR(rows("SELECT Cust, Count(*) FROM Orders"), 3122,
                         "You tried to execute a query that does not include the specified "
                         "expression 'Cust' as part of an aggregate function.");
-    EXPECT_ENGINE_ERROR(rows("SELECT Sum(Qty), Orders.Cust FROM Orders"), 3122,
+    EXPECT_RUNTIME_ERROR(rows("SELECT Sum(Qty), Orders.Cust FROM Orders"), 3122,
                         "You tried to execute a query that does not include the specified "
                         "expression 'Orders.Cust' as part of an aggregate function.");
     EXPECT_EQ(rows("SELECT Cust, Count(*) FROM Orders GROUP BY Cust").size(), 3u);
