@@ -113,11 +113,11 @@ TEST_F(AccessSemantics, currencyIsExactToFourDecimals) {
 
 TEST_F(AccessSemantics, aBareFieldBesideAnAggregateNeedsGroupBy) {
     EXPECT_RUNTIME_ERROR(rows("SELECT Cust, Count(*) FROM Orders"), 3122,
-                        "You tried to execute a query that does not include the specified "
-                        "expression 'Cust' as part of an aggregate function.");
+                         "You tried to execute a query that does not include the specified "
+                         "expression 'Cust' as part of an aggregate function.");
     EXPECT_RUNTIME_ERROR(rows("SELECT Sum(Qty), Orders.Cust FROM Orders"), 3122,
-                        "You tried to execute a query that does not include the specified "
-                        "expression 'Orders.Cust' as part of an aggregate function.");
+                         "You tried to execute a query that does not include the specified "
+                         "expression 'Orders.Cust' as part of an aggregate function.");
     EXPECT_EQ(rows("SELECT Cust, Count(*) FROM Orders GROUP BY Cust").size(), 3u);
     EXPECT_EQ(value("SELECT Count(*), Sum(Qty) FROM Orders"), "4|22");
     EXPECT_EQ(value("SELECT Count(*) FROM Orders WHERE Qty > (SELECT Min(Qty) FROM Orders)"), "3");
@@ -133,6 +133,8 @@ TEST_F(AccessSemantics, distinctRowAndTopWithTies) {
               (std::vector<std::string>{"Ann", "Bob"}));
     EXPECT_EQ(rows("SELECT TOP 3 Cust FROM Orders ORDER BY OrderDate DESC").size(), 3u);
     EXPECT_EQ(rows("SELECT TOP 1 Cust FROM Orders ORDER BY Qty").size(), 1u);
+    EXPECT_EQ(rows("SELECT TOP 1 Qty * 2 AS Twice FROM Orders ORDER BY Twice"),
+              (std::vector<std::string>{"4"}));
 }
 
 TEST_F(AccessSemantics, hexAndPlusOnTexts) {

@@ -67,7 +67,8 @@ class DialectParser {
         bool active = false;
         int aggregateDepth = 0;
         bool sawAggregate = false;
-        std::string bareField; // the first field outside any aggregate
+        std::string bareField;            // the first field outside any aggregate
+        std::vector<std::string> aliases; // names given with AS, quoted
     };
 
     // Expressions (sql_dialect_expression.cpp)
@@ -145,8 +146,9 @@ class DialectParser {
     int openParentheses_ = 0; // around the statement being read: a ")" may end an expression
     bool condition_ = false;  // see Mode
     ListScan scan_;
-    int tablesRead_ = 0;       // tables named in FROM clauses so far
-    std::string lastRowsPart_; // FROM ... HAVING of the last SELECT read
+    int tablesRead_ = 0;                   // tables named in FROM clauses so far
+    std::string lastRowsPart_;             // FROM ... HAVING of the last SELECT read
+    std::vector<std::string> lastAliases_; // its select list's AS names
     std::vector<DialectParameter> parameters_;
 };
 

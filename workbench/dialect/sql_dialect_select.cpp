@@ -1,6 +1,7 @@
 #include "workbench/dialect/sql_dialect_errors.h"
 #include "workbench/dialect/sql_dialect_parser.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace fieldizer::db {
@@ -24,6 +25,7 @@ std::string DialectParser::select(std::string* intoTarget) {
     std::string limit;
     std::string first = selectCore(intoTarget, limit);
     std::string rowsPart = lastRowsPart_;
+    std::vector<std::string> aliases = lastAliases_;
     std::string sql = first;
     bool compound = false;
     while (acceptWord("union")) {
@@ -42,8 +44,12 @@ std::string DialectParser::select(std::string* intoTarget) {
         std::string order = orderByList();
         sql += " ORDER BY " + order;
         // TOP n also returns the rows tied with the n-th: as many rows as
-        // rank n or better.
-        if (!compound && isWholeNumber(limit))
+        // rank n or better. The ranking cannot see the select list's names,
+        // so an order by one of them keeps the plain limit.
+        bool byAlias = std::any_of(aliases.begin(), aliases.end(), [&](const std::string& alias) {
+            return order.find(alias) != std::string::npos;
+        });
+        if (!compound && !byAlias && isWholeNumber(limit))
             limit = "(SELECT count(*) FROM (SELECT rank() OVER (ORDER BY " + order +
                     ") AS fieldizer_rank_ " + rowsPart + ") WHERE fieldizer_rank_ <= " + limit +
                     ")";
@@ -91,6 +97,7 @@ std::string DialectParser::selectCore(std::string* intoTarget, std::string& limi
     if (acceptWord("having"))
         rows += " HAVING " + conditionExpression();
     lastRowsPart_ = rows;
+    lastAliases_ = listed.aliases;
     std::string core = std::string("SELECT ") +
                        (distinct || (distinctRow && joined) ? "DISTINCT " : "") + list + rows;
     if (!top.empty()) {
@@ -130,8 +137,10 @@ std::string DialectParser::selectItem(int& unnamed) {
         return "*";
     std::size_t start = pos_;
     std::string item = topExpression();
-    if (acceptWord("as"))
-        return item + " AS " + quoteIdentifier(takeName(dialect_errors::selectStatement));
+    if (acceptWord("as")) {
+        scan_.aliases.push_back(quoteIdentifier(takeName(dialect_errors::selectStatement)));
+        return item + " AS " + scan_.aliases.back();
+    }
     std::size_t length = pos_ - start;
     auto qualifier = [&](const Token& token) {
         return token.kind == TokenKind::Symbol && (token.text == "." || token.text == "!");
