@@ -67,6 +67,7 @@ TEST_F(AccessSemantics, datesAreDaysInArithmeticAndComparison) {
         {"SELECT #3/1/2024# - 1", "2/29/2024"},
         {"SELECT #1/1/2024# - #12/25/2023#", "7"},
         {"SELECT #1/1/2024# + 0.5", "1/1/2024 12:00:00 PM"},
+        {"SELECT #1/1/2024# + #6:30 PM#", "1/1/2024 6:30:00 PM"}, // a date plus a time
         {"SELECT OrderDate + 7 FROM Orders WHERE ID = 4", "1/22/2024 3:04:05 PM"},
         {"SELECT Count(*) FROM Orders WHERE ShipDate - OrderDate > 5", "1"},
         {"SELECT Count(*) FROM Orders WHERE OrderDate + 30 > #3/20/2024#", "3"},
@@ -146,6 +147,7 @@ TEST_F(AccessSemantics, hexAndPlusOnTexts) {
         {"SELECT 'A' + Null", ""},
         {"SELECT Null + 1", ""},
         {"SELECT '1' + 2", "3"},
+        {"SELECT '1' + '2'", "12"},
         {"SELECT Cust + '!' FROM Orders WHERE ID = 3", "Cy!"},
         {"SELECT 2147483647 + 1", "2147483648"},
     };

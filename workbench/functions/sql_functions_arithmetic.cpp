@@ -58,13 +58,17 @@ void resultNumber(sqlite3_context* context, double number) {
 template <bool subtract> void arithmetic(sqlite3_context* context, int, sqlite3_value** args) {
     if (nullArgument(context, args[0]) || nullArgument(context, args[1]))
         return;
-    if (!subtract && sqlite3_value_type(args[0]) == SQLITE_TEXT &&
-        sqlite3_value_type(args[1]) == SQLITE_TEXT) {
+    // Read before operandOf, which gives text that reads as a number its
+    // numeric type.
+    bool texts =
+        sqlite3_value_type(args[0]) == SQLITE_TEXT && sqlite3_value_type(args[1]) == SQLITE_TEXT;
+    auto a = operandOf(args[0]);
+    auto b = operandOf(args[1]);
+    // Two texts join, unless they are dates (a date plus a time of day).
+    if (!subtract && texts && !(a && a->isDate && b && b->isDate)) {
         resultText(context, textOf(args[0]) + textOf(args[1]));
         return;
     }
-    auto a = operandOf(args[0]);
-    auto b = operandOf(args[1]);
     if (!a || !b) {
         sqlite3_result_error(context, typeMismatch, -1);
         return;
