@@ -217,7 +217,7 @@ TEST_F(Statements, unnamedExpressionsAreNamedLikeTheEngine) {
     auto statement = translateAccessSql("SELECT column_heading, 1 + 1, [t].[x], t.*, "
                                         "Len(column_heading) AS size FROM t");
     EXPECT_EQ(statement.sql,
-              "SELECT \"column_heading\", access_add(1, 1) AS \"Expr1000\", \"t\".\"x\", "
+              "SELECT \"column_heading\", (1 + 1) AS \"Expr1000\", \"t\".\"x\", "
               "\"t\".*, \"Len\"(\"column_heading\") AS \"size\" FROM \"t\"");
 }
 

@@ -35,6 +35,39 @@ std::string truthValue(const std::string& sql, bool condition) {
     return condition ? sql : "(-" + sql + ")";
 }
 
+bool isNumberLiteral(const std::string& sql) {
+    return !sql.empty() && sql.find_first_not_of("0123456789.") == std::string::npos;
+}
+
+// A field, "name" or "table"."name": cheap enough to read twice.
+bool isFieldReference(const std::string& sql) {
+    if (sql.size() < 2 || sql.front() != '"' || sql.back() != '"')
+        return false;
+    std::size_t quotes = std::count(sql.begin(), sql.end(), '"');
+    std::size_t dot = sql.find("\".\"");
+    return quotes == 2 || (quotes == 4 && dot != std::string::npos);
+}
+
+// + and - as the engine evaluates them (access_add, access_sub: dates count
+// as days, texts join). Over plain fields and numbers SQLite's own operator
+// serves whenever no operand is text, which spares the function call on
+// every row of a numeric column: a number sorts below every text, so
+// "x < ''" holds exactly for numbers (Null takes the function's way).
+std::string arithmetic(const std::string& left, char op, const std::string& right) {
+    std::string call =
+        std::string(op == '+' ? "access_add(" : "access_sub(") + left + ", " + right + ")";
+    std::string test;
+    for (const std::string* operand : {&left, &right}) {
+        if (isFieldReference(*operand))
+            test += (test.empty() ? "" : " AND ") + (*operand + " < ''");
+        else if (!isNumberLiteral(*operand))
+            return call;
+    }
+    std::string native = "(" + left + " " + op + " " + right + ")";
+    return test.empty() ? native
+                        : "(CASE WHEN " + test + " THEN " + native + " ELSE " + call + " END)";
+}
+
 std::string asInteger(const std::string& value) {
     // The engine rounds both operands of \ and Mod to whole numbers first.
     return "CAST(round(" + value + ") AS INTEGER)";
@@ -264,10 +297,8 @@ std::string DialectParser::concatenation() {
 std::string DialectParser::additive() {
     std::string left = modulo();
     while (isSymbol("+") || isSymbol("-")) {
-        // Dates count as days and + joins two texts: the functions know the
-        // values, which the translation does not.
-        std::string function = take().text == "+" ? "access_add(" : "access_sub(";
-        left = function + left + ", " + modulo() + ")";
+        char op = take().text[0];
+        left = arithmetic(left, op, modulo());
     }
     return left;
 }
