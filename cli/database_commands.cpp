@@ -8,6 +8,7 @@
 #include "cli/message_hints.h"
 #include "engine/cp1252.h"
 #include "engine/database_error_numbers.h"
+#include "workbench/engine/field_type.h"
 #include "workbench/engine/query_defs.h"
 #include "workbench/engine/table_def.h"
 #include "workbench/fieldizer_database.h"
@@ -84,7 +85,8 @@ void printRows(db::Recordset& rows) {
     std::cout << '\n';
     for (; !rows.eof(); rows.moveNext()) {
         for (int i = 0; i < rows.fieldCount(); ++i)
-            std::cout << (i ? "\t" : "") << cp1252ToUtf8(rows.value(i).toText());
+            std::cout << (i ? "\t" : "")
+                      << cp1252ToUtf8(db::displayText(rows.value(i), rows.field(i).type()));
         std::cout << '\n';
     }
 }

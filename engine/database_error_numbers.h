@@ -51,6 +51,7 @@ inline constexpr int notAnIndex = 3800;
 
 // Syntax, as the SQL translator reports it.
 inline constexpr int queryExpression = 3075;
+inline constexpr int notInAggregate = 3122;
 inline constexpr int invalidName = 3125;
 inline constexpr int bracketing = 3126;
 inline constexpr int deleteNeedsTable = 3128;

@@ -52,7 +52,7 @@ std::string quoteIdentifier(std::string_view name) {
 std::string DialectParser::filterExpression() {
     if (peek().kind == TokenKind::End)
         expressionError("Syntax error (missing operator)");
-    std::string result = topExpression();
+    std::string result = conditionExpression();
     if (peek().kind != TokenKind::End)
         failAtToken(peek());
     return result;

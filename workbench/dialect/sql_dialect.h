@@ -63,7 +63,10 @@ struct TranslatedStatement {
 //   a date alone; a time alone falls on 1899-12-30, the engine's day zero).
 //   Date literals (#8/7/00#, #2000-08-07 10:30#) become such text, so they
 //   compare correctly with stored values.
-// - Yes/No: -1 and 0; True and False become -1 and 0.
+//   + and - go through access_add/access_sub, which count dates as days.
+// - Yes/No: -1 and 0; True, Yes, On and False, No, Off become -1 and 0, and
+//   so do comparisons and AND, OR, NOT where they are values (in WHERE, ON
+//   and HAVING they stay SQLite's own truth, which indexes serve).
 // - Text: UTF-8; columns should compare with COLLATE NOCASE. Comparisons in
 //   translated SQL carry COLLATE NOCASE themselves, LIKE is case-insensitive.
 // Translated SQL calls functions of registerAccessFunctions (sql_functions.h):

@@ -147,12 +147,17 @@ void DialectParser::fieldType(DialectField& field, int errorNumber) {
         field.type = 4;
         field.autoIncrement = true;
         if (acceptSymbol("(")) { // COUNTER(seed, increment)
+            bool fromOneByOne = true;
             do {
                 if (peek().kind != TokenKind::Number)
                     throw syntax(errorNumber);
-                take();
+                bool one = take().text == "1";
+                fromOneByOne = fromOneByOne && one;
             } while (acceptSymbol(","));
             expectSymbol(")", errorNumber);
+            // SQLite numbers from 1 by 1; other numbering would silently differ.
+            if (!fromOneByOne)
+                throw dialect_errors::notSupported("AUTOINCREMENT(seed, step)");
         }
         return;
     }

@@ -76,6 +76,18 @@ RuntimeError missingOperator(std::string_view expression) {
     return inExpression("Syntax error (missing operator)", expression);
 }
 
+RuntimeError notPartOfAggregate(std::string_view expression) {
+    return RuntimeError(notInAggregate,
+                        "You tried to execute a query that does not include the specified "
+                        "expression '" +
+                            std::string(expression) + "' as part of an aggregate function.");
+}
+
+RuntimeError notSupported(std::string_view feature) {
+    return RuntimeError(errors::notSupported,
+                        "This Access SQL feature is not supported: " + std::string(feature) + ".");
+}
+
 RuntimeError invalidBracketing(std::string_view name) {
     return RuntimeError(bracketing, "Invalid bracketing of name '" + std::string(name) + "'.");
 }

@@ -18,6 +18,14 @@ RuntimeError syntax(int number);
 RuntimeError inExpression(std::string_view problem, std::string_view expression);
 RuntimeError missingOperator(std::string_view expression);
 
+// 3122: a field beside an aggregate in a query without GROUP BY.
+RuntimeError notPartOfAggregate(std::string_view expression);
+
+// 3251 "This Access SQL feature is not supported: <feature>.", for what the
+// engine offers and this translator leaves out, so that it names itself
+// instead of looking like a typing mistake.
+RuntimeError notSupported(std::string_view feature);
+
 // 3126 "Invalid bracketing of name '<name>'."
 RuntimeError invalidBracketing(std::string_view name);
 

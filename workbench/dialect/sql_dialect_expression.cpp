@@ -15,18 +15,57 @@ constexpr std::array<std::string_view, 17> clauseWords{
     "inner", "left",  "right", "join",   "asc",   "desc",  "set", "values"};
 
 // Whether `token` (followed by `next`) is a clause word after an expression;
-// Left( and Right( are calls of functions.
+// Left(, Right( and Asc( are calls of functions.
 bool endsExpression(const Token& token, const Token& next) {
     if (token.kind != TokenKind::Name)
         return false;
     bool call = next.kind == TokenKind::Symbol && next.text == "(" &&
-                (sameAccessWord(token.text, "left") || sameAccessWord(token.text, "right"));
+                (sameAccessWord(token.text, "left") || sameAccessWord(token.text, "right") ||
+                 sameAccessWord(token.text, "asc"));
     return !call && std::any_of(clauseWords.begin(), clauseWords.end(),
                                 [&](auto w) { return sameAccessWord(token.text, w); });
 }
 
 std::string parenthesise(const std::string& left, std::string_view op, const std::string& right) {
     return "(" + left + " " + std::string(op) + " " + right + ")";
+}
+
+// SQLite's truth (1/0) as the engine's (-1/0), unless it is a condition.
+std::string truthValue(const std::string& sql, bool condition) {
+    return condition ? sql : "(-" + sql + ")";
+}
+
+bool isNumberLiteral(const std::string& sql) {
+    return !sql.empty() && sql.find_first_not_of("0123456789.") == std::string::npos;
+}
+
+// A field, "name" or "table"."name": cheap enough to read twice.
+bool isFieldReference(const std::string& sql) {
+    if (sql.size() < 2 || sql.front() != '"' || sql.back() != '"')
+        return false;
+    std::size_t quotes = std::count(sql.begin(), sql.end(), '"');
+    std::size_t dot = sql.find("\".\"");
+    return quotes == 2 || (quotes == 4 && dot != std::string::npos);
+}
+
+// + and - as the engine evaluates them (access_add, access_sub: dates count
+// as days, texts join). Over plain fields and numbers SQLite's own operator
+// serves whenever no operand is text, which spares the function call on
+// every row of a numeric column: a number sorts below every text, so
+// "x < ''" holds exactly for numbers (Null takes the function's way).
+std::string arithmetic(const std::string& left, char op, const std::string& right) {
+    std::string call =
+        std::string(op == '+' ? "access_add(" : "access_sub(") + left + ", " + right + ")";
+    std::string test;
+    for (const std::string* operand : {&left, &right}) {
+        if (isFieldReference(*operand))
+            test += (test.empty() ? "" : " AND ") + (*operand + " < ''");
+        else if (!isNumberLiteral(*operand))
+            return call;
+    }
+    std::string native = "(" + left + " " + op + " " + right + ")";
+    return test.empty() ? native
+                        : "(CASE WHEN " + test + " THEN " + native + " ELSE " + call + " END)";
 }
 
 std::string asInteger(const std::string& value) {
@@ -37,6 +76,37 @@ std::string asInteger(const std::string& value) {
 } // namespace
 
 std::string DialectParser::topExpression() {
+    Mode mode(*this, false);
+    return wholeExpression();
+}
+
+std::string DialectParser::conditionExpression() {
+    Mode mode(*this, true);
+    return wholeExpression();
+}
+
+std::string DialectParser::truth(const std::string& sql) const {
+    return truthValue(sql, condition_);
+}
+
+bool DialectParser::conditionOperandAhead() const {
+    if (!isSymbol("("))
+        return false;
+    int depth = 0;
+    for (std::size_t i = 0; peek(i).kind != TokenKind::End; ++i) {
+        if (isSymbol("(", i))
+            ++depth;
+        if (isSymbol(")", i) && --depth == 0) {
+            const Token& next = peek(i + 1);
+            return next.kind == TokenKind::End || isSymbol(";", i + 1) || isSymbol(")", i + 1) ||
+                   isSymbol(",", i + 1) || isWord("and", i + 1) || isWord("or", i + 1) ||
+                   endsExpression(next, peek(i + 2));
+        }
+    }
+    return false;
+}
+
+std::string DialectParser::wholeExpression() {
     std::size_t outer = expressionStart_;
     expressionStart_ = pos_;
     std::string result = orExpression();
@@ -95,16 +165,20 @@ void DialectParser::failAtToken(const Token& token) const {
 
 std::string DialectParser::orExpression() {
     std::string left = andExpression();
+    if (!isWord("or"))
+        return left;
     while (acceptWord("or"))
         left = parenthesise(left, "OR", andExpression());
-    return left;
+    return truth(left);
 }
 
 std::string DialectParser::andExpression() {
     std::string left = notExpression();
+    if (!isWord("and"))
+        return left;
     while (acceptWord("and"))
         left = parenthesise(left, "AND", notExpression());
-    return left;
+    return truth(left);
 }
 
 std::string DialectParser::notExpression() {
@@ -112,28 +186,63 @@ std::string DialectParser::notExpression() {
         return comparison();
     Nesting nesting(*this);
     take();
-    return "(NOT " + notExpression() + ")";
+    return truth("(NOT " + notExpression() + ")");
 }
 
 std::string DialectParser::comparison() {
-    std::string left = concatenation();
+    bool condition = condition_;
+    std::string left;
+    {
+        // "(a = 1 OR b = 2)" standing alone in a WHERE stays a condition.
+        Mode operand(*this, condition && conditionOperandAhead());
+        left = concatenation();
+    }
+    Mode values(*this, false);
+    bool compared = false;
     for (;;) {
         const Token& next = peek();
         bool compares = next.kind == TokenKind::Symbol &&
                         std::find(comparisonSymbols.begin(), comparisonSymbols.end(), next.text) !=
                             comparisonSymbols.end();
+        if (compared && (compares || isWord("like") || isWord("between") || isWord("in") ||
+                         isWord("is") || isWord("not")))
+            left = truthValue(left, false); // a chained comparison compares the engine's truth
         if (compares) {
             std::string op = take().text;
-            // Text compares without regard to letter case, as in the engine.
-            left = "(" + left + " " + op + " " + concatenation() + " COLLATE NOCASE)";
+            if ((isWord("all") || isWord("any") || isWord("some")) && isSymbol("(", 1) &&
+                isWord("select", 2))
+                left = quantified(left, op);
+            else // text compares without regard to letter case, as in the engine
+                left = "(" + left + " " + op + " " + concatenation() + " COLLATE NOCASE)";
         } else if (isWord("like") || isWord("between") || isWord("in") || isWord("is") ||
                    (isWord("not") &&
                     (isWord("like", 1) || isWord("between", 1) || isWord("in", 1)))) {
             left = comparisonTail(std::move(left));
         } else {
-            return left;
+            return compared ? truthValue(left, condition) : left;
         }
+        compared = true;
     }
+}
+
+// x op ALL (SELECT ...), x op ANY | SOME (SELECT ...): the subquery's one
+// column is named through a common table expression, whatever it is called.
+std::string DialectParser::quantified(const std::string& left, const std::string& op) {
+    bool all = isWord("all");
+    take();
+    take(); // (
+    std::size_t outer = expressionStart_;
+    ++openParentheses_;
+    std::string subquery = select(nullptr);
+    --openParentheses_;
+    expressionStart_ = outer;
+    if (!acceptSymbol(")"))
+        failAtToken(peek());
+    std::string test = left + " " + op + " fieldizer_v_ COLLATE NOCASE";
+    std::string rows =
+        "(WITH fieldizer_q_(fieldizer_v_) AS (" + subquery + ") SELECT 1 FROM fieldizer_q_ WHERE ";
+    return all ? "(NOT EXISTS " + rows + "NOT coalesce(" + test + ", 0)))"
+               : "(EXISTS " + rows + test + "))";
 }
 
 std::string DialectParser::comparisonTail(std::string left) {
@@ -188,8 +297,8 @@ std::string DialectParser::concatenation() {
 std::string DialectParser::additive() {
     std::string left = modulo();
     while (isSymbol("+") || isSymbol("-")) {
-        std::string op = take().text;
-        left = parenthesise(left, op, modulo());
+        char op = take().text[0];
+        left = arithmetic(left, op, modulo());
     }
     return left;
 }

@@ -48,8 +48,38 @@ class DialectParser {
     void enter();  // nesting guard
     void leave() { --depth_; }
 
+    // Sets whether the expression being read is a condition (WHERE, ON,
+    // HAVING) or a value, for as long as it lives.
+    struct Mode {
+        Mode(DialectParser& parser, bool condition) : parser_(parser), outer_(parser.condition_) {
+            parser_.condition_ = condition;
+        }
+        ~Mode() { parser_.condition_ = outer_; }
+        Mode(const Mode&) = delete;
+        Mode& operator=(const Mode&) = delete;
+        DialectParser& parser_;
+        bool outer_;
+    };
+
+    // What a select list holds, for the rule that a field beside an
+    // aggregate needs GROUP BY.
+    struct ListScan {
+        bool active = false;
+        int aggregateDepth = 0;
+        bool sawAggregate = false;
+        std::string bareField;            // the first field outside any aggregate
+        std::vector<std::string> aliases; // names given with AS, quoted
+    };
+
     // Expressions (sql_dialect_expression.cpp)
     std::string topExpression();
+    std::string conditionExpression(); // a WHERE, ON or HAVING condition
+    std::string wholeExpression();     // up to where a clause or list goes on
+    // A truth value of SQLite (1/0) as the engine's (-1/0) where it is a
+    // value; a condition keeps SQLite's, so that indexes still serve it.
+    std::string truth(const std::string& sql) const;
+    bool conditionOperandAhead() const; // "( ... )" that is a whole condition
+    std::string quantified(const std::string& left, const std::string& op);
     std::string orExpression();
     std::string andExpression();
     std::string notExpression();
@@ -67,7 +97,10 @@ class DialectParser {
     std::string parenthesised();
     std::string valueList();
     std::string nameReference();
+    void noteField(const std::string& name); // for ListScan
     std::string functionCall(std::string name);
+    std::string translatedCall(const std::string& lower, const std::string& name,
+                               const std::vector<std::string>& args);
     std::string literal(const Token& token);
     std::vector<std::string> arguments();
     [[noreturn]] void expressionError(std::string_view problem) const;
@@ -111,6 +144,11 @@ class DialectParser {
     std::size_t expressionStart_ = 0; // token where the current top expression began
     int depth_ = 0;
     int openParentheses_ = 0; // around the statement being read: a ")" may end an expression
+    bool condition_ = false;  // see Mode
+    ListScan scan_;
+    int tablesRead_ = 0;                   // tables named in FROM clauses so far
+    std::string lastRowsPart_;             // FROM ... HAVING of the last SELECT read
+    std::vector<std::string> lastAliases_; // its select list's AS names
     std::vector<DialectParameter> parameters_;
 };
 

@@ -14,6 +14,12 @@ std::string lowerAscii(std::string text) {
     return text;
 }
 
+bool isAggregate(const std::string& lower) {
+    static constexpr std::string_view names[] = {"count", "sum",   "avg",    "min", "max", "first",
+                                                 "last",  "stdev", "stdevp", "var", "varp"};
+    return std::find(std::begin(names), std::end(names), lower) != std::end(names);
+}
+
 std::string joined(const std::vector<std::string>& items) {
     std::string text;
     for (const auto& item : items)
@@ -55,11 +61,12 @@ std::string DialectParser::primary() {
     case TokenKind::BracketName:
         return nameReference();
     case TokenKind::Name:
-        if (isSymbol("(", 1) && (!isReserved(token) || isWord("left") || isWord("right")))
+        if (isSymbol("(", 1) &&
+            (!isReserved(token) || isWord("left") || isWord("right") || isWord("asc")))
             return functionCall(take().text);
-        if (isWord("true"))
+        if (isWord("true") || isWord("yes") || isWord("on"))
             return take(), "(-1)";
-        if (isWord("false"))
+        if (isWord("false") || isWord("no") || isWord("off"))
             return take(), "0";
         if (isWord("null"))
             return take(), "NULL";
@@ -121,13 +128,20 @@ std::string DialectParser::nameReference() {
         const Token& second = take();
         if (second.text.empty())
             failAtToken(second);
+        noteField(first.text + "." + second.text);
         return quoteIdentifier(first.text) + "." + quoteIdentifier(second.text);
     }
     for (std::size_t i = 0; i < parameters_.size(); ++i) {
         if (sameAccessWord(parameters_[i].name, first.text))
             return ":p" + std::to_string(i + 1);
     }
+    noteField(first.text);
     return quoteIdentifier(first.text);
+}
+
+void DialectParser::noteField(const std::string& name) {
+    if (scan_.active && scan_.aggregateDepth == 0 && scan_.bareField.empty())
+        scan_.bareField = name;
 }
 
 std::vector<std::string> DialectParser::arguments() {
@@ -152,8 +166,17 @@ std::vector<std::string> DialectParser::arguments() {
 }
 
 std::string DialectParser::functionCall(std::string name) {
-    std::vector<std::string> args = arguments();
     std::string lower = lowerAscii(name);
+    bool aggregate = isAggregate(lower);
+    scan_.aggregateDepth += aggregate;
+    std::vector<std::string> args = arguments();
+    scan_.aggregateDepth -= aggregate;
+    scan_.sawAggregate = scan_.sawAggregate || aggregate;
+    return translatedCall(lower, name, args);
+}
+
+std::string DialectParser::translatedCall(const std::string& lower, const std::string& name,
+                                          const std::vector<std::string>& args) {
     auto needs = [&](std::size_t low, std::size_t high) {
         if (args.size() < low || args.size() > high)
             expressionError("Wrong number of arguments used with function");
@@ -167,6 +190,21 @@ std::string DialectParser::functionCall(std::string name) {
     if (lower == "iif") {
         needs(3, 3);
         return "(CASE WHEN " + args[0] + " THEN " + args[1] + " ELSE " + args[2] + " END)";
+    }
+    if (lower == "switch") { // Switch(test, value, ...): the first true test's value
+        if (args.empty() || args.size() % 2 != 0)
+            expressionError("Wrong number of arguments used with function");
+        std::string cases;
+        for (std::size_t i = 0; i < args.size(); i += 2)
+            cases += " WHEN " + args[i] + " THEN " + args[i + 1];
+        return "(CASE" + cases + " END)";
+    }
+    if (lower == "choose") { // Choose(index, value1, value2 ...), index rounded
+        needs(2, 30);
+        std::string cases;
+        for (std::size_t i = 1; i < args.size(); ++i)
+            cases += " WHEN " + std::to_string(i) + " THEN " + args[i];
+        return "(CASE CAST(round(" + args[0] + ") AS INTEGER)" + cases + " END)";
     }
     if (lower == "nz") {
         needs(1, 2);

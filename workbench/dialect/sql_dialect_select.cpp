@@ -1,6 +1,9 @@
 #include "workbench/dialect/sql_dialect_errors.h"
 #include "workbench/dialect/sql_dialect_parser.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace fieldizer::db {
 namespace {
 
@@ -21,6 +24,8 @@ std::string DialectParser::select(std::string* intoTarget) {
     Nesting nesting(*this);
     std::string limit;
     std::string first = selectCore(intoTarget, limit);
+    std::string rowsPart = lastRowsPart_;
+    std::vector<std::string> aliases = lastAliases_;
     std::string sql = first;
     bool compound = false;
     while (acceptWord("union")) {
@@ -36,7 +41,18 @@ std::string DialectParser::select(std::string* intoTarget) {
     }
     if (acceptWord("order")) {
         expectWord("by", errors::orderByClause);
-        sql += " ORDER BY " + orderByList();
+        std::string order = orderByList();
+        sql += " ORDER BY " + order;
+        // TOP n also returns the rows tied with the n-th: as many rows as
+        // rank n or better. The ranking cannot see the select list's names,
+        // so an order by one of them keeps the plain limit.
+        bool byAlias = std::any_of(aliases.begin(), aliases.end(), [&](const std::string& alias) {
+            return order.find(alias) != std::string::npos;
+        });
+        if (!compound && !byAlias && isWholeNumber(limit))
+            limit = "(SELECT count(*) FROM (SELECT rank() OVER (ORDER BY " + order +
+                    ") AS fieldizer_rank_ " + rowsPart + ") WHERE fieldizer_rank_ <= " + limit +
+                    ")";
     }
     if (!compound && !limit.empty())
         sql += " LIMIT " + limit;
@@ -45,14 +61,16 @@ std::string DialectParser::select(std::string* intoTarget) {
 
 std::string DialectParser::selectCore(std::string* intoTarget, std::string& limit) {
     take(); // SELECT
-    std::string core = "SELECT ";
-    if (acceptWord("distinct"))
-        core += "DISTINCT ";
-    else if (!acceptWord("distinctrow"))
+    bool distinct = acceptWord("distinct");
+    bool distinctRow = !distinct && acceptWord("distinctrow");
+    if (!distinct && !distinctRow)
         acceptWord("all");
     bool percent = false;
     std::string top = isWord("top") ? topClause(percent) : "";
-    core += selectList();
+    ListScan outer = std::exchange(scan_, ListScan{});
+    scan_.active = true;
+    std::string list = selectList();
+    ListScan listed = std::exchange(scan_, outer);
     if (acceptWord("into")) {
         if (!intoTarget)
             throw syntax(errors::selectStatement);
@@ -60,16 +78,28 @@ std::string DialectParser::selectCore(std::string* intoTarget, std::string& limi
         if (isWord("in")) // into another database file: not offered
             throw syntax(errors::selectStatement);
     }
+    std::string rows;
+    int tablesBefore = tablesRead_;
     if (acceptWord("from"))
-        core += " FROM " + fromClause();
+        rows += " FROM " + fromClause();
+    // DISTINCTROW leaves out rows that repeat whole records; over one table
+    // every row is a record of its own, over a join the repeats go.
+    bool joined = tablesRead_ - tablesBefore > 1;
     if (acceptWord("where"))
-        core += " WHERE " + topExpression();
-    if (acceptWord("group")) {
+        rows += " WHERE " + conditionExpression();
+    bool grouped = acceptWord("group");
+    if (grouped) {
         expectWord("by", errors::groupByClause);
-        core += " GROUP BY " + expressionList();
+        rows += " GROUP BY " + expressionList();
     }
+    if (!grouped && listed.sawAggregate && !listed.bareField.empty())
+        throw dialect_errors::notPartOfAggregate(listed.bareField);
     if (acceptWord("having"))
-        core += " HAVING " + topExpression();
+        rows += " HAVING " + conditionExpression();
+    lastRowsPart_ = rows;
+    lastAliases_ = listed.aliases;
+    std::string core = std::string("SELECT ") +
+                       (distinct || (distinctRow && joined) ? "DISTINCT " : "") + list + rows;
     if (!top.empty()) {
         // TOP n PERCENT: the engine rounds the share of rows up.
         limit = percent ? "(SELECT CAST(share AS INTEGER) + (share > CAST(share AS INTEGER)) "
@@ -107,13 +137,16 @@ std::string DialectParser::selectItem(int& unnamed) {
         return "*";
     std::size_t start = pos_;
     std::string item = topExpression();
-    if (acceptWord("as"))
-        return item + " AS " + quoteIdentifier(takeName(errors::selectStatement));
+    if (acceptWord("as")) {
+        scan_.aliases.push_back(quoteIdentifier(takeName(errors::selectStatement)));
+        return item + " AS " + scan_.aliases.back();
+    }
     std::size_t length = pos_ - start;
     auto qualifier = [&](const Token& token) {
         return token.kind == TokenKind::Symbol && (token.text == "." || token.text == "!");
     };
-    bool column = isNameToken(tokens_[start]) && item.rfind(":p", 0) != 0 &&
+    // A field reads as a quoted name; True, Yes, Null and parameters do not.
+    bool column = isNameToken(tokens_[start]) && item.starts_with('"') &&
                   (length == 1 || (length == 3 && qualifier(tokens_[start + 1]) &&
                                    isNameToken(tokens_[start + 2])));
     if (column || item.ends_with(".*"))
@@ -147,7 +180,7 @@ std::string DialectParser::joinedTables() {
         std::string right = tableSource();
         if (!acceptWord("on"))
             throw syntax(errors::joinOperation);
-        result += " " + kind + " " + right + " ON " + topExpression();
+        result += " " + kind + " " + right + " ON " + conditionExpression();
     }
 }
 
@@ -161,6 +194,7 @@ std::string DialectParser::tableSource() {
             throw syntax(errors::fromClause);
         return "(" + inner + ")" + tableAlias();
     }
+    ++tablesRead_;
     std::string name = takeName(errors::fromClause);
     if (isWord("in")) // a table of another database file: not offered
         throw syntax(errors::fromClause);

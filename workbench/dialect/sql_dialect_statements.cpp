@@ -38,6 +38,10 @@ TranslatedStatement DialectParser::dispatch() {
         return dropStatement();
     if (isWord("alter"))
         return alterStatement();
+    // Crosstabs need their columns from the data before the statement can be
+    // written; they are left out and say so.
+    if (isWord("transform"))
+        throw dialect_errors::notSupported("TRANSFORM");
     if (peek().kind == TokenKind::Unterminated && peek().opener == '[')
         throw dialect_errors::invalidBracketing(peek().text);
     throw syntax(errors::invalidStatement);
@@ -95,13 +99,31 @@ TranslatedStatement DialectParser::insertStatement() {
     return result;
 }
 
-// UPDATE table SET field = expr, ... [WHERE expr]
+// UPDATE table [INNER JOIN other ON expr ...] SET field = expr, ... [WHERE expr]
 TranslatedStatement DialectParser::updateStatement() {
     constexpr int error = errors::updateStatement;
     take();
     TranslatedStatement result{StatementKind::Action, {}, takeName(error), {}, {}};
-    result.sql = "UPDATE " + quoteIdentifier(result.target) + " SET ";
-    expectWord("set", error); // an UPDATE over a join is not offered
+    result.sql = "UPDATE " + quoteIdentifier(result.target) + tableAlias() + " SET ";
+    // Over a join, SQLite's UPDATE ... FROM: the joined tables go to FROM and
+    // the first ON condition to WHERE.
+    std::string from, joinCondition;
+    while (isWord("inner") && isWord("join", 1)) {
+        take();
+        take();
+        std::string right = tableSource();
+        expectWord("on", error);
+        std::string condition = conditionExpression();
+        if (from.empty()) {
+            from = right;
+            joinCondition = condition;
+        } else {
+            from += " INNER JOIN " + right + " ON " + condition;
+        }
+    }
+    if (isWord("left") || isWord("right"))
+        throw dialect_errors::notSupported("UPDATE over an outer join");
+    expectWord("set", error);
     std::string assignments;
     do {
         // SQLite takes no table name before a field of SET.
@@ -111,27 +133,50 @@ TranslatedStatement DialectParser::updateStatement() {
             (assignments.empty() ? "" : ", ") + quoteIdentifier(field) + " = " + topExpression();
     } while (acceptSymbol(","));
     result.sql += assignments;
-    if (acceptWord("where"))
-        result.sql += " WHERE " + topExpression();
+    if (!from.empty())
+        result.sql += " FROM " + from;
+    std::string where = acceptWord("where") ? conditionExpression() : "";
+    if (!joinCondition.empty())
+        where = where.empty() ? joinCondition : joinCondition + " AND " + where;
+    if (!where.empty())
+        result.sql += " WHERE " + where;
     return result;
 }
 
 // DELETE [* | table.*] FROM table [WHERE expr]
+// DELETE table.* FROM table INNER JOIN other ON expr ... [WHERE expr]
 TranslatedStatement DialectParser::deleteStatement() {
     constexpr int error = errors::deleteStatement;
     take();
+    acceptWord("distinctrow");
+    std::string named;
     if (!acceptSymbol("*") && isNameToken(peek())) {
-        takeName(error);
+        named = takeName(error);
         if (acceptSymbol(".") || acceptSymbol("!"))
             expectSymbol("*", error);
     }
     if (!acceptWord("from"))
         throw syntax(peek().kind == TokenKind::End || isSymbol(";") ? errors::deleteNeedsTable
                                                                     : error);
+    std::size_t fromStart = pos_;
     TranslatedStatement result{StatementKind::Action, {}, takeName(errors::fromClause), {}, {}};
-    result.sql = "DELETE FROM " + quoteIdentifier(result.target);
-    if (acceptWord("where"))
-        result.sql += " WHERE " + topExpression();
+    bool joined =
+        isWord("inner") || isWord("left") || isWord("right") || isWord("as") || isNameToken(peek());
+    if (!joined) {
+        result.sql = "DELETE FROM " + quoteIdentifier(result.target);
+        if (acceptWord("where"))
+            result.sql += " WHERE " + conditionExpression();
+        return result;
+    }
+    // Over a join: the named table's rows that the join and WHERE select.
+    pos_ = fromStart;
+    std::string tables = joinedTables();
+    if (named.empty())
+        throw syntax(errors::deleteNeedsTable);
+    std::string where = acceptWord("where") ? " WHERE " + conditionExpression() : "";
+    result.target = named;
+    result.sql = "DELETE FROM " + quoteIdentifier(named) + " WHERE rowid IN (SELECT " +
+                 quoteIdentifier(named) + ".rowid FROM " + tables + where + ")";
     return result;
 }
 
@@ -209,6 +254,8 @@ TranslatedStatement DialectParser::alterStatement() {
         result.sql += " ADD COLUMN " + fieldDeclaration(result.fields.back());
         return result;
     }
+    if (isWord("alter")) // SQLite cannot change a column's type in place
+        throw dialect_errors::notSupported("ALTER COLUMN");
     expectWord("drop", error);
     acceptWord("column");
     result.sql += " DROP COLUMN " + quoteIdentifier(takeName(error));

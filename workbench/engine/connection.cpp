@@ -230,6 +230,11 @@ std::int64_t Connection::totalChanges() const {
     return sqlite3_total_changes64(db_);
 }
 
+std::int64_t Connection::lastStatementChanges() const {
+    ensureOpen();
+    return sqlite3_changes64(db_);
+}
+
 std::int64_t Connection::lastInsertRowid() const {
     ensureOpen();
     return sqlite3_last_insert_rowid(db_);

@@ -79,6 +79,9 @@ class Connection : public std::enable_shared_from_this<Connection> {
     std::optional<Statement> tryPrepare(std::string_view sql);
     void exec(std::string_view sql);
     std::int64_t totalChanges() const;
+    // Rows the last INSERT, UPDATE or DELETE changed itself, without those
+    // its triggers changed (Currency's rounding).
+    std::int64_t lastStatementChanges() const;
     std::int64_t lastInsertRowid() const;
     sqlite3* handle() const { return db_; }
     [[noreturn]] void fail(int rc) const;

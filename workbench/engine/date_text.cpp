@@ -32,7 +32,68 @@ std::string format(const DateTime& d) {
     return buffer;
 }
 
+// Days from 1899-12-30 to a civil date (the inverse of the reckoning below).
+long long daysFromCivil(int year, int month, int day) {
+    long long y = month <= 2 ? year - 1 : year;
+    long long era = (y >= 0 ? y : y - 399) / 400;
+    long long yoe = y - era * 400;
+    long long doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468 + 25569;
+}
+
+std::optional<DateTime> parseStored(std::string_view s) {
+    static constexpr std::string_view shape = "dddd-dd-dd dd:dd:dd";
+    if (s.size() != shape.size())
+        return std::nullopt;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        bool digit = s[i] >= '0' && s[i] <= '9';
+        if (shape[i] == 'd' ? !digit : s[i] != shape[i])
+            return std::nullopt;
+    }
+    auto number = [&](std::size_t at, std::size_t length) {
+        int value = 0;
+        for (char c : s.substr(at, length))
+            value = value * 10 + (c - '0');
+        return value;
+    };
+    DateTime d{number(0, 4),  number(5, 2),  number(8, 2),
+               number(11, 2), number(14, 2), number(17, 2)};
+    if (!valid(d))
+        return std::nullopt;
+    return d;
+}
+
 } // namespace
+
+std::optional<double> serialFromStored(std::string_view stored) {
+    auto d = parseStored(stored);
+    if (!d)
+        return std::nullopt;
+    double days = double(daysFromCivil(d->year, d->month, d->day));
+    double time = (d->hour * 3600 + d->minute * 60 + d->second) / 86400.0;
+    // Counted on one straight line (as dateFromSerial reads it back), so that
+    // date arithmetic before day zero comes back to the same dates.
+    return days + time;
+}
+
+std::string generalDate(std::string_view stored) {
+    auto d = parseStored(stored);
+    if (!d)
+        return std::string(stored);
+    char date[32] = "";
+    char time[32] = "";
+    bool dayZero = d->year == 1899 && d->month == 12 && d->day == 30;
+    bool midnight = d->hour == 0 && d->minute == 0 && d->second == 0;
+    if (!dayZero || midnight)
+        std::snprintf(date, sizeof date, "%d/%d/%d", d->month, d->day, d->year);
+    if (!midnight)
+        std::snprintf(time, sizeof time, "%d:%02d:%02d %s", d->hour % 12 == 0 ? 12 : d->hour % 12,
+                      d->minute, d->second, d->hour < 12 ? "AM" : "PM");
+    if (dayZero && !midnight)
+        return time;
+    return midnight ? std::string(date) : std::string(date) + " " + time;
+}
 
 std::optional<std::string> dateFromSerial(double serial) {
     if (!std::isfinite(serial) || serial < -657434.0 || serial >= 2958466.0)

@@ -220,6 +220,11 @@ Value fitValueToField(Value value, const FieldDef& field, std::string_view table
     return fitNumber(*number, field.type);
 }
 
+std::string displayText(const Value& value, int type) {
+    return type == fieldType::dateTime && value.isText() ? generalDate(value.text())
+                                                         : value.toText();
+}
+
 bool isValidObjectName(std::string_view name) {
     if (name.empty() || name.size() > 64 || name.front() == ' ')
         return false;

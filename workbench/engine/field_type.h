@@ -56,6 +56,10 @@ FieldDef fieldFromDeclaredType(std::string_view declared);
 // not allowed), 3421 (no conversion) or 3349 (number out of range).
 Value fitValueToField(Value value, const FieldDef& field, std::string_view table);
 
+// A value of a field of `type` as text for the eye: dates in the engine's
+// General Date ("1/15/2024", "1/15/2024 3:04:05 PM"), all else as toText.
+std::string displayText(const Value& value, int type);
+
 // Whether a table or field name is one the engine accepts: 1 to 64
 // characters, no leading space, no control characters, none of . ! ` [ ].
 bool isValidObjectName(std::string_view name);

@@ -2,9 +2,11 @@
 
 #include "engine/cp1252.h"
 #include "workbench/dialect/sql_dialect.h"
+#include "workbench/engine/date_text.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/engine/schema.h"
 
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace fieldizer::db {
@@ -32,9 +34,27 @@ FieldDef computedField(const char* declared, const Value* first) {
             field.type = fieldType::doubleFloat;
     } else if (first && first->isDouble()) {
         field.type = fieldType::doubleFloat;
+    } else if (first && first->isText() && serialFromStored(first->text())) {
+        field.type = fieldType::dateTime; // a computed date, such as OrderDate + 7
     }
     field.size = isTextType(field.type) ? 0 : storageSize(field.type);
     return field;
+}
+
+// SELECT * over a join can name a field twice (Orders.ProductID and
+// Products.ProductID): such fields carry their table's name, as in the engine.
+void qualifyRepeatedNames(std::vector<FieldDef>& fields, const std::vector<std::string>& tables) {
+    auto repeated = [&](const std::string& name) {
+        return std::count_if(fields.begin(), fields.end(),
+                             [&](const FieldDef& f) { return sameAccessWord(f.name, name); }) > 1;
+    };
+    std::vector<std::size_t> renamed;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (!tables[i].empty() && repeated(fields[i].name))
+            renamed.push_back(i);
+    }
+    for (std::size_t i : renamed)
+        fields[i].name = tables[i] + "." + fields[i].name;
 }
 
 } // namespace
@@ -89,9 +109,11 @@ void Recordset::describeColumns() {
     bindAll(statement, source_.bindings);
     std::optional<Row> first;
     std::map<std::string, std::optional<TableDef>> tables;
+    std::vector<std::string> columnTables;
     for (int i = 0; i < statement.columnCount(); ++i) {
         sqlite3_stmt* handle = statement.handle();
         const char* table = sqlite3_column_table_name(handle, i);
+        columnTables.push_back(table ? utf8ToCp1252(table) : "");
         const char* origin = sqlite3_column_origin_name(handle, i);
         std::optional<FieldDef> field;
         if (table && origin) {
@@ -113,6 +135,7 @@ void Recordset::describeColumns() {
         field->name = utf8ToCp1252(sqlite3_column_name(handle, i));
         fields_.push_back(*field);
     }
+    qualifyRepeatedNames(fields_, columnTables);
     baseColumns_ = source_.baseColumns;
 }
 

@@ -97,6 +97,26 @@ std::string tableSql(Connection& connection, std::string_view storedName) {
     return statement.step() ? statement.columnUtf8(0) : std::string();
 }
 
+// A Currency field holds four decimals whatever writes it (an INSERT or
+// UPDATE statement included): these triggers round what arrives with more.
+std::vector<std::string> currencyTriggersSql(const TableDef& table) {
+    std::vector<std::string> sql;
+    for (const FieldDef& field : table.fields()) {
+        if (field.type != fieldType::currency)
+            continue;
+        std::string value = "NEW." + q(field.name);
+        std::string body = " ON " + q(table.name()) + " WHEN typeof(" + value + ") = 'real' AND " +
+                           value + " <> round(" + value + ", 4) BEGIN UPDATE " + q(table.name()) +
+                           " SET " + q(field.name) + " = round(" + value +
+                           ", 4) WHERE rowid = NEW.rowid; END";
+        std::string name = table.name() + "." + field.name;
+        sql.push_back("CREATE TRIGGER " + q("currencyInsert:" + name) + " AFTER INSERT" + body);
+        sql.push_back("CREATE TRIGGER " + q("currencyUpdate:" + name) + " AFTER UPDATE OF " +
+                      q(field.name) + body);
+    }
+    return sql;
+}
+
 } // namespace
 
 std::string createTableSql(const TableDef& table) {
@@ -118,6 +138,8 @@ void createTable(Connection& connection, const TableDef& table) {
     if (storedTableName(connection, table.name()))
         throw errors::tableAlreadyExists(table.name());
     connection.exec(createTableSql(table));
+    for (const std::string& trigger : currencyTriggersSql(table))
+        connection.exec(trigger);
 }
 
 std::vector<std::string> tableNames(Connection& connection) {

@@ -92,7 +92,8 @@ long selectInto(Connection& connection, const AccessStatement& statement,
     bindAll(insert, bindings);
     std::int64_t before = connection.totalChanges();
     insert.step();
-    long changed = long(connection.totalChanges() - before);
+    long changed =
+        connection.totalChanges() == before ? 0 : long(connection.lastStatementChanges());
     transaction.commit();
     return changed;
 }
@@ -143,7 +144,9 @@ long executeStatement(Connection& connection, const AccessStatement& statement,
     std::int64_t before = connection.totalChanges();
     while (action.step()) {
     }
-    return long(connection.totalChanges() - before);
+    // A statement that changed nothing (DDL too) leaves SQLite's own count
+    // as the previous statement set it.
+    return connection.totalChanges() == before ? 0 : long(connection.lastStatementChanges());
 }
 
 RecordsetSource selectSource(Connection& connection, const AccessStatement& statement,

@@ -2,11 +2,13 @@
 
 #include "engine/runtime_error.h"
 #include "workbench/dialect/sql_dialect.h"
+#include "workbench/functions/sql_functions_arithmetic.h"
 #include "workbench/functions/sql_functions_convert.h"
+#include "workbench/functions/sql_functions_dates.h"
+#include "workbench/functions/sql_functions_more.h"
 #include "workbench/functions/sql_functions_text.h"
 #include "workbench/functions/sql_functions_values.h"
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -144,7 +146,7 @@ void concatFunction(sqlite3_context* context, int, sqlite3_value** args) {
         sqlite3_result_null(context);
         return;
     }
-    resultText(context, (null0 ? "" : textOf(args[0])) + (null1 ? "" : textOf(args[1])));
+    resultText(context, (null0 ? "" : displayText(args[0])) + (null1 ? "" : displayText(args[1])));
 }
 
 void powerFunction(sqlite3_context* context, int, sqlite3_value** args) {
@@ -157,14 +159,7 @@ void powerFunction(sqlite3_context* context, int, sqlite3_value** args) {
         sqlite3_result_error(context, invalidCall, -1);
 }
 
-struct Registration {
-    const char* name;
-    int arguments;
-    void (*function)(sqlite3_context*, int, sqlite3_value**);
-    bool deterministic;
-};
-
-constexpr std::array<Registration, 27> registrations{{
+constexpr ScalarFunction registrations[] = {
     {"left", 2, leftFunction, true},
     {"right", 2, rightFunction, true},
     {"mid", 2, midFunction, true},
@@ -192,30 +187,20 @@ constexpr std::array<Registration, 27> registrations{{
     {"year", 1, datePartFunction<0>, true},
     {"month", 1, datePartFunction<1>, true},
     {"day", 1, datePartFunction<2>, true},
-}};
-
-constexpr std::array<Registration, 3> moreRegistrations{{
     {"hour", 1, datePartFunction<3>, true},
     {"minute", 1, datePartFunction<4>, true},
     {"second", 1, datePartFunction<5>, true},
-}};
-
-void registerOne(sqlite3* db, const Registration& r) {
-    int flags = SQLITE_UTF8 | (r.deterministic ? SQLITE_DETERMINISTIC : 0);
-    if (sqlite3_create_function_v2(db, r.name, r.arguments, flags, nullptr, r.function, nullptr,
-                                   nullptr, nullptr) != SQLITE_OK)
-        throw RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
-}
+};
 
 } // namespace
 
 void registerAccessFunctions(sqlite3* db) {
-    for (const auto& registration : registrations)
-        registerOne(db, registration);
-    for (const auto& registration : moreRegistrations)
-        registerOne(db, registration);
+    registerScalars(db, registrations);
     registerFirstLast(db);
     registerConversionFunctions(db);
+    registerArithmetic(db);
+    registerDateFunctions(db);
+    registerMoreFunctions(db);
     // A "name" that matches no field is an error, never a text.
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
 }

@@ -11,10 +11,13 @@ namespace fieldizer::db {
 // InStr ([start,] text, search [, compare]; letter case ignored unless
 // compare is 0), Year, Month, Day, Hour, Minute, Second, First and Last
 // (aggregates), power, Round, CStr, CDbl, CLng, CInt, CBool, CDate, Int, Fix,
-// Sgn, Space, Str, Format (common named, date and number formats), and the
-// translator's helpers access_like(value,
-// pattern) (Access wildcards, letter case ignored) and access_concat(a, b)
-// (&: Null counts as empty text, Null only when both are Null).
+// Sgn, Space, Str, Format (common named, date and number formats), Hex, the
+// date functions (sql_functions_dates.h), the further text, conversion and
+// spread functions (sql_functions_more.h), and the translator's helpers
+// access_like(value, pattern) (Access wildcards, letter case ignored),
+// access_concat(a, b) (&: Null counts as empty text, Null only when both are
+// Null; dates in General Date) and access_add/access_sub (+ and -, see
+// sql_functions_arithmetic.h).
 // Trim, LTrim, RTrim, InStr, Round, Format and Date() take the place of SQLite's own
 // functions of the same name and argument count on this connection.
 // It also stops SQLite from reading a "name" that matches no field as a text,

@@ -6,7 +6,6 @@
 #include "workbench/functions/sql_functions_format.h"
 #include "workbench/functions/sql_functions_values.h"
 
-#include <array>
 #include <cfenv>
 #include <cmath>
 #include <optional>
@@ -14,20 +13,6 @@
 
 namespace fieldizer::db::access_values {
 namespace {
-
-// The value as a number; the error set and nothing when it is not one.
-std::optional<double> numberArgument(sqlite3_context* context, sqlite3_value* value) {
-    if (sqlite3_value_type(value) == SQLITE_NULL) {
-        sqlite3_result_error(context, invalidNull, -1);
-        return std::nullopt;
-    }
-    int type = sqlite3_value_numeric_type(value);
-    if (type != SQLITE_INTEGER && type != SQLITE_FLOAT) {
-        sqlite3_result_error(context, typeMismatch, -1);
-        return std::nullopt;
-    }
-    return sqlite3_value_double(value);
-}
 
 // Halves go to the even neighbour, as the engine rounds.
 double roundToEven(double value) {
@@ -67,7 +52,7 @@ void cstrFunction(sqlite3_context* context, int, sqlite3_value** args) {
     if (sqlite3_value_type(args[0]) == SQLITE_NULL)
         sqlite3_result_error(context, invalidNull, -1);
     else
-        resultText(context, textOf(args[0]));
+        resultText(context, displayText(args[0]));
 }
 
 void cdateFunction(sqlite3_context* context, int, sqlite3_value** args) {
@@ -126,7 +111,7 @@ void formatFunction(sqlite3_context* context, int argc, sqlite3_value** args) {
         return;
     std::string pattern = argc == 2 ? textOf(args[1]) : "";
     if (pattern.empty()) {
-        resultText(context, textOf(args[0]));
+        resultText(context, displayText(args[0]));
         return;
     }
     int type = sqlite3_value_numeric_type(args[0]);
@@ -153,13 +138,7 @@ void cboolFunction(sqlite3_context* context, int, sqlite3_value** args) {
         sqlite3_result_int(context, *value != 0 ? -1 : 0);
 }
 
-struct Conversion {
-    const char* name;
-    int arguments;
-    void (*function)(sqlite3_context*, int, sqlite3_value**);
-};
-
-constexpr std::array<Conversion, 15> conversions{{
+constexpr ScalarFunction conversions[] = {
     {"round", 1, roundFunction},
     {"round", 2, roundFunction},
     {"cint", 1, wholeFunction<-32768, 32767>},
@@ -175,17 +154,12 @@ constexpr std::array<Conversion, 15> conversions{{
     {"format", 1, formatFunction},
     {"format", 2, formatFunction},
     {"cbool", 1, cboolFunction},
-}};
+};
 
 } // namespace
 
 void registerConversionFunctions(sqlite3* db) {
-    for (const auto& conversion : conversions) {
-        if (sqlite3_create_function_v2(db, conversion.name, conversion.arguments,
-                                       SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                       conversion.function, nullptr, nullptr, nullptr) != SQLITE_OK)
-            throw RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
-    }
+    registerScalars(db, conversions);
 }
 
 } // namespace fieldizer::db::access_values

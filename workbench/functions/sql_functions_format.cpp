@@ -32,6 +32,18 @@ int weekday(const DateParts& d) {
     return (h + 6) % 7;
 }
 
+int dayOfYear(const DateParts& d) {
+    static constexpr int before[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
+    return before[d.month - 1] + d.day + (leap && d.month > 2 ? 1 : 0);
+}
+
+// Week of the year, weeks from Sunday, week 1 holding 1 January.
+int weekOfYear(const DateParts& d) {
+    int firstWeekday = weekday(DateParts{d.year, 1, 1, 0, 0, 0}); // 0 = Sunday
+    return (dayOfYear(d) - 1 + firstWeekday) / 7 + 1;
+}
+
 constexpr std::array<const char*, 12> monthNames{"January",   "February", "March",    "April",
                                                  "May",       "June",     "July",     "August",
                                                  "September", "October",  "November", "December"};
@@ -53,6 +65,10 @@ std::size_t dateToken(std::string_view rest, const DateParts& d, bool afterHour,
     const std::pair<std::string_view, std::string> fixed[] = {
         {"yyyy", std::to_string(d.year)},
         {"yy", twoDigits(d.year % 100)},
+        {"y", std::to_string(dayOfYear(d))},
+        {"q", std::to_string((d.month - 1) / 3 + 1)},
+        {"ww", std::to_string(weekOfYear(d))},
+        {"w", std::to_string(weekday(d) + 1)},
         {"mmmm", monthNames[std::size_t(d.month - 1)]},
         {"mmm", std::string(monthNames[std::size_t(d.month - 1)]).substr(0, 3)},
         {"mm", afterHour ? twoDigits(d.minute) : twoDigits(d.month)},
@@ -143,6 +159,11 @@ std::optional<std::string> formatNumber(double value, std::string_view pattern) 
         std::snprintf(buffer, sizeof buffer, "%.15g", value);
         return std::string(buffer);
     }
+    if (sameAccessWord(pattern, "Currency")) { // a negative amount in parentheses
+        std::string amount = "$" + fixedDecimals(std::fabs(value), 2, true, 1);
+        bool negative = value < 0 && amount.find_first_of("123456789") != std::string::npos;
+        return negative ? "(" + amount + ")" : amount;
+    }
     if (sameAccessWord(pattern, "Fixed"))
         return fixedDecimals(value, 2, false, 1);
     if (sameAccessWord(pattern, "Standard"))
@@ -197,7 +218,7 @@ std::optional<std::string> formatDate(std::string_view storedDate, std::string_v
         return datePattern(d, "hh:nn AM/PM");
     if (sameAccessWord(pattern, "Short Time"))
         return datePattern(d, "hh:nn");
-    if (pattern.find_first_of("ymdhnsYMDHNS") == std::string_view::npos)
+    if (pattern.find_first_of("ymdhnsqwYMDHNSQW") == std::string_view::npos)
         return std::nullopt;
     return datePattern(d, pattern);
 }

@@ -2,6 +2,7 @@
 
 #include "engine/runtime_error.h"
 #include "workbench/dialect/sql_dialect.h"
+#include "workbench/engine/date_text.h"
 
 #include <cmath>
 #include <cstdio>
@@ -93,6 +94,11 @@ std::string textOf(sqlite3_value* value) {
     }
 }
 
+std::string displayText(sqlite3_value* value) {
+    std::string text = textOf(value);
+    return sqlite3_value_type(value) == SQLITE_TEXT ? generalDate(text) : text;
+}
+
 void resultText(sqlite3_context* context, const std::string& text) {
     sqlite3_result_text64(context, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
 }
@@ -111,6 +117,19 @@ bool nullArgument(sqlite3_context* context, sqlite3_value* value) {
         return false;
     sqlite3_result_null(context);
     return true;
+}
+
+std::optional<double> numberArgument(sqlite3_context* context, sqlite3_value* value) {
+    if (sqlite3_value_type(value) == SQLITE_NULL) {
+        sqlite3_result_error(context, invalidNull, -1);
+        return std::nullopt;
+    }
+    int type = sqlite3_value_numeric_type(value);
+    if (type != SQLITE_INTEGER && type != SQLITE_FLOAT) {
+        sqlite3_result_error(context, typeMismatch, -1);
+        return std::nullopt;
+    }
+    return sqlite3_value_double(value);
 }
 
 bool requireCount(sqlite3_context* context, sqlite3_value* value) {
@@ -146,6 +165,16 @@ void datePart(sqlite3_context* context, sqlite3_value* value, int part) {
     std::size_t offset = static_cast<std::size_t>(offsets[part]);
     std::size_t length = part == 0 ? 4 : 2;
     sqlite3_result_int(context, std::stoi(stored->substr(offset, length)));
+}
+
+void registerScalars(sqlite3* db, const ScalarFunction* functions, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const ScalarFunction& f = functions[i];
+        int flags = SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0);
+        if (sqlite3_create_function_v2(db, f.name, f.arguments, flags, nullptr, f.function, nullptr,
+                                       nullptr, nullptr) != SQLITE_OK)
+            throw RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
+    }
 }
 
 void registerFirstLast(sqlite3* db) {
