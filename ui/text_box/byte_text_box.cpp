@@ -1,0 +1,212 @@
+#include "ui/text_box/byte_text_box.h"
+
+#include "ui/text_box/cp1252_qstring.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QKeyEvent>
+
+namespace fieldizer::ui {
+namespace {
+
+constexpr int findIndicator = 8;      // the first indicator free for containers
+constexpr long findColour = 12632064; // 0xC0C000 as blue-green-red: teal
+constexpr unsigned long noLength = 0;
+
+unsigned long ul(std::size_t value) {
+    return static_cast<unsigned long>(value);
+}
+long sl(std::size_t value) {
+    return static_cast<long>(value);
+}
+
+} // namespace
+
+ByteTextBox::ByteTextBox(QWidget* parent) : QsciScintilla(parent) {
+    configure();
+    connect(this, &QsciScintilla::textChanged, this, &ByteTextBox::forwardChange);
+}
+
+void ByteTextBox::configure() {
+    setUtf8(false);
+    SendScintilla(SCI_SETCODEPAGE, noLength);
+    SendScintilla(SCI_SETUNDOCOLLECTION, noLength);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setMarginWidth(1, 0);
+    setWrapMode(WrapNone);
+    setEolMode(EolWindows);
+    setEolVisibility(false);
+    setTabWidth(8);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
+    SendScintilla(SCI_INDICSETSTYLE, ul(findIndicator), long{INDIC_TEXTFORE});
+    SendScintilla(SCI_INDICSETFORE, ul(findIndicator), findColour);
+    showWindows1252Characters();
+}
+
+// The box draws single bytes as Latin-1, where 0x80-0x9F are control codes.
+// A representation per byte shows them as the Windows-1252 characters the
+// text means (euro sign, typographic quotes); the bytes stay as they are.
+void ByteTextBox::showWindows1252Characters() {
+    for (int byte = 0x80; byte <= 0x9F; ++byte) {
+        const char encoded[2] = {static_cast<char>(byte), '\0'};
+        const QByteArray shown = toQString(std::string_view(encoded, 1)).toUtf8();
+        SendScintilla(SCI_SETREPRESENTATION, encoded, shown.constData());
+    }
+}
+
+std::string_view ByteTextBox::bytes() const {
+    const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    return data ? std::string_view(data, length()) : std::string_view();
+}
+
+std::size_t ByteTextBox::length() const {
+    return static_cast<std::size_t>(SendScintilla(SCI_GETLENGTH));
+}
+
+void ByteTextBox::setBytes(std::string_view bytes) {
+    changing_ = true;
+    clearMarks();
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_ALLOCATE, ul(bytes.size() + 1));
+    SendScintilla(SCI_APPENDTEXT, ul(bytes.size()), bytes.data());
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    changing_ = false;
+    forwardChange();
+}
+
+void ByteTextBox::replaceBytes(std::size_t start, std::size_t removeLength,
+                               std::string_view insert) {
+    changing_ = true;
+    SendScintilla(SCI_SETTARGETSTART, ul(start));
+    SendScintilla(SCI_SETTARGETEND, ul(start + removeLength));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(insert.size()), insert.data());
+    changing_ = false;
+    forwardChange();
+}
+
+std::size_t ByteTextBox::selectionStart() const {
+    return static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONSTART));
+}
+
+std::size_t ByteTextBox::selectionLength() const {
+    return static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONEND)) - selectionStart();
+}
+
+std::string ByteTextBox::selectedBytes() const {
+    return std::string(bytes().substr(selectionStart(), selectionLength()));
+}
+
+void ByteTextBox::selectRange(std::size_t start, std::size_t length) {
+    SendScintilla(SCI_SETSEL, ul(start), sl(start + length));
+    SendScintilla(SCI_SCROLLCARET);
+}
+
+void ByteTextBox::setCaret(std::size_t position) {
+    SendScintilla(SCI_GOTOPOS, ul(std::min(position, length())));
+}
+
+std::size_t ByteTextBox::caret() const {
+    return static_cast<std::size_t>(SendScintilla(SCI_GETCURRENTPOS));
+}
+
+void ByteTextBox::markOccurrences(const std::vector<std::size_t>& starts, std::size_t length) {
+    SendScintilla(SCI_SETINDICATORCURRENT, ul(findIndicator));
+    for (const std::size_t start : starts)
+        SendScintilla(SCI_INDICATORFILLRANGE, ul(start), sl(length));
+}
+
+void ByteTextBox::clearMarks() {
+    SendScintilla(SCI_SETINDICATORCURRENT, ul(findIndicator));
+    SendScintilla(SCI_INDICATORCLEARRANGE, noLength, sl(length()));
+}
+
+std::vector<std::size_t> ByteTextBox::markedOccurrences() const {
+    std::vector<std::size_t> starts;
+    long position = 0;
+    const long end = static_cast<long>(length());
+    while (position < end) {
+        const long rangeEnd = SendScintilla(SCI_INDICATOREND, ul(findIndicator), position);
+        if (SendScintilla(SCI_INDICATORVALUEAT, ul(findIndicator), position) != 0)
+            starts.push_back(static_cast<std::size_t>(position));
+        if (rangeEnd <= position)
+            break;
+        position = rangeEnd;
+    }
+    return starts;
+}
+
+void ByteTextBox::copyAsText() {
+    if (selectionLength() > 0)
+        QApplication::clipboard()->setText(toQString(selectedBytes()));
+}
+
+void ByteTextBox::cutAsText() {
+    if (selectionLength() == 0 || isReadOnly())
+        return;
+    copyAsText();
+    replaceBytes(selectionStart(), selectionLength(), {});
+}
+
+void ByteTextBox::forwardChange() {
+    if (!changing_)
+        Q_EMIT bytesChanged();
+}
+
+bool ByteTextBox::isProgramKey(const QKeyEvent& event) const {
+    const QKeyCombination key = event.keyCombination();
+    return event.matches(QKeySequence::Paste) || event.matches(QKeySequence::Copy) ||
+           event.matches(QKeySequence::Cut) || event.matches(QKeySequence::Undo) ||
+           event.matches(QKeySequence::Find) || (key == QKeyCombination(Qt::Key_Tab) && !isEmpty());
+}
+
+bool ByteTextBox::event(QEvent* event) {
+    // The menus' shortcuts must not take the program's keys from the box.
+    if (event->type() == QEvent::ShortcutOverride &&
+        isProgramKey(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QsciScintilla::event(event);
+}
+
+void ByteTextBox::keyPressEvent(QKeyEvent* event) {
+    if (!isProgramKey(*event))
+        return QsciScintilla::keyPressEvent(event);
+    event->accept();
+    if (event->matches(QKeySequence::Paste))
+        Q_EMIT pasteRequested();
+    else if (event->matches(QKeySequence::Copy))
+        copyAsText();
+    else if (event->matches(QKeySequence::Cut))
+        cutAsText();
+    else if (event->matches(QKeySequence::Undo))
+        Q_EMIT undoRequested();
+    else if (event->matches(QKeySequence::Find))
+        Q_EMIT findRequested();
+    else
+        insertTab();
+}
+
+// Tab in a box with text inserts a tab character and keeps the focus; in an
+// empty box it moves the focus as usual (isProgramKey lets it through).
+void ByteTextBox::insertTab() {
+    if (isReadOnly())
+        return;
+    const std::size_t at = caret();
+    replaceBytes(at, 0, "\t");
+    setCaret(at + 1);
+}
+
+void ByteTextBox::keyReleaseEvent(QKeyEvent* event) {
+    QsciScintilla::keyReleaseEvent(event);
+    Q_EMIT keyReleased();
+}
+
+void ByteTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QsciScintilla::mouseDoubleClickEvent(event);
+    Q_EMIT doubleClicked();
+}
+
+} // namespace fieldizer::ui
