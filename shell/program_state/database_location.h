@@ -13,7 +13,6 @@
 namespace fieldizer {
 
 inline constexpr const char* programDatabaseName = "fieldizer.mdb";
-inline constexpr const char* ownDatabaseConnect = ";UID=Admin;PWD=ka-ve-to-ri-n";
 inline constexpr const char* selectDatabaseTitle = "Fieldize - Select database";
 inline constexpr const char* findDatabaseText = "Please find and open the database: fieldizer.mdb";
 inline constexpr const char* databaseMissingText =
