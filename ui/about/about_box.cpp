@@ -23,7 +23,9 @@ AboutBox::AboutBox(ProgramState& state, QWidget* parent) : QDialog(parent), stat
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-AboutBox::~AboutBox() { state_.activeFormName.clear(); }
+AboutBox::~AboutBox() {
+    state_.activeFormName.clear();
+}
 
 void AboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

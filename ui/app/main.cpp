@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QStringList>
-
 #include <filesystem>
 
 int main(int argc, char* argv[]) {

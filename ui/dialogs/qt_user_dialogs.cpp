@@ -78,8 +78,12 @@ int showBox(QWidget* parent, const Message& message) {
 
 } // namespace
 
-Answer QtUserDialogs::ask(const Message& question) { return answerOf(showBox(parent_, question)); }
+Answer QtUserDialogs::ask(const Message& question) {
+    return answerOf(showBox(parent_, question));
+}
 
-void QtUserDialogs::tell(const Message& message) { showBox(parent_, message); }
+void QtUserDialogs::tell(const Message& message) {
+    showBox(parent_, message);
+}
 
 } // namespace fieldizer::ui

@@ -57,7 +57,9 @@ FindWindow::FindWindow(UserDialogs& dialogs, std::function<ByteTextBox*()> targe
     connect(command3_, &QPushButton::clicked, this, &FindWindow::findAll);
 }
 
-FindOptions FindWindow::options() const { return {check1_->isChecked(), check2_->isChecked()}; }
+FindOptions FindWindow::options() const {
+    return {check1_->isChecked(), check2_->isChecked()};
+}
 
 void FindWindow::searchTextChanged() {
     session_.reset();

@@ -8,7 +8,6 @@
 #include "shell/find/find_session.h"
 
 #include <QWidget>
-
 #include <functional>
 
 class QCheckBox;

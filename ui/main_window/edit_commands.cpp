@@ -1,8 +1,7 @@
 // The Edit menu's commands on the active text window, and the paste both
 // text boxes share.
-#include "ui/main_window/main_window.h"
-
 #include "shell/editing/paste_rule.h"
+#include "ui/main_window/main_window.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
 #include "ui/text_box/cp1252_qstring.h"
@@ -25,7 +24,9 @@ ByteTextBox* MainWindow::targetBox() const {
     return nullptr;
 }
 
-void MainWindow::undoCommand() { manipulator_->undo(); }
+void MainWindow::undoCommand() {
+    manipulator_->undo();
+}
 
 void MainWindow::cutCommand() {
     if (ByteTextBox* box = targetBox(); box && !manipulator_->passRunning())

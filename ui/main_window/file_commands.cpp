@@ -1,6 +1,5 @@
 // The File menu's text commands, Print and Printer Setup.
 #include "ui/main_window/main_window.h"
-
 #include "ui/manipulator/manipulator.h"
 #include "ui/manipulator/text_printer.h"
 #include "ui/text_box/byte_text_box.h"

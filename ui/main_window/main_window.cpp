@@ -35,13 +35,14 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     buildMenus();
     connectMenus();
 
-    manipulator_ = new Manipulator(state_, dialogs_, files_,
-                                   {menus_.undo, menus_.saveFile, menus_.saveFileAs,
-                                    menus_.closeFile, menus_.find});
+    manipulator_ = new Manipulator(
+        state_, dialogs_, files_,
+        {menus_.undo, menus_.saveFile, menus_.saveFileAs, menus_.closeFile, menus_.find});
     manipulatorWindow_ = addSubWindow(manipulator_);
     viewer_ = new TextViewer;
     viewerWindow_ = addSubWindow(viewer_);
-    manipulator_->setVisibleViewer([this] { return viewerVisible() ? viewer_->textBox() : nullptr; });
+    manipulator_->setVisibleViewer(
+        [this] { return viewerVisible() ? viewer_->textBox() : nullptr; });
 
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
     connect(manipulator_, &Manipulator::closed, this, &MainWindow::manipulatorClosed);
@@ -57,7 +58,8 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     ByteTextBox* viewerBox = viewer_->textBox();
     connect(viewer_, &TextViewer::closing, this, &MainWindow::closeTextViewer);
     connect(viewerBox, &ByteTextBox::findRequested, this, &MainWindow::showFind);
-    connect(viewerBox, &ByteTextBox::pasteRequested, this, [this] { pasteInto(viewer_->textBox(), false); });
+    connect(viewerBox, &ByteTextBox::pasteRequested, this,
+            [this] { pasteInto(viewer_->textBox(), false); });
     connect(viewerBox, &ByteTextBox::keyReleased, this, [this] {
         if (manipulatorVisible())
             copyBetweenWindows(viewer_->textBox(), manipulator_->textBox(), true);
@@ -72,7 +74,8 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     });
     for (ByteTextBox* box : {manipulator_->textBox(), viewerBox}) {
         box->setAcceptDrops(false); // a dropped file opens, it is not pasted as a name
-        connect(box, &QsciScintilla::cursorPositionChanged, this, [this, box] { updateStatus(box); });
+        connect(box, &QsciScintilla::cursorPositionChanged, this,
+                [this, box] { updateStatus(box); });
         connect(box, &QsciScintilla::selectionChanged, this, [this, box] { updateStatus(box); });
     }
     placeWindow();
@@ -89,7 +92,9 @@ QMdiSubWindow* MainWindow::addSubWindow(QWidget* widget) {
 }
 
 // Sizes of the frame are given in twips, 1,440 to the inch.
-int MainWindow::twips(int value) const { return value * logicalDpiX() / 1440; }
+int MainWindow::twips(int value) const {
+    return value * logicalDpiX() / 1440;
+}
 
 void MainWindow::placeWindow() {
     resize(twips(10240), twips(7600));
@@ -101,8 +106,9 @@ void MainWindow::placeWindow() {
 
 void MainWindow::showSplash() {
     auto* splash = new SplashWindow(this);
-    splash->move(mapToGlobal(QPoint((width() - splash->width()) / 2 - 100,
-                                    (height() - splash->height()) / 2 - 400 * logicalDpiY() / 1440)));
+    splash->move(
+        mapToGlobal(QPoint((width() - splash->width()) / 2 - 100,
+                           (height() - splash->height()) / 2 - 400 * logicalDpiY() / 1440)));
     splash->show();
 }
 
@@ -215,7 +221,11 @@ void MainWindow::dropEvent(QDropEvent* event) {
     openFileCommand(QFile::encodeName(urls.front().toLocalFile()).toStdString());
 }
 
-bool MainWindow::manipulatorVisible() const { return manipulatorWindow_->isVisible(); }
-bool MainWindow::viewerVisible() const { return viewerWindow_->isVisible(); }
+bool MainWindow::manipulatorVisible() const {
+    return manipulatorWindow_->isVisible();
+}
+bool MainWindow::viewerVisible() const {
+    return viewerWindow_->isVisible();
+}
 
 } // namespace fieldizer::ui

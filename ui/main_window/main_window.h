@@ -11,7 +11,6 @@
 #include "shell/program_state/program_state.h"
 
 #include <QMainWindow>
-
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -31,12 +30,11 @@ class Manipulator;
 class TextViewer;
 
 struct MainMenus {
-    QMenu *file = nullptr, *edit = nullptr, *view = nullptr, *search = nullptr,
-          *queries = nullptr, *help = nullptr;
-    QAction *openFile = nullptr, *saveFile = nullptr, *saveFileAs = nullptr,
-            *closeFile = nullptr, *useOrig = nullptr, *openDB = nullptr, *openTable = nullptr,
-            *saveTableAs = nullptr, *deleteTable = nullptr, *printerSetup = nullptr,
-            *print = nullptr, *exit = nullptr;
+    QMenu *file = nullptr, *edit = nullptr, *view = nullptr, *search = nullptr, *queries = nullptr,
+          *help = nullptr;
+    QAction *openFile = nullptr, *saveFile = nullptr, *saveFileAs = nullptr, *closeFile = nullptr,
+            *useOrig = nullptr, *openDB = nullptr, *openTable = nullptr, *saveTableAs = nullptr,
+            *deleteTable = nullptr, *printerSetup = nullptr, *print = nullptr, *exit = nullptr;
     QAction *undo = nullptr, *cut = nullptr, *copy = nullptr, *paste = nullptr,
             *selectAll = nullptr, *deleteAll = nullptr;
     QAction *viewFieldize = nullptr, *viewTextViewer = nullptr, *find = nullptr;

@@ -1,6 +1,5 @@
 // The menu tree with its captions, access keys, shortcuts and starting states.
 #include "ui/main_window/main_window.h"
-
 #include "ui/manipulator/manipulator.h"
 
 #include <QAction>
@@ -27,7 +26,9 @@ QAction* item(QMenu* menu, const char* name, const char* caption, bool enabled,
     return action;
 }
 
-void separator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); }
+void separator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
 
 } // namespace
 

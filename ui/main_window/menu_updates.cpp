@@ -1,7 +1,6 @@
 // Each menu recomputes its items as it opens, from the rules in shell/menus.
-#include "ui/main_window/main_window.h"
-
 #include "columns/save_to_database.h"
+#include "ui/main_window/main_window.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
 #include "ui/text_viewer/text_viewer.h"
@@ -84,6 +83,8 @@ void MainWindow::updateViewMenu() {
     menus_.viewTextViewer->setEnabled(state.textViewer);
 }
 
-void MainWindow::updateSearchMenu() { menus_.find->setEnabled(findEnabled(snapshot())); }
+void MainWindow::updateSearchMenu() {
+    menus_.find->setEnabled(findEnabled(snapshot()));
+}
 
 } // namespace fieldizer::ui

@@ -1,10 +1,9 @@
 // The View menu, the hand-over between Manipulator and Text Viewer, Find and
 // About.
-#include "ui/main_window/main_window.h"
-
 #include "shell/editing/captions.h"
 #include "ui/about/about_box.h"
 #include "ui/find/find_window.h"
+#include "ui/main_window/main_window.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
 #include "ui/text_viewer/text_viewer.h"
@@ -47,6 +46,7 @@ void MainWindow::showManipulator() {
     if (!manipulatorVisible()) {
         if (state_.homeDbPath != state_.dbPath || !state_.database || !state_.database->isOpen())
             manipulator_->reinitialise();
+        manipulator_->show();
         manipulatorWindow_->show();
         manipulatorWindow_->resize(mdi_->size() * 9 / 10);
     }

@@ -23,7 +23,9 @@ Manipulator::Manipulator(ProgramState& state, UserDialogs& dialogs, FileDialogs&
     command1_->setEnabled(false);
     command17_->setEnabled(false);
     updateLineTools();
-    state_.textJustLoaded = true;
+    // No load follows the window's opening, so no change is to be skipped:
+    // the user's first keystroke is an edit like every other.
+    state_.textJustLoaded = false;
     state_.closingText = false;
 }
 
@@ -61,7 +63,7 @@ void Manipulator::reinitialise() {
         // As at start-up: a database that fails to open leaves the table
         // commands disabled.
     }
-    state_.textJustLoaded = true;
+    state_.textJustLoaded = false;
     state_.closingText = false;
 }
 

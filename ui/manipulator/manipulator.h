@@ -15,7 +15,6 @@
 #include "ui/manipulator/pass_frame.h"
 
 #include <QWidget>
-
 #include <functional>
 #include <optional>
 #include <string>
@@ -45,8 +44,8 @@ struct TextMenuItems {
 struct PassRequest {
     std::optional<MissingField> missingField; // a required field left empty
     LineOperation operation;
-    bool showTextTab = true;   // "After Process, show Text/Lines tab"
-    bool selectAll = false;    // Move Text's "Select All Text"
+    bool showTextTab = true; // "After Process, show Text/Lines tab"
+    bool selectAll = false;  // Move Text's "Select All Text"
 };
 
 class Manipulator final : public QWidget {

@@ -1,8 +1,7 @@
 // The text-file commands of the Manipulator: open, save, save as, close.
-#include "ui/manipulator/manipulator.h"
-
 #include "shell/dialogs/error_report.h"
 #include "shell/file_access/text_file_access.h"
+#include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
 
 #include <QAction>
@@ -19,9 +18,8 @@ constexpr const char* saveQuestion = "Would you like to save changes?";
 
 void Manipulator::myOpenFile() {
     sstab1_->setCurrentIndex(0);
-    const std::string path =
-        files_.chooseFile({FileDialogRequest::Mode::Open, "Fieldizer - Open text file to process",
-                           textFileFilter});
+    const std::string path = files_.chooseFile(
+        {FileDialogRequest::Mode::Open, "Fieldizer - Open text file to process", textFileFilter});
     if (!path.empty())
         loadFile(path);
 }
@@ -78,8 +76,8 @@ bool Manipulator::saveFile() {
 
 bool Manipulator::saveFileAs() {
     fileName_.clear();
-    const std::string path =
-        files_.chooseFile({FileDialogRequest::Mode::Save, "Fieldizer - Save file as", textFileFilter});
+    const std::string path = files_.chooseFile(
+        {FileDialogRequest::Mode::Save, "Fieldizer - Save file as", textFileFilter});
     if (path.empty())
         return false;
     try {

@@ -1,7 +1,6 @@
 // The Manipulator's controls, built once with their names.
-#include "ui/manipulator/manipulator.h"
-
 #include "shell/editing/line_ends.h"
+#include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
 #include "ui/text_box/cp1252_qstring.h"
 
@@ -33,8 +32,8 @@ QLabel* label(const char* name, const char* caption, QWidget* buddy, QWidget* pa
     return result;
 }
 
-constexpr const char* tabCaptions[] = {"Text/Lines",  "Move Text",     "Add Text",
-                                       "Replace Text", "Delete Text",  "Format Text",
+constexpr const char* tabCaptions[] = {"Text/Lines",    "Move Text",   "Add Text",
+                                       "Replace Text",  "Delete Text", "Format Text",
                                        "Fieldize Text", "Settings",    "Save to Database"};
 
 constexpr const char* counterTip =

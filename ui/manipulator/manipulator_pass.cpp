@@ -1,9 +1,8 @@
 // The pass frame: every "&Process" button and the three line tools run
 // through here, with the progress bar, Stop, the busy pointer and Undo.
-#include "ui/manipulator/manipulator.h"
-
 #include "engine/line_tools.h"
 #include "shell/dialogs/error_report.h"
+#include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
 
 #include <QAction>
@@ -54,9 +53,9 @@ void Manipulator::runPass(const PassRequest& request) {
         return;
     if (request.missingField) {
         dialogs_.tell(notice(std::string(request.missingField->message)));
-        if (auto* field = findChild<QWidget*>(QString::fromLatin1(
-                request.missingField->control.data(),
-                static_cast<qsizetype>(request.missingField->control.size()))))
+        if (auto* field = findChild<QWidget*>(
+                QString::fromLatin1(request.missingField->control.data(),
+                                    static_cast<qsizetype>(request.missingField->control.size()))))
             field->setFocus();
         return;
     }

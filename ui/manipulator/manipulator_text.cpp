@@ -1,9 +1,8 @@
 // The Manipulator's text: change tracking, the line-tool buttons, the notice
 // about lone LF line ends, and the caption that names the file.
-#include "ui/manipulator/manipulator.h"
-
 #include "shell/editing/captions.h"
 #include "shell/editing/line_ends.h"
+#include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
 
 #include <QAction>
@@ -40,7 +39,9 @@ void Manipulator::setTextByProgram(std::string_view bytes) {
     history_.lastText.assign(bytes);
 }
 
-void Manipulator::updateLfBar() { lfBar_->setVisible(hasLoneLf(richTextBox1_->bytes())); }
+void Manipulator::updateLfBar() {
+    lfBar_->setVisible(hasLoneLf(richTextBox1_->bytes()));
+}
 
 // One undoable edit; the file changes only when the user saves.
 void Manipulator::convertLineEnds() {

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QProgressBar>
 #include <QPushButton>
-
 #include <algorithm>
 #include <climits>
 

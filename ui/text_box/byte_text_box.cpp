@@ -172,6 +172,10 @@ bool ByteTextBox::event(QEvent* event) {
 }
 
 void ByteTextBox::keyPressEvent(QKeyEvent* event) {
+    if (event->keyCombination() == QKeyCombination(Qt::Key_Tab) && isEmpty()) {
+        focusNextChild(); // an empty box lets Tab move the focus as usual
+        return;
+    }
     if (!isProgramKey(*event))
         return QsciScintilla::keyPressEvent(event);
     event->accept();
@@ -190,7 +194,7 @@ void ByteTextBox::keyPressEvent(QKeyEvent* event) {
 }
 
 // Tab in a box with text inserts a tab character and keeps the focus; in an
-// empty box it moves the focus as usual (isProgramKey lets it through).
+// empty box it moves the focus as usual (keyPressEvent).
 void ByteTextBox::insertTab() {
     if (isReadOnly())
         return;
