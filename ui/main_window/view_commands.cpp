@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -48,7 +49,10 @@ void MainWindow::showManipulator() {
             manipulator_->reinitialise();
         manipulator_->show();
         manipulatorWindow_->show();
-        manipulatorWindow_->resize(mdi_->size() * 9 / 10);
+        // The frame's layout settles its MDI area before the window takes it.
+        if (layout())
+            layout()->activate();
+        manipulatorWindow_->setGeometry(QRect(QPoint(0, 0), mdi_->viewport()->size()));
     }
     mdi_->setActiveSubWindow(manipulatorWindow_);
     manipulatorWindow_->raise();

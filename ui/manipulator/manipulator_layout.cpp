@@ -114,7 +114,8 @@ QWidget* Manipulator::buildBottomRow() {
     text7_->setFixedHeight(text7_->fontMetrics().lineSpacing() * 2 + 10);
     text8_ = named(new QLineEdit(QStringLiteral("0"), row), "Text8");
     text8_->setReadOnly(true);
-    text8_->setFixedWidth(64);
+    text8_->setFixedWidth(48);
+    text7_->setMinimumWidth(60);
     label28_ = label("Label28", "Character Counter - Enter text:", text7_, row);
     label27_ = label("Label27", "has", text8_, row);
     label29_ = label("Label29", "characters", text8_, row);

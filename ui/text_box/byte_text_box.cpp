@@ -39,6 +39,8 @@ void ByteTextBox::configure() {
     setEolMode(EolWindows);
     setEolVisibility(false);
     setTabWidth(8);
+    // The horizontal scroll range grows with the longest line shown.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
     SendScintilla(SCI_INDICSETSTYLE, ul(findIndicator), long{INDIC_TEXTFORE});
     SendScintilla(SCI_INDICSETFORE, ul(findIndicator), findColour);
