@@ -115,6 +115,25 @@ TEST_F(Editing, ctrlFShowsFindAndTheStatusBarShowsLineAndColumn) {
     EXPECT_TRUE(window_->findWindow()->isVisible());
 }
 
+TEST_F(Editing, theBoxGivesBackEveryByteAndCountsPositionsInBytes) {
+    std::string every;
+    for (int c = 0; c < 256; ++c)
+        every += static_cast<char>(c);
+    box().setBytes(every);
+    EXPECT_EQ(text(), every);
+    box().selectRange(0x80, 3);
+    EXPECT_EQ(box().selectedBytes(), "\x80\x81\x82");
+    EXPECT_EQ(box().selectionStart(), 0x80u);
+    box().replaceBytes(0x93, 2, "\x85");
+    std::string expected = every;
+    expected.replace(0x93, 2, "\x85");
+    EXPECT_EQ(text(), expected);
+    box().markOccurrences({0x90, 0xC0}, 2);
+    EXPECT_EQ(box().markedOccurrences(), (std::vector<std::size_t>{0x90, 0xC0}));
+    box().setCaret(0xFE);
+    EXPECT_EQ(box().caret(), 0xFEu);
+}
+
 TEST_F(Editing, theCharacterCounterCountsALineBreakAsTwo) {
     auto* counter = find<QPlainTextEdit>("Text7");
     counter->setPlainText(QStringLiteral("abc\nde"));

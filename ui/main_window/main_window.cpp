@@ -58,6 +58,10 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     ByteTextBox* viewerBox = viewer_->textBox();
     connect(viewer_, &TextViewer::closing, this, &MainWindow::closeTextViewer);
     connect(viewerBox, &ByteTextBox::findRequested, this, &MainWindow::showFind);
+    connect(viewerBox, &ByteTextBox::undoRequested, this, [this] {
+        if (menus_.undo->isEnabled())
+            undoCommand();
+    });
     connect(viewerBox, &ByteTextBox::pasteRequested, this,
             [this] { pasteInto(viewer_->textBox(), false); });
     connect(viewerBox, &ByteTextBox::keyReleased, this, [this] {

@@ -1,11 +1,13 @@
 #include "ui/text_box/byte_text_box.h"
 
 #include "ui/text_box/cp1252_qstring.h"
+#include "workbench/engine/cp1252.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace fieldizer::ui {
 namespace {
@@ -13,6 +15,11 @@ namespace {
 constexpr int findIndicator = 8;      // the first indicator free for containers
 constexpr long findColour = 12632064; // 0xC0C000 as blue-green-red: teal
 constexpr unsigned long noLength = 0;
+
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
 unsigned long ul(std::size_t value) {
     return static_cast<unsigned long>(value);
@@ -29,8 +36,7 @@ ByteTextBox::ByteTextBox(QWidget* parent) : QsciScintilla(parent) {
 }
 
 void ByteTextBox::configure() {
-    setUtf8(false);
-    SendScintilla(SCI_SETCODEPAGE, noLength);
+    setUtf8(true);
     SendScintilla(SCI_SETUNDOCOLLECTION, noLength);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -44,56 +50,79 @@ void ByteTextBox::configure() {
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
     SendScintilla(SCI_INDICSETSTYLE, ul(findIndicator), long{INDIC_TEXTFORE});
     SendScintilla(SCI_INDICSETFORE, ul(findIndicator), findColour);
-    showWindows1252Characters();
 }
 
-// The box draws single bytes as Latin-1, where 0x80-0x9F are control codes.
-// A representation per byte shows them as the Windows-1252 characters the
-// text means (euro sign, typographic quotes); the bytes stay as they are.
-void ByteTextBox::showWindows1252Characters() {
-    for (int byte = 0x80; byte <= 0x9F; ++byte) {
-        const char encoded[2] = {static_cast<char>(byte), '\0'};
-        const QByteArray shown = toQString(std::string_view(encoded, 1)).toUtf8();
-        SendScintilla(SCI_SETREPRESENTATION, encoded, shown.constData());
-    }
+const char* ByteTextBox::documentText() const {
+    return static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+}
+
+std::size_t ByteTextBox::documentLength() const {
+    return static_cast<std::size_t>(SendScintilla(SCI_GETLENGTH));
 }
 
 std::string_view ByteTextBox::bytes() const {
-    const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
-    return data ? std::string_view(data, length()) : std::string_view();
+    if (!bytesCurrent_) {
+        const std::string_view document(documentText(), documentLength());
+        bytes_ = isAscii(document) ? std::string(document) : db::utf8ToCp1252(document);
+        bytesCurrent_ = true;
+    }
+    return bytes_;
 }
 
 std::size_t ByteTextBox::length() const {
-    return static_cast<std::size_t>(SendScintilla(SCI_GETLENGTH));
+    return bytes().size();
+}
+
+// Each byte is one character of the document.
+std::size_t ByteTextBox::toDocument(std::size_t bytePosition) const {
+    if (length() == documentLength())
+        return bytePosition; // ASCII alone
+    return static_cast<std::size_t>(
+        SendScintilla(SCI_POSITIONRELATIVE, noLength, sl(std::min(bytePosition, length()))));
+}
+
+std::size_t ByteTextBox::toBytes(std::size_t documentPosition) const {
+    if (length() == documentLength())
+        return documentPosition;
+    return static_cast<std::size_t>(
+        SendScintilla(SCI_COUNTCHARACTERS, noLength, sl(documentPosition)));
 }
 
 void ByteTextBox::setBytes(std::string_view bytes) {
     changing_ = true;
     clearMarks();
+    const std::string converted = isAscii(bytes) ? std::string() : db::cp1252ToUtf8(bytes);
+    const std::string_view document = isAscii(bytes) ? bytes : std::string_view(converted);
     SendScintilla(SCI_CLEARALL);
-    SendScintilla(SCI_ALLOCATE, ul(bytes.size() + 1));
-    SendScintilla(SCI_APPENDTEXT, ul(bytes.size()), bytes.data());
+    SendScintilla(SCI_ALLOCATE, ul(document.size() + 1));
+    SendScintilla(SCI_APPENDTEXT, ul(document.size()), document.data());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
+    bytes_.assign(bytes);
+    bytesCurrent_ = true;
     changing_ = false;
-    forwardChange();
+    Q_EMIT bytesChanged();
 }
 
 void ByteTextBox::replaceBytes(std::size_t start, std::size_t removeLength,
                                std::string_view insert) {
+    const std::size_t documentStart = toDocument(start);
+    const std::size_t documentEnd = toDocument(start + removeLength);
+    const std::string converted = db::cp1252ToUtf8(insert);
     changing_ = true;
-    SendScintilla(SCI_SETTARGETSTART, ul(start));
-    SendScintilla(SCI_SETTARGETEND, ul(start + removeLength));
-    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(insert.size()), insert.data());
+    SendScintilla(SCI_SETTARGETSTART, ul(documentStart));
+    SendScintilla(SCI_SETTARGETEND, ul(documentEnd));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(converted.size()), converted.data());
+    bytesCurrent_ = false;
     changing_ = false;
-    forwardChange();
+    Q_EMIT bytesChanged();
 }
 
 std::size_t ByteTextBox::selectionStart() const {
-    return static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONSTART));
+    return toBytes(static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONSTART)));
 }
 
 std::size_t ByteTextBox::selectionLength() const {
-    return static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONEND)) - selectionStart();
+    return toBytes(static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONEND))) - selectionStart();
 }
 
 std::string ByteTextBox::selectedBytes() const {
@@ -101,37 +130,40 @@ std::string ByteTextBox::selectedBytes() const {
 }
 
 void ByteTextBox::selectRange(std::size_t start, std::size_t length) {
-    SendScintilla(SCI_SETSEL, ul(start), sl(start + length));
+    SendScintilla(SCI_SETSEL, ul(toDocument(start)), sl(toDocument(start + length)));
     SendScintilla(SCI_SCROLLCARET);
 }
 
 void ByteTextBox::setCaret(std::size_t position) {
-    SendScintilla(SCI_GOTOPOS, ul(std::min(position, length())));
+    SendScintilla(SCI_GOTOPOS, ul(toDocument(std::min(position, length()))));
 }
 
 std::size_t ByteTextBox::caret() const {
-    return static_cast<std::size_t>(SendScintilla(SCI_GETCURRENTPOS));
+    return toBytes(static_cast<std::size_t>(SendScintilla(SCI_GETCURRENTPOS)));
 }
 
 void ByteTextBox::markOccurrences(const std::vector<std::size_t>& starts, std::size_t length) {
     SendScintilla(SCI_SETINDICATORCURRENT, ul(findIndicator));
-    for (const std::size_t start : starts)
-        SendScintilla(SCI_INDICATORFILLRANGE, ul(start), sl(length));
+    for (const std::size_t start : starts) {
+        const std::size_t documentStart = toDocument(start);
+        SendScintilla(SCI_INDICATORFILLRANGE, ul(documentStart),
+                      sl(toDocument(start + length) - documentStart));
+    }
 }
 
 void ByteTextBox::clearMarks() {
     SendScintilla(SCI_SETINDICATORCURRENT, ul(findIndicator));
-    SendScintilla(SCI_INDICATORCLEARRANGE, noLength, sl(length()));
+    SendScintilla(SCI_INDICATORCLEARRANGE, noLength, sl(documentLength()));
 }
 
 std::vector<std::size_t> ByteTextBox::markedOccurrences() const {
     std::vector<std::size_t> starts;
     long position = 0;
-    const long end = static_cast<long>(length());
+    const long end = static_cast<long>(documentLength());
     while (position < end) {
         const long rangeEnd = SendScintilla(SCI_INDICATOREND, ul(findIndicator), position);
         if (SendScintilla(SCI_INDICATORVALUEAT, ul(findIndicator), position) != 0)
-            starts.push_back(static_cast<std::size_t>(position));
+            starts.push_back(toBytes(static_cast<std::size_t>(position)));
         if (rangeEnd <= position)
             break;
         position = rangeEnd;
@@ -152,8 +184,10 @@ void ByteTextBox::cutAsText() {
 }
 
 void ByteTextBox::forwardChange() {
-    if (!changing_)
-        Q_EMIT bytesChanged();
+    if (changing_)
+        return;
+    bytesCurrent_ = false;
+    Q_EMIT bytesChanged();
 }
 
 bool ByteTextBox::isProgramKey(const QKeyEvent& event) const {

@@ -1,9 +1,17 @@
 #pragma once
 // The big text box of the Manipulator and of the Text Viewer: a QScintilla
-// editor in single-byte mode that holds the text's bytes exactly as they are
-// (CR, LF and every byte value), with its own undo history off (Undo is the
-// program's single level). Bytes 0x80 to 0x9F show as their Windows-1252
-// characters. Find's colours are indicators, never part of the text.
+// editor that gives back the text's bytes exactly as they were put in (CR,
+// LF and every byte value), with its own undo history off (Undo is the
+// program's single level). Find's colours are indicators, never part of the
+// text.
+//
+// The editor holds the text as UTF-8, converted from Windows-1252 at this
+// box's edge, so that the bytes 0x80 to 0x9F show as the characters they
+// mean (euro sign, typographic quotes): in its single-byte mode the editor
+// draws bytes as Latin-1, where they are control codes. Every byte is one
+// character either way, so byte positions are character positions; a text
+// of ASCII alone (most reports) is the same in both and is not converted.
+// The outside of this class sees bytes and byte positions only.
 //
 // The program's keys are handed to the window as signals instead of the
 // editor's own handling: paste (line-ending rule, through Windows-1252),
@@ -69,12 +77,18 @@ class ByteTextBox : public QsciScintilla {
 
   private:
     void configure();
-    void showWindows1252Characters();
+    const char* documentText() const;
+    std::size_t documentLength() const;
+    std::size_t toDocument(std::size_t bytePosition) const;
+    std::size_t toBytes(std::size_t documentPosition) const;
     bool isProgramKey(const QKeyEvent& event) const;
     void insertTab();
     void forwardChange();
 
     bool changing_ = false; // inside a programmatic change: one signal at its end
+    // The bytes as last read from the editor; rebuilt after a change.
+    mutable std::string bytes_;
+    mutable bool bytesCurrent_ = true;
 };
 
 } // namespace fieldizer::ui

@@ -1,6 +1,6 @@
 #include "ui/text_box/cp1252_qstring.h"
 
-#include "workbench/cp1252.h"
+#include "workbench/engine/cp1252.h"
 
 namespace fieldizer::ui {
 
