@@ -18,6 +18,7 @@ xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
     program=$!
     sleep 7 # the splash closes itself after 5 seconds
     import -window root "$3"
+    convert "$3" -trim +repage "$3" # the window alone, without the empty screen
     kill "$program"
 ' screenshot "$build/ui/app/fieldizer" "$work/$(basename "$report")" "$output"
 echo "Saved $output"
