@@ -93,10 +93,16 @@ void ByteTextBox::setBytes(std::string_view bytes) {
     clearMarks();
     const std::string converted = isAscii(bytes) ? std::string() : db::cp1252ToUtf8(bytes);
     const std::string_view document = isAscii(bytes) ? bytes : std::string_view(converted);
+    // No modification notices while the whole text is replaced: the editor
+    // would otherwise hand the inserted text around as a string of its own
+    // (a copy of a 100 MB text); this box signals the change once below.
+    const long eventMask = SendScintilla(SCI_GETMODEVENTMASK);
+    SendScintilla(SCI_SETMODEVENTMASK, noLength);
     SendScintilla(SCI_CLEARALL);
     SendScintilla(SCI_ALLOCATE, ul(document.size() + 1));
     SendScintilla(SCI_APPENDTEXT, ul(document.size()), document.data());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(eventMask));
     bytes_.assign(bytes);
     bytesCurrent_ = true;
     changing_ = false;
