@@ -36,14 +36,14 @@ void Manipulator::loadFile(const std::string& path) {
         state_.textJustLoaded = true;
         // An empty file empties the box too: Save must not write the former
         // text into the file now named.
-        richTextBox1_->setBytes(bytes);
         resetHistory(history_, bytes);
+        richTextBox1_->takeBytes(std::move(bytes));
         menu_.undo->setEnabled(false);
         command1_->setEnabled(false);
         menu_.saveFile->setEnabled(false);
         menu_.saveFileAs->setEnabled(true);
         menu_.closeFile->setEnabled(true);
-        menu_.find->setEnabled(!bytes.empty());
+        menu_.find->setEnabled(!richTextBox1_->isEmpty());
         updateLineTools();
         updateLfBar();
         QApplication::restoreOverrideCursor();

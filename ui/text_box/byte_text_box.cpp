@@ -89,10 +89,15 @@ std::size_t ByteTextBox::toBytes(std::size_t documentPosition) const {
 }
 
 void ByteTextBox::setBytes(std::string_view bytes) {
+    takeBytes(std::string(bytes));
+}
+
+void ByteTextBox::takeBytes(std::string&& bytes) {
     changing_ = true;
     clearMarks();
-    const std::string converted = isAscii(bytes) ? std::string() : db::cp1252ToUtf8(bytes);
-    const std::string_view document = isAscii(bytes) ? bytes : std::string_view(converted);
+    const bool ascii = isAscii(bytes);
+    const std::string converted = ascii ? std::string() : db::cp1252ToUtf8(bytes);
+    const std::string_view document = ascii ? std::string_view(bytes) : converted;
     // No modification notices while the whole text is replaced: the editor
     // would otherwise hand the inserted text around as a string of its own
     // (a copy of a 100 MB text); this box signals the change once below.
@@ -103,7 +108,7 @@ void ByteTextBox::setBytes(std::string_view bytes) {
     SendScintilla(SCI_APPENDTEXT, ul(document.size()), document.data());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(eventMask));
-    bytes_.assign(bytes);
+    bytes_ = std::move(bytes);
     bytesCurrent_ = true;
     changing_ = false;
     Q_EMIT bytesChanged();

@@ -38,6 +38,8 @@ class ByteTextBox : public QsciScintilla {
 
     // Replaces the whole text: one change, one bytesChanged().
     void setBytes(std::string_view bytes);
+    // The same, keeping `bytes` itself instead of a copy.
+    void takeBytes(std::string&& bytes);
     // Replaces `removeLength` bytes at `start`: one change.
     void replaceBytes(std::size_t start, std::size_t removeLength, std::string_view insert);
 
