@@ -8,8 +8,13 @@
 namespace fieldizer {
 
 inline Message errorReport(const RuntimeError& error) {
-    return Message{errorReportText(error), errorReportTitle, Buttons::Ok,
-                   Icon::Information,      Answer::Ok,       {}};
+    return Message{errorReportMessage,
+                   errorReportText(error),
+                   errorReportTitle,
+                   Buttons::Ok,
+                   Icon::Information,
+                   Answer::Ok,
+                   {}};
 }
 
 inline void handleError(UserDialogs& dialogs, const RuntimeError& error) {

@@ -14,7 +14,8 @@ FindSession::findAgain(std::string_view text, std::string_view searchText, FindO
         const std::string message = findCount_ > 0 ? "No more occurances of " + quoted + " found."
                                                    : "No occurance of " + quoted + " found.";
         findPos_ = 0;
-        return FindAgainResult{false, 0, 0, message};
+        return FindAgainResult{false, 0, 0, message,
+                               findCount_ > 0 ? findMessageIds::noMore : findMessageIds::none};
     }
     findPos_ = at + 1;
     ++findCount_;
@@ -30,6 +31,7 @@ FindSession::findAll(std::string_view text, std::string_view searchText, FindOpt
     result.occurrences = FindMatcher(searchText, options).findAll(text);
     findCount_ = result.occurrences.size();
     const std::string quoted(searchText);
+    result.messageId = findCount_ == 0 ? findMessageIds::none : findMessageIds::count;
     if (findCount_ == 0)
         result.message = "No occurance of " + quoted + " was found.";
     else if (findCount_ == 1)

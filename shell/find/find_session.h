@@ -2,6 +2,7 @@
 // The state of the Find window between its clicks: where Find Again goes on
 // from and how many occurrences it has found, with the messages it shows.
 
+#include "engine/user_dialogs.h"
 #include "shell/find/find_matcher.h"
 
 #include <cstddef>
@@ -11,16 +12,24 @@
 
 namespace fieldizer {
 
+namespace findMessageIds {
+inline constexpr MessageId noMore{"find.noMore"};
+inline constexpr MessageId none{"find.none"};
+inline constexpr MessageId count{"find.count"};
+} // namespace findMessageIds
+
 struct FindAgainResult {
     bool found = false;
     std::size_t start = 0; // 0-based, when found
     std::size_t length = 0;
     std::string message; // the miss's message, when not found
+    MessageId messageId{};
 };
 
 struct FindAllResult {
     std::vector<std::size_t> occurrences; // 0-based starts, the ones to colour
     std::string message;
+    MessageId messageId{};
 };
 
 class FindSession {

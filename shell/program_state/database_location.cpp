@@ -24,8 +24,9 @@ std::optional<DatabaseLocation> checkDbase(const std::filesystem::path& startFol
                                            UserDialogs& dialogs, FileDialogs& files) {
     DatabaseLocation location{databasePathIn(startFolder.string()), startFolder};
     while (!databaseFoundAt(location.dbPath)) {
-        const Answer answer = dialogs.ask(
-            question(findDatabaseText, Buttons::OkCancel, Icon::Information, Answer::Ok));
+        const Answer answer =
+            dialogs.ask(question(startupMessageIds::findDatabase, findDatabaseText,
+                                 Buttons::OkCancel, Icon::Information, Answer::Ok));
         if (answer != Answer::Ok)
             break;
         const std::string chosen = files.chooseFile(
@@ -37,7 +38,7 @@ std::optional<DatabaseLocation> checkDbase(const std::filesystem::path& startFol
     }
     if (databaseFoundAt(location.dbPath))
         return location;
-    dialogs.tell(notice(databaseMissingText));
+    dialogs.tell(notice(startupMessageIds::databaseMissing, databaseMissingText));
     return std::nullopt;
 }
 

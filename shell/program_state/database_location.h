@@ -13,6 +13,11 @@
 namespace fieldizer {
 
 inline constexpr const char* programDatabaseName = "fieldizer.mdb";
+
+namespace startupMessageIds {
+inline constexpr MessageId findDatabase{"startup.findDatabase"};
+inline constexpr MessageId databaseMissing{"startup.databaseMissing"};
+} // namespace startupMessageIds
 inline constexpr const char* selectDatabaseTitle = "Fieldize - Select database";
 inline constexpr const char* findDatabaseText = "Please find and open the database: fieldizer.mdb";
 inline constexpr const char* databaseMissingText =

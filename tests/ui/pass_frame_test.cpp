@@ -112,7 +112,9 @@ TEST_F(PassFrame, aPassReplacesTheTextInOneStepAndFollowsTheAfterProcessOptions)
 TEST_F(PassFrame, theRequiredFieldComesBeforeNothingToProcess) {
     ui::PassRequest request;
     request.operation = [](std::string_view, std::string&) { return true; };
-    request.missingField = MissingField{"Please enter the text to replace.", "MaskEdBox17"};
+    request.missingField =
+        MissingField{requiredFieldIds::replaceText, "Please enter the text to replace.",
+                     Focus::onKey("startLineAfter")};
     manipulator().runPass(request);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].text, "Please enter the text to replace.");

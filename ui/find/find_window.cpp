@@ -100,7 +100,7 @@ void FindWindow::findAgain() {
         return;
     if (!result->found) {
         command2_->setEnabled(false);
-        dialogs_.tell(notice(result->message));
+        dialogs_.tell(notice(result->messageId, result->message));
         return;
     }
     box->selectRange(result->start, result->length);
@@ -122,7 +122,7 @@ void FindWindow::findAll() {
         box->markOccurrences(result->occurrences, searchText.size());
         check3_->setEnabled(true);
     }
-    dialogs_.tell(notice(result->message));
+    dialogs_.tell(notice(result->messageId, result->message));
     box->setCaret(caret);
     showTarget_(box);
 }

@@ -13,7 +13,8 @@
 namespace fieldizer::ui {
 namespace {
 constexpr const char* printProblem = "There was a problem printing to your printer.";
-}
+constexpr MessageId printFailed{"print.failed"};
+} // namespace
 
 void MainWindow::openFileCommand(const std::string& path) {
     if (manipulator_->passRunning())
@@ -55,7 +56,7 @@ void MainWindow::printCommand() {
     if (dialog.exec() != QDialog::Accepted)
         return; // Cancel is silent
     if (!printText(*printer_, manipulator_->textBox()->bytes()))
-        dialogs_.tell(notice(printProblem));
+        dialogs_.tell(notice(printFailed, printProblem));
 }
 
 } // namespace fieldizer::ui

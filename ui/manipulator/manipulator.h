@@ -110,6 +110,9 @@ class Manipulator final : public QWidget {
     void updateLfBar();
     void convertLineEnds();
     void updateCounter();
+    // The control of a Settings key: the one whose "settingsKey" property
+    // names it. Null for other inputs.
+    QWidget* controlFor(const Focus& focus) const;
     void setCounterVisible(bool visible);
     void setCaptionFor(const std::string& path);
     void afterSave(const std::string& path);

@@ -13,6 +13,7 @@ namespace fieldizer::ui {
 namespace {
 
 constexpr const char* saveQuestion = "Would you like to save changes?";
+constexpr MessageId saveChanges{"files.saveChanges"};
 
 } // namespace
 
@@ -104,8 +105,8 @@ void Manipulator::afterSave(const std::string& path) {
 
 bool Manipulator::closeFile() {
     if (state_.textModified) {
-        const Answer answer = dialogs_.ask(
-            question(saveQuestion, Buttons::YesNoCancel, Icon::Question, Answer::Cancel));
+        const Answer answer = dialogs_.ask(question(saveChanges, saveQuestion, Buttons::YesNoCancel,
+                                                    Icon::Question, Answer::Cancel));
         if (answer == Answer::Cancel)
             return false;
         // Yes whose save did not happen (the name dialog cancelled, the

@@ -81,6 +81,7 @@ QWidget* Manipulator::buildTextLinesTab() {
     maskEdBox17_->setValidator(new QIntValidator(0, 999, maskEdBox17_));
     maskEdBox17_->setMaxLength(3);
     maskEdBox17_->setFixedWidth(48);
+    maskEdBox17_->setProperty("settingsKey", QStringLiteral("startLineAfter"));
     command14_ = button("Command14", "&Process", page);
 
     auto* tools = new QHBoxLayout;
@@ -130,6 +131,17 @@ QWidget* Manipulator::buildBottomRow() {
                             static_cast<QWidget*>(label29_)})
         layout->addWidget(widget, widget == text7_ ? 1 : 0);
     return row;
+}
+
+QWidget* Manipulator::controlFor(const Focus& focus) const {
+    if (focus.field != InputField::Parameter || !focus.key)
+        return nullptr;
+    const QString key =
+        QString::fromLatin1(focus.key->name.data(), static_cast<qsizetype>(focus.key->name.size()));
+    for (QWidget* control : findChildren<QWidget*>())
+        if (control->property("settingsKey").toString() == key)
+            return control;
+    return nullptr;
 }
 
 void Manipulator::setCounterVisible(bool visible) {

@@ -20,7 +20,7 @@ void Manipulator::enableUndo() {
 }
 
 void Manipulator::nothingToProcess() {
-    dialogs_.tell(notice(std::string(nothingToProcessMessage)));
+    dialogs_.tell(notice(requiredFieldIds::nothingToProcess, std::string(nothingToProcessMessage)));
     sstab1_->setCurrentIndex(0);
     richTextBox1_->setFocus();
 }
@@ -52,10 +52,9 @@ void Manipulator::runPass(const PassRequest& request) {
     if (passRunning_)
         return;
     if (request.missingField) {
-        dialogs_.tell(notice(std::string(request.missingField->message)));
-        if (auto* field = findChild<QWidget*>(
-                QString::fromLatin1(request.missingField->control.data(),
-                                    static_cast<qsizetype>(request.missingField->control.size()))))
+        const MissingField& missing = *request.missingField;
+        dialogs_.tell(notice(missing.id, std::string(missing.message), missing.focus));
+        if (QWidget* field = controlFor(missing.focus))
             field->setFocus();
         return;
     }
