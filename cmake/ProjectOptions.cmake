@@ -20,3 +20,22 @@ endif()
 if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
     set(CMAKE_BUILD_TYPE Release CACHE STRING "Build type" FORCE)
 endif()
+
+# Qt and QScintilla, for shell/ (QtCore) and ui/ (widgets). Found once here so
+# that the layers below never see them. Their headers come in as SYSTEM
+# headers, so that their warnings do not fail our -Werror build.
+find_package(Qt6 COMPONENTS Core Widgets PrintSupport Test)
+if(Qt6_FOUND)
+    find_library(QSCINTILLA_LIBRARY NAMES qscintilla2_qt6 REQUIRED)
+    find_path(QSCINTILLA_INCLUDE_DIR NAMES Qsci/qsciscintilla.h
+        PATHS /usr/include/x86_64-linux-gnu/qt6 /usr/include/qt6 REQUIRED)
+    add_library(fieldizer_qscintilla INTERFACE)
+    target_link_libraries(fieldizer_qscintilla INTERFACE ${QSCINTILLA_LIBRARY} Qt6::Widgets
+        Qt6::PrintSupport)
+    target_include_directories(fieldizer_qscintilla SYSTEM INTERFACE ${QSCINTILLA_INCLUDE_DIR})
+    # Qt's strictness: no implicit conversion from char*, which would bypass
+    # our Windows-1252 edge.
+    add_library(fieldizer_qt_options INTERFACE)
+    target_compile_definitions(fieldizer_qt_options INTERFACE QT_NO_CAST_FROM_ASCII
+        QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+endif()

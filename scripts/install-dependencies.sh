@@ -4,7 +4,8 @@
 # touched and needs no network.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libsqlite3-dev sqlite3 gawk)
+packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libsqlite3-dev sqlite3 gawk
+    qt6-base-dev libqscintilla2-qt6-dev libgl-dev xvfb xauth imagemagick)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -3,11 +3,14 @@
 # lay the daily rows of a National Weather Service climate report out in
 # columns, store every line as a record of a table in the program's database
 # fieldizer.mdb (created in the current folder when missing), and query it.
+# With a display, the desktop program then starts with the report open.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 bash "$repo/scripts/install-dependencies.sh"
 cmake -S "$repo" -B "$repo/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$repo/build" --target fieldizer-cli
+targets=(fieldizer-cli)
+grep -q '^Qt6_DIR:PATH=.*-NOTFOUND' "$repo/build/CMakeCache.txt" || targets+=(fieldizer)
+cmake --build "$repo/build" --target "${targets[@]}"
 cli=$repo/build/cli/fieldizer-cli
 report=$repo/examples/CF6DSM.txt
 
@@ -38,3 +41,11 @@ echo
 echo "== The day rows, read back from the table (the report is preliminary: it ends at day 22)"
 "$cli" sql --db fieldizer.mdb \
     "select DY, MAX, MIN, WTR, SNW from february_2020 where (DY like ' #' or DY like '##') and MIN like '*#'"
+
+echo
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$repo/build/ui/app/fieldizer" ]; then
+    echo "== The desktop program, with the report open"
+    "$repo/build/ui/app/fieldizer" "$report"
+else
+    echo "No display: the desktop program fieldizer was not started (the command-line run above is the demonstration)."
+fi

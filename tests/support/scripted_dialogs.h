@@ -28,6 +28,7 @@ class ScriptedDialogs final : public UserDialogs {
     void tell(const Message& message) override { messages.push_back(message); }
 
     bool scriptUsedUp() const { return answers_.empty(); }
+    void add(Answer answer) { answers_.push_back(answer); }
 
     std::vector<Message> questions;
     std::vector<Message> messages;

@@ -1,0 +1,24 @@
+#pragma once
+// handleError: the one report of a trapped error, for every window. An
+// information box titled "Fieldizer - Sorry..." with the error report's text.
+
+#include "engine/runtime_error.h"
+#include "engine/user_dialogs.h"
+
+namespace fieldizer {
+
+inline Message errorReport(const RuntimeError& error) {
+    return Message{errorReportMessage,
+                   errorReportText(error),
+                   errorReportTitle,
+                   Buttons::Ok,
+                   Icon::Information,
+                   Answer::Ok,
+                   {}};
+}
+
+inline void handleError(UserDialogs& dialogs, const RuntimeError& error) {
+    dialogs.tell(errorReport(error));
+}
+
+} // namespace fieldizer

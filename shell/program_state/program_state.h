@@ -1,0 +1,36 @@
+#pragma once
+// The state every window shares: which database is current, which text
+// window is active, and the flags that tell a change made by the user from
+// one made by the program. One instance, owned by the main window and handed
+// to each window that needs it; nothing reaches it as a global.
+
+#include "workbench/engine/database.h"
+
+#include <memory>
+#include <string>
+
+namespace fieldizer {
+
+// The text window whose box the Edit commands act on.
+enum class ActiveTextForm { None, Fieldz1, Form2 };
+
+inline constexpr const char* manipulatorFormName = "Fieldz1";
+
+struct ProgramState {
+    std::string dbPath;     // the current database; every window uses it
+    std::string homeDbPath; // the program's own fieldizer.mdb, fixed at start-up
+    std::shared_ptr<db::Database> database;
+    // The database path that was current when an open-database dialog
+    // started; put back on Cancel.
+    std::string previousDbName;
+
+    bool textModified = false;     // changes not yet saved to the text's file
+    bool textSetByProgram = false; // the program replaces a text: no user reaction, once
+    bool textJustLoaded = false;   // the next change is the load itself, not an edit
+    bool closingText = false;      // closing the text empties it: not an edit
+
+    ActiveTextForm activeTextForm = ActiveTextForm::None;
+    std::string activeFormName; // the form activated last that records its name
+};
+
+} // namespace fieldizer

@@ -1,0 +1,113 @@
+// Start-up, the menu tree's starting states, and the menus recomputed as
+// they open.
+#include "desktop_fixture.h"
+#include "ui/text_viewer/text_viewer.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+
+namespace fieldizer::testing {
+namespace {
+
+using StartUp = DesktopTest;
+
+TEST_F(StartUp, showsTheManipulatorWithItsTabsAndTheStartingMenuStates) {
+    EXPECT_EQ(window_->objectName(), QStringLiteral("MDIForm1"));
+    EXPECT_TRUE(manipulator().isVisible());
+    EXPECT_EQ(manipulator().windowTitle(), QStringLiteral("Manipulator"));
+    auto* tabs = find<QTabWidget>("SSTab1");
+    const QStringList captions = {QStringLiteral("Text/Lines"),      QStringLiteral("Move Text"),
+                                  QStringLiteral("Add Text"),        QStringLiteral("Replace Text"),
+                                  QStringLiteral("Delete Text"),     QStringLiteral("Format Text"),
+                                  QStringLiteral("Fieldize Text"),   QStringLiteral("Settings"),
+                                  QStringLiteral("Save to Database")};
+    ASSERT_EQ(tabs->count(), captions.size());
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        EXPECT_EQ(tabs->tabText(tab), captions[tab]);
+    EXPECT_EQ(state_.homeDbPath, database_.path());
+    EXPECT_EQ(std::filesystem::current_path(), folder_);
+
+    for (const char* off :
+         {"menuFileSaveFile", "menuFileSaveFileAs", "menuFileCloseFile", "menuFileUseOrig",
+          "menuFileOpenTable", "menuFilePrint", "menuEditUndo", "menuEditCut", "menuSearchFind"})
+        EXPECT_FALSE(action(off)->isEnabled()) << off;
+    for (const char* on : {"menuFileOpenFile", "menuFileOpenDB", "menuFilePrinterSetup", "menuExit",
+                           "menuEditPaste", "menuViewFieldize", "menuAbout"})
+        EXPECT_TRUE(action(on)->isEnabled()) << on;
+    EXPECT_EQ(action("menuFileOpenFile")->text(), QStringLiteral("&Open File..."));
+    EXPECT_EQ(action("menuFileSaveTableAs")->text(), QStringLiteral("Save TABLE &As..."));
+    EXPECT_FALSE(find<QPushButton>("Command1")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>("Command17")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>("Command13")->isEnabled()); // nothing to join yet
+}
+
+TEST_F(StartUp, emptiesTheWorkingColumnSpecificationsOfEarlierRuns) {
+    database_.setWorking({{"DAY", 1, 2, 1, 2}});
+    window_.reset();
+    state_ = {};
+    window_ = std::make_unique<ui::MainWindow>(state_, dialogs_, files_);
+    ASSERT_TRUE(window_->start(folder_, false));
+    EXPECT_TRUE(database_.working().empty());
+}
+
+TEST_F(StartUp, asksForTheDatabaseAndEndsWhenItIsNotFound) {
+    ProgramState otherState;
+    ScriptedDialogs dialogs({Answer::Ok, Answer::Cancel});
+    ScriptedFileDialogs files({database_.path()});
+    const auto empty = folder_ / "empty";
+    std::filesystem::create_directories(empty);
+    ui::MainWindow found(otherState, dialogs, files);
+    ASSERT_TRUE(found.start(empty, false));
+    EXPECT_EQ(otherState.dbPath, database_.path());
+
+    ProgramState lostState;
+    ui::MainWindow lost(lostState, dialogs, files);
+    EXPECT_FALSE(lost.start(empty, false));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text.substr(0, 46),
+              "This application cannot execute properly witho");
+}
+
+TEST_F(StartUp, closingTheManipulatorHidesEditAndSearchAndTheViewMenuReopensIt) {
+    manipulator().parentWidget()->close(); // the window's close box
+    EXPECT_FALSE(manipulator().isVisible());
+    EXPECT_FALSE(find<QMenu>("menuEdit")->menuAction()->isVisible());
+    EXPECT_FALSE(find<QMenu>("menuSearch")->menuAction()->isVisible());
+    window_->updateFileMenu();
+    for (const char* off :
+         {"menuFileOpenFile", "menuFileSaveFile", "menuFileSaveFileAs", "menuFileCloseFile"})
+        EXPECT_FALSE(action(off)->isEnabled()) << off;
+    ASSERT_TRUE(state_.database);
+    EXPECT_TRUE(state_.database->isOpen()); // the File menu reopened the program's database
+    window_->updateViewMenu();
+    ASSERT_TRUE(action("menuViewFieldize")->isEnabled());
+    action("menuViewFieldize")->trigger();
+    EXPECT_TRUE(manipulator().isVisible());
+    EXPECT_TRUE(find<QMenu>("menuEdit")->menuAction()->isVisible());
+}
+
+TEST_F(StartUp, tableCommandsFollowTheDatabasesListedTables) {
+    window_->updateFileMenu();
+    EXPECT_FALSE(action("menuFileOpenTable")->isEnabled()); // only the program's own tables
+    database_->execute("create table Fieldize_X (a text)");
+    database_->execute("create table MSysY (a text)");
+    window_->updateFileMenu();
+    EXPECT_FALSE(action("menuFileDeleteTable")->isEnabled());
+    database_->execute("create table climate (a text)");
+    window_->updateFileMenu();
+    EXPECT_TRUE(action("menuFileOpenTable")->isEnabled());
+    EXPECT_TRUE(action("menuFileDeleteTable")->isEnabled());
+}
+
+TEST_F(StartUp, everyLabelledFieldHasItsLabelAsBuddy) {
+    for (const char* name : {"Label28", "Label27", "Label30"}) {
+        auto* label = find<QLabel>(name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_NE(label->buddy(), nullptr) << name;
+    }
+    EXPECT_EQ(find<QLabel>("Label28")->buddy()->objectName(), QStringLiteral("Text7"));
+}
+
+} // namespace
+} // namespace fieldizer::testing

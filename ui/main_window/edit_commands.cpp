@@ -1,0 +1,98 @@
+// The Edit menu's commands on the active text window, and the paste both
+// text boxes share.
+#include "shell/editing/paste_rule.h"
+#include "ui/main_window/main_window.h"
+#include "ui/manipulator/manipulator.h"
+#include "ui/text_box/byte_text_box.h"
+#include "ui/text_box/cp1252_qstring.h"
+#include "ui/text_viewer/text_viewer.h"
+
+#include <QApplication>
+#include <QClipboard>
+
+namespace fieldizer::ui {
+
+ByteTextBox* MainWindow::targetBox() const {
+    switch (state_.activeTextForm) {
+    case ActiveTextForm::Fieldz1:
+        return manipulator_->textBox();
+    case ActiveTextForm::Form2:
+        return viewer_->textBox();
+    case ActiveTextForm::None:
+        break;
+    }
+    return nullptr;
+}
+
+void MainWindow::undoCommand() {
+    manipulator_->undo();
+}
+
+void MainWindow::cutCommand() {
+    if (ByteTextBox* box = targetBox(); box && !manipulator_->passRunning())
+        box->cutAsText();
+}
+
+void MainWindow::copyCommand() {
+    if (ByteTextBox* box = targetBox())
+        box->copyAsText();
+}
+
+void MainWindow::pasteCommand() {
+    if (ByteTextBox* box = targetBox())
+        pasteInto(box, true);
+}
+
+// The clipboard's text through Windows-1252; at the end of the text a lone
+// CR gets its LF. The clipboard keeps its content.
+void MainWindow::pasteInto(ByteTextBox* box, bool fromMenu) {
+    if (manipulator_->passRunning() || box->isReadOnly())
+        return;
+    const std::string pasted = fromQString(QApplication::clipboard()->text());
+    const PasteEdit edit =
+        pasteEdit(box->length(), box->selectionStart(), box->selectionLength(), pasted);
+    box->replaceBytes(edit.start, edit.removeLength, edit.insert);
+    box->setCaret(edit.start);
+    if (!fromMenu)
+        return; // a key's paste reaches the other window at its key-up
+    if (box == manipulator_->textBox() && viewerVisible())
+        copyBetweenWindows(box, viewer_->textBox(), false);
+    else if (box == viewer_->textBox() && manipulatorVisible())
+        copyBetweenWindows(box, manipulator_->textBox(), true);
+}
+
+void MainWindow::selectAllCommand() {
+    if (ByteTextBox* box = targetBox()) {
+        box->setFocus();
+        box->selectRange(0, box->length());
+    }
+}
+
+// An edit, not a change by the program: Undo brings the text back.
+void MainWindow::deleteAllCommand() {
+    if (manipulator_->passRunning())
+        return;
+    if (manipulatorVisible()) {
+        manipulator_->textBox()->setBytes({});
+        if (viewerVisible()) {
+            state_.textSetByProgram = true;
+            viewer_->textBox()->setBytes({});
+        }
+    } else if (viewerVisible()) {
+        viewer_->textBox()->setBytes({});
+    }
+}
+
+// The two windows show the same text: the whole text and the caret go over.
+void MainWindow::copyBetweenWindows(ByteTextBox* from, ByteTextBox* to, bool toManipulator) {
+    const std::size_t caret = from->caret();
+    if (toManipulator) {
+        manipulator_->setTextByProgram(from->bytes());
+    } else {
+        state_.textSetByProgram = true;
+        to->setBytes(from->bytes());
+    }
+    to->setCaret(caret);
+}
+
+} // namespace fieldizer::ui

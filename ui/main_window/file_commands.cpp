@@ -1,0 +1,62 @@
+// The File menu's text commands, Print and Printer Setup.
+#include "ui/main_window/main_window.h"
+#include "ui/manipulator/manipulator.h"
+#include "ui/manipulator/text_printer.h"
+#include "ui/text_box/byte_text_box.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace fieldizer::ui {
+namespace {
+constexpr const char* printProblem = "There was a problem printing to your printer.";
+constexpr MessageId printFailed{"print.failed"};
+} // namespace
+
+void MainWindow::openFileCommand(const std::string& path) {
+    if (manipulator_->passRunning())
+        return;
+    if (viewerVisible())
+        viewerWindow_->close();
+    if (!manipulatorVisible())
+        showManipulator();
+    if (state_.textModified && !manipulator_->closeFile())
+        return;
+    if (path.empty())
+        manipulator_->myOpenFile();
+    else
+        manipulator_->loadFile(path);
+    mdi_->setActiveSubWindow(manipulatorWindow_);
+    menus_.print->setEnabled(true);
+}
+
+void MainWindow::closeFileCommand() {
+    if (manipulator_->passRunning())
+        return;
+    if (viewerVisible())
+        viewerWindow_->close();
+    manipulator_->closeFile();
+}
+
+void MainWindow::printerSetupCommand() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
+    QPrintDialog dialog(printer_.get(), this);
+    dialog.setWindowTitle(QStringLiteral("Fieldize - Printer Setup"));
+    dialog.exec(); // Cancel changes nothing
+}
+
+void MainWindow::printCommand() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
+    QPrintDialog dialog(printer_.get(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return; // Cancel is silent
+    if (!printText(*printer_, manipulator_->textBox()->bytes()))
+        dialogs_.tell(notice(printFailed, printProblem));
+}
+
+} // namespace fieldizer::ui

@@ -1,0 +1,235 @@
+#include "ui/main_window/main_window.h"
+
+#include "shell/program_state/database_location.h"
+#include "ui/find/find_window.h"
+#include "ui/manipulator/manipulator.h"
+#include "ui/splash/splash_window.h"
+#include "ui/text_box/byte_text_box.h"
+#include "ui/text_viewer/text_viewer.h"
+#include "workbench/fieldizer_database.h"
+#include "workbench/workspace.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrinter>
+#include <QScreen>
+#include <QStatusBar>
+
+namespace fieldizer::ui {
+
+MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& files,
+                       QWidget* parent)
+    : QMainWindow(parent), state_(state), dialogs_(dialogs), files_(files),
+      mdi_(new QMdiArea(this)), caretStatus_(new QLabel(this)) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Fieldizer"));
+    setAcceptDrops(true);
+    setCentralWidget(mdi_);
+    statusBar()->addWidget(caretStatus_);
+    caretStatus_->setObjectName(QStringLiteral("caretStatus"));
+    buildMenus();
+    connectMenus();
+
+    manipulator_ = new Manipulator(
+        state_, dialogs_, files_,
+        {menus_.undo, menus_.saveFile, menus_.saveFileAs, menus_.closeFile, menus_.find});
+    manipulatorWindow_ = addSubWindow(manipulator_);
+    viewer_ = new TextViewer;
+    viewerWindow_ = addSubWindow(viewer_);
+    manipulator_->setVisibleViewer(
+        [this] { return viewerVisible() ? viewer_->textBox() : nullptr; });
+
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
+    connect(manipulator_, &Manipulator::closed, this, &MainWindow::manipulatorClosed);
+    connect(manipulator_, &Manipulator::runningChanged, this, &MainWindow::runningChanged);
+    connect(manipulator_, &Manipulator::textDoubleClicked, this, &MainWindow::showTextViewer);
+    connect(manipulator_, &Manipulator::findRequested, this, &MainWindow::showFind);
+    connect(manipulator_, &Manipulator::pasteRequested, this,
+            [this] { pasteInto(manipulator_->textBox(), false); });
+    connect(manipulator_, &Manipulator::textKeyReleased, this, [this] {
+        if (viewerVisible())
+            copyBetweenWindows(manipulator_->textBox(), viewer_->textBox(), false);
+    });
+    ByteTextBox* viewerBox = viewer_->textBox();
+    connect(viewer_, &TextViewer::closing, this, &MainWindow::closeTextViewer);
+    connect(viewerBox, &ByteTextBox::findRequested, this, &MainWindow::showFind);
+    connect(viewerBox, &ByteTextBox::undoRequested, this, [this] {
+        if (menus_.undo->isEnabled())
+            undoCommand();
+    });
+    connect(viewerBox, &ByteTextBox::pasteRequested, this,
+            [this] { pasteInto(viewer_->textBox(), false); });
+    connect(viewerBox, &ByteTextBox::keyReleased, this, [this] {
+        if (manipulatorVisible())
+            copyBetweenWindows(viewer_->textBox(), manipulator_->textBox(), true);
+    });
+    connect(viewerBox, &ByteTextBox::bytesChanged, this, [this] {
+        const ChangeReaction reaction = viewerTextChanged(state_);
+        if (!reaction.countedAsEdit)
+            return;
+        menus_.saveFile->setEnabled(true);
+        manipulator_->enableUndo();
+        menus_.find->setEnabled(!viewer_->textBox()->isEmpty());
+    });
+    for (ByteTextBox* box : {manipulator_->textBox(), viewerBox}) {
+        box->setAcceptDrops(false); // a dropped file opens, it is not pasted as a name
+        connect(box, &QsciScintilla::cursorPositionChanged, this,
+                [this, box] { updateStatus(box); });
+        connect(box, &QsciScintilla::selectionChanged, this, [this, box] { updateStatus(box); });
+    }
+    placeWindow();
+}
+
+MainWindow::~MainWindow() = default;
+
+QMdiSubWindow* MainWindow::addSubWindow(QWidget* widget) {
+    QMdiSubWindow* window = mdi_->addSubWindow(widget);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->setWindowIcon(QIcon());
+    window->hide();
+    return window;
+}
+
+// Sizes of the frame are given in twips, 1,440 to the inch.
+int MainWindow::twips(int value) const {
+    return value * logicalDpiX() / 1440;
+}
+
+void MainWindow::placeWindow() {
+    resize(twips(10240), twips(7600));
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+void MainWindow::showSplash() {
+    auto* splash = new SplashWindow(this);
+    splash->move(
+        mapToGlobal(QPoint((width() - splash->width()) / 2 - 100,
+                           (height() - splash->height()) / 2 - 400 * logicalDpiY() / 1440)));
+    splash->show();
+}
+
+bool MainWindow::start(const std::filesystem::path& folder, bool withSplash) {
+    if (withSplash)
+        showSplash();
+    if (state_.dbPath.empty()) {
+        const auto location = checkDbase(folder, dialogs_, files_);
+        if (!location)
+            return false;
+        state_.dbPath = location->dbPath;
+        std::error_code ignored; // the temporary file of a pass goes beside the database
+        std::filesystem::current_path(location->folder, ignored);
+    }
+    state_.homeDbPath = state_.dbPath;
+    openProgramDatabase();
+    state_.previousDbName.clear();
+    if (state_.database) {
+        try {
+            state_.database->execute(
+                "delete * from fieldize_settings where not isnull(get_data_from_column);");
+        } catch (const RuntimeError&) {
+            // A database without the working table still lets the text work.
+        }
+    }
+    showManipulator();
+    return true;
+}
+
+void MainWindow::openProgramDatabase() {
+    try {
+        state_.database = db::Workspace().openDatabase(state_.dbPath, db::ownConnectString);
+    } catch (const RuntimeError&) {
+        // Start-up goes on; the table commands stay disabled.
+        state_.database.reset();
+    }
+}
+
+void MainWindow::subWindowActivated(QMdiSubWindow* window) {
+    state_.activeTextForm = ActiveTextForm::None;
+    if (window == manipulatorWindow_) {
+        state_.activeTextForm = ActiveTextForm::Fieldz1;
+        state_.activeFormName = manipulatorFormName;
+        updateStatus(manipulator_->textBox());
+    } else if (window == viewerWindow_) {
+        state_.activeTextForm = ActiveTextForm::Form2;
+        menus_.edit->menuAction()->setVisible(true);
+        menus_.search->menuAction()->setVisible(!findWindow_ || !findWindow_->isVisible());
+        updateStatus(viewer_->textBox());
+    }
+}
+
+void MainWindow::manipulatorClosed() {
+    menus_.edit->menuAction()->setVisible(false);
+    menus_.search->menuAction()->setVisible(false);
+    menus_.undo->setEnabled(false);
+    if (findWindow_)
+        findWindow_->close();
+    caretStatus_->clear();
+}
+
+// While a pass or tool runs, the commands that would change its text wait;
+// afterwards they come back as they were.
+void MainWindow::runningChanged(bool running) {
+    static constexpr int lockedCount = 6;
+    QAction* locked[lockedCount] = {menus_.openFile, menus_.closeFile, menus_.undo,
+                                    menus_.cut,      menus_.paste,     menus_.deleteAll};
+    for (QAction* action : locked) {
+        if (running)
+            action->setProperty("enabledBeforeRun", action->isEnabled());
+        action->setEnabled(running ? false : action->property("enabledBeforeRun").toBool());
+    }
+    actionsLockedByRun_ = running;
+}
+
+void MainWindow::updateStatus(ByteTextBox* box) {
+    if (!box->hasFocus() && box != targetBox())
+        return;
+    const std::size_t caret = box->caret();
+    const std::string_view text = box->bytes();
+    std::size_t lineStart = text.substr(0, caret).find_last_of("\r\n");
+    lineStart = lineStart == std::string_view::npos ? 0 : lineStart + 1;
+    int line = 0, column = 0;
+    box->getCursorPosition(&line, &column);
+    QString status = QStringLiteral("Line %1, Column %2").arg(line + 1).arg(caret - lineStart + 1);
+    if (const std::size_t selected = box->selectionLength())
+        status += QStringLiteral(", %1 selected").arg(selected);
+    caretStatus_->setText(status);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Unsaved changes are offered for saving; Cancel keeps the program.
+    if (manipulator_->passRunning() || (state_.textModified && !manipulator_->closeFile())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    openFileCommand(QFile::encodeName(urls.front().toLocalFile()).toStdString());
+}
+
+bool MainWindow::manipulatorVisible() const {
+    return manipulatorWindow_->isVisible();
+}
+bool MainWindow::viewerVisible() const {
+    return viewerWindow_->isVisible();
+}
+
+} // namespace fieldizer::ui

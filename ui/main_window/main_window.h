@@ -1,0 +1,125 @@
+#pragma once
+// MDIForm1, the main window: an MDI frame holding the Manipulator, the Text
+// Viewer and the Find window (and, later, the database windows), with the
+// menu bar. It starts the program, recomputes each menu as it opens, and
+// runs the commands that involve more than one window: the Edit commands on
+// the active text window and the hand-over between Manipulator and Viewer.
+
+#include "engine/user_dialogs.h"
+#include "shell/dialogs/file_dialogs.h"
+#include "shell/menus/menu_rules.h"
+#include "shell/program_state/program_state.h"
+
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+
+namespace fieldizer::ui {
+
+class ByteTextBox;
+class FindWindow;
+class Manipulator;
+class TextViewer;
+
+struct MainMenus {
+    QMenu *file = nullptr, *edit = nullptr, *view = nullptr, *search = nullptr, *queries = nullptr,
+          *help = nullptr;
+    QAction *openFile = nullptr, *saveFile = nullptr, *saveFileAs = nullptr, *closeFile = nullptr,
+            *useOrig = nullptr, *openDB = nullptr, *openTable = nullptr, *saveTableAs = nullptr,
+            *deleteTable = nullptr, *printerSetup = nullptr, *print = nullptr, *exit = nullptr;
+    QAction *undo = nullptr, *cut = nullptr, *copy = nullptr, *paste = nullptr,
+            *selectAll = nullptr, *deleteAll = nullptr;
+    QAction *viewFieldize = nullptr, *viewTextViewer = nullptr, *find = nullptr;
+    QAction *queriesSelect = nullptr, *queriesDefine = nullptr, *about = nullptr;
+};
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+  public:
+    MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& files,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: finds and opens the program's database (asking when it is not
+    // in `folder`), empties the working specifications, shows the
+    // Manipulator. False when the database was not found: the program ends.
+    bool start(const std::filesystem::path& folder, bool withSplash = true);
+
+    Manipulator* manipulator() const { return manipulator_; }
+    TextViewer* textViewer() const { return viewer_; }
+    FindWindow* findWindow() const { return find_; }
+    const MainMenus& menus() const { return menus_; }
+
+    // The commands, as the menus run them.
+    void openFileCommand(const std::string& path = {});
+    void closeFileCommand();
+    void printCommand();
+    void printerSetupCommand();
+    void undoCommand();
+    void cutCommand();
+    void copyCommand();
+    void pasteCommand();
+    void selectAllCommand();
+    void deleteAllCommand();
+    void showTextViewer();
+    void showManipulator();
+    void closeTextViewer();
+    void showFind();
+    void showAbout();
+
+    // The enabled states, as opening each menu computes them.
+    void updateFileMenu();
+    void updateEditMenu();
+    void updateViewMenu();
+    void updateSearchMenu();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void buildMenus();
+    void connectMenus();
+    void placeWindow();
+    void showSplash();
+    void openProgramDatabase();
+    QMdiSubWindow* addSubWindow(QWidget* widget);
+    void subWindowActivated(QMdiSubWindow* window);
+    void manipulatorClosed();
+    void runningChanged(bool running);
+    void pasteInto(ByteTextBox* box, bool fromMenu);
+    void copyBetweenWindows(ByteTextBox* from, ByteTextBox* to, bool toManipulator);
+    void updateStatus(ByteTextBox* box);
+    ByteTextBox* targetBox() const;
+    ByteTextBox* findTarget() const;
+    bool manipulatorVisible() const;
+    bool viewerVisible() const;
+    WindowsSnapshot snapshot() const;
+    int twips(int value) const;
+
+    ProgramState& state_;
+    UserDialogs& dialogs_;
+    FileDialogs& files_;
+    MainMenus menus_;
+    QMdiArea* mdi_;
+    Manipulator* manipulator_ = nullptr;
+    QMdiSubWindow* manipulatorWindow_ = nullptr;
+    TextViewer* viewer_ = nullptr;
+    QMdiSubWindow* viewerWindow_ = nullptr;
+    FindWindow* find_ = nullptr;
+    QMdiSubWindow* findWindow_ = nullptr;
+    QLabel* caretStatus_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+    bool actionsLockedByRun_ = false;
+};
+
+} // namespace fieldizer::ui

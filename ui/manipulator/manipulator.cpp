@@ -1,0 +1,90 @@
+#include "ui/manipulator/manipulator.h"
+
+#include "ui/text_box/byte_text_box.h"
+#include "workbench/fieldizer_database.h"
+#include "workbench/workspace.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace fieldizer::ui {
+
+Manipulator::Manipulator(ProgramState& state, UserDialogs& dialogs, FileDialogs& files,
+                         TextMenuItems menuItems, QWidget* parent)
+    : QWidget(parent), state_(state), dialogs_(dialogs), files_(files), menu_(menuItems),
+      frame_(nullptr, nullptr) {
+    buildControls();
+    frame_ = PassFrame(progressBar1_, command17_);
+    connectControls();
+    command1_->setEnabled(false);
+    command17_->setEnabled(false);
+    updateLineTools();
+    // No load follows the window's opening, so no change is to be skipped:
+    // the user's first keystroke is an edit like every other.
+    state_.textJustLoaded = false;
+    state_.closingText = false;
+}
+
+void Manipulator::connectControls() {
+    connect(richTextBox1_, &ByteTextBox::bytesChanged, this, &Manipulator::textChanged);
+    connect(richTextBox1_, &ByteTextBox::selectionChanged, this, &Manipulator::updateLineTools);
+    connect(richTextBox1_, &ByteTextBox::keyReleased, this, [this] {
+        updateLineTools();
+        Q_EMIT textKeyReleased();
+    });
+    connect(richTextBox1_, &ByteTextBox::doubleClicked, this, &Manipulator::textDoubleClicked);
+    connect(richTextBox1_, &ByteTextBox::findRequested, this, &Manipulator::findRequested);
+    connect(richTextBox1_, &ByteTextBox::pasteRequested, this, &Manipulator::pasteRequested);
+    connect(richTextBox1_, &ByteTextBox::undoRequested, this, [this] {
+        if (command1_->isEnabled())
+            undo();
+    });
+    connect(command13_, &QPushButton::clicked, this, &Manipulator::joinLines);
+    connect(command15_, &QPushButton::clicked, this, &Manipulator::createLine);
+    connect(command14_, &QPushButton::clicked, this, &Manipulator::breakIntoLines);
+    connect(command1_, &QPushButton::clicked, this, &Manipulator::undo);
+    connect(command17_, &QPushButton::clicked, this, [this] { frame_.stop(); });
+    connect(text7_, &QPlainTextEdit::textChanged, this, &Manipulator::updateCounter);
+}
+
+void Manipulator::setVisibleViewer(std::function<ByteTextBox*()> visibleViewer) {
+    visibleViewer_ = std::move(visibleViewer);
+}
+
+void Manipulator::reinitialise() {
+    state_.dbPath = state_.homeDbPath;
+    try {
+        state_.database = db::Workspace().openDatabase(state_.dbPath, db::ownConnectString);
+    } catch (const RuntimeError&) {
+        // As at start-up: a database that fails to open leaves the table
+        // commands disabled.
+    }
+    state_.textJustLoaded = false;
+    state_.closingText = false;
+}
+
+// Closing the window closes its text first; Cancel in the save question
+// keeps the window open.
+void Manipulator::closeEvent(QCloseEvent* event) {
+    if (passRunning_ || !closeFile()) {
+        event->ignore();
+        return;
+    }
+    if (state_.database) {
+        try {
+            state_.database->close();
+        } catch (const RuntimeError&) {
+            // Closing a database that is already closed changes nothing.
+        }
+    }
+    state_.activeFormName.clear();
+    fileName_.clear();
+    event->accept();
+    Q_EMIT closed();
+}
+
+} // namespace fieldizer::ui

@@ -1,0 +1,152 @@
+#pragma once
+// Fieldz1, the Manipulator: the tab strip SSTab1 with its nine tabs, the text
+// box RichTextBox1 on "Text/Lines" with the line tools, and below the tabs
+// "&Undo", "&Stop", the progress bar and the character counter. It owns the
+// text, its file, its single level of Undo and the pass frame every
+// "&Process" button runs through. The wiring is here; the rules are in
+// shell/.
+
+#include "engine/processing_pass.h"
+#include "engine/required_fields.h"
+#include "engine/user_dialogs.h"
+#include "shell/dialogs/file_dialogs.h"
+#include "shell/editing/change_tracking.h"
+#include "shell/program_state/program_state.h"
+#include "ui/manipulator/pass_frame.h"
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+
+namespace fieldizer::ui {
+
+class ByteTextBox;
+
+// The main window's menu items that follow the text's state.
+struct TextMenuItems {
+    QAction* undo = nullptr;
+    QAction* saveFile = nullptr;
+    QAction* saveFileAs = nullptr;
+    QAction* closeFile = nullptr;
+    QAction* find = nullptr;
+};
+
+// What a "&Process" button hands to the pass frame.
+struct PassRequest {
+    std::optional<MissingField> missingField; // a required field left empty
+    LineOperation operation;
+    bool showTextTab = true; // "After Process, show Text/Lines tab"
+    bool selectAll = false;  // Move Text's "Select All Text"
+};
+
+class Manipulator final : public QWidget {
+    Q_OBJECT
+  public:
+    Manipulator(ProgramState& state, UserDialogs& dialogs, FileDialogs& files,
+                TextMenuItems menuItems, QWidget* parent = nullptr);
+
+    ByteTextBox* textBox() const { return richTextBox1_; }
+    QTabWidget* tabs() const { return sstab1_; }
+    // The Text Viewer's box while it is visible, or null.
+    void setVisibleViewer(std::function<ByteTextBox*()> visibleViewer);
+
+    // The current file's full path, empty when no file is open.
+    const std::string& fileName() const { return fileName_; }
+    bool passRunning() const { return passRunning_; }
+    const TextHistory& history() const { return history_; }
+
+    // Text files. closeFile returns false when the user cancelled (the text,
+    // file and flags stay as they were).
+    void myOpenFile();
+    void loadFile(const std::string& path);
+    bool saveFile();
+    bool saveFileAs();
+    bool closeFile();
+
+    // The pass frame of every "&Process" button.
+    void runPass(const PassRequest& request);
+    void joinLines();
+    void createLine();
+    void breakIntoLines();
+    void undo();
+    void enableUndo();
+    void nothingToProcess();
+
+    // The program replaces the whole text (a hand-over, a pass).
+    void setTextByProgram(std::string_view bytes);
+    // The window is opened again from the View menu: the program's own
+    // database is current again and the number boxes take their defaults.
+    void reinitialise();
+
+  Q_SIGNALS:
+    void runningChanged(bool running);
+    void captionChanged();
+    void textKeyReleased();
+    void textDoubleClicked();
+    void findRequested();
+    void pasteRequested();
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    QWidget* buildTextLinesTab();
+    QWidget* buildBottomRow();
+    void connectControls();
+
+    void textChanged();
+    void updateLineTools();
+    void updateLfBar();
+    void convertLineEnds();
+    void updateCounter();
+    // The control of a Settings key: the one whose "settingsKey" property
+    // names it. Null for other inputs.
+    QWidget* controlFor(const Focus& focus) const;
+    void setCounterVisible(bool visible);
+    void setCaptionFor(const std::string& path);
+    void afterSave(const std::string& path);
+
+    template <class Tool> void runLineTool(Tool tool);
+    void beginRun();
+    void endRun();
+
+    ProgramState& state_;
+    UserDialogs& dialogs_;
+    FileDialogs& files_;
+    TextMenuItems menu_;
+    std::function<ByteTextBox*()> visibleViewer_;
+
+    QTabWidget* sstab1_ = nullptr;
+    ByteTextBox* richTextBox1_ = nullptr;
+    QWidget* lfBar_ = nullptr;
+    QPushButton* command13_ = nullptr; // Join Lines
+    QPushButton* command15_ = nullptr; // Create Line
+    QPushButton* command14_ = nullptr; // Break into lines
+    QLineEdit* maskEdBox17_ = nullptr;
+    QPushButton* command1_ = nullptr;  // Undo
+    QPushButton* command17_ = nullptr; // Stop
+    QProgressBar* progressBar1_ = nullptr;
+    QLabel* label28_ = nullptr;
+    QPlainTextEdit* text7_ = nullptr;
+    QLabel* label27_ = nullptr;
+    QLineEdit* text8_ = nullptr;
+    QLabel* label29_ = nullptr;
+
+    std::string fileName_;
+    TextHistory history_;
+    bool passRunning_ = false;
+    PassFrame frame_;
+};
+
+} // namespace fieldizer::ui

@@ -1,0 +1,131 @@
+// The text-file commands of the Manipulator: open, save, save as, close.
+#include "shell/dialogs/error_report.h"
+#include "shell/file_access/text_file_access.h"
+#include "ui/manipulator/manipulator.h"
+#include "ui/text_box/byte_text_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace fieldizer::ui {
+namespace {
+
+constexpr const char* saveQuestion = "Would you like to save changes?";
+constexpr MessageId saveChanges{"files.saveChanges"};
+
+} // namespace
+
+void Manipulator::myOpenFile() {
+    sstab1_->setCurrentIndex(0);
+    const std::string path = files_.chooseFile(
+        {FileDialogRequest::Mode::Open, "Fieldizer - Open text file to process", textFileFilter});
+    if (!path.empty())
+        loadFile(path);
+}
+
+void Manipulator::loadFile(const std::string& path) {
+    sstab1_->setCurrentIndex(0);
+    setCounterVisible(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        std::string bytes = loadTextFile(path);
+        fileName_ = path;
+        setCaptionFor(path);
+        state_.textModified = false;
+        state_.textJustLoaded = true;
+        // An empty file empties the box too: Save must not write the former
+        // text into the file now named.
+        resetHistory(history_, bytes);
+        richTextBox1_->takeBytes(std::move(bytes));
+        menu_.undo->setEnabled(false);
+        command1_->setEnabled(false);
+        menu_.saveFile->setEnabled(false);
+        menu_.saveFileAs->setEnabled(true);
+        menu_.closeFile->setEnabled(true);
+        menu_.find->setEnabled(!richTextBox1_->isEmpty());
+        updateLineTools();
+        updateLfBar();
+        QApplication::restoreOverrideCursor();
+    } catch (const RuntimeError& error) {
+        // The former text, file name and caption stay: a Save now must not
+        // write them into the file that failed to load.
+        QApplication::restoreOverrideCursor();
+        handleError(dialogs_, error);
+    }
+    setCounterVisible(true);
+    richTextBox1_->setFocus();
+}
+
+bool Manipulator::saveFile() {
+    std::string path = fileName_;
+    if (path.empty())
+        path = files_.chooseFile(
+            {FileDialogRequest::Mode::Save, "Fieldizer - Save file", textFileFilter});
+    if (path.empty())
+        return false;
+    try {
+        saveTextFile(path, richTextBox1_->bytes());
+    } catch (const RuntimeError& error) {
+        handleError(dialogs_, error); // the text and its mark stay
+        return false;
+    }
+    afterSave(path);
+    return true;
+}
+
+bool Manipulator::saveFileAs() {
+    fileName_.clear();
+    const std::string path = files_.chooseFile(
+        {FileDialogRequest::Mode::Save, "Fieldizer - Save file as", textFileFilter});
+    if (path.empty())
+        return false;
+    try {
+        saveTextFile(path, richTextBox1_->bytes());
+    } catch (const RuntimeError& error) {
+        handleError(dialogs_, error);
+        return false;
+    }
+    afterSave(path);
+    return true;
+}
+
+// A save ends the undo history.
+void Manipulator::afterSave(const std::string& path) {
+    fileName_ = path;
+    setCaptionFor(path);
+    menu_.undo->setEnabled(false);
+    command1_->setEnabled(false);
+    menu_.saveFile->setEnabled(false);
+    menu_.saveFileAs->setEnabled(true);
+    menu_.closeFile->setEnabled(true);
+    state_.textModified = false;
+}
+
+bool Manipulator::closeFile() {
+    if (state_.textModified) {
+        const Answer answer = dialogs_.ask(question(saveChanges, saveQuestion, Buttons::YesNoCancel,
+                                                    Icon::Question, Answer::Cancel));
+        if (answer == Answer::Cancel)
+            return false;
+        // Yes whose save did not happen (the name dialog cancelled, the
+        // write failed) keeps the text rather than losing it.
+        if (answer == Answer::Yes && !saveFile())
+            return false;
+    }
+    state_.closingText = true;
+    fileName_.clear();
+    richTextBox1_->setBytes({});
+    resetHistory(history_, {});
+    for (QAction* item : {menu_.saveFile, menu_.saveFileAs, menu_.closeFile, menu_.undo})
+        item->setEnabled(false);
+    command1_->setEnabled(false);
+    state_.textModified = false;
+    state_.closingText = false;
+    lfBar_->setVisible(false);
+    setCaptionFor({});
+    return true;
+}
+
+} // namespace fieldizer::ui

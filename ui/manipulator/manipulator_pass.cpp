@@ -1,0 +1,153 @@
+// The pass frame: every "&Process" button and the three line tools run
+// through here, with the progress bar, Stop, the busy pointer and Undo.
+#include "engine/line_tools.h"
+#include "shell/dialogs/error_report.h"
+#include "ui/manipulator/manipulator.h"
+#include "ui/text_box/byte_text_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace fieldizer::ui {
+
+void Manipulator::enableUndo() {
+    menu_.undo->setEnabled(true);
+    command1_->setEnabled(true);
+    state_.textModified = true;
+}
+
+void Manipulator::nothingToProcess() {
+    dialogs_.tell(notice(requiredFieldIds::nothingToProcess, std::string(nothingToProcessMessage)));
+    sstab1_->setCurrentIndex(0);
+    richTextBox1_->setFocus();
+}
+
+// While a run lasts nothing may change the text under it: the tools, Undo
+// and typing wait; Stop, scrolling and looking stay live.
+void Manipulator::beginRun() {
+    passRunning_ = true;
+    setCursor(Qt::WaitCursor);
+    richTextBox1_->setReadOnly(true);
+    command1_->setEnabled(false);
+    updateLineTools();
+    frame_.begin();
+    Q_EMIT runningChanged(true);
+}
+
+// Every way out of a run, success, Stop or error, comes through here.
+void Manipulator::endRun() {
+    frame_.end();
+    setCounterVisible(true);
+    richTextBox1_->setReadOnly(false);
+    passRunning_ = false;
+    unsetCursor();
+    updateLineTools();
+    Q_EMIT runningChanged(false);
+}
+
+void Manipulator::runPass(const PassRequest& request) {
+    if (passRunning_)
+        return;
+    if (request.missingField) {
+        const MissingField& missing = *request.missingField;
+        dialogs_.tell(notice(missing.id, std::string(missing.message), missing.focus));
+        if (QWidget* field = controlFor(missing.focus))
+            field->setFocus();
+        return;
+    }
+    if (richTextBox1_->isEmpty())
+        return nothingToProcess();
+    history_.undoText.assign(richTextBox1_->bytes());
+    beginRun();
+    setCounterVisible(false);
+    try {
+        const PassResult result = runProcessingPass(history_.undoText, request.operation, frame_);
+        endRun();
+        setTextByProgram(result.text);
+    } catch (const RuntimeError& error) {
+        // The text keeps its former content; undoText holds the same.
+        endRun();
+        enableUndo();
+        handleError(dialogs_, error);
+        return;
+    }
+    if (request.showTextTab) {
+        sstab1_->setCurrentIndex(0);
+        richTextBox1_->setFocus();
+        if (request.selectAll)
+            richTextBox1_->selectRange(0, richTextBox1_->length());
+        else
+            richTextBox1_->setCaret(0);
+    }
+    enableUndo();
+    menu_.saveFile->setEnabled(true);
+}
+
+template <class Tool> void Manipulator::runLineTool(Tool tool) {
+    if (passRunning_)
+        return;
+    if (richTextBox1_->isEmpty()) {
+        richTextBox1_->setFocus();
+        return;
+    }
+    std::string former(richTextBox1_->bytes());
+    beginRun();
+    try {
+        LineToolResult result = tool(std::string_view(former), frame_);
+        endRun();
+        if (result.ran) {
+            history_.undoText = std::move(former);
+            setTextByProgram(result.text);
+            enableUndo();
+            menu_.saveFile->setEnabled(true);
+        }
+    } catch (const RuntimeError&) {
+        // A tool that fails leaves the text as it was, without a message.
+        endRun();
+    }
+    richTextBox1_->setFocus();
+}
+
+void Manipulator::joinLines() {
+    runLineTool([](std::string_view text, PassObserver& observer) {
+        return joinParagraphLines(text, observer);
+    });
+}
+
+void Manipulator::createLine() {
+    runLineTool([](std::string_view text, PassObserver& observer) {
+        return fieldizer::createLine(text, observer);
+    });
+}
+
+void Manipulator::breakIntoLines() {
+    const int lineLength = maskEdBox17_->text().toInt();
+    runLineTool([lineLength](std::string_view text, PassObserver& observer) {
+        return fieldizer::breakIntoLines(text, lineLength, observer);
+    });
+}
+
+void Manipulator::undo() {
+    if (passRunning_)
+        return;
+    history_.undoRunning = true;
+    if (isVisible()) {
+        setTextByProgram(history_.undoText);
+        sstab1_->setCurrentIndex(0);
+        richTextBox1_->setFocus();
+    }
+    if (ByteTextBox* viewer = visibleViewer_ ? visibleViewer_() : nullptr) {
+        state_.textSetByProgram = true;
+        viewer->setBytes(history_.undoText);
+        history_.lastText = history_.undoText;
+        viewer->setFocus();
+    }
+    command1_->setEnabled(false);
+    menu_.undo->setEnabled(false);
+    history_.undoRunning = false;
+}
+
+} // namespace fieldizer::ui

@@ -1,0 +1,63 @@
+#include "ui/splash/splash_window.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace fieldizer::ui {
+namespace {
+constexpr int growMs = 3000;
+constexpr int stayMs = 2000;
+constexpr int largestPoints = 54;
+} // namespace
+
+SplashWindow::SplashWindow(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      title_(new QLabel(QStringLiteral("Fieldizer"), this)),
+      line1_(new QLabel(QStringLiteral("Loosely formatted text"), this)),
+      line2_(new QLabel(QStringLiteral("into database records"), this)),
+      line3_(new QLabel(QStringLiteral("Version 0.1"), this)) {
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAutoFillBackground(true);
+    setFixedSize(420, 260);
+    auto* layout = new QVBoxLayout(this);
+    for (QLabel* label : {title_, line1_, line2_, line3_}) {
+        label->setAlignment(Qt::AlignCenter);
+        layout->addWidget(label);
+    }
+    for (QLabel* label : {line1_, line2_, line3_})
+        label->setVisible(false);
+    QFont font = title_->font();
+    font.setPointSize(12);
+    title_->setFont(font);
+    connect(&timer_, &QTimer::timeout, this, &SplashWindow::tick);
+    clock_.start();
+    timer_.start(50);
+}
+
+void SplashWindow::tick() {
+    const qint64 elapsed = clock_.elapsed();
+    if (elapsed < growMs) {
+        QFont font = title_->font();
+        if (font.pointSize() < largestPoints) {
+            font.setPointSize(font.pointSize() + 1);
+            title_->setFont(font);
+        }
+        line1_->setVisible(elapsed > 1600);
+        line2_->setVisible(elapsed > 1900);
+        return;
+    }
+    line1_->setVisible(true);
+    line2_->setVisible(true);
+    line3_->setVisible(true);
+    if (elapsed >= growMs + stayMs)
+        close();
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    close();
+}
+
+} // namespace fieldizer::ui

@@ -1,0 +1,96 @@
+#pragma once
+// The big text box of the Manipulator and of the Text Viewer: a QScintilla
+// editor that gives back the text's bytes exactly as they were put in (CR,
+// LF and every byte value), with its own undo history off (Undo is the
+// program's single level). Find's colours are indicators, never part of the
+// text.
+//
+// The editor holds the text as UTF-8, converted from Windows-1252 at this
+// box's edge, so that the bytes 0x80 to 0x9F show as the characters they
+// mean (euro sign, typographic quotes): in its single-byte mode the editor
+// draws bytes as Latin-1, where they are control codes. Every byte is one
+// character either way, so byte positions are character positions; a text
+// of ASCII alone (most reports) is the same in both and is not converted.
+// The outside of this class sees bytes and byte positions only.
+//
+// The program's keys are handed to the window as signals instead of the
+// editor's own handling: paste (line-ending rule, through Windows-1252),
+// Find, Undo; Cut and Copy go through Windows-1252 here; Tab inserts a tab
+// character when the box holds text.
+
+#include <Qsci/qsciscintilla.h>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fieldizer::ui {
+
+class ByteTextBox : public QsciScintilla {
+    Q_OBJECT
+  public:
+    explicit ByteTextBox(QWidget* parent = nullptr);
+
+    // The bytes, valid until the next change of the text.
+    std::string_view bytes() const;
+    std::size_t length() const;
+    bool isEmpty() const { return length() == 0; }
+
+    // Replaces the whole text: one change, one bytesChanged().
+    void setBytes(std::string_view bytes);
+    // The same, keeping `bytes` itself instead of a copy.
+    void takeBytes(std::string&& bytes);
+    // Replaces `removeLength` bytes at `start`: one change.
+    void replaceBytes(std::size_t start, std::size_t removeLength, std::string_view insert);
+
+    std::size_t selectionStart() const;
+    std::size_t selectionLength() const;
+    std::string selectedBytes() const;
+    void selectRange(std::size_t start, std::size_t length);
+    void setCaret(std::size_t position);
+    std::size_t caret() const;
+
+    // Find All's colour on each occurrence; clearMarks() returns all to black.
+    void markOccurrences(const std::vector<std::size_t>& starts, std::size_t length);
+    void clearMarks();
+    std::vector<std::size_t> markedOccurrences() const;
+
+    void copyAsText();
+    void cutAsText();
+
+    // The editor's own commands (its context menu) take the program's way.
+    void copy() override { copyAsText(); }
+    void cut() override { cutAsText(); }
+    void paste() override { Q_EMIT pasteRequested(); }
+
+  Q_SIGNALS:
+    void bytesChanged();
+    void pasteRequested();
+    void findRequested();
+    void undoRequested();
+    void keyReleased();
+    void doubleClicked();
+
+  protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    void configure();
+    const char* documentText() const;
+    std::size_t documentLength() const;
+    std::size_t toDocument(std::size_t bytePosition) const;
+    std::size_t toBytes(std::size_t documentPosition) const;
+    bool isProgramKey(const QKeyEvent& event) const;
+    void insertTab();
+    void forwardChange();
+
+    bool changing_ = false; // inside a programmatic change: one signal at its end
+    // The bytes as last read from the editor; rebuilt after a change.
+    mutable std::string bytes_;
+    mutable bool bytesCurrent_ = true;
+};
+
+} // namespace fieldizer::ui

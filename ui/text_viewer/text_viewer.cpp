@@ -1,0 +1,26 @@
+#include "ui/text_viewer/text_viewer.h"
+
+#include "ui/text_box/byte_text_box.h"
+
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+namespace fieldizer::ui {
+
+TextViewer::TextViewer(QWidget* parent) : QWidget(parent), richTextBox1_(new ByteTextBox(this)) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Manipulator - Text Viewer"));
+    richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(richTextBox1_);
+    // A double click into the text closes the viewer, as its close box does.
+    connect(richTextBox1_, &ByteTextBox::doubleClicked, this, &QWidget::close);
+}
+
+void TextViewer::closeEvent(QCloseEvent* event) {
+    Q_EMIT closing();
+    event->accept();
+}
+
+} // namespace fieldizer::ui
