@@ -1,7 +1,7 @@
 #include "ui/text_box/byte_text_box.h"
 
 #include "ui/text_box/cp1252_qstring.h"
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -63,7 +63,7 @@ std::size_t ByteTextBox::documentLength() const {
 std::string_view ByteTextBox::bytes() const {
     if (!bytesCurrent_) {
         const std::string_view document(documentText(), documentLength());
-        bytes_ = isAscii(document) ? std::string(document) : db::utf8ToCp1252(document);
+        bytes_ = isAscii(document) ? std::string(document) : utf8ToCp1252(document);
         bytesCurrent_ = true;
     }
     return bytes_;
@@ -96,7 +96,7 @@ void ByteTextBox::takeBytes(std::string&& bytes) {
     changing_ = true;
     clearMarks();
     const bool ascii = isAscii(bytes);
-    const std::string converted = ascii ? std::string() : db::cp1252ToUtf8(bytes);
+    const std::string converted = ascii ? std::string() : cp1252ToUtf8(bytes);
     const std::string_view document = ascii ? std::string_view(bytes) : converted;
     // No modification notices while the whole text is replaced: the editor
     // would otherwise hand the inserted text around as a string of its own
@@ -118,7 +118,7 @@ void ByteTextBox::replaceBytes(std::size_t start, std::size_t removeLength,
                                std::string_view insert) {
     const std::size_t documentStart = toDocument(start);
     const std::size_t documentEnd = toDocument(start + removeLength);
-    const std::string converted = db::cp1252ToUtf8(insert);
+    const std::string converted = cp1252ToUtf8(insert);
     changing_ = true;
     SendScintilla(SCI_SETTARGETSTART, ul(documentStart));
     SendScintilla(SCI_SETTARGETEND, ul(documentEnd));

@@ -1,17 +1,17 @@
 #include "ui/text_box/cp1252_qstring.h"
 
-#include "workbench/engine/cp1252.h"
+#include "engine/cp1252.h"
 
 namespace fieldizer::ui {
 
 QString toQString(std::string_view cp1252) {
-    const std::string utf8 = db::cp1252ToUtf8(cp1252);
+    const std::string utf8 = cp1252ToUtf8(cp1252);
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 std::string fromQString(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
-    return db::utf8ToCp1252(
+    return utf8ToCp1252(
         std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
