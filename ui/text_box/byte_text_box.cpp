@@ -1,7 +1,7 @@
 #include "ui/text_box/byte_text_box.h"
 
-#include "ui/text_box/cp1252_qstring.h"
 #include "engine/cp1252.h"
+#include "ui/text_box/cp1252_qstring.h"
 
 #include <QApplication>
 #include <QClipboard>

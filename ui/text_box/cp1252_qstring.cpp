@@ -11,8 +11,7 @@ QString toQString(std::string_view cp1252) {
 
 std::string fromQString(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
-    return utf8ToCp1252(
-        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    return utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
 } // namespace fieldizer::ui
