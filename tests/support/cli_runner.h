@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 namespace fieldizer::testing {
@@ -21,6 +22,10 @@ class CliRunner {
     // Runs fieldizer-cli with `args` (no shell involved) in the scratch
     // folder, feeding `input` on standard input.
     CliResult run(const std::vector<std::string>& args, const std::string& input = "") const;
+    // Starts fieldizer-cli the same way without waiting for it, standard
+    // input empty and its output discarded, for a test that stops it part-way
+    // or races it; the caller waits for the returned process.
+    pid_t start(const std::vector<std::string>& args) const;
 
     const std::filesystem::path& folder() const { return scratch_.path(); }
     // The path of `name` in the scratch folder.

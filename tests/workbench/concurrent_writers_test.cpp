@@ -5,6 +5,7 @@
 #include "workbench/fieldizer_database.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -106,6 +107,39 @@ TEST(ConcurrentWriters, aFileBeingWrittenIsNeverCalledUnrecognizable) {
     }
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// A read and a write that wait in vain for another connection's exclusive
+// lock fail with different texts: a user told "Could not update" after a
+// mere look at the records would wonder what was being changed. The wait is
+// shortened on SQLite's own handle so the test need not sit out the busy
+// timeout.
+TEST(ConcurrentWriters, aBlockedReadSaysReadAndABlockedWriteSaysUpdate) {
+    ScratchFolder folder;
+    const std::string path = folder.file("locked.mdb");
+    createFieldizerDatabase(path);
+    auto database = Workspace().openDatabase(path);
+    database->execute("CREATE TABLE t (n LONG)");
+    sqlite3_busy_timeout(database->connection()->handle(), 50);
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    try {
+        database->openRecordset("SELECT n FROM t");
+        ADD_FAILURE() << "read a table another connection holds exclusively";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), 3187);
+        EXPECT_EQ(error.description(), "Could not read; currently locked.");
+    }
+    try {
+        database->execute("INSERT INTO t (n) VALUES (1)");
+        ADD_FAILURE() << "wrote a table another connection holds exclusively";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), 3218);
+        EXPECT_EQ(error.description(), "Could not update; currently locked.");
+    }
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
 }
 
 } // namespace

@@ -203,8 +203,16 @@ Statement Connection::prepare(std::string_view sql) {
     int rc = sqlite3_prepare_v2(db_, sql.data(), int(sql.size()), &statement, nullptr);
     StatementHandle handle(statement);
     if (rc != SQLITE_OK)
-        fail(rc);
+        failToPrepare(rc);
     return Statement(shared_from_this(), std::move(handle));
+}
+
+// Preparing touches the file only to read the tables' descriptions: a lock
+// it waited for in vain was a read's, whatever the statement will do.
+void Connection::failToPrepare(int rc) const {
+    if ((rc & 0xFF) == SQLITE_BUSY)
+        throw errors::lockedForReading();
+    fail(rc);
 }
 
 std::optional<Statement> Connection::tryPrepare(std::string_view sql) {
@@ -215,7 +223,7 @@ std::optional<Statement> Connection::tryPrepare(std::string_view sql) {
     if (rc == SQLITE_ERROR)
         return std::nullopt;
     if (rc != SQLITE_OK)
-        fail(rc);
+        failToPrepare(rc);
     return Statement(shared_from_this(), std::move(handle));
 }
 

@@ -85,6 +85,7 @@ class Connection : public std::enable_shared_from_this<Connection> {
     std::int64_t lastInsertRowid() const;
     sqlite3* handle() const { return db_; }
     [[noreturn]] void fail(int rc) const;
+    [[noreturn]] void failToPrepare(int rc) const;
 
     // Nested transactions, as savepoints. Depth 0 means autocommit.
     void begin();

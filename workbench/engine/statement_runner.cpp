@@ -36,7 +36,7 @@ Statement prepareTranslated(Connection& connection, std::string_view sql,
         throw RuntimeError(error.number(), utf8ToCp1252(error.description()));
     }
     if (rc != SQLITE_OK)
-        connection.fail(rc);
+        connection.failToPrepare(rc);
     for (const char* end = sql.data() + sql.size(); tail && tail < end; ++tail)
         if (*tail != ';' && !std::isspace(static_cast<unsigned char>(*tail)))
             throw errors::error(errors::charactersAfterEnd);
