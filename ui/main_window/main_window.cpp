@@ -85,7 +85,13 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     placeWindow();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Closing the frame hides and deactivates the windows inside it, and
+    // their signals would reach this object after it has stopped being a
+    // MainWindow: cut every connection from them first.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
 
 QMdiSubWindow* MainWindow::addSubWindow(QWidget* widget) {
     QMdiSubWindow* window = mdi_->addSubWindow(widget);
