@@ -159,17 +159,16 @@ int save(Command command) {
 
 int remove(Command command) {
     openDatabase(command);
-    {
-        db::Recordset records = openSettingsRecords(*command.database);
-        if (!seekSettings(records, command.name))
-            throw notOnFile(command);
-    }
     SettingsState state;
     state.nameBox.text = command.name;
     AnswerByRule dialogs;
+    // A table left behind without its record is deleted as well; only then
+    // is the missing record reported.
     const DeleteResult result = deleteSettings(*command.database, dialogs, state);
     if (result.ignoredError)
         throw *result.ignoredError; // the window goes past it; a script must hear of it
+    if (!result.recordFound)
+        throw notOnFile(command);
     return exitOk;
 }
 

@@ -29,7 +29,8 @@ DeleteResult deleteSettings(db::Database& database, UserDialogs& dialogs, Settin
     ignoringErrors(
         [&] {
             db::Recordset records = openSettingsRecords(database);
-            if (seekSettings(records, name))
+            result.recordFound = seekSettings(records, name);
+            if (result.recordFound)
                 records.deleteRecord();
         },
         &result.ignoredError);

@@ -43,9 +43,13 @@ struct DeleteResult {
     // The first error the delete went past; the window ignores it, the
     // command line reports it.
     std::optional<RuntimeError> ignoredError;
+    // Whether a record of that name was on file. The window does not care;
+    // the command line says so, after the table is gone all the same.
+    bool recordFound = false;
 };
 
-// Delete Settings: after a Yes, removes the set's record and table and
+// Delete Settings: after a Yes, removes the set's record and its table,
+// each when it exists (a table left without its record goes too), and
 // refills the name box; the current Settings table name becomes
 // "Settings: NOT SAVED". Errors are ignored (returned, never thrown).
 DeleteResult deleteSettings(db::Database& database, UserDialogs& dialogs, SettingsState& state);

@@ -43,6 +43,7 @@ class DeleteSettings : public ::testing::Test {
 TEST_F(DeleteSettings, YesRemovesRecordTableAndListEntry) {
     const DeleteResult result = remove("beta", 1, Answer::Yes);
     EXPECT_EQ(result.outcome, SettingsOutcome::Done);
+    EXPECT_TRUE(result.recordFound);
     EXPECT_FALSE(result.ignoredError);
     ASSERT_EQ(dialogs.questions.size(), 1u);
     const Message& question = dialogs.questions[0];
@@ -105,10 +106,15 @@ TEST_F(DeleteSettings, AnUnknownNameDeletesNothingAndStillMarksNotSaved) {
     EXPECT_EQ(state.currentSettingsTable, "Settings: NOT SAVED");
 }
 
-TEST_F(DeleteSettings, ATableWithoutItsRecordIsDeleted) {
-    database->tableDefs().append(db::specificationTableDef("fieldize_orphan"));
-    remove("orphan", -1, Answer::Yes);
+TEST_F(DeleteSettings, ATableWithoutItsRecordIsDeletedInAnyLetterCaseWithoutAReport) {
+    database->tableDefs().append(db::specificationTableDef("FIELDIZE_Orphan"));
+    const DeleteResult result = remove("oRPHAN", -1, Answer::Yes);
+    EXPECT_EQ(result.outcome, SettingsOutcome::Done);
+    EXPECT_FALSE(result.recordFound);
+    EXPECT_FALSE(result.ignoredError);
+    EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(database->tableDefs().contains("fieldize_orphan"));
+    EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 3);
 }
 
 TEST_F(DeleteSettings, NeverDropsTheProgramsOwnTables) {
