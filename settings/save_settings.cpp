@@ -33,7 +33,7 @@ bool confirmOverwrite(UserDialogs& dialogs, const std::string& name) {
 void storeSpecifications(db::Database& database, const std::string& table) {
     database.tableDefs().refresh();
     if (!database.tableDefs().contains(table))
-        database.tableDefs().append(db::specificationTableDef(table));
+        database.tableDefs().append(db::specificationCopyTableDef(table));
     storeSpecificationCopy(database, table);
 }
 

@@ -5,6 +5,7 @@
 #include "workbench/engine/engine_errors.h"
 #include "workbench/workspace.h"
 
+#include <array>
 #include <cerrno>
 #include <filesystem>
 #include <unistd.h>
@@ -34,15 +35,27 @@ void removeFile(const std::string& path) {
     std::filesystem::remove(std::filesystem::path(cp1252ToUtf8(path)), ignored);
 }
 
+// The heading, then the four numbers, in this order.
+TableDef columnSpecTableDef(std::string name, const std::array<const char*, 5>& fields) {
+    TableDef table(std::move(name));
+    appendField(table, fields[0], fieldType::text, maxTextSize, true);
+    for (std::size_t i = 1; i < fields.size(); ++i)
+        appendField(table, fields[i], fieldType::longInteger, 0, false);
+    return table;
+}
+
 } // namespace
 
 TableDef specificationTableDef(std::string name) {
-    TableDef table(std::move(name));
-    appendField(table, "column_heading", fieldType::text, maxTextSize, true);
-    for (const char* field :
-         {"get_data_from_column", "number_of_characters", "spaces_b4_next_column", "field_width"})
-        appendField(table, field, fieldType::longInteger, 0, false);
-    return table;
+    return columnSpecTableDef(std::move(name),
+                              {"column_heading", "get_data_from_column", "number_of_characters",
+                               "spaces_b4_next_column", "field_width"});
+}
+
+TableDef specificationCopyTableDef(std::string name) {
+    return columnSpecTableDef(std::move(name),
+                              {"Column_heading", "Get_data_from_column", "Number_of_characters",
+                               "Spaces_B4_next_column", "Field_width"});
 }
 
 TableDef settingsTableDef() {

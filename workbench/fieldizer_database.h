@@ -16,9 +16,15 @@ inline constexpr const char* specificationTable = "fieldize_settings";
 inline constexpr const char* settingsTable = "fieldize_allFields";
 inline constexpr const char* settingsIndex = "nameOfSettings";
 
-// The five fields of a column specification table: fieldize_settings and
-// every saved copy "fieldize_<name>".
+// The working column specifications, fieldize_settings: five fields named
+// in lower case.
 TableDef specificationTableDef(std::string name);
+
+// A saved set's copy of the specifications, "fieldize_<name>": the same
+// five fields, named with capitals (Column_heading, ..., Field_width). Field
+// names match without regard to case, so rows copy between the two tables,
+// and copies written with lower-case names still read back.
+TableDef specificationCopyTableDef(std::string name);
 
 // fieldize_allFields: nameofsettings, then every parameter key in stored
 // order (text keys Memo, number keys Double, flags Integer).

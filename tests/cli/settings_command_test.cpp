@@ -32,8 +32,12 @@ std::string createHint(const std::string& path) {
     return "create it with fieldizer-cli create-database " + path + ", or name one with --db\n";
 }
 
+// The working table's field names, and a saved copy's (printed as the table
+// spells them, whatever letter case the query uses).
 const std::string specHeader = "column_heading\tget_data_from_column\tnumber_of_characters\t"
                                "spaces_b4_next_column\tfield_width\n";
+const std::string copyHeader = "Column_heading\tGet_data_from_column\tNumber_of_characters\t"
+                               "Spaces_B4_next_column\tField_width\n";
 
 // What `show` prints for a fresh window's values, line by line in stored order.
 std::vector<std::string> defaultLines() {
@@ -167,7 +171,7 @@ TEST_F(CliSettings, ColumnsBecomeTheSetsSpecifications) {
         settings({"save", "cols", "--column", "Name:X:1:20:1:20", "--column", "State:21:10:0:10"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(specRows("fieldize_cols"),
-              specHeader + "Name:X\t1\t20\t1\t20\nState\t21\t10\t0\t10\n");
+              copyHeader + "Name:X\t1\t20\t1\t20\nState\t21\t10\t0\t10\n");
     EXPECT_EQ(specRows("fieldize_settings"),
               specHeader + "Name:X\t1\t20\t1\t20\nState\t21\t10\t0\t10\n")
         << "they are the working specifications now";
@@ -179,7 +183,7 @@ TEST_F(CliSettings, WithoutColumnsTheWorkingTableIsUsedAsItIs) {
                   .status,
               0);
     ASSERT_EQ(settings({"save", "working"}).status, 0);
-    EXPECT_EQ(specRows("fieldize_working"), specHeader + "Id\t1\t4\t2\t4\n");
+    EXPECT_EQ(specRows("fieldize_working"), copyHeader + "Id\t1\t4\t2\t4\n");
 }
 
 TEST_F(CliSettings, SavingAgainOverwritesValuesAndSpecifications) {
@@ -188,7 +192,7 @@ TEST_F(CliSettings, SavingAgainOverwritesValuesAndSpecifications) {
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(settings({"list"}).out, "SET\n");
     EXPECT_NE(settings({"show", "set"}).out.find("\naddText=new\n"), std::string::npos);
-    EXPECT_EQ(specRows("fieldize_set"), specHeader + "B\t2\t2\t0\t2\n");
+    EXPECT_EQ(specRows("fieldize_set"), copyHeader + "B\t2\t2\t0\t2\n");
 }
 
 TEST_F(CliSettings, SavingAgainWithoutColumnsKeepsTheCopyWhenTheWorkingTableIsEmpty) {
@@ -196,7 +200,7 @@ TEST_F(CliSettings, SavingAgainWithoutColumnsKeepsTheCopyWhenTheWorkingTableIsEm
     ASSERT_EQ(cli.run({"sql", "--db", "fieldizer.mdb", "delete * from fieldize_settings"}).status,
               0);
     ASSERT_EQ(settings({"save", "set"}).status, 0);
-    EXPECT_EQ(specRows("fieldize_set"), specHeader + "A\t1\t1\t0\t1\n");
+    EXPECT_EQ(specRows("fieldize_set"), copyHeader + "A\t1\t1\t0\t1\n");
 }
 
 TEST_F(CliSettings, AnEmptyOrMissingNameIsARequiredField) {
@@ -259,6 +263,19 @@ TEST_F(CliSettings, DeleteRemovesTheSetAndItsTable) {
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(settings({"list"}).out, "keep\n");
     result = cli.run({"sql", "--db", "fieldizer.mdb", "select * from fieldize_drop"});
+    EXPECT_EQ(result.status, 1) << "the table is gone";
+}
+
+TEST_F(CliSettings, DeleteRemovesATableLeftWithoutItsRecordThenSaysSo) {
+    ASSERT_EQ(cli.run({"sql", "--db", "fieldizer.mdb",
+                       "create table FIELDIZE_Orphan (Column_heading text(255))"})
+                  .status,
+              0);
+    auto result = settings({"delete", "oRPHAN"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "fieldizer-cli settings: no saved Settings named 'oRPHAN' in "
+                          "fieldizer.mdb\n");
+    result = cli.run({"sql", "--db", "fieldizer.mdb", "select * from fieldize_orphan"});
     EXPECT_EQ(result.status, 1) << "the table is gone";
 }
 

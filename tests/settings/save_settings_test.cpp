@@ -54,6 +54,19 @@ TEST_F(SaveSettings, ANewNameStoresOneRecordAndOneTable) {
     EXPECT_TRUE(copy.fields()["column_heading"].allowZeroLength);
 }
 
+TEST_F(SaveSettings, TheCopysFieldsAreNamedWithCapitals) {
+    database.setWorking({spec("A", 1, 2, 0, 2)});
+    save("Monthly", values);
+    database.reopen();
+    const db::TableDef copy = database->tableDefs().item("fieldize_Monthly");
+    std::vector<std::string> names;
+    for (const db::FieldDef& field : copy.fields())
+        names.push_back(field.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Column_heading", "Get_data_from_column",
+                                               "Number_of_characters", "Spaces_B4_next_column",
+                                               "Field_width"}));
+}
+
 TEST_F(SaveSettings, StateAfterASave) {
     EXPECT_EQ(save("Monthly", values), SettingsOutcome::Done);
     EXPECT_EQ(state.currentSettingsTable, "fieldize_Monthly");

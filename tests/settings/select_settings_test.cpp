@@ -113,6 +113,16 @@ TEST_F(SelectSettings, AMissingSpecificationTableLeavesTheWorkingTableEmpty) {
     EXPECT_EQ(state.currentSettingsTable, "fieldize_lost");
 }
 
+TEST_F(SelectSettings, ACopyWrittenWithLowerCaseFieldNamesStillRestores) {
+    saveSet("older", everyKeyChanged(), {spec("A", 1, 2, 0, 2)});
+    database->tableDefs().remove("fieldize_older");
+    database->tableDefs().append(db::specificationTableDef("fieldize_older"));
+    appendColumnSpecs(*database, "fieldize_older", {spec("Old", 3, 4, 1, 4)});
+    database.setWorking({});
+    EXPECT_EQ(select("older"), SettingsOutcome::Done);
+    EXPECT_EQ(describe(database.working()), "Old:3:4:1:4");
+}
+
 TEST_F(SelectSettings, AnEmptyNameShowsTheMessage) {
     EXPECT_EQ(select(""), SettingsOutcome::NameRefused);
     ASSERT_EQ(dialogs.messages.size(), 1u);

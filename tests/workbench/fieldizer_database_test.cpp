@@ -47,12 +47,16 @@ TEST(FieldizerDatabase, settingsAreFoundByNameInAnyCase) {
     EXPECT_EQ(settings.field("replaceWith").value(), Value(""));
 }
 
-TEST(FieldizerDatabase, specificationCopiesHaveTheSameFields) {
-    TableDef copy = specificationTableDef("fieldize_Monthly");
+TEST(FieldizerDatabase, specificationCopiesHaveTheWorkingFieldsInOtherCase) {
+    TableDef copy = specificationCopyTableDef("fieldize_Monthly");
     TableDef working = specificationTableDef(specificationTable);
     ASSERT_EQ(copy.fields().count(), working.fields().count());
-    for (int i = 0; i < copy.fields().count(); ++i)
-        EXPECT_EQ(copy.fields()[i].name, working.fields()[i].name);
+    for (int i = 0; i < copy.fields().count(); ++i) {
+        EXPECT_TRUE(sameName(copy.fields()[i].name, working.fields()[i].name));
+        EXPECT_NE(copy.fields()[i].name, working.fields()[i].name);
+        EXPECT_EQ(copy.fields()[i].type, working.fields()[i].type);
+        EXPECT_EQ(copy.fields()[i].allowZeroLength, working.fields()[i].allowZeroLength);
+    }
 }
 
 TEST(FieldizerDatabase, anExistingFileIsNeverOverwritten) {
