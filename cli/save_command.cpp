@@ -127,17 +127,21 @@ int runSaveCommand(Args args) {
     request.option = !parsed.option("--target")  ? SaveOption::OwnDatabaseNewTable
                      : parsed.flag("--existing") ? SaveOption::ChosenDatabaseTable
                                                  : SaveOption::ChosenDatabaseNewTable;
+    // An empty --target names no database: the save refuses it with its own
+    // message before anything is opened or read.
+    const auto targetPath = parsed.option("--target");
+    const bool noTarget = targetPath && targetPath->empty();
     const bool needsSpecs = request.option != SaveOption::ChosenDatabaseTable ||
                             request.processMethod == useColumnSpecsMethod;
-    if (needsSpecs && !text.empty())
+    if (needsSpecs && !text.empty() && !noTarget)
         request.specs = columnSpecsOf(parsed);
 
     std::shared_ptr<db::Database> database;
     std::string dbPath;
-    if (auto targetPath = parsed.option("--target")) {
+    if (targetPath && !noTarget) {
         dbPath = textArgument(*targetPath);
         database = openTarget(*targetPath, parsed.option("--connect").value_or(""));
-    } else if (!text.empty()) {
+    } else if (!targetPath && !text.empty()) {
         database = openProgramDatabaseOf(parsed);
         dbPath = textArgument(parsed.option("--db").value_or(defaultProgramDatabase));
     }

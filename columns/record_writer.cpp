@@ -14,8 +14,9 @@ namespace {
 // A value its field refuses is shown as the error report shows it, and the
 // save goes on.
 void reportRefusedValue(UserDialogs& dialogs, const RuntimeError& error) {
-    const MessageId id =
-        error.number() == 3163 ? saveMessages::id::valueRefused : errorReportMessage;
+    const MessageId id = error.number() == db::errors::fieldTooSmall
+                             ? saveMessages::id::valueRefused
+                             : errorReportMessage;
     dialogs.tell(Message{id,
                          errorReportText(error),
                          errorReportTitle,
@@ -79,9 +80,9 @@ class Writer {
         try {
             records_.setText(index, value);
         } catch (const RuntimeError& error) {
-            // The field stays empty and the save goes on with the next one.
-            if (error.number() == db::errors::fieldTooSmall)
-                ++outcome.valuesLeftOut;
+            // The field stays empty and the save goes on with the next one;
+            // the value is left out whatever the engine refused it for.
+            ++outcome.valuesLeftOut;
             reportRefusedValue(dialogs_, error);
         }
         return true;

@@ -52,7 +52,7 @@ enum class SaveStatus {
 struct SaveOutcome {
     SaveStatus status = SaveStatus::Saved;
     long recordsStored = 0;
-    long valuesLeftOut = 0; // values too long for their field, not written
+    long valuesLeftOut = 0; // values not written: too long, or refused by their field
     Focus focus;            // Refused: the input that gets the focus
     std::string tableName;  // the table written, as the database spells it
 };

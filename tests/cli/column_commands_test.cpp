@@ -120,6 +120,29 @@ TEST_F(CliColumnsTest, TooLongValuesStopOrAreSkipped) {
     EXPECT_EQ(result.err, "3 records stored, 3 values left out\n");
 }
 
+TEST_F(CliColumnsTest, TheClosingCountHasEveryValueLeftOut) {
+    query("create table typed (a text(10), n long)");
+    auto result = cli.run({"save", "--table", "typed", "--target", "fieldizer.mdb", "--existing",
+                           "--if-exists", "append", delimiterMethod, "databaseDelimiter=;"},
+                          ";1\r\nb;x\r\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.err.find("\n2 records stored, 2 values left out\n"), std::string::npos)
+        << result.err;
+}
+
+TEST_F(CliColumnsTest, AnEmptyTargetIsNoDatabase) {
+    for (bool existing : {false, true}) {
+        std::vector<std::string> save{"save", "--table", "t", "--target", "", columnMethod};
+        if (existing)
+            save.push_back("--existing");
+        auto result = cli.run(save, "a");
+        EXPECT_EQ(result.status, 2) << existing;
+        EXPECT_EQ(result.err, std::string(saveMessages::noDatabase) +
+                                  "\nname one with --target PATH, or the program's with --db "
+                                  "PATH\n");
+    }
+}
+
 TEST_F(CliColumnsTest, SaveUsageErrors) {
     EXPECT_EQ(cli.run({"save", "--column", "A:1:1:0:1", columnMethod}, "x").status, 2);
     EXPECT_EQ(cli.run({"save", "--table", "t", "--if-exists", "maybe"}, "x").status, 2);

@@ -170,6 +170,17 @@ TEST_F(SaveToDatabaseTest, EmptyValueWhereEmptyTextsAreNotAllowedIsReportedAndSk
     EXPECT_EQ(db.rows("strict"), (Rows{{null, "x"}, {"y", null}}));
 }
 
+TEST_F(SaveToDatabaseTest, EveryValueTheEngineRefusesIsCountedAsLeftOut) {
+    db->execute("CREATE TABLE typed (a TEXT(10), n LONG)");
+    auto outcome = save(byDelimiter(";1\r\nb;x\r\nc;2", ";", "typed"), {Answer::Yes});
+    EXPECT_EQ(outcome.status, SaveStatus::Saved);
+    EXPECT_EQ(outcome.recordsStored, 3);
+    ASSERT_EQ(dialogs.messages.size(), 2u) << "one report for each refused value";
+    EXPECT_EQ(dialogs.messages[0].text, errorReportText(3315, ""));
+    EXPECT_EQ(outcome.valuesLeftOut, 2);
+    EXPECT_EQ(db.rows("typed"), (Rows{{null, "1"}, {"b", null}, {"c", "2"}}));
+}
+
 TEST_F(SaveToDatabaseTest, TwoCharacterDelimiterOnARealFile) {
     db->execute("CREATE TABLE people (id TEXT(5), name TEXT(10), age TEXT(5))");
     // The file's LF line ends become CR LF, as the text box holds them.
