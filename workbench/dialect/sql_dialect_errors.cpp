@@ -159,16 +159,8 @@ RuntimeError sqliteErrorFor(std::string_view accessSql, std::string_view message
         return RuntimeError(errors::tableExists,
                             "Table " + quotedName(message.substr(6, message.size() - 21)) +
                                 " already exists.");
-    if (message == access_values::invalidCall)
-        return RuntimeError(fieldizer::errors::invalidCall, std::string(message));
-    if (message == access_values::invalidNull)
-        return RuntimeError(fieldizer::errors::invalidUseOfNull, std::string(message));
-    if (message == access_values::invalidPattern)
-        return RuntimeError(fieldizer::errors::invalidPatternString, std::string(message));
-    if (message == access_values::typeMismatch)
-        return RuntimeError(fieldizer::errors::typeMismatch, std::string(message));
-    if (message == access_values::overflow)
-        return RuntimeError(fieldizer::errors::overflow, std::string(message));
+    if (auto failure = access_values::functionFailure(message))
+        return *failure;
     return syntaxErrorOfKind(accessSql);
 }
 

@@ -1,6 +1,7 @@
 #include "workbench/engine/engine_errors.h"
 
 #include "engine/cp1252.h"
+#include "workbench/dialect/function_failures.h"
 
 #include <cerrno>
 #include <sqlite3.h>
@@ -120,6 +121,10 @@ RuntimeError fromMessage(std::string_view message) {
         std::string_view name = message.substr(6, message.find(" already exists") - 6);
         return tableAlreadyExists(name);
     }
+    // A function that fails while the rows are read, after the statement
+    // was prepared.
+    if (auto failure = access_values::functionFailure(message))
+        return *failure;
     return RuntimeError(reserved, "Reserved error (-1); there is no message for this error.  (" +
                                       std::string(message) + ")");
 }

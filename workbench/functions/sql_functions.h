@@ -26,7 +26,8 @@ namespace fieldizer::db {
 // Errors inside a function fail the statement with the engine's description
 // ("Invalid procedure call or argument", "Invalid use of Null", "Invalid
 // pattern string", "Type mismatch", "Overflow"); sqliteErrorFor
-// (sql_dialect.h) turns them into 5, 94, 93, 13, 6.
+// (sql_dialect.h) and the engine's error mapping turn them into 5, 94, 93,
+// 13, 6 (function_failures.h).
 // Throws RuntimeError 7 if SQLite cannot register them.
 void registerAccessFunctions(sqlite3* db);
 
