@@ -61,6 +61,9 @@ TEST(CliDatabase, errorsExitWithStatusOneAndTheReportText) {
                                      std::string(256, 'x') + "')"});
     EXPECT_EQ(tooLong.status, 1);
     EXPECT_NE(tooLong.err.find("Field is too small for the amount of data."), std::string::npos);
+    CliResult mismatch = cli.run({"sql", "--db", path, "SELECT 'A' + 1"});
+    EXPECT_EQ(mismatch.status, 1);
+    EXPECT_EQ(mismatch.err, "Type mismatch\n") << "the function's own error, not error 3000";
 }
 
 TEST(CliDatabase, badArgumentsAreUsageErrors) {
