@@ -12,12 +12,6 @@ namespace {
 
 using testing::ScratchFolder;
 
-// The scratch folder itself, and a sub-folder made on the way.
-std::filesystem::path folderOf(const ScratchFolder& files, const std::string& sub = {}) {
-    const auto folder = files.path() / sub;
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 using testing::ScriptedDialogs;
 using testing::ScriptedFileDialogs;
 
@@ -32,7 +26,7 @@ TEST(DatabaseLocation, foundInTheStartFolderWithoutAQuestion) {
     files.write("fieldizer.mdb", "x");
     ScriptedDialogs dialogs;
     ScriptedFileDialogs fileDialogs;
-    const auto found = checkDbase(folderOf(files), dialogs, fileDialogs);
+    const auto found = checkDbase(files.folder(), dialogs, fileDialogs);
     ASSERT_TRUE(found);
     EXPECT_EQ(found->dbPath, files.file("fieldizer.mdb"));
     EXPECT_TRUE(dialogs.questions.empty());
@@ -41,18 +35,18 @@ TEST(DatabaseLocation, foundInTheStartFolderWithoutAQuestion) {
 
 TEST(DatabaseLocation, anyFileInAFolderHoldingTheDatabaseIsAccepted) {
     ScratchFolder files;
-    folderOf(files, "elsewhere");
-    folderOf(files, "home");
+    files.folder("elsewhere");
+    files.folder("home");
     files.write("elsewhere/notes.txt", "x");
     files.write("home/fieldizer.mdb", "x");
     files.write("home/other.mdb", "x");
     ScriptedDialogs dialogs({Answer::Ok, Answer::Ok});
     ScriptedFileDialogs fileDialogs(
         {files.file("elsewhere/notes.txt"), files.file("home/other.mdb")});
-    const auto found = checkDbase(folderOf(files, "empty"), dialogs, fileDialogs);
+    const auto found = checkDbase(files.folder("empty"), dialogs, fileDialogs);
     ASSERT_TRUE(found);
     EXPECT_EQ(found->dbPath, files.file("home/fieldizer.mdb"));
-    EXPECT_EQ(found->folder, folderOf(files) / "home");
+    EXPECT_EQ(found->folder, files.folder() / "home");
     ASSERT_EQ(dialogs.questions.size(), 2u); // the folder without it asks again
     const Message& asked = dialogs.questions.front();
     EXPECT_EQ(asked.text, "Please find and open the database: fieldizer.mdb");
@@ -72,7 +66,7 @@ TEST(DatabaseLocation, cancelInTheQuestionOrTheDialogEndsWithTheMessage) {
         ScriptedFileDialogs fileDialogs;
         if (!cancelQuestion)
             fileDialogs.add("");
-        EXPECT_FALSE(checkDbase(folderOf(files), dialogs, fileDialogs));
+        EXPECT_FALSE(checkDbase(files.folder(), dialogs, fileDialogs));
         EXPECT_EQ(fileDialogs.requests.size(), cancelQuestion ? 0u : 1u);
         ASSERT_EQ(dialogs.messages.size(), 1u);
         EXPECT_EQ(dialogs.messages[0].text,
@@ -87,10 +81,10 @@ TEST(DatabaseLocation, cancelInTheQuestionOrTheDialogEndsWithTheMessage) {
 
 TEST(DatabaseLocation, aFolderNamedLikeTheDatabaseIsNotIt) {
     ScratchFolder files;
-    std::filesystem::create_directories(folderOf(files) / "fieldizer.mdb");
+    std::filesystem::create_directories(files.folder() / "fieldizer.mdb");
     ScriptedDialogs dialogs({Answer::Cancel});
     ScriptedFileDialogs fileDialogs;
-    EXPECT_FALSE(checkDbase(folderOf(files), dialogs, fileDialogs));
+    EXPECT_FALSE(checkDbase(files.folder(), dialogs, fileDialogs));
 }
 
 } // namespace

@@ -11,13 +11,6 @@ namespace {
 
 using testing::ScratchFolder;
 
-// The scratch folder itself, and a sub-folder made on the way.
-std::filesystem::path folderOf(const ScratchFolder& files, const std::string& sub = {}) {
-    const auto folder = files.path() / sub;
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 std::string everyByte() {
     std::string bytes;
     for (int c = 0; c < 256; ++c)
@@ -44,14 +37,14 @@ TEST(TextFileAccess, failuresAreNumberedErrors) {
     ScratchFolder files;
     EXPECT_THROW(loadTextFile(files.file("missing.txt")), RuntimeError);
     // A folder where the file should be: the write cannot replace it.
-    std::filesystem::create_directories(folderOf(files) / "taken");
+    std::filesystem::create_directories(files.folder() / "taken");
     try {
         saveTextFile(files.file("taken"), "text");
         FAIL() << "saving over a folder succeeded";
     } catch (const RuntimeError& error) {
         EXPECT_NE(error.number(), 0);
     }
-    EXPECT_TRUE(std::filesystem::is_directory(folderOf(files) / "taken"));
+    EXPECT_TRUE(std::filesystem::is_directory(files.folder() / "taken"));
     EXPECT_THROW(saveTextFile(files.file("no/such/folder.txt"), "text"), RuntimeError);
 }
 

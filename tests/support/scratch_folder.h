@@ -19,6 +19,12 @@ class ScratchFolder {
     std::string file(const std::string& name) const { return (path_ / name).string(); }
     // Writes `bytes` to `name` exactly, and returns its path.
     std::string write(const std::string& name, const std::string& bytes) const;
+    // The folder itself, or a sub-folder of it made on the way.
+    std::filesystem::path folder(const std::string& sub = {}) const {
+        const auto made = path_ / sub;
+        std::filesystem::create_directories(made);
+        return made;
+    }
     // The bytes of `name`; empty when it cannot be read.
     std::string read(const std::string& name) const;
 
