@@ -1,7 +1,8 @@
 #pragma once
 // FileDialogs for tests: every dialog takes the next answer of the script
-// (a path, or empty for Cancel) and is kept with its request. A dialog
-// beyond the script is a test failure (`unexpected`) and is cancelled.
+// (a path, or empty for Cancel) and is kept with its request; every input
+// box the next scripted text. A dialog or input box beyond the script is a
+// test failure (`unexpected`) and is cancelled.
 
 #include "shell/dialogs/file_dialogs.h"
 
@@ -24,18 +25,28 @@ class ScriptedFileDialogs final : public FileDialogs {
         files_.pop_front();
         return file;
     }
-    std::optional<std::string> inputText(const std::string&, const std::string&,
+    std::optional<std::string> inputText(const std::string& prompt, const std::string&,
                                          const std::string&) override {
-        unexpected = true;
-        return std::nullopt;
+        prompts.push_back(prompt);
+        if (inputs_.empty()) {
+            unexpected = true;
+            return std::nullopt;
+        }
+        std::optional<std::string> answer = std::move(inputs_.front());
+        inputs_.pop_front();
+        return answer;
     }
     void add(std::string file) { files_.push_back(std::move(file)); }
+    // The next input box's answer; nothing stands for Cancel.
+    void addInput(std::optional<std::string> answer) { inputs_.push_back(std::move(answer)); }
 
     std::vector<FileDialogRequest> requests;
+    std::vector<std::string> prompts; // every input box's prompt, in order
     bool unexpected = false;
 
   private:
     std::deque<std::string> files_;
+    std::deque<std::optional<std::string>> inputs_;
 };
 
 } // namespace fieldizer::testing
