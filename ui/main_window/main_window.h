@@ -9,6 +9,7 @@
 #include "shell/dialogs/file_dialogs.h"
 #include "shell/menus/menu_rules.h"
 #include "shell/program_state/program_state.h"
+#include "shell/queries/query_rules.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -27,6 +28,7 @@ namespace fieldizer::ui {
 class ByteTextBox;
 class FindWindow;
 class Manipulator;
+class QueryWindow;
 class TextViewer;
 
 struct MainMenus {
@@ -56,6 +58,7 @@ class MainWindow final : public QMainWindow {
     Manipulator* manipulator() const { return manipulator_; }
     TextViewer* textViewer() const { return viewer_; }
     FindWindow* findWindow() const { return find_; }
+    QueryWindow* queryWindow() const { return queries_; }
     const MainMenus& menus() const { return menus_; }
 
     // The commands, as the menus run them.
@@ -74,12 +77,18 @@ class MainWindow final : public QMainWindow {
     void closeTextViewer();
     void showFind();
     void showAbout();
+    // The Queries menu: opens the query window in the given mode.
+    void showQueries(queries::QueryMode mode);
+    // After the current database changed: a shown query window lists the
+    // new database's queries.
+    void refreshQueryWindow();
 
     // The enabled states, as opening each menu computes them.
     void updateFileMenu();
     void updateEditMenu();
     void updateViewMenu();
     void updateSearchMenu();
+    void updateQueriesMenu();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +98,9 @@ class MainWindow final : public QMainWindow {
   private:
     void buildMenus();
     void connectMenus();
+    void connectQueriesMenu();
+    void createQueryWindow();
+    void loadQueryWindow();
     void placeWindow();
     void showSplash();
     void openProgramDatabase();
@@ -117,6 +129,8 @@ class MainWindow final : public QMainWindow {
     QMdiSubWindow* viewerWindow_ = nullptr;
     FindWindow* find_ = nullptr;
     QMdiSubWindow* findWindow_ = nullptr;
+    QueryWindow* queries_ = nullptr;
+    QMdiSubWindow* queriesWindow_ = nullptr;
     QLabel* caretStatus_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     bool actionsLockedByRun_ = false;

@@ -105,6 +105,7 @@ void MainWindow::connectMenus() {
     connect(m.viewTextViewer, &QAction::triggered, this, &MainWindow::showTextViewer);
     connect(m.find, &QAction::triggered, this, &MainWindow::showFind);
     connect(m.about, &QAction::triggered, this, &MainWindow::showAbout);
+    connectQueriesMenu();
 }
 
 } // namespace fieldizer::ui

@@ -1,0 +1,111 @@
+// The query window's controls, their places as the window is resized, and
+// the position kept when it closes.
+#include "ui/query_window/query_window.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <algorithm>
+
+namespace fieldizer::ui {
+namespace {
+
+template <class Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// Places below the list, in twips from the window's inside top.
+constexpr int margin = 120;
+constexpr int listTop = 360;
+constexpr int listHeight = 1100;
+constexpr int buttonWidth = 1300;
+constexpr int buttonHeight = 340;
+constexpr int statementLabelTop = 1560;
+constexpr int statementTop = 1820;
+constexpr int frameGap = 80;
+constexpr int frameHeight = 900;
+
+} // namespace
+
+void QueryWindow::buildControls() {
+    setObjectName(QStringLiteral("frmQuerys"));
+    setWindowTitle(QStringLiteral("Queries"));
+    label1_ = named(new QLabel(QStringLiteral("Saved Queries:"), this), "Label1");
+    lstQueryDefs_ = named(new QListWidget(this), "lstQueryDefs");
+    label2_ = named(new QLabel(QStringLiteral("SQL Statement:"), this), "Label2");
+    txtSQLStatement_ = named(new QPlainTextEdit(this), "txtSQLStatement");
+    txtSQLStatement_->setTabChangesFocus(true); // Tab goes on to the buttons
+    cmdRemoveQuery_ = named(new QPushButton(QStringLiteral("&Remove"), this), "cmdRemoveQuery");
+    cmdSaveQueryDef_ = named(new QPushButton(QStringLiteral("&Save"), this), "cmdSaveQueryDef");
+    cmdExecuteSQL_ = named(new QPushButton(QStringLiteral("&Execute"), this), "cmdExecuteSQL");
+    frame1_ = named(new QGroupBox(QStringLiteral("In your SQL statement:"), this), "Frame1");
+    lblSQL_ = named(new QLabel(frame1_), "lblSQL");
+    lblSQL_->setText(QLatin1String(queries::sqlExplanationLine1) + QLatin1Char('\n') +
+                     QLatin1String(queries::sqlExplanationLine2));
+    lblSQL_->setWordWrap(true);
+    label1_->setBuddy(lstQueryDefs_);
+    label2_->setBuddy(txtSQLStatement_);
+}
+
+int QueryWindow::toTwips(int pixels) const {
+    return pixels * 1440 / logicalDpiX();
+}
+int QueryWindow::toPixels(int twips) const {
+    return twips * logicalDpiX() / 1440;
+}
+
+// The statement box keeps fixed margins to the window's outer size; the
+// list and the buttons stay above it, the explanation below.
+void QueryWindow::placeControls() {
+    const QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    const QSize outer = frame ? frame->size() : size();
+    const int width = std::max(0, toTwips(outer.width()) - queries::statementWidthMargin);
+    const int height = std::max(0, toTwips(outer.height()) - queries::statementHeightMargin);
+    auto place = [this](QWidget* widget, int left, int top, int w, int h) {
+        widget->setGeometry(toPixels(left), toPixels(top), toPixels(w), toPixels(h));
+    };
+    const int buttonLeft = margin + width - buttonWidth;
+    place(label1_, margin, margin, width, listTop - margin);
+    place(lstQueryDefs_, margin, listTop, std::max(0, width - buttonWidth - margin), listHeight);
+    const int step = (listHeight - buttonHeight) / 2;
+    place(cmdRemoveQuery_, buttonLeft, listTop, buttonWidth, buttonHeight);
+    place(cmdSaveQueryDef_, buttonLeft, listTop + step, buttonWidth, buttonHeight);
+    place(cmdExecuteSQL_, buttonLeft, listTop + 2 * step, buttonWidth, buttonHeight);
+    place(label2_, margin, statementLabelTop, width, statementTop - statementLabelTop);
+    place(txtSQLStatement_, margin, statementTop, width, height);
+    place(frame1_, margin, statementTop + height + frameGap, width, frameHeight);
+    place(lblSQL_, margin, 300, std::max(0, width - 2 * margin), frameHeight - 360);
+}
+
+void QueryWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!isMinimized())
+        placeControls();
+}
+
+// The position is kept for the user (twips, as text); a minimised window
+// has none worth keeping.
+void QueryWindow::storePosition() {
+    const QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    const QWidget* placed = frame ? frame : this;
+    if (placed->isMinimized())
+        return;
+    QSettings settings(QStringLiteral("Fieldizer"), QStringLiteral("Fieldizer"));
+    settings.beginGroup(QStringLiteral("Settings"));
+    settings.setValue(QStringLiteral("QueryLeft"), QString::number(toTwips(placed->x())));
+    settings.setValue(QStringLiteral("QueryTop"), QString::number(toTwips(placed->y())));
+}
+
+void QueryWindow::closeEvent(QCloseEvent* event) {
+    storePosition();
+    state_.activeFormName.clear();
+    event->accept();
+}
+
+} // namespace fieldizer::ui
