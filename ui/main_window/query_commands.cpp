@@ -13,7 +13,7 @@ namespace {
 
 // The window's width when it opens, in twips; its height is fixed by the
 // query rules.
-constexpr int queryWindowWidth = 7200;
+constexpr int queryWindowWidth = 9000;
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace fieldizer::ui {
@@ -23,13 +24,12 @@ template <class Widget> Widget* named(Widget* widget, const char* name) {
 // Places below the list, in twips from the window's inside top.
 constexpr int margin = 120;
 constexpr int listTop = 360;
-constexpr int listHeight = 1100;
+constexpr int listHeight = 1000;
 constexpr int buttonWidth = 1300;
-constexpr int buttonHeight = 340;
-constexpr int statementLabelTop = 1560;
-constexpr int statementTop = 1820;
-constexpr int frameGap = 80;
-constexpr int frameHeight = 900;
+constexpr int buttonHeight = 300;
+constexpr int statementLabelTop = 1440;
+constexpr int statementTop = 1680;
+constexpr int frameGap = 60;
 
 } // namespace
 
@@ -49,6 +49,9 @@ void QueryWindow::buildControls() {
     lblSQL_->setText(QLatin1String(queries::sqlExplanationLine1) + QLatin1Char('\n') +
                      QLatin1String(queries::sqlExplanationLine2));
     lblSQL_->setWordWrap(true);
+    auto* frameLayout = new QVBoxLayout(frame1_);
+    frameLayout->setContentsMargins(6, 2, 6, 2);
+    frameLayout->addWidget(lblSQL_);
     label1_->setBuddy(lstQueryDefs_);
     label2_->setBuddy(txtSQLStatement_);
 }
@@ -79,8 +82,10 @@ void QueryWindow::placeControls() {
     place(cmdExecuteSQL_, buttonLeft, listTop + 2 * step, buttonWidth, buttonHeight);
     place(label2_, margin, statementLabelTop, width, statementTop - statementLabelTop);
     place(txtSQLStatement_, margin, statementTop, width, height);
-    place(frame1_, margin, statementTop + height + frameGap, width, frameHeight);
-    place(lblSQL_, margin, 300, std::max(0, width - 2 * margin), frameHeight - 360);
+    // The explanation takes what is left below the statement.
+    const int frameTop = statementTop + height + frameGap;
+    place(frame1_, margin, frameTop, width,
+          std::max(0, toTwips(this->height()) - frameTop - frameGap));
 }
 
 void QueryWindow::resizeEvent(QResizeEvent* event) {
