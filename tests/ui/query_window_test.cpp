@@ -260,6 +260,18 @@ TEST_F(QueryWindowTest, saveAsNewStopsOnAnEmptyNameAndReportsATakenOne) {
     EXPECT_EQ(listed(), std::vector<std::string>{"Taken"});
 }
 
+TEST_F(QueryWindowTest, anUpdateTheEngineRefusesKeepsTheSavedStatement) {
+    saveQuery("Kept", "SELECT * FROM people");
+    open("menuQueriesSelect");
+    selectRow(0);
+    setStatement("SELEC name FROM people");
+    dialogs_.add(Answer::Yes);
+    click("cmdSaveQueryDef");
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].id, queries::queryErrorId);
+    EXPECT_EQ(state_.database->queryDefs().item("Kept").sql(), "SELECT * FROM people");
+}
+
 TEST_F(QueryWindowTest, aPassThroughQueryKeepsItsConnectAndRowsAnswer) {
     open("menuQueriesDefine");
     setStatement("SELECT * FROM people");
@@ -313,6 +325,14 @@ TEST_F(ThreeSavedQueries, removingTheLastEntrySelectsTheNewLastOne) {
     click("cmdRemoveQuery");
     EXPECT_EQ(listed(), std::vector<std::string>{"B"});
     EXPECT_EQ(list().currentRow(), 0);
+}
+
+TEST_F(ThreeSavedQueries, doubleClickingANameRunsItUnderItsName) {
+    selectRow(1);
+    Q_EMIT list().itemDoubleClicked(list().item(1));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, "Query - B");
+    EXPECT_EQ(shown[0].sql, "SELECT age FROM people");
 }
 
 TEST_F(ThreeSavedQueries, aRefusedRemoveIsReportedAndKeepsTheList) {
