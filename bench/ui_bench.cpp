@@ -2,8 +2,7 @@
 // offscreen platform: open and show, Join Lines and Break into lines from the
 // click to the text shown, Find All of a word, how soon Stop takes effect,
 // and the peak memory. usage: ui_bench REPORT WORD
-#include "engine/user_dialogs.h"
-#include "shell/dialogs/file_dialogs.h"
+#include "bench_window.h"
 #include "ui/find/find_window.h"
 #include "ui/main_window/main_window.h"
 #include "ui/manipulator/manipulator.h"
@@ -24,22 +23,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Every message is answered OK and counted; no file dialog is expected.
-class Silent final : public fieldizer::UserDialogs, public fieldizer::FileDialogs {
-  public:
-    fieldizer::Answer ask(const fieldizer::Message&) override { return fieldizer::Answer::No; }
-    void tell(const fieldizer::Message& message) override {
-        last = message.text;
-        std::printf("message:       %s\n", last.c_str());
-    }
-    std::string chooseFile(const fieldizer::FileDialogRequest&) override { return {}; }
-    std::optional<std::string> inputText(const std::string&, const std::string&,
-                                         const std::string&) override {
-        return std::nullopt;
-    }
-    std::string last;
-};
 
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
@@ -67,16 +50,9 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const std::string report = std::filesystem::absolute(argv[1]).string();
-    const auto folder = std::filesystem::temp_directory_path() / "fieldizer-ui-bench";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    fieldizer::db::createFieldizerDatabase((folder / "fieldizer.mdb").string());
-
-    fieldizer::ProgramState state;
-    Silent dialogs;
-    fieldizer::ui::MainWindow window(state, dialogs, dialogs);
-    window.show();
-    window.start(folder, false);
+    fieldizer::bench::BenchWindow bench(std::filesystem::temp_directory_path() /
+                                        "fieldizer-ui-bench");
+    auto& window = bench.window();
     auto& manipulator = *window.manipulator();
 
     std::printf("open and show: %.2f s\n", timed([&] { window.openFileCommand(report); }));
@@ -108,7 +84,5 @@ int main(int argc, char* argv[]) {
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak memory:   %ld MB (file %ld MB)\n", usage.ru_maxrss / 1024,
                 static_cast<long>(std::filesystem::file_size(report) / (1024 * 1024)));
-    state.textModified = false;
-    std::filesystem::remove_all(folder);
     return 0;
 }

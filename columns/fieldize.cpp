@@ -40,10 +40,15 @@ std::string headingLine(const ColumnSpecs& specs, int startLineAt) {
 }
 
 LineOperation fieldizeOperation(ColumnSpecSource specs, int startLineAt) {
+    return fieldizeOperation(std::move(specs), [startLineAt] { return startLineAt; });
+}
+
+LineOperation fieldizeOperation(ColumnSpecSource specs, StartColumnSource startColumn) {
     auto headingPending = std::make_shared<bool>(true);
-    return [specs = std::move(specs), startLineAt, headingPending](std::string_view line,
-                                                                   std::string& out) {
+    return [specs = std::move(specs), startColumn = std::move(startColumn),
+            headingPending](std::string_view line, std::string& out) {
         const ColumnSpecs& current = specs();
+        const int startLineAt = startColumn();
         for (const ColumnSpec& spec : current)
             checkLayoutSpec(spec);
         if (*headingPending) {

@@ -31,9 +31,14 @@ inline constexpr MessageId noColumnSpecsId{"fieldize.noColumnSpecs"};
 inline constexpr const char* noColumnSpecsMessage =
     "Please enter column specifications on the Fieldize Text tab, or select saved Settings.";
 
+// Where the pass gets "New lines start at column:". A window's source reads
+// its box, so that a change during a pass counts from the next line on.
+using StartColumnSource = std::function<int()>;
+
 // The Fieldize line operation for the processing pass: the heading line
 // before the first line, then each line laid out; an empty line stays empty.
 // Throws RuntimeError for an unusable spec.
+LineOperation fieldizeOperation(ColumnSpecSource specs, StartColumnSource startLineAt);
 LineOperation fieldizeOperation(ColumnSpecSource specs, int startLineAt);
 
 } // namespace fieldizer

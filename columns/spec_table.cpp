@@ -16,18 +16,29 @@ db::Value numberValue(const std::optional<long>& number) {
 
 } // namespace
 
+ColumnSpec readColumnSpec(db::Recordset& rows) {
+    ColumnSpec spec;
+    spec.columnHeading = rows.field("column_heading").value().toText();
+    spec.getDataFromColumn = numberField(rows, "get_data_from_column");
+    spec.numberOfCharacters = numberField(rows, "number_of_characters");
+    spec.spacesB4NextColumn = numberField(rows, "spaces_b4_next_column");
+    spec.fieldWidth = numberField(rows, "field_width");
+    return spec;
+}
+
+void assignColumnSpec(db::Recordset& rows, const ColumnSpec& spec) {
+    rows.field("column_heading") = db::Value(spec.columnHeading);
+    rows.field("get_data_from_column") = numberValue(spec.getDataFromColumn);
+    rows.field("number_of_characters") = numberValue(spec.numberOfCharacters);
+    rows.field("spaces_b4_next_column") = numberValue(spec.spacesB4NextColumn);
+    rows.field("field_width") = numberValue(spec.fieldWidth);
+}
+
 ColumnSpecs readColumnSpecs(db::Database& database, std::string_view table) {
     ColumnSpecs specs;
     db::Recordset rows = database.openRecordset(table, db::RecordsetType::Table);
-    for (; !rows.eof(); rows.moveNext()) {
-        ColumnSpec spec;
-        spec.columnHeading = rows.field("column_heading").value().toText();
-        spec.getDataFromColumn = numberField(rows, "get_data_from_column");
-        spec.numberOfCharacters = numberField(rows, "number_of_characters");
-        spec.spacesB4NextColumn = numberField(rows, "spaces_b4_next_column");
-        spec.fieldWidth = numberField(rows, "field_width");
-        specs.push_back(std::move(spec));
-    }
+    for (; !rows.eof(); rows.moveNext())
+        specs.push_back(readColumnSpec(rows));
     rows.close();
     return specs;
 }
@@ -36,11 +47,7 @@ void appendColumnSpecs(db::Database& database, std::string_view table, const Col
     db::Recordset rows = database.openRecordset(table, db::RecordsetType::Table);
     for (const ColumnSpec& spec : specs) {
         rows.addNew();
-        rows.field("column_heading") = db::Value(spec.columnHeading);
-        rows.field("get_data_from_column") = numberValue(spec.getDataFromColumn);
-        rows.field("number_of_characters") = numberValue(spec.numberOfCharacters);
-        rows.field("spaces_b4_next_column") = numberValue(spec.spacesB4NextColumn);
-        rows.field("field_width") = numberValue(spec.fieldWidth);
+        assignColumnSpec(rows, spec);
         rows.update();
     }
     rows.close();

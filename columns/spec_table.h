@@ -13,6 +13,13 @@ namespace fieldizer {
 // Field names are matched without regard to case.
 ColumnSpecs readColumnSpecs(db::Database& database, std::string_view table);
 
+// The current row of `rows` (fields matched without regard to case).
+ColumnSpec readColumnSpec(db::Recordset& rows);
+
+// Puts every field of `spec` into the edit buffer of `rows`, after AddNew or
+// Edit; a missing number is written as Null.
+void assignColumnSpec(db::Recordset& rows, const ColumnSpec& spec);
+
 // Adds `specs` as rows of `table`, in order, after the rows it has.
 void appendColumnSpecs(db::Database& database, std::string_view table, const ColumnSpecs& specs);
 

@@ -18,6 +18,7 @@ Manipulator::Manipulator(ProgramState& state, UserDialogs& dialogs, FileDialogs&
     : QWidget(parent), state_(state), dialogs_(dialogs), files_(files), menu_(menuItems),
       frame_(nullptr, nullptr) {
     buildControls();
+    buildFieldizePanel();
     frame_ = PassFrame(progressBar1_, command17_);
     connectControls();
     command1_->setEnabled(false);

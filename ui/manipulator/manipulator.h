@@ -30,6 +30,7 @@ class QTabWidget;
 namespace fieldizer::ui {
 
 class ByteTextBox;
+class FieldizeTextPanel;
 
 // The main window's menu items that follow the text's state.
 struct TextMenuItems {
@@ -81,6 +82,13 @@ class Manipulator final : public QWidget {
     void enableUndo();
     void nothingToProcess();
 
+    // The "Fieldize Text" tab: its grid read again from fieldize_settings
+    // (after Settings were selected or cleared), and the Settings name its
+    // caption shows (empty: none selected).
+    FieldizeTextPanel* fieldizePanel() const { return fieldizePanel_; }
+    void refreshFieldizeGrid();
+    void setSettingsName(const std::string& name);
+
     // The program replaces the whole text (a hand-over, a pass).
     void setTextByProgram(std::string_view bytes);
     // The window is opened again from the View menu: the program's own
@@ -95,6 +103,8 @@ class Manipulator final : public QWidget {
     void findRequested();
     void pasteRequested();
     void closed();
+    // The user changed a parameter of a tab (or the column specifications).
+    void parametersChanged();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +113,7 @@ class Manipulator final : public QWidget {
     void buildControls();
     QWidget* buildTextLinesTab();
     QWidget* buildBottomRow();
+    void buildFieldizePanel();
     void connectControls();
 
     void textChanged();
@@ -142,6 +153,7 @@ class Manipulator final : public QWidget {
     QLabel* label27_ = nullptr;
     QLineEdit* text8_ = nullptr;
     QLabel* label29_ = nullptr;
+    FieldizeTextPanel* fieldizePanel_ = nullptr;
 
     std::string fileName_;
     TextHistory history_;

@@ -1,0 +1,59 @@
+#pragma once
+// The column-specification grid without its widgets: which field each grid
+// column edits, what a typed cell value means, and the captions of the grid
+// and of its navigation strip. The window shows what these decide.
+
+#include "columns/column_spec.h"
+#include "engine/user_dialogs.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace fieldizer {
+
+// The grid's columns, in the order of the fields of fieldize_settings.
+enum class SpecColumn { Heading, Start, Characters, Spaces, Width, Count };
+
+// The field of fieldize_settings a column shows; also its header.
+std::string_view specFieldName(SpecColumn column);
+
+inline constexpr const char* spacesColumnTip =
+    "Enter zero in the LAST column's \"Spaces_b4_next_ column\" field, if you don't want any "
+    "spaces at the end of each line.";
+
+// A cell's value as the spec holds it: the heading, or a number (empty when
+// missing). The number columns show digits only.
+std::string specCellText(const ColumnSpec& spec, SpecColumn column);
+
+inline constexpr MessageId refusedCellValueId{"fieldizeGrid.refusedCellValue"};
+
+// What a typed value does to a spec: the spec with the value in place, or
+// the message that refuses it (letters or a sign in a number column, or a
+// number too large for a Long). An empty number column is left missing.
+struct CellEdit {
+    std::optional<ColumnSpec> spec;
+    std::string refusal;
+};
+CellEdit editSpecCell(const ColumnSpec& spec, SpecColumn column, std::string_view typed);
+
+// Whether the pass can lay lines out by this spec (checkLayoutSpec would
+// not throw).
+bool isUsableLayoutSpec(const ColumnSpec& spec);
+
+// Data1's caption when the grid is filled: "Record 1 of N", or "Enter new
+// record" with no rows. After rows are added or deleted: "Record " + (the
+// current grid row + 1) + " of N".
+std::string recordCaption(long gridRow, long rowCount);
+// Data1's caption when another row becomes current: "Criteria i of N", or
+// "Enter new record" on the row where new records are typed.
+std::string criteriaCaption(long gridRow, long rowCount);
+
+// The grid's caption: "Settings: " and the name of the selected Settings,
+// or "Enter Column Specifications" when none is selected.
+std::string specGridCaption(const std::string& settingsName);
+// The name of Settings whose table is `settingsTable` ("fieldize_" + name);
+// empty for anything else (no table yet, or the set was deleted).
+std::string settingsNameOfTable(const std::string& settingsTable);
+
+} // namespace fieldizer

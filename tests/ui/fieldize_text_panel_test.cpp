@@ -1,0 +1,326 @@
+// The "Fieldize Text" tab: the specification grid over fieldize_settings
+// (add, edit, delete, refused values, the captions), the Fieldize pass from
+// the grid on a real report, and the preview.
+#include "columns/fieldize.h"
+#include "desktop_fixture.h"
+#include "engine/database_error_numbers.h"
+#include "engine/text_lines.h"
+#include "runtime_error_checks.h"
+#include "shell/fieldize_grid/fieldize_preview.h"
+#include "shell/fieldize_grid/spec_grid_rules.h"
+#include "ui/manipulator/fieldize_spec_model.h"
+#include "ui/manipulator/fieldize_text_panel.h"
+
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+namespace fieldizer::testing {
+namespace {
+
+constexpr int fieldizeTab = 6;
+
+ColumnSpec spec(std::string heading, long start, long characters, long spaces, long width) {
+    return ColumnSpec{std::move(heading), start, characters, spaces, width};
+}
+
+bool sameSpecs(const ColumnSpecs& a, const ColumnSpecs& b) {
+    const auto tie = [](const ColumnSpec& s) {
+        return std::tie(s.columnHeading, s.getDataFromColumn, s.numberOfCharacters,
+                        s.spacesB4NextColumn, s.fieldWidth);
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](const ColumnSpec& x, const ColumnSpec& y) { return tie(x) == tie(y); });
+}
+
+class FieldizeTab : public DesktopTest {
+  protected:
+    void SetUp() override {
+        DesktopTest::SetUp();
+        tester_ = std::make_unique<QAbstractItemModelTester>(
+            &model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    }
+    void TearDown() override {
+        tester_.reset();
+        DesktopTest::TearDown();
+    }
+
+    ui::FieldizeTextPanel& panel() const { return *manipulator().fieldizePanel(); }
+    ui::FieldizeSpecModel& model() const { return panel().model(); }
+    QTableView& grid() const { return *find<QTableView>("DBGrid1"); }
+    std::string caption(const char* label) const {
+        return find<QLabel>(label)->text().toStdString();
+    }
+    void showTab() const { manipulator().tabs()->setCurrentIndex(fieldizeTab); }
+
+    // The user types `text` into a cell, as the grid's editor hands it over.
+    bool typeInto(int row, SpecColumn column, const std::string& text) {
+        const QModelIndex cell = model().index(row, static_cast<int>(column));
+        grid().setCurrentIndex(cell);
+        return model().setData(cell, QString::fromStdString(text));
+    }
+    void typeRow(int row, const ColumnSpec& spec) {
+        for (int column = 0; column < static_cast<int>(SpecColumn::Count); ++column) {
+            const auto c = static_cast<SpecColumn>(column);
+            typeInto(row, c, specCellText(spec, c));
+        }
+    }
+    // The user moves to another row, which writes the row left.
+    void leaveRowFor(int row) { grid().setCurrentIndex(model().index(row, 0)); }
+
+    std::vector<MessageId> messageIds() const {
+        std::vector<MessageId> ids;
+        for (const Message& message : dialogs_.messages)
+            ids.push_back(message.id);
+        return ids;
+    }
+
+    std::unique_ptr<QAbstractItemModelTester> tester_;
+};
+
+TEST_F(FieldizeTab, selectingTheTabShowsTheTableWithItsCaptions) {
+    showTab();
+    EXPECT_EQ(caption("Data1Caption"), "Enter new record");
+    EXPECT_EQ(caption("DBGrid1Caption"), "Enter Column Specifications");
+    EXPECT_EQ(model().rowCount(), 1); // only the row for a new record
+
+    const ColumnSpecs stored = {spec("Day", 1, 3, 1, 3), spec("Max", 5, 4, 0, 4)};
+    database_.setWorking(stored);
+    manipulator().refreshFieldizeGrid();
+    EXPECT_TRUE(sameSpecs(model().specs(), stored));
+    EXPECT_EQ(caption("Data1Caption"), "Record 1 of " + std::to_string(stored.size()));
+
+    manipulator().setSettingsName("daily-f6");
+    EXPECT_EQ(caption("DBGrid1Caption"), "Settings: daily-f6");
+    manipulator().setSettingsName("");
+    EXPECT_EQ(caption("DBGrid1Caption"), "Enter Column Specifications");
+
+    leaveRowFor(1);
+    EXPECT_EQ(caption("Data1Caption"), "Criteria 2 of 2");
+    leaveRowFor(2);
+    EXPECT_EQ(caption("Data1Caption"), "Enter new record");
+
+    const int spaces = static_cast<int>(SpecColumn::Spaces);
+    EXPECT_EQ(model().headerData(spaces, Qt::Horizontal, Qt::ToolTipRole).toString(),
+              QString::fromLatin1(spacesColumnTip));
+    EXPECT_EQ(model().headerData(spaces, Qt::Horizontal).toString(),
+              QStringLiteral("spaces_b4_next_column"));
+}
+
+TEST_F(FieldizeTab, aRowIsWrittenWhenTheUserLeavesIt) {
+    showTab();
+    const ColumnSpec typed = spec("Station", 2, 7, 2, 20);
+    typeRow(0, typed);
+    EXPECT_TRUE(database_.working().empty()) << "written before the row was left";
+    EXPECT_EQ(model().pendingRow(), 0);
+
+    leaveRowFor(1);
+    EXPECT_TRUE(sameSpecs(database_.working(), {typed}));
+    EXPECT_EQ(model().rowCount(), 2); // the stored row and a new empty one
+    EXPECT_EQ(caption("Data1Caption"), "Record 1 of 1");
+
+    // Editing a stored row: one cell changed, the others as they were.
+    typeInto(0, SpecColumn::Characters, "9");
+    leaveRowFor(1);
+    ColumnSpec edited = typed;
+    edited.numberOfCharacters = 9;
+    EXPECT_TRUE(sameSpecs(database_.working(), {edited}));
+
+    // An emptied number is stored as missing, and the pass refuses it later.
+    typeInto(0, SpecColumn::Width, "");
+    leaveRowFor(1);
+    EXPECT_FALSE(database_.working().at(0).fieldWidth.has_value());
+}
+
+TEST_F(FieldizeTab, rowsSelectedWholeGoWithTheDeleteKey) {
+    const ColumnSpecs stored = {spec("A", 1, 1, 0, 1), spec("B", 2, 1, 0, 1),
+                                spec("C", 3, 1, 0, 1)};
+    database_.setWorking(stored);
+    showTab();
+    grid().selectRow(1);
+    QTest::keyClick(&grid(), Qt::Key_Delete);
+    EXPECT_TRUE(sameSpecs(database_.working(), {stored[0], stored[2]}));
+    EXPECT_TRUE(sameSpecs(model().specs(), {stored[0], stored[2]}));
+    EXPECT_EQ(caption("Data1Caption"), "Record 2 of 2");
+
+    grid().selectAll();
+    QTest::keyClick(&grid(), Qt::Key_Delete);
+    EXPECT_TRUE(database_.working().empty());
+    EXPECT_EQ(caption("Data1Caption"), "Enter new record");
+
+    // A cell alone is no row: Delete leaves it.
+    database_.setWorking(stored);
+    manipulator().refreshFieldizeGrid();
+    grid().setCurrentIndex(model().index(0, 1));
+    QTest::keyClick(&grid(), Qt::Key_Delete);
+    EXPECT_EQ(database_.working().size(), stored.size());
+}
+
+TEST_F(FieldizeTab, aValueTheCellCannotHoldIsRefusedAndNothingIsWritten) {
+    const ColumnSpecs stored = {spec("Day", 1, 3, 1, 3)};
+    database_.setWorking(stored);
+    showTab();
+    for (const char* bad : {"3a", "-2", "2147483648", "1.5"}) {
+        dialogs_.messages.clear();
+        EXPECT_FALSE(typeInto(0, SpecColumn::Characters, bad)) << bad;
+        ASSERT_EQ(messageIds(), std::vector<MessageId>{refusedCellValueId}) << bad;
+        EXPECT_NE(dialogs_.messages[0].text.find(bad), std::string::npos);
+        EXPECT_EQ(model().pendingRow(), -1);
+        EXPECT_EQ(model().data(model().index(0, 2)).toString(), QStringLiteral("3"));
+    }
+    leaveRowFor(1);
+    EXPECT_TRUE(sameSpecs(database_.working(), stored));
+}
+
+TEST_F(FieldizeTab, anEditTheEngineRefusesIsReportedAndTheRowKeepsItsValues) {
+    const ColumnSpecs stored = {spec("Day", 1, 3, 1, 3)};
+    database_.setWorking(stored);
+    showTab();
+    // column_heading is Text (255): one more character is too many.
+    EXPECT_TRUE(typeInto(0, SpecColumn::Heading, std::string(256, 'h')));
+    leaveRowFor(1);
+    ASSERT_EQ(messageIds(), std::vector<MessageId>{errorReportMessage});
+    EXPECT_EQ(dialogs_.messages[0].text, errorReportText(db::errors::fieldTooSmall, ""));
+    EXPECT_TRUE(sameSpecs(database_.working(), stored));
+    EXPECT_EQ(model().data(model().index(0, 0)).toString(), QStringLiteral("Day"));
+
+    // The same for a new row: nothing is added.
+    dialogs_.messages.clear();
+    typeInto(1, SpecColumn::Heading, std::string(300, 'x'));
+    leaveRowFor(0);
+    EXPECT_EQ(messageIds(), std::vector<MessageId>{errorReportMessage});
+    EXPECT_EQ(database_.working().size(), 1u);
+    EXPECT_EQ(model().rowCount(), 2);
+}
+
+TEST_F(FieldizeTab, checkingOffTheTextTabAlsoUnchecksSelectAll) {
+    auto* check10 = find<QCheckBox>("Check10");
+    auto* check16 = find<QCheckBox>("Check16");
+    EXPECT_TRUE(check10->isChecked());
+    EXPECT_FALSE(check16->isChecked());
+    check16->setChecked(true);
+    check10->setChecked(false); // as Settings restore it: the rule runs too
+    EXPECT_FALSE(check16->isChecked());
+    EXPECT_FALSE(check16->isEnabled());
+    check10->setChecked(true);
+    EXPECT_TRUE(check16->isEnabled());
+    EXPECT_FALSE(check16->isChecked());
+    EXPECT_EQ(find<QLineEdit>("MaskEdBox4")->property("settingsKey").toString(),
+              QStringLiteral("fieldizeStartLineAt"));
+}
+
+class FieldizeReport : public FieldizeTab {
+  protected:
+    // A real report from tests/data, its LF line ends made CR LF as the
+    // window offers to do.
+    std::string report() const {
+        std::string text = readFile(FIELDIZER_TEST_DATA "/CF6DSM.txt");
+        std::string crlfText;
+        for (char c : text)
+            c == '\n' ? crlfText += "\r\n" : crlfText += c;
+        return crlfText;
+    }
+    // The columns of the report's day rows.
+    const ColumnSpecs specs = {spec("DY", 1, 3, 1, 3), spec("MAX", 4, 4, 1, 4),
+                               spec("MIN", 8, 4, 1, 4), spec("AVG", 12, 4, 2, 4),
+                               spec("the departure", 16, 4, 0, 4)};
+
+    std::string columnsLayer(const std::string& text, int startLineAt) const {
+        PassObserver quiet;
+        return runProcessingPass(
+                   text,
+                   fieldizeOperation([this]() -> const ColumnSpecs& { return specs; }, startLineAt),
+                   quiet, folder_)
+            .text;
+    }
+};
+
+TEST_F(FieldizeReport, processLaysTheReportOutAsTheColumnsLayerDoes) {
+    const std::string original = report();
+    box().setBytes(original);
+    showTab();
+    for (std::size_t row = 0; row < specs.size(); ++row)
+        typeRow(static_cast<int>(row), specs[row]);
+    // "&Process" leaves the last row typed, which writes it.
+    find<QLineEdit>("MaskEdBox4")->setText(QStringLiteral("4"));
+    click("Command7");
+    EXPECT_TRUE(sameSpecs(database_.working(), specs));
+    EXPECT_EQ(text(), columnsLayer(original, 4));
+    EXPECT_EQ(manipulator().tabs()->currentIndex(), 0); // "After Process, show Text/Lines tab"
+
+    manipulator().undo();
+    find<QCheckBox>("Check10")->setChecked(false);
+    showTab();
+    find<QLineEdit>("MaskEdBox4")->setText(QString());
+    click("Command7");
+    EXPECT_EQ(text(), columnsLayer(original, 0));
+    EXPECT_EQ(manipulator().tabs()->currentIndex(), fieldizeTab);
+}
+
+TEST_F(FieldizeReport, processWithoutSpecificationsLeavesTheTextAlone) {
+    box().setBytes(report());
+    showTab();
+    click("Command7");
+    EXPECT_EQ(messageIds(), std::vector<MessageId>{noColumnSpecsId});
+    EXPECT_EQ(text(), report());
+
+    // A row the pass cannot use ends the pass through the error report.
+    database_.setWorking({spec("bad", 0, 3, 1, 3)});
+    manipulator().refreshFieldizeGrid();
+    dialogs_.messages.clear();
+    click("Command7");
+    EXPECT_EQ(messageIds(), std::vector<MessageId>{errorReportMessage});
+    EXPECT_EQ(text(), report());
+}
+
+TEST_F(FieldizeReport, clearSettingsKeepsOnlyRowsWithoutAStartColumn) {
+    database_.setWorking(specs);
+    ColumnSpec halfTyped{"half", std::nullopt, 3, 0, 3};
+    appendColumnSpecs(*database_, "fieldize_settings", {halfTyped});
+    showTab();
+    EXPECT_EQ(model().storedRowCount(), static_cast<int>(specs.size() + 1));
+    click("Command12");
+    EXPECT_TRUE(sameSpecs(database_.working(), {halfTyped}));
+    EXPECT_TRUE(sameSpecs(model().specs(), {halfTyped}));
+    EXPECT_EQ(caption("Data1Caption"), "Record 1 of 1");
+}
+
+TEST_F(FieldizeReport, thePreviewShowsTheFirstLinesAsTheyWillBeLaidOut) {
+    const std::string original = report();
+    box().setBytes(original);
+    showTab();
+    auto* preview = find<QPlainTextEdit>("fieldizePreview");
+    for (std::size_t row = 0; row < specs.size(); ++row)
+        typeRow(static_cast<int>(row), specs[row]);
+    find<QLineEdit>("MaskEdBox4")->setText(QStringLiteral("3"));
+
+    // The pass's own output, cut to the heading and the first 20 lines.
+    const auto expected = [&](int startLineAt) {
+        std::string laidOut = columnsLayer(original, startLineAt);
+        std::string shown;
+        LineCursor lines(laidOut);
+        for (std::size_t i = 0; i <= previewLineCount && !lines.atEnd(); ++i)
+            (shown += lines.next()) += '\n';
+        return QString::fromLatin1(shown.c_str());
+    };
+    // The rows typed but not yet written show too.
+    QTRY_COMPARE(preview->toPlainText(), expected(3));
+    find<QLineEdit>("MaskEdBox4")->setText(QStringLiteral("1"));
+    QTRY_COMPARE(preview->toPlainText(), expected(1));
+
+    // A row still incomplete is left out, and said to be.
+    typeInto(0, SpecColumn::Start, "");
+    QTRY_VERIFY(preview->toPlainText().startsWith(QStringLiteral("MAX")));
+    EXPECT_TRUE(find<QLabel>("fieldizePreviewCaption")
+                    ->text()
+                    .endsWith(QStringLiteral("left out until complete: row 1)")));
+}
+
+} // namespace
+} // namespace fieldizer::testing

@@ -1,0 +1,216 @@
+#include "ui/manipulator/fieldize_spec_model.h"
+
+#include "columns/spec_table.h"
+#include "shell/fieldize_grid/spec_grid_rules.h"
+#include "ui/text_box/cp1252_qstring.h"
+#include "workbench/fieldizer_database.h"
+
+#include <algorithm>
+
+namespace fieldizer::ui {
+namespace {
+
+const ColumnSpec emptySpec;
+
+SpecColumn columnOf(const QModelIndex& index) {
+    return static_cast<SpecColumn>(index.column());
+}
+
+} // namespace
+
+FieldizeSpecModel::FieldizeSpecModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void FieldizeSpecModel::open(std::shared_ptr<db::Database> database) {
+    beginResetModel();
+    pending_.reset();
+    specs_.clear();
+    rows_.reset();
+    database_ = std::move(database);
+    try {
+        rows_.emplace(database_->openRecordset(db::specificationTable, db::RecordsetType::Dynaset));
+        for (; !rows_->eof(); rows_->moveNext())
+            specs_.push_back(readColumnSpec(*rows_));
+    } catch (...) {
+        rows_.reset();
+        specs_.clear();
+        endResetModel();
+        Q_EMIT specsChanged();
+        throw;
+    }
+    endResetModel();
+    Q_EMIT specsChanged();
+}
+
+ColumnSpecs FieldizeSpecModel::shownSpecs() const {
+    ColumnSpecs shown = specs_;
+    if (pending_) {
+        if (pending_->row < storedRowCount())
+            shown[static_cast<std::size_t>(pending_->row)] = pending_->spec;
+        else
+            shown.push_back(pending_->spec);
+    }
+    return shown;
+}
+
+const ColumnSpec& FieldizeSpecModel::shownRow(int row) const {
+    if (pending_ && pending_->row == row)
+        return pending_->spec;
+    return row < storedRowCount() ? specs_[static_cast<std::size_t>(row)] : emptySpec;
+}
+
+int FieldizeSpecModel::rowCount(const QModelIndex& parent) const {
+    // The stored rows and the row where a new record is typed.
+    return parent.isValid() || !rows_ ? 0 : storedRowCount() + 1;
+}
+
+int FieldizeSpecModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(SpecColumn::Count);
+}
+
+QVariant FieldizeSpecModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return toQString(specCellText(shownRow(index.row()), columnOf(index)));
+    case Qt::TextAlignmentRole:
+        return columnOf(index) == SpecColumn::Heading ? QVariant()
+                                                      : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant FieldizeSpecModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical) {
+        if (role != Qt::DisplayRole)
+            return {};
+        // The record selectors: a pencil on the row being edited, a star on
+        // the new row.
+        if (section == pendingRow())
+            return QStringLiteral("\u270E");
+        return section >= storedRowCount() ? QStringLiteral("*") : QString::number(section + 1);
+    }
+    if (section < 0 || section >= static_cast<int>(SpecColumn::Count))
+        return {};
+    const auto column = static_cast<SpecColumn>(section);
+    switch (role) {
+    case Qt::DisplayRole:
+        return toQString(specFieldName(column));
+    case Qt::ToolTipRole:
+        return column == SpecColumn::Spaces ? QVariant(QString::fromLatin1(spacesColumnTip))
+                                            : QVariant();
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags FieldizeSpecModel::flags(const QModelIndex& index) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+bool FieldizeSpecModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::EditRole)
+        return false;
+    const int row = index.row();
+    const std::string typed = fromQString(value.toString());
+    if (specCellText(shownRow(row), columnOf(index)) == typed)
+        return false; // leaving a cell unchanged is no edit
+    CellEdit edit = editSpecCell(shownRow(row), columnOf(index), typed);
+    if (!edit.spec) {
+        Q_EMIT cellRefused(toQString(edit.refusal));
+        return false;
+    }
+    // Typing into another row than the one being edited leaves that row.
+    if (pending_ && pending_->row != row) {
+        try {
+            commitPendingRow();
+        } catch (const RuntimeError& error) {
+            Q_EMIT rowRefused(error);
+            return false;
+        }
+    }
+    pending_ = PendingRow{row, std::move(*edit.spec)};
+    Q_EMIT dataChanged(index, index);
+    Q_EMIT headerDataChanged(Qt::Vertical, row, row);
+    Q_EMIT specsChanged();
+    return true;
+}
+
+void FieldizeSpecModel::commitPendingRow() {
+    if (!pending_)
+        return;
+    const PendingRow pending = std::move(*pending_);
+    pending_.reset();
+    try {
+        writeRow(pending);
+    } catch (...) {
+        if (rows_ && rows_->editMode() != db::EditMode::None)
+            rows_->cancelUpdate();
+        rowShownAgain(pending.row);
+        throw;
+    }
+}
+
+void FieldizeSpecModel::writeRow(const PendingRow& pending) {
+    const int stored = storedRowCount();
+    if (pending.row < stored) {
+        rows_->setAbsolutePosition(pending.row);
+        rows_->edit();
+        assignColumnSpec(*rows_, pending.spec);
+        rows_->update();
+        // Shown as the table holds it now.
+        specs_[static_cast<std::size_t>(pending.row)] = readColumnSpec(*rows_);
+        rowShownAgain(pending.row);
+        return;
+    }
+    rows_->addNew();
+    assignColumnSpec(*rows_, pending.spec);
+    rows_->update();
+    rows_->moveLast();
+    // The typed row becomes a stored row and a new empty row opens below it.
+    beginInsertRows(QModelIndex(), stored + 1, stored + 1);
+    specs_.push_back(readColumnSpec(*rows_));
+    endInsertRows();
+    rowShownAgain(stored);
+}
+
+void FieldizeSpecModel::discardPendingRow() {
+    if (!pending_)
+        return;
+    const int row = pending_->row;
+    pending_.reset();
+    rowShownAgain(row);
+}
+
+void FieldizeSpecModel::rowShownAgain(int row) {
+    Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
+    Q_EMIT headerDataChanged(Qt::Vertical, row, row);
+    Q_EMIT specsChanged();
+}
+
+void FieldizeSpecModel::deleteRows(std::vector<int> gridRows) {
+    if (pending_ && std::find(gridRows.begin(), gridRows.end(), pending_->row) != gridRows.end())
+        discardPendingRow();
+    commitPendingRow();
+    // From the bottom up, so that the rows still to go keep their numbers.
+    std::sort(gridRows.begin(), gridRows.end(), std::greater<>());
+    gridRows.erase(std::unique(gridRows.begin(), gridRows.end()), gridRows.end());
+    for (int row : gridRows)
+        if (row >= 0 && row < storedRowCount())
+            deleteStoredRow(row);
+}
+
+void FieldizeSpecModel::deleteStoredRow(int row) {
+    rows_->setAbsolutePosition(row);
+    rows_->deleteRecord();
+    beginRemoveRows(QModelIndex(), row, row);
+    specs_.erase(specs_.begin() + row);
+    endRemoveRows();
+    Q_EMIT specsChanged();
+}
+
+} // namespace fieldizer::ui

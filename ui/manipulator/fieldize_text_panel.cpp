@@ -1,0 +1,252 @@
+#include "ui/manipulator/fieldize_text_panel.h"
+
+#include "columns/fieldize.h"
+#include "settings/settings_actions.h"
+#include "shell/dialogs/error_report.h"
+#include "shell/fieldize_grid/fieldize_preview.h"
+#include "shell/fieldize_grid/spec_grid_rules.h"
+#include "ui/manipulator/fieldize_spec_model.h"
+#include "ui/text_box/cp1252_qstring.h"
+#include "workbench/fieldizer_database.h"
+#include "workbench/workspace.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+
+namespace fieldizer::ui {
+namespace {
+
+// Renewing within this time of a change keeps the preview within 200 ms of
+// the change that started it, computing included.
+constexpr int previewDelayMs = 120;
+
+constexpr const char* previewTitle = "Preview: the first 20 lines laid out";
+
+} // namespace
+
+FieldizeTextPanel::FieldizeTextPanel(ProgramState& state, UserDialogs& dialogs,
+                                     std::function<std::string_view()> text,
+                                     std::function<void(const PassRequest&)> runPass,
+                                     QWidget* parent)
+    : QWidget(parent), state_(state), dialogs_(dialogs), text_(std::move(text)),
+      runPass_(std::move(runPass)), model_(new FieldizeSpecModel(this)) {
+    buildControls();
+    connectControls();
+    applyCheck10Rule();
+    previewTimer_.setSingleShot(true);
+    previewTimer_.setInterval(previewDelayMs);
+    setSettingsName({});
+    data1Caption_->setText(QString::fromLatin1(recordCaption(0, 0).c_str()));
+}
+
+FieldizeTextPanel::~FieldizeTextPanel() = default;
+
+void FieldizeTextPanel::connectControls() {
+    connect(command7_, &QPushButton::clicked, this, &FieldizeTextPanel::process);
+    connect(command12_, &QPushButton::clicked, this, &FieldizeTextPanel::clearSpecifications);
+    connect(maskEdBox4_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        startLineAt_ = text.toInt();
+        schedulePreview();
+        Q_EMIT parametersChanged();
+    });
+    // Every change of a check box, the program's own included, runs its rule.
+    connect(check10_, &QCheckBox::toggled, this, [this] {
+        applyCheck10Rule();
+        Q_EMIT parametersChanged();
+    });
+    connect(check16_, &QCheckBox::toggled, this, &FieldizeTextPanel::parametersChanged);
+    connect(model_, &FieldizeSpecModel::specsChanged, this, &FieldizeTextPanel::schedulePreview);
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this] { Q_EMIT parametersChanged(); });
+    connect(model_, &FieldizeSpecModel::cellRefused, this, [this](const QString& message) {
+        dialogs_.tell(notice(refusedCellValueId, fromQString(message)));
+    });
+    connect(model_, &FieldizeSpecModel::rowRefused, this, &FieldizeTextPanel::report);
+    // A row typed into the new row is written as the user leaves it, so the
+    // row added is the one above the new row that opens.
+    connect(model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first) { rowsChangedAt(first - 1); });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this,
+            [this] { rowsChangedAt(dbGrid1_->currentIndex().row()); });
+    connect(dbGrid1_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current, const QModelIndex& previous) {
+                currentRowChanged(current.row(), previous.row());
+            });
+    connect(&previewTimer_, &QTimer::timeout, this, &FieldizeTextPanel::renewPreview);
+}
+
+std::shared_ptr<db::Database> FieldizeTextPanel::programDatabase() {
+    if (!database_ || !database_->isOpen() || database_->name() != state_.homeDbPath)
+        database_ = db::Workspace().openDatabase(state_.homeDbPath, db::ownConnectString);
+    return database_;
+}
+
+void FieldizeTextPanel::report(const RuntimeError& error) {
+    handleError(dialogs_, error);
+}
+
+void FieldizeTextPanel::refresh() {
+    commitPendingEdit();
+    try {
+        model_->open(programDatabase());
+    } catch (const RuntimeError& error) {
+        report(error);
+    }
+    if (model_->rowCount() > 0)
+        dbGrid1_->setCurrentIndex(model_->index(0, 0));
+    data1Caption_->setText(toQString(recordCaption(0, model_->storedRowCount())));
+    setSettingsName(settingsName_);
+    if (isVisible())
+        dbGrid1_->setFocus();
+}
+
+void FieldizeTextPanel::setSettingsName(const std::string& name) {
+    settingsName_ = name;
+    gridCaption_->setText(toQString(specGridCaption(name)));
+}
+
+bool FieldizeTextPanel::commitPendingEdit() {
+    try {
+        model_->commitPendingRow();
+        return true;
+    } catch (const RuntimeError& error) {
+        report(error);
+        return false;
+    }
+}
+
+// Leaving a row writes what was typed into it, as the data control does; a
+// row added so says so in the caption.
+void FieldizeTextPanel::currentRowChanged(int row, int previousRow) {
+    if (row >= 0)
+        data1Caption_->setText(toQString(criteriaCaption(row, model_->storedRowCount())));
+    if (previousRow >= 0 && previousRow != row && model_->pendingRow() == previousRow)
+        commitPendingEdit();
+}
+
+void FieldizeTextPanel::moveTo(int row) {
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    const int column = std::max(dbGrid1_->currentIndex().column(), 0);
+    dbGrid1_->setCurrentIndex(model_->index(row, column));
+}
+
+void FieldizeTextPanel::rowsChangedAt(int row) {
+    data1Caption_->setText(toQString(recordCaption(std::max(row, 0), model_->storedRowCount())));
+}
+
+// Rows selected whole (by their record selectors) go with the Delete key.
+void FieldizeTextPanel::deleteSelectedRows() {
+    std::vector<int> rows;
+    for (const QModelIndex& index : dbGrid1_->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    if (rows.empty())
+        return;
+    try {
+        model_->deleteRows(rows);
+    } catch (const RuntimeError& error) {
+        report(error);
+    }
+    Q_EMIT parametersChanged();
+}
+
+bool FieldizeTextPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == dbGrid1_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+        !dbGrid1_->selectionModel()->selectedRows().isEmpty()) {
+        deleteSelectedRows();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FieldizeTextPanel::applyCheck10Rule() {
+    if (!check10_->isChecked())
+        check16_->setChecked(false);
+    check16_->setEnabled(check10_->isChecked());
+}
+
+void FieldizeTextPanel::stepStartColumn(int step) {
+    const int value = std::clamp(maskEdBox4_->text().toInt() + step, 0, 999);
+    maskEdBox4_->setText(QString::number(value));
+}
+
+int FieldizeTextPanel::startColumn() const {
+    return startLineAt_;
+}
+
+void FieldizeTextPanel::process() {
+    if (!commitPendingEdit())
+        return;
+    // Without specifications every line would come out empty: refuse, as
+    // the command line does, and leave the text as it is.
+    if (model_->specs().empty()) {
+        dialogs_.tell(notice(noColumnSpecsId, noColumnSpecsMessage));
+        dbGrid1_->setFocus();
+        return;
+    }
+    PassRequest request;
+    request.operation =
+        fieldizeOperation([this]() -> const ColumnSpecs& { return model_->specs(); },
+                          [this] { return startColumn(); });
+    request.showTextTab = check10_->isChecked();
+    runPass_(request);
+}
+
+void FieldizeTextPanel::clearSpecifications() {
+    model_->discardPendingRow();
+    try {
+        clearSettings(*programDatabase());
+    } catch (const RuntimeError&) {
+        // Clear settings goes past every error; a database that cannot be
+        // opened shows when the grid is read again.
+    }
+    refresh();
+    Q_EMIT parametersChanged();
+}
+
+void FieldizeTextPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refresh();
+    renewPreview();
+}
+
+void FieldizeTextPanel::hideEvent(QHideEvent* event) {
+    // Leaving the tab leaves the row being edited.
+    commitPendingEdit();
+    QWidget::hideEvent(event);
+}
+
+void FieldizeTextPanel::schedulePreview() {
+    // Changes that come close together are shown together; a timer already
+    // running is not put back, so the first change waits no longer.
+    if (isVisible() && !previewTimer_.isActive())
+        previewTimer_.start();
+}
+
+void FieldizeTextPanel::renewPreview() {
+    previewTimer_.stop();
+    const FieldizePreview preview =
+        fieldizePreview(text_(), model_->shownSpecs(), startColumn(), previewLineCount);
+    std::string shown;
+    for (const std::string& line : preview.lines)
+        (shown += line) += '\n';
+    preview_->setPlainText(toQString(shown));
+    QString caption = QString::fromLatin1(previewTitle);
+    if (preview.lines.empty())
+        caption += QStringLiteral(" (enter column specifications to see it)");
+    if (!preview.unusableRows.empty()) {
+        QStringList rows;
+        for (std::size_t row : preview.unusableRows)
+            rows << QString::number(row + 1);
+        caption += QStringLiteral(" (left out until complete: row %1)")
+                       .arg(rows.join(QStringLiteral(", ")));
+    }
+    previewCaption_->setText(caption);
+}
+
+} // namespace fieldizer::ui

@@ -1,0 +1,112 @@
+#pragma once
+// The "Fieldize Text" tab (SSTab1Page6): the column-specification grid
+// DBGrid1 with its navigation strip Data1, "New lines start at column:",
+// the after-process boxes, "&Process" (Command7), "&Clear settings"
+// (Command12), and a preview of the first lines laid out.
+//
+// The specifications live in fieldize_settings of the program's own
+// database, whatever database is current: the panel keeps a connection of
+// its own to that file, so opening or closing other databases leaves the
+// grid's recordset alone.
+
+#include "engine/user_dialogs.h"
+#include "shell/program_state/program_state.h"
+#include "ui/manipulator/manipulator.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+
+namespace fieldizer::ui {
+
+class FieldizeSpecModel;
+
+class FieldizeTextPanel final : public QWidget {
+    Q_OBJECT
+  public:
+    // `text` gives the text the pass and the preview work on; `runPass`
+    // runs a pass through the Manipulator's frame.
+    FieldizeTextPanel(ProgramState& state, UserDialogs& dialogs,
+                      std::function<std::string_view()> text,
+                      std::function<void(const PassRequest&)> runPass, QWidget* parent = nullptr);
+    ~FieldizeTextPanel() override;
+
+    // Reads the grid again from fieldize_settings (after Settings were
+    // selected or cleared, or when the tab is selected) and sets both
+    // captions; an edit the user left in a row is written first.
+    void refresh();
+    // The name of the selected Settings for the grid's caption; empty when
+    // none is selected.
+    void setSettingsName(const std::string& name);
+    // Writes the row being edited; false when the engine refused it (the
+    // error was reported).
+    bool commitPendingEdit();
+
+    FieldizeSpecModel& model() const { return *model_; }
+    // Command7: the Fieldize pass with the grid's specifications.
+    void process();
+    // Command12: empties the working specifications and refreshes the grid.
+    void clearSpecifications();
+
+  Q_SIGNALS:
+    // The user changed a field of the tab or the grid.
+    void parametersChanged();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    QWidget* buildGridArea();
+    QWidget* buildNavigation();
+    QWidget* buildParameters();
+    QWidget* buildPreview();
+    void connectControls();
+
+    std::shared_ptr<db::Database> programDatabase();
+    void currentRowChanged(int row, int previousRow);
+    void moveTo(int row);
+    void deleteSelectedRows();
+    void rowsChangedAt(int row);
+    void applyCheck10Rule();
+    void stepStartColumn(int step);
+    int startColumn() const;
+    void schedulePreview();
+    void renewPreview();
+    void report(const RuntimeError& error);
+
+    ProgramState& state_;
+    UserDialogs& dialogs_;
+    std::function<std::string_view()> text_;
+    std::function<void(const PassRequest&)> runPass_;
+    std::shared_ptr<db::Database> database_;
+    std::string settingsName_;
+
+    FieldizeSpecModel* model_ = nullptr;
+    QLabel* gridCaption_ = nullptr;
+    QTableView* dbGrid1_ = nullptr;
+    QLabel* data1Caption_ = nullptr;
+    QLineEdit* maskEdBox4_ = nullptr;
+    QCheckBox* check10_ = nullptr;
+    QCheckBox* check16_ = nullptr;
+    QPushButton* command7_ = nullptr;
+    QPushButton* command12_ = nullptr;
+    QLabel* previewCaption_ = nullptr;
+    QPlainTextEdit* preview_ = nullptr;
+    QTimer previewTimer_;
+    int startLineAt_ = 1; // MaskEdBox4's value, read by the pass for every line
+};
+
+} // namespace fieldizer::ui
