@@ -23,6 +23,7 @@ FieldizeSpecModel::FieldizeSpecModel(QObject* parent) : QAbstractTableModel(pare
 void FieldizeSpecModel::open(std::shared_ptr<db::Database> database) {
     beginResetModel();
     pending_.reset();
+    newRowOpened_ = false;
     specs_.clear();
     rows_.reset();
     database_ = std::move(database);
@@ -59,8 +60,11 @@ const ColumnSpec& FieldizeSpecModel::shownRow(int row) const {
 }
 
 int FieldizeSpecModel::rowCount(const QModelIndex& parent) const {
-    // The stored rows and the row where a new record is typed.
-    return parent.isValid() || !rows_ ? 0 : storedRowCount() + 1;
+    if (parent.isValid() || !rows_)
+        return 0;
+    // The stored rows, the record being added when one is typed, and the
+    // row where a new record is typed.
+    return storedRowCount() + (newRowOpened_ ? 2 : 1);
 }
 
 int FieldizeSpecModel::columnCount(const QModelIndex& parent) const {
@@ -68,7 +72,7 @@ int FieldizeSpecModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant FieldizeSpecModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index))
         return {};
     switch (role) {
     case Qt::DisplayRole:
@@ -107,13 +111,13 @@ QVariant FieldizeSpecModel::headerData(int section, Qt::Orientation orientation,
 }
 
 Qt::ItemFlags FieldizeSpecModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index))
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 
 bool FieldizeSpecModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::EditRole)
+    if (!index.isValid() || !checkIndex(index) || role != Qt::EditRole)
         return false;
     const int row = index.row();
     const std::string typed = fromQString(value.toString());
@@ -134,6 +138,13 @@ bool FieldizeSpecModel::setData(const QModelIndex& index, const QVariant& value,
         }
     }
     pending_ = PendingRow{row, std::move(*edit.spec)};
+    if (row == storedRowCount() && !newRowOpened_) {
+        // Typing into the new row makes it a record being added; a further
+        // empty row opens below it for the next one.
+        beginInsertRows(QModelIndex(), row + 1, row + 1);
+        newRowOpened_ = true;
+        endInsertRows();
+    }
     Q_EMIT dataChanged(index, index);
     Q_EMIT headerDataChanged(Qt::Vertical, row, row);
     Q_EMIT specsChanged();
@@ -143,45 +154,53 @@ bool FieldizeSpecModel::setData(const QModelIndex& index, const QVariant& value,
 void FieldizeSpecModel::commitPendingRow() {
     if (!pending_)
         return;
-    const PendingRow pending = std::move(*pending_);
-    pending_.reset();
     try {
-        writeRow(pending);
+        writeRow();
     } catch (...) {
         if (rows_ && rows_->editMode() != db::EditMode::None)
             rows_->cancelUpdate();
-        rowShownAgain(pending.row);
+        discardPendingRow();
         throw;
     }
 }
 
-void FieldizeSpecModel::writeRow(const PendingRow& pending) {
-    const int stored = storedRowCount();
-    if (pending.row < stored) {
-        rows_->setAbsolutePosition(pending.row);
+// Writes pending_ and lets it go; on failure pending_ stays for the caller.
+void FieldizeSpecModel::writeRow() {
+    const int row = pending_->row;
+    if (row < storedRowCount()) {
+        rows_->setAbsolutePosition(row);
         rows_->edit();
-        assignColumnSpec(*rows_, pending.spec);
+        assignColumnSpec(*rows_, pending_->spec);
         rows_->update();
         // Shown as the table holds it now.
-        specs_[static_cast<std::size_t>(pending.row)] = readColumnSpec(*rows_);
-        rowShownAgain(pending.row);
+        specs_[static_cast<std::size_t>(row)] = readColumnSpec(*rows_);
+        pending_.reset();
+        rowShownAgain(row);
         return;
     }
     rows_->addNew();
-    assignColumnSpec(*rows_, pending.spec);
+    assignColumnSpec(*rows_, pending_->spec);
     rows_->update();
     rows_->moveLast();
-    // The typed row becomes a stored row and a new empty row opens below it.
-    beginInsertRows(QModelIndex(), stored + 1, stored + 1);
+    // The row count stays: the added row is stored, the empty row below it
+    // is now the new row.
     specs_.push_back(readColumnSpec(*rows_));
-    endInsertRows();
-    rowShownAgain(stored);
+    newRowOpened_ = false;
+    pending_.reset();
+    rowShownAgain(row);
+    Q_EMIT rowAdded(row);
 }
 
 void FieldizeSpecModel::discardPendingRow() {
     if (!pending_)
         return;
     const int row = pending_->row;
+    if (newRowOpened_) {
+        // The record being added goes, and with it the empty row below.
+        beginRemoveRows(QModelIndex(), row + 1, row + 1);
+        newRowOpened_ = false;
+        endRemoveRows();
+    }
     pending_.reset();
     rowShownAgain(row);
 }

@@ -5,7 +5,8 @@
 // rows stands one empty row where a new record is typed.
 //
 // Typed values wait in the row being edited until the user leaves the row
-// (commitPendingRow); a value a cell cannot hold is refused at once
+// (commitPendingRow); typing into the new row opens a further new row below
+// it at once, as a data grid does; a value a cell cannot hold is refused at once
 // (cellRefused) and never reaches the table. Only QtCore: no widgets.
 
 #include "columns/column_spec.h"
@@ -64,6 +65,8 @@ class FieldizeSpecModel final : public QAbstractTableModel {
     // The engine refused to write a row the view left by typing elsewhere;
     // the row shows its former values.
     void rowRefused(const fieldizer::RuntimeError& error);
+    // The record typed into grid row `row` was added to the table.
+    void rowAdded(int row);
     // What the grid shows changed: typed, written, deleted or reloaded.
     void specsChanged();
 
@@ -73,7 +76,7 @@ class FieldizeSpecModel final : public QAbstractTableModel {
         ColumnSpec spec;
     };
     const ColumnSpec& shownRow(int row) const;
-    void writeRow(const PendingRow& pending);
+    void writeRow();
     void deleteStoredRow(int row);
     void rowShownAgain(int row);
 
@@ -81,6 +84,9 @@ class FieldizeSpecModel final : public QAbstractTableModel {
     std::optional<db::Recordset> rows_;
     ColumnSpecs specs_;
     std::optional<PendingRow> pending_;
+    // The record being added sits in the former new row, and an empty new
+    // row below it.
+    bool newRowOpened_ = false;
 };
 
 } // namespace fieldizer::ui

@@ -66,10 +66,7 @@ void FieldizeTextPanel::connectControls() {
         dialogs_.tell(notice(refusedCellValueId, fromQString(message)));
     });
     connect(model_, &FieldizeSpecModel::rowRefused, this, &FieldizeTextPanel::report);
-    // A row typed into the new row is written as the user leaves it, so the
-    // row added is the one above the new row that opens.
-    connect(model_, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex&, int first) { rowsChangedAt(first - 1); });
+    connect(model_, &FieldizeSpecModel::rowAdded, this, &FieldizeTextPanel::rowsChangedAt);
     connect(model_, &QAbstractItemModel::rowsRemoved, this,
             [this] { rowsChangedAt(dbGrid1_->currentIndex().row()); });
     connect(dbGrid1_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
