@@ -19,7 +19,14 @@
 namespace fieldizer::ui {
 namespace {
 
-QToolButton* navigationButton(const char* name, Qt::ArrowType arrow, QWidget* parent) {
+QToolButton* navigationButton(const char* name, const char* caption, QWidget* parent) {
+    auto* button = named(new QToolButton(parent), name);
+    button->setText(QString::fromLatin1(caption));
+    button->setAutoRaise(true);
+    return button;
+}
+
+QToolButton* arrowButton(const char* name, Qt::ArrowType arrow, QWidget* parent) {
     auto* button = named(new QToolButton(parent), name);
     button->setArrowType(arrow);
     button->setAutoRaise(true);
@@ -31,9 +38,9 @@ QToolButton* navigationButton(const char* name, Qt::ArrowType arrow, QWidget* pa
 void FieldizeTextPanel::buildControls() {
     setObjectName(QStringLiteral("fieldizeTextPanel"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildGridArea(), 3);
+    layout->addWidget(buildGridArea(), 1);
     layout->addWidget(buildParameters());
-    layout->addWidget(buildPreview(), 2);
+    layout->addWidget(buildPreview(), 1);
 }
 
 QWidget* FieldizeTextPanel::buildGridArea() {
@@ -44,8 +51,9 @@ QWidget* FieldizeTextPanel::buildGridArea() {
     dbGrid1_ = named(new QTableView(area), "DBGrid1");
     dbGrid1_->setModel(model_);
     dbGrid1_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // The headings take the room left; the numbers keep to their headers.
     dbGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    dbGrid1_->horizontalHeader()->setStretchLastSection(true);
+    dbGrid1_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     dbGrid1_->verticalHeader()->setDefaultSectionSize(dbGrid1_->fontMetrics().height() + 6);
     dbGrid1_->installEventFilter(this);
 
@@ -64,14 +72,10 @@ QWidget* FieldizeTextPanel::buildNavigation() {
     data1Caption_ = named(new QLabel(strip), "Data1Caption");
     data1Caption_->setAlignment(Qt::AlignCenter);
     data1Caption_->setFrameShape(QFrame::StyledPanel);
-    auto* first = navigationButton("Data1First", Qt::LeftArrow, strip);
-    auto* previous = navigationButton("Data1Previous", Qt::LeftArrow, strip);
-    auto* next = navigationButton("Data1Next", Qt::RightArrow, strip);
-    auto* last = navigationButton("Data1Last", Qt::RightArrow, strip);
-    first->setText(QStringLiteral("|<"));
-    first->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    last->setText(QStringLiteral(">|"));
-    last->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* first = navigationButton("Data1First", "|<", strip);
+    auto* previous = navigationButton("Data1Previous", "<", strip);
+    auto* next = navigationButton("Data1Next", ">", strip);
+    auto* last = navigationButton("Data1Last", ">|", strip);
     connect(first, &QToolButton::clicked, this, [this] { moveTo(0); });
     connect(previous, &QToolButton::clicked, this,
             [this] { moveTo(dbGrid1_->currentIndex().row() - 1); });
@@ -99,8 +103,8 @@ QWidget* FieldizeTextPanel::buildParameters() {
     maskEdBox4_->setProperty("settingsKey", QStringLiteral("fieldizeStartLineAt"));
     // UpDown4: the spinner of MaskEdBox4, stepping by 1.
     auto* upDown4 = named(new QWidget(row), "UpDown4");
-    auto* up = navigationButton("UpDown4Up", Qt::UpArrow, upDown4);
-    auto* down = navigationButton("UpDown4Down", Qt::DownArrow, upDown4);
+    auto* up = arrowButton("UpDown4Up", Qt::UpArrow, upDown4);
+    auto* down = arrowButton("UpDown4Down", Qt::DownArrow, upDown4);
     connect(up, &QToolButton::clicked, this, [this] { stepStartColumn(1); });
     connect(down, &QToolButton::clicked, this, [this] { stepStartColumn(-1); });
     auto* spinner = new QVBoxLayout(upDown4);
