@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -150,6 +151,23 @@ TEST_F(FieldizeTab, aRowIsWrittenWhenTheUserLeavesIt) {
     typeInto(0, SpecColumn::Width, "");
     leaveRowFor(1);
     EXPECT_FALSE(database_.working().at(0).fieldWidth.has_value());
+}
+
+TEST_F(FieldizeTab, leavingTheTabLeavesTheRowAndEditsMarkTheSettingsChanged) {
+    showTab();
+    QSignalSpy changed(&manipulator(), &ui::Manipulator::parametersChanged);
+    manipulator().refreshFieldizeGrid();
+    EXPECT_EQ(changed.count(), 0) << "reading the table again is no edit";
+
+    const ColumnSpec typed = spec("Day", 1, 3, 1, 3);
+    typeRow(0, typed);
+    EXPECT_GT(changed.count(), 0);
+    manipulator().tabs()->setCurrentIndex(0);
+    EXPECT_TRUE(sameSpecs(database_.working(), {typed}));
+
+    changed.clear();
+    find<QLineEdit>("MaskEdBox4")->setText(QStringLiteral("7"));
+    EXPECT_EQ(changed.count(), 1);
 }
 
 TEST_F(FieldizeTab, rowsSelectedWholeGoWithTheDeleteKey) {
