@@ -72,6 +72,12 @@ CellEdit editSpecCell(const ColumnSpec& spec, SpecColumn column, std::string_vie
     return {std::move(edited), {}};
 }
 
+std::string outsideCharacterSetRefusal(SpecColumn column) {
+    return "The value cannot go into " + std::string(specFieldName(column)) +
+           ": it holds a character outside the Windows-1252 character set, which would be "
+           "stored as \"?\".";
+}
+
 bool isUsableLayoutSpec(const ColumnSpec& spec) {
     // The field width is Save to Database's business, not the layout's.
     const auto usable = [](const std::optional<long>& number, long least) {

@@ -37,6 +37,10 @@ struct CellEdit {
 };
 CellEdit editSpecCell(const ColumnSpec& spec, SpecColumn column, std::string_view typed);
 
+// The refusal of a typed value holding a character the program's character
+// set (Windows-1252) cannot hold: stored, it would become "?".
+std::string outsideCharacterSetRefusal(SpecColumn column);
+
 // Whether the pass can lay lines out by this spec (checkLayoutSpec would
 // not throw).
 bool isUsableLayoutSpec(const ColumnSpec& spec);

@@ -207,8 +207,16 @@ TEST_F(FieldizeTab, aValueTheCellCannotHoldIsRefusedAndNothingIsWritten) {
         EXPECT_EQ(model().pendingRow(), -1);
         EXPECT_EQ(model().data(model().index(0, 2)).toString(), QStringLiteral("3"));
     }
+    // A heading the program's character set cannot hold would be stored as
+    // "?": refused too. The euro sign is one of its characters.
+    dialogs_.messages.clear();
+    EXPECT_FALSE(model().setData(model().index(0, 0), QStringLiteral("Max \u6e29")));
+    EXPECT_EQ(messageIds(), std::vector<MessageId>{refusedCellValueId});
+    EXPECT_TRUE(model().setData(model().index(0, 0), QStringLiteral("\u20ac")));
     leaveRowFor(1);
-    EXPECT_TRUE(sameSpecs(database_.working(), stored));
+    ColumnSpec euro = stored[0];
+    euro.columnHeading = "\x80";
+    EXPECT_TRUE(sameSpecs(database_.working(), {euro}));
 }
 
 TEST_F(FieldizeTab, anEditTheEngineRefusesIsReportedAndTheRowKeepsItsValues) {

@@ -120,7 +120,12 @@ bool FieldizeSpecModel::setData(const QModelIndex& index, const QVariant& value,
     if (!index.isValid() || !checkIndex(index) || role != Qt::EditRole)
         return false;
     const int row = index.row();
-    const std::string typed = fromQString(value.toString());
+    const QString text = value.toString();
+    const std::string typed = fromQString(text);
+    if (toQString(typed) != text) {
+        Q_EMIT cellRefused(toQString(outsideCharacterSetRefusal(columnOf(index))));
+        return false;
+    }
     if (specCellText(shownRow(row), columnOf(index)) == typed)
         return false; // leaving a cell unchanged is no edit
     CellEdit edit = editSpecCell(shownRow(row), columnOf(index), typed);
