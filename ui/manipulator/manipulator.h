@@ -95,6 +95,9 @@ class Manipulator final : public QWidget {
     void findRequested();
     void pasteRequested();
     void closed();
+    // A parameter of an operation tab changed, by the user or the program
+    // (a focus that re-applies a rule changes nothing).
+    void parametersChanged();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +106,8 @@ class Manipulator final : public QWidget {
     void buildControls();
     QWidget* buildTextLinesTab();
     QWidget* buildBottomRow();
+    void buildOperationPanels();
+    void restoreNumberDefaults();
     void connectControls();
 
     void textChanged();
