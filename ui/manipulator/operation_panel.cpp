@@ -43,7 +43,9 @@ OperationPanel::OperationPanel(OperationKind kind, QWidget* page)
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(layout_);
     outer->addStretch(1);
-    layout_->setColumnStretch(3, 1);
+    // The same width of controls on every tab, however long their captions.
+    layout_->setColumnMinimumWidth(1, 260);
+    layout_->setColumnStretch(2, 1);
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->addWidget(this);

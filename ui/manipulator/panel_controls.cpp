@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -71,9 +72,17 @@ void PanelField::setVisible(bool visible) const {
 PanelField FieldGrid::place(PanelField field) {
     field.caption->setBuddy(field.control);
     grid_->addWidget(field.caption, row_, 0);
-    grid_->addWidget(field.control, row_, 1, 1, field.spinner ? 1 : 2);
-    if (field.spinner)
-        grid_->addWidget(field.spinner, row_, 2, Qt::AlignLeft);
+    if (field.spinner) {
+        // The spinner stands right beside its box.
+        auto* pair = new QHBoxLayout;
+        pair->setSpacing(2);
+        pair->addWidget(field.control);
+        pair->addWidget(field.spinner);
+        pair->addStretch(1);
+        grid_->addLayout(pair, row_, 1);
+    } else {
+        grid_->addWidget(field.control, row_, 1);
+    }
     ++row_;
     return field;
 }
@@ -149,12 +158,12 @@ QCheckBox* FieldGrid::checkBox(const char* name, const char* key, const char* ca
     auto* box = named(new QCheckBox(latin(caption), panel_), name);
     box->setChecked(checked);
     box->setProperty("settingsKey", latin(key));
-    grid_->addWidget(box, row_++, 0, 1, 3);
+    grid_->addWidget(box, row_++, 0, 1, 2);
     return box;
 }
 
 void FieldGrid::addWidget(QWidget* widget) {
-    grid_->addWidget(widget, row_++, 0, 1, 3, Qt::AlignLeft);
+    grid_->addWidget(widget, row_++, 0, 1, 2, Qt::AlignLeft);
 }
 
 QString settingsKeyOf(const QWidget* control) {
