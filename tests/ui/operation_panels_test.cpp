@@ -90,6 +90,9 @@ TEST_F(Panels, aValuePutIntoAControlReadsBackExactly) {
         ui::setControlValue(control, value);
         EXPECT_EQ(ui::controlValue(control), value) << key.name;
     }
+    // A multi-line box given CR LF directly still reads one line break.
+    find<QPlainTextEdit>("Text3")->setPlainText(QStringLiteral("a\r\nb"));
+    EXPECT_EQ(ui::controlValue(find("Text3")), "a\r\nb");
 }
 
 TEST_F(Panels, theWindowOpensWithTheFieldsOfTheDefaultValuesGreyedOut) {
@@ -272,6 +275,8 @@ TEST_F(Panels, everyEditOfAParameterIsAnnounced) {
     announced("editable combo");
     find<ui::UpDown>("UpDown9")->step(1);
     announced("spinner");
+    QTest::keyClicks(edit("MaskEdBox17"), QStringLiteral("4"));
+    announced("the line length of Text/Lines");
 }
 
 TEST_F(Panels, theNumberBoxesTakeThreeDigitsAndTheSpinnersStepWithinThem) {

@@ -7,6 +7,7 @@
 #include "ui/manipulator/move_text_panel.h"
 #include "ui/manipulator/replace_text_panel.h"
 
+#include <QLineEdit>
 #include <QTabWidget>
 
 namespace fieldizer::ui {
@@ -22,6 +23,8 @@ void Manipulator::buildOperationPanels() {
                 [this, panel] { runPass(panel->passRequest()); });
         connect(panel, &OperationPanel::nextTabRequested, sstab1_, &QTabWidget::setCurrentIndex);
     }
+    // The line length of the Text/Lines tab is a Settings parameter too.
+    connect(maskEdBox17_, &QLineEdit::textChanged, this, &Manipulator::parametersChanged);
 }
 
 void Manipulator::restoreNumberDefaults() {

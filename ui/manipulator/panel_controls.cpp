@@ -178,8 +178,11 @@ std::string controlValue(const QWidget* control) {
     if (const auto* check = qobject_cast<const QCheckBox*>(control))
         return check->isChecked() ? "1" : "0";
     if (const auto* box = qobject_cast<const QPlainTextEdit*>(control)) {
+        // A CR LF put in by the program is one line break like a typed one.
+        QString text = box->toPlainText();
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         std::string value;
-        for (char c : fromQString(box->toPlainText()))
+        for (char c : fromQString(text))
             value += c == '\n' ? std::string("\r\n") : std::string(1, c);
         return value;
     }
