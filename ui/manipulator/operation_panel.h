@@ -51,7 +51,8 @@ class OperationPanel : public QWidget {
     // Every parameter control of the panel with its current value.
     ParameterValues parameterValues() const;
     // The request of a "&Process" click: the required field, the operation
-    // reading the panel line by line, the after-process options.
+    // reading the panel line by line, the after-process options. The
+    // operation refers to this panel and must not outlive it.
     PassRequest passRequest();
     QPushButton* processButton() const { return process_; }
 
@@ -84,8 +85,8 @@ class OperationPanel : public QWidget {
     std::function<void()> spacesRule(const PanelField& options, std::vector<PanelField> spaces);
     // A checked end-of-line box disables the column.
     std::function<void()> endOfLineRule(QCheckBox* endOfLine, const PanelField& column);
-    // Call once every control is built: the remaining parameter controls
-    // announce their changes, the rules take their defaults and the number
+    // Call once every control is built: every parameter control announces
+    // its changes from then on, the rules take their defaults and the number
     // boxes start enabled.
     void finishBuilding(std::function<void()> applyAllRules);
     // Whether the pass leaves the whole text selected (Move alone).
@@ -105,7 +106,6 @@ class OperationPanel : public QWidget {
     QCheckBox* selectAll_ = nullptr;
     int nextTab_ = -1;
     std::vector<std::pair<QWidget*, std::function<void()>>> rules_;
-    std::vector<QWidget*> watched_;
     LineOperation operation_;
     bool operationStale_ = true;
 };
