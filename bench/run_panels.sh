@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The operation tabs' passes in the window (click to text shown) against
 # fieldizer-cli doing the same on the same report in the same run, and the
-# Stop latency. Target: window time at most 2x the command line's.
+# Stop latency. Target: window time at most 2x the command line's. "text box
+# alone" is the part of each window time spent putting the new text into the
+# box and showing it.
 # usage: bash bench/run_panels.sh [LINES]   (from the repository folder)
 #        BUILD_DIR=build bash bench/run_panels.sh   to reuse a build folder
 set -euo pipefail
