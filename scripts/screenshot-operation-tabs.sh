@@ -15,6 +15,7 @@ trap 'rm -rf "$work"' EXIT
 "$build/cli/fieldizer-cli" create-database "$work/fieldizer.mdb" >/dev/null
 cp "$repo/examples/CF6DSM.txt" "$work/"
 cd "$work"
+# shellcheck disable=SC2016 # the inner script expands its own arguments
 xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
     "$1" CF6DSM.txt &
     program=$!

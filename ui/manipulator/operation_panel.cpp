@@ -51,6 +51,13 @@ OperationPanel::OperationPanel(OperationKind kind, QWidget* page)
     pageLayout->addWidget(this);
 }
 
+// QWidget deletes the controls after this part of the panel is gone: no
+// signal of theirs may reach a rule or the change marking any more.
+OperationPanel::~OperationPanel() {
+    for (QWidget* control : findChildren<QWidget*>())
+        control->disconnect(this);
+}
+
 void OperationPanel::addProcessButton(const char* name, int nextTab) {
     process_ = new QPushButton(latin("&Process"), this);
     process_->setObjectName(QLatin1String(name));

@@ -47,6 +47,7 @@ class OperationPanel : public QWidget {
     Q_OBJECT
   public:
     OperationPanel(OperationKind kind, QWidget* page);
+    ~OperationPanel() override;
 
     // Every parameter control of the panel with its current value.
     ParameterValues parameterValues() const;
