@@ -64,6 +64,7 @@ void Manipulator::reinitialise() {
         // As at start-up: a database that fails to open leaves the table
         // commands disabled.
     }
+    restoreNumberDefaults();
     state_.textJustLoaded = false;
     state_.closingText = false;
 }

@@ -103,7 +103,8 @@ class Manipulator final : public QWidget {
     void findRequested();
     void pasteRequested();
     void closed();
-    // The user changed a parameter of a tab (or the column specifications).
+    // A parameter of a tab (or the column specifications) changed, by the
+    // user or the program (a focus that re-applies a rule changes nothing).
     void parametersChanged();
 
   protected:
@@ -114,6 +115,8 @@ class Manipulator final : public QWidget {
     QWidget* buildTextLinesTab();
     QWidget* buildBottomRow();
     void buildFieldizePanel();
+    void buildOperationPanels();
+    void restoreNumberDefaults();
     void connectControls();
 
     void textChanged();

@@ -53,6 +53,7 @@ void Manipulator::buildControls() {
         page->setObjectName(QStringLiteral("SSTab1Page%1").arg(tab));
         sstab1_->addTab(page, QString::fromLatin1(tabCaptions[tab]));
     }
+    buildOperationPanels();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sstab1_, 1);
     layout->addWidget(buildBottomRow());
