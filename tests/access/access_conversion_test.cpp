@@ -165,6 +165,22 @@ TEST(AccessConversion, unicodeTextArrivesAsWindows1252AndTheRestIsCounted) {
     EXPECT_EQ(unicode->leftEmpty, 0u);
 }
 
+TEST(AccessConversion, aCharacterBeyondWindows1252IsOneQuestionMarkAndCounted) {
+    // Each row holds, between two "a"s, the emoji whose code point is its key
+    // (U+1F600 on): one character each, stored as two UTF-16 units.
+    Converted converted("testEmoticonsV2010.accdb");
+    db::Recordset rows = converted.database->openRecordset("SELECT [key], data FROM data");
+    std::uint64_t count = 0;
+    for (; !rows.eof(); rows.moveNext(), ++count) {
+        EXPECT_GT(rows.value(0).integer(), 0xFFFF);
+        EXPECT_EQ(rows.value(1).text(), "a?a");
+    }
+    EXPECT_EQ(count, 80u);
+    const auto* data = reported(converted.report, "data");
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->replaced, count);
+}
+
 TEST(AccessConversion, savedQueriesAreListedAndTheSelectQueryRuns) {
     Converted converted("queryTestV2003.mdb");
     std::vector<std::string> names;

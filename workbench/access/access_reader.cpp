@@ -9,8 +9,8 @@
 namespace fieldizer::access {
 namespace {
 
-// Bound buffers are this large; a longer Memo is cut to it by libmdb (the
-// converter reports a value that fills its buffer).
+// Bound buffers are this large; libmdb cuts a longer Memo to it, so a value
+// that fills its buffer is reported as cut.
 constexpr std::size_t bindSize = 64 * 1024;
 constexpr unsigned char primaryKeyIndex = 1;
 constexpr unsigned char foreignKeyIndex = 2;
@@ -135,9 +135,15 @@ bool AccessTable::nextRow(std::vector<AccessCell>& cells) {
         cell.isNull = int(i) >= stored || field.is_null != 0;
         cell.text.clear();
         cell.bytes.clear();
-        if (!impl_->buffers[i].empty())
+        if (!impl_->buffers[i].empty()) {
             cell.text.assign(impl_->buffers[i].data(), std::size_t(std::max(0, impl_->lengths[i])));
-        else if (!cell.isNull && field.value && field.siz > 0)
+            cell.cut = cell.text.size() + 1 >= bindSize;
+        }
+        // Text is kept as stored too (inline in the row, UTF-16 from Access
+        // 2000 on), for the characters libmdb's reading loses.
+        bool storedText = columns_[i].type == mdbType::text && !IS_JET3(mdb);
+        if ((impl_->buffers[i].empty() || storedText) && !cell.isNull && field.value &&
+            field.siz > 0)
             cell.bytes.assign(static_cast<const char*>(field.value), std::size_t(field.siz));
     }
     return true;

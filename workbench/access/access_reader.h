@@ -57,6 +57,7 @@ struct AccessIndex {
 struct AccessCell {
     bool isNull = true;
     std::string text;  // text kinds: libmdb's rendering, UTF-8
+    bool cut = false;  // text that filled libmdb's buffer: a Memo longer than it
     std::string bytes; // fixed-size kinds: the stored bytes
 };
 

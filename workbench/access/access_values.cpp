@@ -1,6 +1,7 @@
 #include "workbench/access/access_values.h"
 
 #include "engine/cp1252.h"
+#include "workbench/access/access_text.h"
 #include "workbench/engine/date_text.h"
 
 #include <algorithm>
@@ -81,10 +82,11 @@ CellValue cellValue(const AccessCell& cell, int type) {
         return {db::Value(db::Null{})};
     switch (type) {
     case mdbType::text:
+        return textValue(cell.bytes.empty() ? cell.text : textOfStored(cell.bytes, cell.text));
     case mdbType::memo:
     case mdbType::replicationId:
     case mdbType::decimal:
-        return textValue(cell.text);
+        return cell.cut ? unreadable() : textValue(cell.text);
     default:
         return fixedValue(cell.bytes, type);
     }

@@ -19,7 +19,8 @@ std::int64_t storedInteger(std::string_view bytes);
 enum class CellOutcome {
     Copied,
     Replaced,   // text with characters outside Windows-1252, each now "?"
-    Unreadable, // stored bytes of the wrong length, or a date out of range
+    Unreadable, // stored bytes of the wrong length, a date out of range, or a
+                // Memo too long for the reader (never stored cut short)
 };
 
 struct CellValue {

@@ -18,7 +18,8 @@ std::string fieldLines(const ConversionReport& report) {
             out += name + count(f.leftEmpty, "value", "values") + " left empty, " +
                    f.leftEmptyBecause + "\n";
         else if (f.leftEmpty > 0)
-            out += name + count(f.leftEmpty, "value", "values") + " left empty, unreadable\n";
+            out += name + count(f.leftEmpty, "value", "values") +
+                   " left empty, unreadable (or a Memo over 64 KiB)\n";
         if (f.replaced > 0)
             out += name + count(f.replaced, "value", "values") +
                    " with characters replaced by \"?\"\n";
