@@ -5,6 +5,7 @@
 #include "workbench/access/access_file_header.h"
 #include "workbench/access/access_saved_queries.h"
 #include "workbench/access/access_table_copy.h"
+#include "workbench/access/conversion_child.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
@@ -62,9 +63,23 @@ bool copyAll(db::Database& database, const AccessFile& file, PassObserver& obser
     return true;
 }
 
+// The passing folder, with whatever a child killed by Stop left in it.
 void removeQuietly(const std::string& utf8Path) {
     std::error_code ignored; // it may never have been made
-    fs::remove(utf8Path, ignored);
+    fs::remove_all(utf8Path, ignored);
+}
+
+// The conversion itself, in the child: everything into the new file at
+// `temporary`, which the parent links into place.
+ConversionReport convertInto(const std::string& source, const std::string& temporary,
+                             PassObserver& observer) {
+    AccessFile file(cp1252ToUtf8(source));
+    db::createFieldizerDatabase(temporary);
+    auto database = db::Workspace().openDatabase(temporary, db::ownConnectString);
+    ConversionReport report;
+    report.stopped = !copyAll(*database, file, observer, report);
+    database->close();
+    return report;
 }
 
 } // namespace
@@ -75,29 +90,32 @@ ConversionReport convertAccessDatabase(const std::string& source, const std::str
     std::error_code error;
     if (fs::exists(targetPath, error) || error)
         throw RuntimeError(db::errors::databaseExists, "Database already exists.");
-    if (!isAccessDatabaseFile(cp1252ToUtf8(source)) && fs::is_regular_file(cp1252ToUtf8(source)))
+    if (!fs::is_regular_file(cp1252ToUtf8(source), error))
+        throw db::errors::couldNotFindFile(source);
+    if (!isAccessDatabaseFile(cp1252ToUtf8(source)))
         throw db::errors::unrecognizedDatabaseFormat(source);
-    AccessFile file(cp1252ToUtf8(source));
-    // Built beside the target under a passing name, then linked into place,
+    // Built in a passing folder beside the target, then linked into place,
     // which fails rather than overwrite a file made meanwhile.
-    const std::string temporary = target + ".access-" + std::to_string(::getpid());
+    const std::string folder = target + ".access-" + std::to_string(::getpid());
+    const std::string temporary = folder + "/copy.db";
+    removeQuietly(cp1252ToUtf8(folder)); // a left-over of a run that was killed
+    fs::create_directory(cp1252ToUtf8(folder), error);
+    if (error)
+        throw RuntimeError(errors::permissionDenied, "Permission denied: " + folder);
     ConversionReport report;
     try {
-        db::createFieldizerDatabase(temporary);
-        auto database = db::Workspace().openDatabase(temporary, db::ownConnectString);
-        report.stopped = !copyAll(*database, file, observer, report);
-        database->close();
+        report = runConversionInChild(
+            [&](PassObserver& progress) { return convertInto(source, temporary, progress); },
+            observer, source);
         if (!report.stopped && ::link(cp1252ToUtf8(temporary).c_str(), targetPath.c_str()) != 0)
             throw RuntimeError(db::errors::databaseExists, "Database already exists.");
     } catch (...) {
-        removeQuietly(cp1252ToUtf8(temporary));
+        removeQuietly(cp1252ToUtf8(folder));
         observer.finished();
         throw;
     }
-    removeQuietly(cp1252ToUtf8(temporary));
+    removeQuietly(cp1252ToUtf8(folder));
     observer.finished();
-    if (report.stopped)
-        report = ConversionReport{{}, {}, {}, true};
     return report;
 }
 

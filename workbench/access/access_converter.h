@@ -13,8 +13,9 @@
 namespace fieldizer::access {
 
 // Converts `source` into the new file `target` (paths in the program's
-// character set). Progress runs over the rows the tables announce; Stop is
-// honoured between tables and gives a report marked stopped, with no target.
+// character set), in a child process (conversion_child.h). Progress runs
+// over the rows the tables announce; Stop ends it at any moment and gives a
+// report marked stopped, with no target.
 // Errors: 3204 when `target` exists, 3024 when `source` is missing, 3343
 // when it is no Access file libmdb can read (damaged or truncated), or any
 // error of the new database; on every error nothing is left at `target`.

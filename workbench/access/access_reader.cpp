@@ -15,6 +15,28 @@ constexpr std::size_t bindSize = 64 * 1024;
 constexpr unsigned char primaryKeyIndex = 1;
 constexpr unsigned char foreignKeyIndex = 2;
 
+// A row's entry in its page's offset table: the offset, and flags above it.
+constexpr int rowDeletedFlag = 0x8000;
+constexpr int rowMovedFlag = 0x4000;
+constexpr int rowOffsetMask = 0x1FFF;
+
+// A row that grew too large for its page was moved: its place holds the
+// page and row it went to. Brings that page into the page buffer and gives
+// the row's place in it.
+bool followMovedRow(MdbHandle* mdb, int& start, std::size_t& length) {
+    long pageRow = mdb_get_int32(mdb->pg_buf, start);
+    void* page = nullptr;
+    int offset = 0;
+    std::size_t size = 0;
+    if (mdb_find_pg_row(mdb, int(pageRow), &page, &offset, &size) != 0 || !page)
+        return false;
+    if (page != mdb->pg_buf)
+        std::memcpy(mdb->pg_buf, page, std::size_t(mdb->fmt->pg_size));
+    start = offset;
+    length = size;
+    return true;
+}
+
 bool propertyIsYes(const MdbColumn* column, const char* key) {
     const char* value = mdb_col_get_prop(column, key);
     return value && std::strcmp(value, "yes") == 0;
@@ -113,16 +135,27 @@ std::uint64_t AccessTable::rowCountHint() const {
 bool AccessTable::nextRow(std::vector<AccessCell>& cells) {
     MdbTableDef* table = impl_->table;
     MdbHandle* mdb = table->entry->mdb;
-    if (!mdb_fetch_row(table))
-        return false;
-    // The row just bound is cur_row - 1 of the current data page; taking it
-    // apart once more gives each field's null flag and stored bytes.
-    if (impl_->rereadPage && mdb_read_pg(mdb, table->cur_phys_pg) <= 0)
-        throw db::errors::unrecognizedDatabaseFormat(impl_->path);
     int start = 0;
     std::size_t length = 0;
-    std::vector<MdbField> fields(table->num_cols + 1);
-    if (mdb_find_row(mdb, int(table->cur_row) - 1, &start, &length) != 0)
+    // libmdb hands over some rows its page marks deleted (seen in the
+    // catalogue of Access 2010 files); they are no rows of the table.
+    do {
+        if (!mdb_fetch_row(table))
+            return false;
+        // The row just bound is cur_row - 1 of the current data page; taking
+        // it apart once more gives each field's null flag and stored bytes.
+        if (impl_->rereadPage)
+            mdb->cur_pg = 0; // libmdb would keep a page it thinks it holds
+        if (impl_->rereadPage && mdb_read_pg(mdb, table->cur_phys_pg) <= 0)
+            throw db::errors::unrecognizedDatabaseFormat(impl_->path);
+        if (mdb_find_row(mdb, int(table->cur_row) - 1, &start, &length) != 0)
+            throw db::errors::unrecognizedDatabaseFormat(impl_->path);
+    } while (start & rowDeletedFlag);
+    // Room for every column a row may hold, more than the table now has.
+    std::vector<MdbField> fields(std::max<std::size_t>(table->num_cols, MDB_MAX_COLS) + 1);
+    bool moved = (start & rowMovedFlag) != 0; // the row grew and lives elsewhere
+    start &= rowOffsetMask;
+    if (moved && !followMovedRow(mdb, start, length))
         throw db::errors::unrecognizedDatabaseFormat(impl_->path);
     // A row written before columns were added holds fewer: the rest are Null.
     int stored = mdb_crack_row(table, start, length, fields.data());
@@ -146,6 +179,11 @@ bool AccessTable::nextRow(std::vector<AccessCell>& cells) {
             field.siz > 0)
             cell.bytes.assign(static_cast<const char*>(field.value), std::size_t(field.siz));
     }
+    // Put the data page back for the rows after this one.
+    if (moved)
+        mdb->cur_pg = 0;
+    if (moved && mdb_read_pg(mdb, table->cur_phys_pg) <= 0)
+        throw db::errors::unrecognizedDatabaseFormat(impl_->path);
     return true;
 }
 
@@ -183,6 +221,7 @@ std::unique_ptr<AccessTable> AccessFile::openTable(const std::string& name) cons
     impl->table = mdb_read_table(entry);
     if (!impl->table || !mdb_read_columns(impl->table))
         throw db::errors::unrecognizedDatabaseFormat(path_);
+    impl->table->noskip_del = 0; // deleted rows stay deleted
     return std::unique_ptr<AccessTable>(new AccessTable(std::move(impl)));
 }
 
