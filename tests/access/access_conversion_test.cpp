@@ -8,6 +8,7 @@
 #include "workbench/engine/engine_errors.h"
 #include "workbench/workspace.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -266,6 +267,21 @@ TEST(AccessConversion, stopKeepsNothing) {
     EXPECT_TRUE(report.stopped);
     for (const auto& left : fs::directory_iterator(folder.path()))
         ADD_FAILURE() << "left behind: " << left.path();
+}
+
+TEST(AccessConversion, progressRunsOverTheRowsAndNeverGoesBack) {
+    struct Recorder : PassObserver {
+        std::vector<std::uint64_t> totals, positions;
+        void started(std::uint64_t total) override { totals.push_back(total); }
+        void yield(std::uint64_t done) override { positions.push_back(done); }
+    } observer;
+    ScratchFolder folder;
+    auto report = access::convertAccessDatabase(accessTestFile("testEmoticonsV2010.accdb"),
+                                                folder.file("new.db"), observer);
+    ASSERT_EQ(observer.totals, std::vector<std::uint64_t>{report.rows()});
+    ASSERT_FALSE(observer.positions.empty());
+    EXPECT_TRUE(std::is_sorted(observer.positions.begin(), observer.positions.end()));
+    EXPECT_LE(observer.positions.back(), report.rows());
 }
 
 TEST(AccessConversion, anExistingTargetIsNeverOverwritten) {

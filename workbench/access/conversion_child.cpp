@@ -66,6 +66,7 @@ struct ChildRun {
     std::string buffer;
     std::optional<ConversionReport> report;
     std::optional<RuntimeError> error;
+    std::uint64_t done = 0; // the progress the child last reported
 };
 
 void handle(ChildRun& run, PassObserver& observer) {
@@ -74,7 +75,8 @@ void handle(ChildRun& run, PassObserver& observer) {
         if (tag == wire::Tag::Total) {
             observer.started(std::stoull(payload));
         } else if (tag == wire::Tag::Progress) {
-            observer.yield(std::stoull(payload));
+            run.done = std::stoull(payload);
+            observer.yield(run.done);
         } else if (tag == wire::Tag::Report) {
             run.report = wire::decode(payload);
         } else if (tag == wire::Tag::Error) {
@@ -93,7 +95,7 @@ bool follow(ChildRun& run, PassObserver& observer) {
         if (observer.stopRequested())
             return false;
         if (polled == 0) {
-            observer.yield(0); // keep the window alive while the child works
+            observer.yield(run.done); // keep the window alive while the child works
             continue;
         }
         char chunk[4096];
@@ -125,7 +127,7 @@ ConversionReport runConversionInChild(const std::function<ConversionReport(PassO
         runChild(fds[1], work);
     }
     ::close(fds[1]);
-    ChildRun run{pid, fds[0], {}, {}, {}};
+    ChildRun run{pid, fds[0], {}, {}, {}, 0};
     bool finished = follow(run, observer);
     if (!finished)
         ::kill(pid, SIGKILL);
