@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <optional>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,7 +41,12 @@ class PipeObserver final : public PassObserver {
     int fd_;
 };
 
-[[noreturn]] void runChild(int fd, const std::function<ConversionReport(PassObserver&)>& work) {
+[[noreturn]] void runChild(int fd, pid_t parent,
+                           const std::function<ConversionReport(PassObserver&)>& work) {
+    // A child stuck in libmdb must not outlive the program that waits for it.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) // the parent ended before the line above
+        ::_exit(1);
     // libmdb speaks of damaged files on standard error; the outcome says it.
     if (int devNull = ::open("/dev/null", O_WRONLY); devNull >= 0)
         ::dup2(devNull, STDERR_FILENO);
@@ -116,6 +122,7 @@ ConversionReport runConversionInChild(const std::function<ConversionReport(PassO
     int fds[2];
     if (::pipe(fds) != 0)
         throw RuntimeError(errors::outOfMemory, "Out of memory");
+    const pid_t parent = ::getpid();
     pid_t pid = ::fork();
     if (pid < 0) {
         ::close(fds[0]);
@@ -124,7 +131,7 @@ ConversionReport runConversionInChild(const std::function<ConversionReport(PassO
     }
     if (pid == 0) {
         ::close(fds[0]);
-        runChild(fds[1], work);
+        runChild(fds[1], parent, work);
     }
     ::close(fds[1]);
     ChildRun run{pid, fds[0], {}, {}, {}, 0};
