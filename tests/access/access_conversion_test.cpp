@@ -14,6 +14,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 
 using namespace fieldizer;
 using namespace fieldizer::testing;
@@ -144,6 +145,24 @@ TEST(AccessConversion, fieldsTakeTheTypesAndSizesOfTheFile) {
             }
         }
     }
+}
+
+TEST(AccessConversion, textFieldsKeepTheirZeroLengthRule) {
+    std::map<std::string, std::unique_ptr<Converted>> converted;
+    std::size_t refusing = 0, allowing = 0;
+    for (const ExpectedZeroLengthRule& rule : expectedZeroLengthRules()) {
+        auto& file = converted[rule.file];
+        if (!file)
+            file = std::make_unique<Converted>(rule.file);
+        db::TableDef table = file->database->tableDefs().item(utf8ToCp1252(rule.table));
+        const db::FieldDef& field = table.fields()[utf8ToCp1252(rule.field)];
+        EXPECT_EQ(field.allowZeroLength, rule.allowed)
+            << rule.file << " " << rule.table << "." << rule.field;
+        refusing += !rule.allowed;
+        allowing += rule.allowed;
+    }
+    EXPECT_GT(refusing, 0u); // both rules are seen
+    EXPECT_GT(allowing, 0u);
 }
 
 TEST(AccessConversion, unicodeTextArrivesAsWindows1252AndTheRestIsCounted) {

@@ -36,6 +36,22 @@ std::vector<ExpectedRowCount> expectedRowCounts() {
     return counts;
 }
 
+std::vector<ExpectedZeroLengthRule> expectedZeroLengthRules() {
+    std::vector<ExpectedZeroLengthRule> rules;
+    std::istringstream lines(expectedFile("allow-zero-length.tsv"));
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        ExpectedZeroLengthRule rule;
+        std::string allowed;
+        if (std::getline(fields, rule.file, '\t') && std::getline(fields, rule.table, '\t') &&
+            std::getline(fields, rule.field, '\t') && std::getline(fields, allowed)) {
+            rule.allowed = allowed == "yes";
+            rules.push_back(rule);
+        }
+    }
+    return rules;
+}
+
 // CSV as mdb-export writes it: "," between fields, "\n" between rows, quotes
 // doubled inside quoted fields, which may hold line breaks.
 std::vector<ExportedRow> exportedRows(const std::string& name) {

@@ -19,6 +19,15 @@ struct ExpectedRowCount {
 };
 std::vector<ExpectedRowCount> expectedRowCounts();
 
+// Whether a text field takes zero-length strings, per the file's properties.
+struct ExpectedZeroLengthRule {
+    std::string file;
+    std::string table;
+    std::string field;
+    bool allowed = false;
+};
+std::vector<ExpectedZeroLengthRule> expectedZeroLengthRules();
+
 struct ExportedField {
     std::string text; // UTF-8, as exported
     bool quoted = false;
