@@ -1,5 +1,6 @@
 #include "cli/column_sources.h"
 
+#include "cli/access_commands.h"
 #include "cli/argument_text.h"
 #include "cli/message_hints.h"
 #include "columns/spec_table.h"
@@ -14,6 +15,7 @@
 namespace fieldizer::cli {
 
 std::shared_ptr<db::Database> openProgramDatabaseAt(const std::string& path) {
+    refuseAccessFile(path);
     try {
         return openProgramDatabase(textArgument(path));
     } catch (const RuntimeError& error) {

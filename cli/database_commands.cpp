@@ -2,6 +2,7 @@
 // Arguments are converted by the rule of argument_text.h; output goes back
 // to the terminal's UTF-8.
 
+#include "cli/access_commands.h"
 #include "cli/argument_text.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
@@ -109,6 +110,7 @@ db::QueryDef parameterQuery(db::Database& database, const std::string& statement
 }
 
 void runStatement(const SqlArguments& parsed) {
+    refuseAccessFile(parsed.db);
     auto database =
         db::Workspace().openDatabase(textArgument(parsed.db), textArgument(parsed.connect));
     std::string statement = textArgument(parsed.statement);

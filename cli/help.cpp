@@ -73,6 +73,10 @@ Operations and their keys:
     std::cout << R"(
 Database commands:
   create-database PATH            write a new, empty program database
+  import-access SOURCE TARGET     copy every table and saved query of the Access
+                                  file SOURCE (.mdb, .accdb) into the new program
+                                  database TARGET (never overwritten); SOURCE is
+                                  only read; the report goes to standard error
   sql --db PATH [--connect ';UID=...;PWD=...'] [--param NAME=VALUE ...] STATEMENT
                                   run one statement; rows print tab-separated;
                                   --param gives a value to one of its PARAMETERS
@@ -89,6 +93,8 @@ Database commands:
                                   KEY=VALUE lines (\r \n \t \\ escaped) and
                                   --column=... lines that save reads back, one
                                   argument a line; names match in any letter case
+An Access file given as --db or --target is refused: convert it first with
+import-access.
 
 Keys of fieldize and save:
 )";

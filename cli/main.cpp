@@ -1,3 +1,4 @@
+#include "cli/access_commands.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/message_hints.h"
@@ -28,6 +29,8 @@ int dispatch(const std::string& command, cli::Args args) {
         return cli::runSave(args);
     if (command == "settings")
         return cli::runSettings(args);
+    if (command == "import-access")
+        return cli::runImportAccess(args);
     std::cerr << "fieldizer-cli: unknown operation '" << command
               << "' (see fieldizer-cli --help)\n";
     return cli::exitUsage;
@@ -46,6 +49,9 @@ int main(int argc, char** argv) {
     } catch (const cli::UsageError& error) {
         // Bad arguments, or an unknown --settings set.
         std::cerr << "fieldizer-cli " << argv[1] << ": " << error.what() << '\n';
+        return cli::exitUsage;
+    } catch (const cli::AccessDatabaseGiven& refused) {
+        std::cerr << refused.what() << '\n';
         return cli::exitUsage;
     } catch (const cli::HintedError& error) {
         std::cerr << errorReportText(error) << '\n';

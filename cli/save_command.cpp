@@ -1,5 +1,6 @@
 #include "cli/save_command.h"
 
+#include "cli/access_commands.h"
 #include "cli/argument_text.h"
 #include "cli/column_sources.h"
 #include "cli/line_ends.h"
@@ -75,6 +76,7 @@ void checkChoice(const ParsedArguments& parsed, const std::string& option,
 }
 
 std::shared_ptr<db::Database> openTarget(const std::string& path, const std::string& connect) {
+    refuseAccessFile(path);
     try {
         return db::Workspace().openDatabase(textArgument(path), connect);
     } catch (const RuntimeError& error) {

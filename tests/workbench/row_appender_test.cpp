@@ -114,3 +114,32 @@ TEST(RowAppender, ARequiredFieldLeftUnsetIsRefusedAtTheEndOfTheRow) {
     appender.flush();
     EXPECT_EQ(rowsOf(*database, "r"), (Rows{{"ok", "<null>"}}));
 }
+
+// A counter is the engine's to number, unless the rows come with their own
+// numbers (copied from another database): then they are kept, and the next
+// row AddNew makes is numbered after them.
+TEST(RowAppender, CountersAreNumberedOrKeptAsAsked) {
+    ScratchDatabase database;
+    TableDef def = database->createTableDef("t");
+    FieldDef id = def.createField("id", 4);
+    id.autoIncrement = true;
+    def.fields().append(id);
+    def.fields().append(def.createField("a", 10, 5));
+    database->tableDefs().append(def);
+    Recordset table = database->openRecordset("t", RecordsetType::Table);
+    {
+        RowAppender numbered(table);
+        EXPECT_EQ(thrownNumber([&] { numbered.setText(0, "7"); }), errors::fieldNotUpdatable);
+        RowAppender kept(table, RowAppender::Counters::Kept);
+        for (const char* number : {"7", "40"}) {
+            kept.setText(0, number);
+            kept.endRow();
+        }
+        kept.flush();
+    }
+    Recordset more = database->openRecordset("t", RecordsetType::Table);
+    more.addNew();
+    more.setValue(1, Value("next"));
+    more.update();
+    EXPECT_EQ(rowsOf(*database, "t"), (Rows{{"7", "<null>"}, {"40", "<null>"}, {"41", "next"}}));
+}

@@ -47,11 +47,11 @@ std::string q(std::string_view name) {
 
 } // namespace
 
-RowAppender::RowAppender(Recordset& table)
+RowAppender::RowAppender(Recordset& table, Counters counters)
     : table_(table), connection_(table.connection_), fieldCount_(table.fields_.size()),
       batchRows_(std::clamp<std::size_t>(maxParameters / std::max<std::size_t>(fieldCount_, 1), 1,
                                          maxBatchRows)),
-      cells_((batchRows_ + 1) * fieldCount_), queuedShape_(fieldCount_) {
+      cells_((batchRows_ + 1) * fieldCount_), queuedShape_(fieldCount_), counters_(counters) {
     for (const FieldDef& field : table.fields_)
         textField_.push_back(isTextType(field.type));
     table_.requireUpdatable();
@@ -79,7 +79,7 @@ void RowAppender::setText(int index, std::string_view text) {
     if (index < 0 || static_cast<std::size_t>(index) >= fieldCount_)
         throw errors::itemNotInCollection();
     const FieldDef& field = table_.fields_[static_cast<std::size_t>(index)];
-    if (field.autoIncrement)
+    if (field.autoIncrement && counters_ == Counters::Numbered)
         throw errors::error(errors::fieldNotUpdatable);
     Cell& target = cell(queued_, index);
     target.assigned = false;

@@ -17,9 +17,15 @@ namespace fieldizer::db {
 
 class RowAppender {
   public:
+    // Counter fields: numbered by the engine and refused on assignment (3164),
+    // as AddNew does; or taking the values given, as an append query may
+    // (for rows copied from another database, whose numbers other tables
+    // may hold).
+    enum class Counters { Numbered, Kept };
+
     // `table` is an updatable table recordset; it must stay open while the
     // appender is used. It does not see the rows appended (reopen it).
-    explicit RowAppender(Recordset& table);
+    explicit RowAppender(Recordset& table, Counters counters = Counters::Numbered);
     ~RowAppender();
     RowAppender(const RowAppender&) = delete;
     RowAppender& operator=(const RowAppender&) = delete;
@@ -71,6 +77,7 @@ class RowAppender {
     std::deque<std::string> converted_; // UTF-8 of non-ASCII texts while bound
     std::map<std::vector<bool>, Statements> statements_;
     long rowsWritten_ = 0;
+    Counters counters_;
     std::int64_t cacheSize_; // the connection's page cache setting, restored at the end
 };
 

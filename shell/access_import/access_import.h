@@ -1,0 +1,47 @@
+#pragma once
+// What the program does when the user chooses a Microsoft Access file as a
+// database: it offers to work on a copy of its tables in the program's own
+// format, makes the copy (never over an existing file, never touching the
+// Access file) and names the file to open instead. The window calls this
+// with the chosen path before it opens anything.
+
+#include "engine/processing_pass.h"
+#include "engine/user_dialogs.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace fieldizer {
+
+namespace accessImportIds {
+inline constexpr MessageId makeCopy{"accessImport.makeCopy"};
+inline constexpr MessageId openExistingCopy{"accessImport.openExistingCopy"};
+inline constexpr MessageId report{"accessImport.report"};
+inline constexpr MessageId stopped{"accessImport.stopped"};
+inline constexpr MessageId cannotRead{"accessImport.cannotRead"};
+} // namespace accessImportIds
+
+// The user's documents folder: $XDG_DOCUMENTS_DIR, else ~/Documents when it
+// exists, else the home folder (paths in the program's character set).
+std::string documentsFolder();
+
+// Where copies may go: the documents folder, and the test of whether a
+// folder can be written (access(2) by default).
+struct CopyFolders {
+    std::string documents = documentsFolder();
+    std::function<bool(const std::string& folder)> writable;
+};
+
+// `path` (the program's character set) when it is no Access file. For an
+// Access file: asks whether to make the copy NAME.db beside it (in the
+// documents folder when its own cannot be written, saying so); No gives
+// nothing. When the copy exists, asks whether to open it as it is (Yes: its
+// path) or convert again into a new name (No). Converts with progress and
+// Stop through `observer`, shows the report and gives the copy's path;
+// Stop gives nothing. Conversion errors are thrown (RuntimeError), with no
+// copy left behind.
+std::optional<std::string> offerAccessCopy(const std::string& path, UserDialogs& dialogs,
+                                           PassObserver& observer, CopyFolders folders = {});
+
+} // namespace fieldizer
