@@ -38,6 +38,7 @@ void Manipulator::connectControls() {
         Q_EMIT textKeyReleased();
     });
     connect(richTextBox1_, &ByteTextBox::doubleClicked, this, &Manipulator::textDoubleClicked);
+    connect(richTextBox1_, &ByteTextBox::focusEntered, this, &Manipulator::textBoxEntered);
     connect(richTextBox1_, &ByteTextBox::findRequested, this, &Manipulator::findRequested);
     connect(richTextBox1_, &ByteTextBox::pasteRequested, this, &Manipulator::pasteRequested);
     connect(richTextBox1_, &ByteTextBox::undoRequested, this, [this] {

@@ -162,6 +162,8 @@ class Manipulator final : public QWidget {
     TextHistory history_;
     bool passRunning_ = false;
     PassFrame frame_;
+
+    void textBoxEntered();
 };
 
 } // namespace fieldizer::ui

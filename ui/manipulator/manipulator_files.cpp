@@ -1,6 +1,7 @@
 // The text-file commands of the Manipulator: open, save, save as, close.
 #include "shell/dialogs/error_report.h"
 #include "shell/file_access/text_file_access.h"
+#include "shell/text_files/input_text.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
 
@@ -30,7 +31,10 @@ void Manipulator::loadFile(const std::string& path) {
     setCounterVisible(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        std::string bytes = loadTextFile(path);
+        // The file's bytes where the system maps them: the box and the two
+        // Undo copies take them from there, with no copy of the file between.
+        const files::InputText file = files::InputText::openFile(path);
+        const std::string_view bytes = file.bytes();
         fileName_ = path;
         setCaptionFor(path);
         state_.textModified = false;
@@ -38,7 +42,7 @@ void Manipulator::loadFile(const std::string& path) {
         // An empty file empties the box too: Save must not write the former
         // text into the file now named.
         resetHistory(history_, bytes);
-        richTextBox1_->takeBytes(std::move(bytes));
+        richTextBox1_->setBytes(bytes);
         menu_.undo->setEnabled(false);
         command1_->setEnabled(false);
         menu_.saveFile->setEnabled(false);

@@ -4,6 +4,7 @@
 #include "shell/dialogs/error_report.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
+#include "ui/text_box/document_builder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,8 +55,13 @@ void Manipulator::runPass(const PassRequest& request) {
     if (request.missingField) {
         const MissingField& missing = *request.missingField;
         dialogs_.tell(notice(missing.id, std::string(missing.message), missing.focus));
-        if (QWidget* field = controlFor(missing.focus))
+        if (QWidget* field = controlFor(missing.focus)) {
+            // A field on a tab not shown could not take the focus.
+            for (int tab = 0; tab < sstab1_->count(); ++tab)
+                if (sstab1_->widget(tab)->isAncestorOf(field))
+                    sstab1_->setCurrentIndex(tab);
             field->setFocus();
+        }
         return;
     }
     if (richTextBox1_->isEmpty())
@@ -86,6 +92,10 @@ void Manipulator::runPass(const PassRequest& request) {
     menu_.saveFile->setEnabled(true);
 }
 
+// The tool reads the text where the box holds it (nothing may change it
+// while the run lasts) and hands its output to a document built beside it,
+// which the box then shows without a copy; the Undo copy is taken only when
+// the tool has run.
 template <class Tool> void Manipulator::runLineTool(Tool tool) {
     if (passRunning_)
         return;
@@ -93,14 +103,17 @@ template <class Tool> void Manipulator::runLineTool(Tool tool) {
         richTextBox1_->setFocus();
         return;
     }
-    std::string former(richTextBox1_->bytes());
+    const std::string_view former = richTextBox1_->bytes();
     beginRun();
     try {
-        LineToolResult result = tool(std::string_view(former), frame_);
+        DocumentBuilder output(*richTextBox1_, former.size() + former.size() / 8);
+        const LineToolResult result = tool(former, frame_, output);
         endRun();
         if (result.ran) {
-            history_.undoText = std::move(former);
-            setTextByProgram(result.text);
+            history_.undoText.assign(former);
+            state_.textSetByProgram = true;
+            richTextBox1_->takeDocument(output);
+            history_.lastText.assign(richTextBox1_->bytes());
             enableUndo();
             menu_.saveFile->setEnabled(true);
         }
@@ -112,21 +125,21 @@ template <class Tool> void Manipulator::runLineTool(Tool tool) {
 }
 
 void Manipulator::joinLines() {
-    runLineTool([](std::string_view text, PassObserver& observer) {
-        return joinParagraphLines(text, observer);
+    runLineTool([](std::string_view text, PassObserver& observer, PassOutput& output) {
+        return joinParagraphLines(text, observer, &output);
     });
 }
 
 void Manipulator::createLine() {
-    runLineTool([](std::string_view text, PassObserver& observer) {
-        return fieldizer::createLine(text, observer);
+    runLineTool([](std::string_view text, PassObserver& observer, PassOutput& output) {
+        return fieldizer::createLine(text, observer, &output);
     });
 }
 
 void Manipulator::breakIntoLines() {
     const int lineLength = maskEdBox17_->text().toInt();
-    runLineTool([lineLength](std::string_view text, PassObserver& observer) {
-        return fieldizer::breakIntoLines(text, lineLength, observer);
+    runLineTool([lineLength](std::string_view text, PassObserver& observer, PassOutput& output) {
+        return fieldizer::breakIntoLines(text, lineLength, observer, &output);
     });
 }
 
@@ -141,7 +154,7 @@ void Manipulator::undo() {
     }
     if (ByteTextBox* viewer = visibleViewer_ ? visibleViewer_() : nullptr) {
         state_.textSetByProgram = true;
-        viewer->setBytes(history_.undoText);
+        viewer->matchBytes(history_.undoText);
         history_.lastText = history_.undoText;
         viewer->setFocus();
     }

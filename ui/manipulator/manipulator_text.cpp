@@ -31,9 +31,21 @@ void Manipulator::updateLineTools() {
         tool->setEnabled(usable);
 }
 
+// Entering the box: a text that is back to the Undo copy has nothing left to
+// undo (a change the program is making right now is not the user's state).
+void Manipulator::textBoxEntered() {
+    if (state_.textSetByProgram)
+        return;
+    if (richTextBox1_->bytes() == history_.undoText) {
+        command1_->setEnabled(false);
+        menu_.undo->setEnabled(false);
+    }
+    updateLineTools();
+}
+
 void Manipulator::setTextByProgram(std::string_view bytes) {
     state_.textSetByProgram = true;
-    richTextBox1_->setBytes(bytes);
+    richTextBox1_->matchBytes(bytes);
     // The text the program put in place is the base of the next edit's
     // Undo copy; otherwise Undo after typing would go back past it.
     history_.lastText.assign(bytes);

@@ -1,13 +1,17 @@
 #include "ui/text_box/byte_text_box.h"
 
 #include "engine/cp1252.h"
+#include "ui/text_box/ascii_text.h"
 #include "ui/text_box/cp1252_qstring.h"
+#include "ui/text_box/document_builder.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <algorithm>
+#include <cstring>
+#include <functional>
 
 namespace fieldizer::ui {
 namespace {
@@ -16,9 +20,31 @@ constexpr int findIndicator = 8;      // the first indicator free for containers
 constexpr long findColour = 12632064; // 0xC0C000 as blue-green-red: teal
 constexpr unsigned long noLength = 0;
 
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+// The length of the start `a` and `b` share, compared a block at a time.
+std::size_t commonPrefix(std::string_view a, std::string_view b) {
+    constexpr std::size_t block = 4096;
+    const std::size_t shorter = std::min(a.size(), b.size());
+    std::size_t i = 0;
+    while (i + block <= shorter && std::memcmp(a.data() + i, b.data() + i, block) == 0)
+        i += block;
+    while (i < shorter && a[i] == b[i])
+        ++i;
+    return i;
+}
+
+// The length of the end `a` and `b` share.
+std::size_t commonSuffix(std::string_view a, std::string_view b) {
+    constexpr std::size_t block = 4096;
+    const std::size_t shorter = std::min(a.size(), b.size());
+    const char* aEnd = a.data() + a.size();
+    const char* bEnd = b.data() + b.size();
+    std::size_t i = 0;
+    while (i + block <= shorter && std::memcmp(aEnd - i - block, bEnd - i - block, block) == 0)
+        i += block;
+    while (i < shorter &&
+           aEnd[-1 - static_cast<std::ptrdiff_t>(i)] == bEnd[-1 - static_cast<std::ptrdiff_t>(i)])
+        ++i;
+    return i;
 }
 
 unsigned long ul(std::size_t value) {
@@ -36,20 +62,37 @@ ByteTextBox::ByteTextBox(QWidget* parent) : QsciScintilla(parent) {
 }
 
 void ByteTextBox::configure() {
-    setUtf8(true);
-    SendScintilla(SCI_SETUNDOCOLLECTION, noLength);
-    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    const long document =
+        SendScintilla(SCI_CREATEDOCUMENT, noLength, long{SC_DOCUMENTOPTION_STYLES_NONE});
+    adoptDocument(reinterpret_cast<void*>(document), true);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setMarginWidth(1, 0);
     setWrapMode(WrapNone);
-    setEolMode(EolWindows);
     setEolVisibility(false);
-    setTabWidth(8);
     // The horizontal scroll range grows with the longest line shown.
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
     SendScintilla(SCI_INDICSETSTYLE, ul(findIndicator), long{INDIC_TEXTFORE});
     SendScintilla(SCI_INDICSETFORE, ul(findIndicator), findColour);
+}
+
+// What belongs to the document rather than to the view, set again for every
+// document the box shows.
+void ByteTextBox::configureDocument() {
+    setUtf8(true);
+    SendScintilla(SCI_SETUNDOCOLLECTION, noLength);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    setEolMode(EolWindows);
+    setTabWidth(8);
+}
+
+void ByteTextBox::adoptDocument(void* document, bool ascii) {
+    SendScintilla(SCI_SETDOCPOINTER, noLength, document);
+    SendScintilla(SCI_RELEASEDOCUMENT, noLength, document); // the editor holds it now
+    configureDocument();
+    ascii_ = ascii ? Ascii::Yes : Ascii::No;
+    std::string().swap(bytes_);
+    bytesCurrent_ = ascii;
 }
 
 const char* ByteTextBox::documentText() const {
@@ -61,16 +104,23 @@ std::size_t ByteTextBox::documentLength() const {
 }
 
 std::string_view ByteTextBox::bytes() const {
+    const std::string_view document(documentText(), documentLength());
+    if (ascii_ == Ascii::Unknown)
+        ascii_ = isAscii(document) ? Ascii::Yes : Ascii::No;
+    if (ascii_ == Ascii::Yes) {
+        if (bytes_.capacity() != 0)
+            std::string().swap(bytes_);
+        return document;
+    }
     if (!bytesCurrent_) {
-        const std::string_view document(documentText(), documentLength());
-        bytes_ = isAscii(document) ? std::string(document) : utf8ToCp1252(document);
+        bytes_ = utf8ToCp1252(document);
         bytesCurrent_ = true;
     }
     return bytes_;
 }
 
 std::size_t ByteTextBox::length() const {
-    return bytes().size();
+    return ascii_ == Ascii::Yes ? documentLength() : bytes().size();
 }
 
 // Each byte is one character of the document.
@@ -89,41 +139,105 @@ std::size_t ByteTextBox::toBytes(std::size_t documentPosition) const {
 }
 
 void ByteTextBox::setBytes(std::string_view bytes) {
-    takeBytes(std::string(bytes));
+    const char* document = documentText();
+    const std::less<const char*> before;
+    if (!before(bytes.data(), document) && before(bytes.data(), document + documentLength()))
+        return takeBytes(std::string(bytes)); // the box's own text, gone once replaced
+    const bool ascii = isAscii(bytes);
+    fill(ascii ? bytes : std::string_view(cp1252ToUtf8(bytes)));
+    finishFill(ascii, ascii ? std::string() : std::string(bytes));
 }
 
 void ByteTextBox::takeBytes(std::string&& bytes) {
+    const bool ascii = isAscii(bytes);
+    fill(ascii ? std::string_view(bytes) : std::string_view(cp1252ToUtf8(bytes)));
+    if (ascii)
+        std::string().swap(bytes); // the editor holds the text now
+    finishFill(ascii, std::move(bytes));
+}
+
+void ByteTextBox::takeDocument(DocumentBuilder& builder) {
+    changing_ = true;
+    adoptDocument(builder.takeDocument(), builder.ascii());
+    changedBy(true);
+    changing_ = false;
+    Q_EMIT bytesChanged();
+}
+
+// Replaces the whole text with `document` (the editor's UTF-8).
+void ByteTextBox::fill(std::string_view document) {
     changing_ = true;
     clearMarks();
-    const bool ascii = isAscii(bytes);
-    const std::string converted = ascii ? std::string() : cp1252ToUtf8(bytes);
-    const std::string_view document = ascii ? std::string_view(bytes) : converted;
     // No modification notices while the whole text is replaced: the editor
     // would otherwise hand the inserted text around as a string of its own
     // (a copy of a 100 MB text); this box signals the change once below.
     const long eventMask = SendScintilla(SCI_GETMODEVENTMASK);
     SendScintilla(SCI_SETMODEVENTMASK, noLength);
     SendScintilla(SCI_CLEARALL);
-    SendScintilla(SCI_ALLOCATE, ul(document.size() + 1));
+    SendScintilla(SCI_ALLOCATE, ul(document.size() + editingRoom));
     SendScintilla(SCI_APPENDTEXT, ul(document.size()), document.data());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(eventMask));
+}
+
+void ByteTextBox::finishFill(bool ascii, std::string&& bytes) {
+    ascii_ = ascii ? Ascii::Yes : Ascii::No;
     bytes_ = std::move(bytes);
     bytesCurrent_ = true;
+    ++revision_;
     changing_ = false;
     Q_EMIT bytesChanged();
 }
 
+// After a change of the text: the bytes are read afresh when asked for.
+void ByteTextBox::changedBy(bool asciiKept) {
+    if (!asciiKept || ascii_ == Ascii::No)
+        ascii_ = Ascii::Unknown;
+    bytesCurrent_ = false;
+    ++revision_;
+}
+
 void ByteTextBox::replaceBytes(std::size_t start, std::size_t removeLength,
                                std::string_view insert) {
-    const std::size_t documentStart = toDocument(start);
-    const std::size_t documentEnd = toDocument(start + removeLength);
-    const std::string converted = cp1252ToUtf8(insert);
     changing_ = true;
+    replaceRange(start, start + removeLength, insert);
+    changing_ = false;
+    Q_EMIT bytesChanged();
+}
+
+void ByteTextBox::replaceRange(std::size_t start, std::size_t end, std::string_view insert) {
+    const std::size_t documentStart = toDocument(start);
+    const std::size_t documentEnd = toDocument(end);
+    const std::string converted = cp1252ToUtf8(insert);
     SendScintilla(SCI_SETTARGETSTART, ul(documentStart));
     SendScintilla(SCI_SETTARGETEND, ul(documentEnd));
     SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(converted.size()), converted.data());
-    bytesCurrent_ = false;
+    changedBy(converted.size() == insert.size());
+}
+
+// Two texts handed between the windows mostly differ in a few typed
+// characters: only the part between their common start and common end is
+// replaced, which spares rebuilding the editor's whole document for each
+// key. A text that differs nearly everywhere is replaced whole.
+void ByteTextBox::matchBytes(std::string_view bytes) {
+    const std::string_view current = this->bytes();
+    const std::less<const char*> before;
+    const bool ownText = !before(bytes.data(), current.data()) &&
+                         before(bytes.data(), current.data() + current.size());
+    const std::size_t head = commonPrefix(current, bytes);
+    const std::size_t tail = commonSuffix(current.substr(head), bytes.substr(head));
+    const std::size_t removed = current.size() - head - tail;
+    const std::size_t inserted = bytes.size() - head - tail;
+    if (ownText || std::max(removed, inserted) > bytes.size() / 2)
+        return setBytes(bytes);
+    changing_ = true;
+    clearMarks();
+    const long eventMask = SendScintilla(SCI_GETMODEVENTMASK);
+    SendScintilla(SCI_SETMODEVENTMASK, noLength); // as fill(): one signal, below
+    replaceRange(head, head + removed, bytes.substr(head, inserted));
+    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(eventMask));
+    SendScintilla(SCI_SETEMPTYSELECTION, noLength); // where a replaced text puts the caret
+    SendScintilla(SCI_SCROLLCARET);
     changing_ = false;
     Q_EMIT bytesChanged();
 }
@@ -197,7 +311,7 @@ void ByteTextBox::cutAsText() {
 void ByteTextBox::forwardChange() {
     if (changing_)
         return;
-    bytesCurrent_ = false;
+    changedBy(false); // typed: what came in is read when the bytes are
     Q_EMIT bytesChanged();
 }
 
@@ -258,6 +372,11 @@ void ByteTextBox::keyReleaseEvent(QKeyEvent* event) {
 void ByteTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QsciScintilla::mouseDoubleClickEvent(event);
     Q_EMIT doubleClicked();
+}
+
+void ByteTextBox::focusInEvent(QFocusEvent* event) {
+    QsciScintilla::focusInEvent(event);
+    Q_EMIT focusEntered();
 }
 
 } // namespace fieldizer::ui

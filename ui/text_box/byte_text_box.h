@@ -10,8 +10,11 @@
 // mean (euro sign, typographic quotes): in its single-byte mode the editor
 // draws bytes as Latin-1, where they are control codes. Every byte is one
 // character either way, so byte positions are character positions; a text
-// of ASCII alone (most reports) is the same in both and is not converted.
-// The outside of this class sees bytes and byte positions only.
+// of ASCII alone (most reports) is the same in both and is not converted:
+// its bytes are read straight from the editor, without a copy. The
+// editor's document keeps no styles (the box has no colours but Find's
+// indicators), which spares a byte per character. The outside of this class
+// sees bytes and byte positions only.
 //
 // The program's keys are handed to the window as signals instead of the
 // editor's own handling: paste (line-ending rule, through Windows-1252),
@@ -26,6 +29,8 @@
 
 namespace fieldizer::ui {
 
+class DocumentBuilder;
+
 class ByteTextBox : public QsciScintilla {
     Q_OBJECT
   public:
@@ -34,12 +39,20 @@ class ByteTextBox : public QsciScintilla {
     // The bytes, valid until the next change of the text.
     std::string_view bytes() const;
     std::size_t length() const;
-    bool isEmpty() const { return length() == 0; }
+    bool isEmpty() const { return documentLength() == 0; }
+    // Counts the changes of the text: two boxes whose revisions have not
+    // moved since one was copied into the other still hold the same text.
+    unsigned long revision() const { return revision_; }
 
     // Replaces the whole text: one change, one bytesChanged().
     void setBytes(std::string_view bytes);
     // The same, keeping `bytes` itself instead of a copy.
     void takeBytes(std::string&& bytes);
+    // The same with the document a builder made: no copy at all.
+    void takeDocument(DocumentBuilder& builder);
+    // The same as setBytes, replacing only the part where the two texts
+    // differ when that is the smaller part (a hand-over after typing).
+    void matchBytes(std::string_view bytes);
     // Replaces `removeLength` bytes at `start`: one change.
     void replaceBytes(std::size_t start, std::size_t removeLength, std::string_view insert);
 
@@ -70,15 +83,21 @@ class ByteTextBox : public QsciScintilla {
     void undoRequested();
     void keyReleased();
     void doubleClicked();
+    void focusEntered();
 
   protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
     void configure();
+    void configureDocument();
+    // Shows `document` (one reference handed over) instead of the present
+    // one, which the editor releases.
+    void adoptDocument(void* document, bool ascii);
     const char* documentText() const;
     std::size_t documentLength() const;
     std::size_t toDocument(std::size_t bytePosition) const;
@@ -87,10 +106,19 @@ class ByteTextBox : public QsciScintilla {
     void insertTab();
     void forwardChange();
 
+    void fill(std::string_view document);
+    void finishFill(bool ascii, std::string&& bytes);
+    void changedBy(bool asciiKept);
+    void replaceRange(std::size_t start, std::size_t end, std::string_view insert);
+
     bool changing_ = false; // inside a programmatic change: one signal at its end
-    // The bytes as last read from the editor; rebuilt after a change.
+    // Whether the document holds ASCII alone, found out again after an edit.
+    enum class Ascii { Yes, No, Unknown };
+    mutable Ascii ascii_ = Ascii::Yes;
+    // A text beyond ASCII as bytes, converted from the editor after a change.
     mutable std::string bytes_;
     mutable bool bytesCurrent_ = true;
+    unsigned long revision_ = 0;
 };
 
 } // namespace fieldizer::ui

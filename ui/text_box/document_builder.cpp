@@ -1,0 +1,58 @@
+#include "ui/text_box/document_builder.h"
+
+#include "engine/cp1252.h"
+#include "engine/runtime_error.h"
+#include "ui/text_box/ascii_text.h"
+
+#include <Qsci/qsciscintillabase.h>
+#include <cstddef>
+#include <string>
+
+namespace fieldizer::ui {
+
+// The editor's loader interface (its ILoader), which its public headers do
+// not carry: a document filled from outside any view, released or turned
+// into a document once.
+class DocumentBuilder::Loader {
+  public:
+    virtual int Release() = 0;
+    virtual int AddData(const char* data, std::ptrdiff_t length) = 0;
+    virtual void* ConvertToDocument() = 0;
+
+  protected:
+    ~Loader() = default;
+};
+
+DocumentBuilder::DocumentBuilder(const QsciScintillaBase& editor, std::size_t expectedBytes)
+    : loader_(reinterpret_cast<Loader*>(
+          editor.SendScintilla(QsciScintillaBase::SCI_CREATELOADER,
+                               static_cast<unsigned long>(expectedBytes + editingRoom),
+                               long{QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE}))) {
+    if (loader_ == nullptr)
+        throw RuntimeError(errors::outOfMemory, "Out of memory");
+}
+
+DocumentBuilder::~DocumentBuilder() {
+    if (loader_ != nullptr)
+        loader_->Release();
+}
+
+void DocumentBuilder::write(std::string_view bytes) {
+    const bool ascii = isAscii(bytes);
+    ascii_ = ascii_ && ascii;
+    // Each byte converts on its own, so the pieces convert one by one.
+    const std::string converted = ascii ? std::string() : cp1252ToUtf8(bytes);
+    const std::string_view document = ascii ? bytes : std::string_view(converted);
+    if (loader_->AddData(document.data(), static_cast<std::ptrdiff_t>(document.size())) !=
+        QsciScintillaBase::SC_STATUS_OK)
+        throw RuntimeError(errors::outOfMemory, "Out of memory");
+    length_ += bytes.size();
+}
+
+void* DocumentBuilder::takeDocument() {
+    void* document = loader_->ConvertToDocument();
+    loader_ = nullptr; // converting ends the loader
+    return document;
+}
+
+} // namespace fieldizer::ui
