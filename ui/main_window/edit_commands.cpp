@@ -84,13 +84,25 @@ void MainWindow::deleteAllCommand() {
 }
 
 // The two windows show the same text: the whole text and the caret go over.
+// Every key-up hands over, so a text that neither box changed since the last
+// hand-over stays where it is and only the caret moves: copying a report of
+// a hundred megabytes per arrow key would stall the typing.
 void MainWindow::copyBetweenWindows(ByteTextBox* from, ByteTextBox* to, bool toManipulator) {
+    if (toManipulator && manipulator_->passRunning())
+        return; // a running tool reads the Manipulator's text where it stands
     const std::size_t caret = from->caret();
-    if (toManipulator) {
-        manipulator_->setTextByProgram(from->bytes());
-    } else {
-        state_.textSetByProgram = true;
-        to->setBytes(from->bytes());
+    const bool inStep = handOver_.from == from && handOver_.fromRevision == from->revision() &&
+                        handOver_.toRevision == to->revision();
+    const bool inStepReversed = handOver_.from == to && handOver_.fromRevision == to->revision() &&
+                                handOver_.toRevision == from->revision();
+    if (!inStep && !inStepReversed) {
+        if (toManipulator) {
+            manipulator_->setTextByProgram(from->bytes());
+        } else {
+            state_.textSetByProgram = true;
+            to->matchBytes(from->bytes());
+        }
+        handOver_ = {from, from->revision(), to->revision()};
     }
     to->setCaret(caret);
 }

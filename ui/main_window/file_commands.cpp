@@ -41,19 +41,28 @@ void MainWindow::closeFileCommand() {
     manipulator_->closeFile();
 }
 
-void MainWindow::printerSetupCommand() {
+void MainWindow::setPrintDialog(PrintDialog dialog) {
+    printDialog_ = std::move(dialog);
+}
+
+// The one printer of the session: what Printer Setup chose, Print uses.
+bool MainWindow::askPrinter(const QString& title) {
     if (!printer_)
         printer_ = std::make_unique<QPrinter>();
+    if (printDialog_)
+        return printDialog_(*printer_, title);
     QPrintDialog dialog(printer_.get(), this);
-    dialog.setWindowTitle(QStringLiteral("Fieldize - Printer Setup"));
-    dialog.exec(); // Cancel changes nothing
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void MainWindow::printerSetupCommand() {
+    askPrinter(QStringLiteral("Fieldize - Printer Setup")); // Cancel changes nothing
 }
 
 void MainWindow::printCommand() {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>();
-    QPrintDialog dialog(printer_.get(), this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!askPrinter({}))
         return; // Cancel is silent
     if (!printText(*printer_, manipulator_->textBox()->bytes()))
         dialogs_.tell(notice(printFailed, printProblem));

@@ -116,9 +116,9 @@ void MainWindow::placeWindow() {
 
 void MainWindow::showSplash() {
     auto* splash = new SplashWindow(this);
-    splash->move(
-        mapToGlobal(QPoint((width() - splash->width()) / 2 - 100,
-                           (height() - splash->height()) / 2 - 400 * logicalDpiY() / 1440)));
+    // Both offsets are twips, as every size of the frame.
+    splash->move(mapToGlobal(QPoint((width() - splash->width()) / 2 - twips(100),
+                                    (height() - splash->height()) / 2 - twips(400))));
     splash->show();
 }
 
@@ -191,6 +191,9 @@ void MainWindow::runningChanged(bool running) {
             action->setProperty("enabledBeforeRun", action->isEnabled());
         action->setEnabled(running ? false : action->property("enabledBeforeRun").toBool());
     }
+    // The viewer's text goes to the Manipulator at every key: typing there
+    // waits too.
+    viewer_->textBox()->setReadOnly(running);
     actionsLockedByRun_ = running;
 }
 

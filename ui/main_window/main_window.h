@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -90,6 +91,12 @@ class MainWindow final : public QMainWindow {
     void updateSearchMenu();
     void updateQueriesMenu();
 
+    // The printer dialog of Print and Printer Setup, shown over the
+    // session's printer with a title (empty: the dialog's own); true on OK.
+    // A real dialog unless replaced (tests answer it without a window).
+    using PrintDialog = std::function<bool(QPrinter& printer, const QString& title)>;
+    void setPrintDialog(PrintDialog dialog);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -117,6 +124,7 @@ class MainWindow final : public QMainWindow {
     bool viewerVisible() const;
     WindowsSnapshot snapshot() const;
     int twips(int value) const;
+    bool askPrinter(const QString& title);
 
     ProgramState& state_;
     UserDialogs& dialogs_;
@@ -133,7 +141,14 @@ class MainWindow final : public QMainWindow {
     QMdiSubWindow* queriesWindow_ = nullptr;
     QLabel* caretStatus_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    PrintDialog printDialog_;
     bool actionsLockedByRun_ = false;
+    // The last hand-over between the two text boxes: the box copied from
+    // and the revisions both had right after it.
+    struct HandOver {
+        const ByteTextBox* from = nullptr;
+        unsigned long fromRevision = 0, toRevision = 0;
+    } handOver_;
 };
 
 } // namespace fieldizer::ui

@@ -37,21 +37,24 @@ SplashWindow::SplashWindow(QWidget* parent)
 }
 
 void SplashWindow::tick() {
-    const qint64 elapsed = clock_.elapsed();
-    if (elapsed < growMs) {
+    advanceTo(clock_.elapsed());
+}
+
+void SplashWindow::advanceTo(qint64 elapsedMs) {
+    if (elapsedMs < growMs) {
         QFont font = title_->font();
         if (font.pointSize() < largestPoints) {
             font.setPointSize(font.pointSize() + 1);
             title_->setFont(font);
         }
-        line1_->setVisible(elapsed > 1600);
-        line2_->setVisible(elapsed > 1900);
+        line1_->setVisible(elapsedMs > 1600);
+        line2_->setVisible(elapsedMs > 1900);
         return;
     }
     line1_->setVisible(true);
     line2_->setVisible(true);
     line3_->setVisible(true);
-    if (elapsed >= growMs + stayMs)
+    if (elapsedMs >= growMs + stayMs)
         close();
 }
 

@@ -16,6 +16,11 @@ class SplashWindow final : public QWidget {
   public:
     explicit SplashWindow(QWidget* parent = nullptr);
 
+    // One step of the show, `elapsedMs` after it began: the title grows a
+    // point, the lines due appear, and at the end the window closes. The
+    // timer calls it every 50 ms with the time measured.
+    void advanceTo(qint64 elapsedMs);
+
   protected:
     void mousePressEvent(QMouseEvent* event) override;
 
