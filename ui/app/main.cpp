@@ -1,5 +1,6 @@
 // fieldizer [FILE]: the desktop program. FILE, when given, opens in the
 // Manipulator as "&Open File..." would.
+#include "ui/app/huge_pages.h"
 #include "ui/dialogs/qt_file_dialogs.h"
 #include "ui/dialogs/qt_user_dialogs.h"
 #include "ui/main_window/main_window.h"
@@ -10,8 +11,11 @@
 #include <filesystem>
 
 int main(int argc, char* argv[]) {
+    fieldizer::ui::restartWithHugePages(argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fieldizer"));
+    // Ties the window to the installed desktop entry, whose icon it shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("fieldizer"));
     const QStringList arguments = QApplication::arguments();
     // A file named relative to where the program started, before start-up
     // may move to the database's folder.
