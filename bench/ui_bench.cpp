@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
     printTimed("find all:", timed([&] { find->findAll(); }));
 
     std::optional<Clock::time_point> stopClicked;
-    QTimer::singleShot(300, [&] {
+    QTimer::singleShot(100, [&] {
         stopClicked = Clock::now();
         click(&manipulator, "Command17");
     });
