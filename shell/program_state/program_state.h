@@ -23,6 +23,9 @@ struct ProgramState {
     // The database path that was current when an open-database dialog
     // started; put back on Cancel.
     std::string previousDbName;
+    // The table the table browser shows; "Save TABLE As" copies it.
+    std::string openTableName;
+    bool copyRunning = false; // a table is being copied
 
     bool textModified = false;     // changes not yet saved to the text's file
     bool textSetByProgram = false; // the program replaces a text: no user reaction, once

@@ -25,9 +25,10 @@ class ScriptedFileDialogs final : public FileDialogs {
         files_.pop_front();
         return file;
     }
-    std::optional<std::string> inputText(const std::string& prompt, const std::string&,
+    std::optional<std::string> inputText(const std::string& prompt, const std::string& title,
                                          const std::string&) override {
         prompts.push_back(prompt);
+        titles.push_back(title);
         if (inputs_.empty()) {
             unexpected = true;
             return std::nullopt;
@@ -42,6 +43,7 @@ class ScriptedFileDialogs final : public FileDialogs {
 
     std::vector<FileDialogRequest> requests;
     std::vector<std::string> prompts; // every input box's prompt, in order
+    std::vector<std::string> titles;  // and its title
     bool unexpected = false;
 
   private:
