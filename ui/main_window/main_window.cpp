@@ -34,6 +34,7 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     caretStatus_->setObjectName(QStringLiteral("caretStatus"));
     buildMenus();
     connectMenus();
+    connectDatabaseMenus();
 
     manipulator_ = new Manipulator(
         state_, dialogs_, files_,
@@ -214,7 +215,8 @@ void MainWindow::updateStatus(ByteTextBox* box) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Unsaved changes are offered for saving; Cancel keeps the program.
-    if (manipulator_->passRunning() || (state_.textModified && !manipulator_->closeFile())) {
+    if (manipulator_->passRunning() || state_.copyRunning ||
+        (state_.textModified && !manipulator_->closeFile())) {
         event->ignore();
         return;
     }

@@ -6,6 +6,7 @@
 // the active text window and the hand-over between Manipulator and Viewer.
 
 #include "engine/user_dialogs.h"
+#include "shell/databases/table_list.h"
 #include "shell/dialogs/file_dialogs.h"
 #include "shell/menus/menu_rules.h"
 #include "shell/program_state/program_state.h"
@@ -30,6 +31,7 @@ class ByteTextBox;
 class FindWindow;
 class Manipulator;
 class QueryWindow;
+class TableList;
 class TextViewer;
 
 struct MainMenus {
@@ -84,6 +86,24 @@ class MainWindow final : public QMainWindow {
     // new database's queries.
     void refreshQueryWindow();
 
+    // The File menu's database group (database_commands.cpp).
+    // "Open Access Database...": a file, then Form4's user name and password;
+    // the database opened becomes current. Cancel at any step, or a file
+    // that cannot be read, leaves the current database as it was.
+    void openUserDatabase();
+    // The chosen file's path as the database to open; a converter may put
+    // another file in its place. Empty: nothing is opened.
+    std::string resolveChosenDatabase(const std::string& path);
+    void useOriginalDatabaseCommand();
+    void openTableCommand();
+    void deleteTableCommand();
+    void saveTableAsCommand();
+    TableList* tableList() const { return tableList_; }
+    // Whether the table browser (Form13) is shown; "Save TABLE As" needs it.
+    void setTableBrowserVisible(std::function<bool()> visible) {
+        tableBrowserVisible_ = std::move(visible);
+    }
+
     // The enabled states, as opening each menu computes them.
     void updateFileMenu();
     void updateEditMenu();
@@ -96,6 +116,18 @@ class MainWindow final : public QMainWindow {
     // A real dialog unless replaced (tests answer it without a window).
     using PrintDialog = std::function<bool(QPrinter& printer, const QString& title)>;
     void setPrintDialog(PrintDialog dialog);
+
+  Q_SIGNALS:
+    // The current database is about to be replaced: windows showing its
+    // records close now, while it is still open.
+    void databaseAboutToChange();
+    // The current database, or the tables in it, changed: lists refresh.
+    void databaseChanged();
+    // A table (name in the program's character set) to show in the table
+    // browser, with the browser's caption.
+    void tableOpenRequested(const std::string& table, const std::string& caption);
+    // The table is about to be deleted: a browser showing it closes first.
+    void tableAboutToBeDeleted(const std::string& table);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,6 +155,17 @@ class MainWindow final : public QMainWindow {
     bool manipulatorVisible() const;
     bool viewerVisible() const;
     WindowsSnapshot snapshot() const;
+    void connectDatabaseMenus();
+    bool databaseBusy() const;
+    bool openChosenFile(const std::string& path, const std::string& user,
+                        const std::string& password);
+    void switchDatabase(std::shared_ptr<db::Database> database, const std::string& path);
+    void showTableList(const TableListMode& mode);
+    void createTableList();
+    void tableChosen(const std::string& name, bool deleting);
+    void deleteChosenTable(const std::string& name);
+    void copyOpenTable(const std::string& name);
+    void setCopyRunning(bool running);
     int twips(int value) const;
     bool askPrinter(const QString& title);
 
@@ -139,6 +182,9 @@ class MainWindow final : public QMainWindow {
     QMdiSubWindow* findWindow_ = nullptr;
     QueryWindow* queries_ = nullptr;
     QMdiSubWindow* queriesWindow_ = nullptr;
+    TableList* tableList_ = nullptr;
+    QMdiSubWindow* tableListWindow_ = nullptr;
+    std::function<bool()> tableBrowserVisible_;
     QLabel* caretStatus_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     PrintDialog printDialog_;

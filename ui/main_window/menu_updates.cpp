@@ -26,6 +26,7 @@ WindowsSnapshot MainWindow::snapshot() const {
     windows.viewerVisible = viewerVisible();
     windows.viewerHasText = !viewer_->textBox()->isEmpty();
     windows.passRunning = manipulator_->passRunning();
+    windows.browserVisible = tableBrowserVisible_ && tableBrowserVisible_();
     windows.dbPath = state_.dbPath;
     windows.homeDbPath = state_.homeDbPath;
     windows.activeFormName = state_.activeFormName;

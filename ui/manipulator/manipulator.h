@@ -63,6 +63,8 @@ class Manipulator final : public QWidget {
     // The current file's full path, empty when no file is open.
     const std::string& fileName() const { return fileName_; }
     bool passRunning() const { return passRunning_; }
+    // The progress bar, for long work of other windows (a table copy).
+    PassFrame& progressFrame() { return frame_; }
     const TextHistory& history() const { return history_; }
 
     // Text files. closeFile returns false when the user cancelled (the text,

@@ -1,0 +1,230 @@
+// The File menu's database group: opening a database with Form4, going back
+// to the program's own, the table list Form3 in its open and delete modes,
+// and "Save TABLE As". What they decide lives in shell/databases.
+#include "shell/databases/database_choice.h"
+#include "shell/databases/table_copy.h"
+#include "shell/databases/table_list.h"
+#include "shell/dialogs/error_report.h"
+#include "shell/program_state/database_location.h"
+#include "ui/main_window/main_window.h"
+#include "ui/manipulator/manipulator.h"
+#include "ui/password_access/password_access.h"
+#include "ui/table_list/table_list.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <optional>
+
+namespace fieldizer::ui {
+namespace {
+constexpr const char* tableListFormName = "Form3";
+} // namespace
+
+void MainWindow::connectDatabaseMenus() {
+    connect(menus_.openDB, &QAction::triggered, this, &MainWindow::openUserDatabase);
+    connect(menus_.useOrig, &QAction::triggered, this, &MainWindow::useOriginalDatabaseCommand);
+    connect(menus_.openTable, &QAction::triggered, this, &MainWindow::openTableCommand);
+    connect(menus_.deleteTable, &QAction::triggered, this, &MainWindow::deleteTableCommand);
+    connect(menus_.saveTableAs, &QAction::triggered, this, &MainWindow::saveTableAsCommand);
+}
+
+// Nothing changes the current database under a running pass or table copy.
+bool MainWindow::databaseBusy() const {
+    return manipulator_->passRunning() || state_.copyRunning;
+}
+
+std::string MainWindow::resolveChosenDatabase(const std::string& path) {
+    return path;
+}
+
+void MainWindow::openUserDatabase() {
+    if (databaseBusy())
+        return;
+    state_.previousDbName = state_.dbPath;
+    const std::string chosen =
+        files_.chooseFile({FileDialogRequest::Mode::Open, selectDatabaseTitle, userDatabaseFilter});
+    std::string path;
+    try {
+        path = chosen.empty() ? chosen : resolveChosenDatabase(chosen);
+    } catch (const RuntimeError& error) {
+        handleError(dialogs_, error);
+    }
+    if (path.empty()) {
+        restorePreviousPath(state_);
+        return;
+    }
+    PasswordAccess form4(
+        [this, &path](const std::string& user, const std::string& password) {
+            return openChosenFile(path, user, password);
+        },
+        this);
+    if (form4.exec() != QDialog::Accepted)
+        restorePreviousPath(state_);
+}
+
+// Form4's OK: the file opened with the connect string becomes current; a
+// failure is reported and the previous database stays current.
+bool MainWindow::openChosenFile(const std::string& path, const std::string& user,
+                                const std::string& password) {
+    std::shared_ptr<db::Database> database;
+    try {
+        database = openChosenDatabase(path, userConnectString(user, password));
+    } catch (const RuntimeError& error) {
+        handleError(dialogs_, error);
+        return false;
+    }
+    switchDatabase(std::move(database), path);
+    return true;
+}
+
+void MainWindow::switchDatabase(std::shared_ptr<db::Database> database, const std::string& path) {
+    if (tableListWindow_)
+        tableListWindow_->close();
+    Q_EMIT databaseAboutToChange();
+    makeCurrent(state_, std::move(database), path);
+    Q_EMIT databaseChanged();
+}
+
+void MainWindow::useOriginalDatabaseCommand() {
+    if (databaseBusy())
+        return;
+    if (tableListWindow_)
+        tableListWindow_->close();
+    Q_EMIT databaseAboutToChange();
+    try {
+        useOriginalDatabase(state_);
+    } catch (const RuntimeError& error) {
+        handleError(dialogs_, error);
+    }
+    Q_EMIT databaseChanged();
+}
+
+void MainWindow::openTableCommand() {
+    showTableList(openTableMode);
+}
+
+void MainWindow::deleteTableCommand() {
+    showTableList(deleteTableMode);
+}
+
+void MainWindow::showTableList(const TableListMode& mode) {
+    if (databaseBusy())
+        return;
+    if (!tableList_) {
+        tableList_ = new TableList;
+        tableListWindow_ = addSubWindow(tableList_);
+        connect(tableList_, &TableList::tableChosen, this, &MainWindow::tableChosen);
+        connect(tableList_, &TableList::closed, this, [this] {
+            if (state_.activeFormName == tableListFormName)
+                state_.activeFormName.clear();
+        });
+        connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+            if (window && window == tableListWindow_)
+                state_.activeFormName = tableListFormName;
+        });
+    }
+    tableList_->setMode(mode);
+    createTableList();
+    if (tableList_->count() == 0)
+        return;
+    tableListWindow_->resize(twips(tableListWidth), twips(tableListHeight));
+    tableListWindow_->move((width() - tableListWindow_->width()) / 2,
+                           (height() - tableListWindow_->height()) / 2);
+    tableListWindow_->show();
+    mdi_->setActiveSubWindow(tableListWindow_);
+    tableList_->findChild<QWidget*>(QStringLiteral("List1"))->setFocus();
+}
+
+// createTableList: the names of the current database; with none left the
+// window closes. A list that cannot be read is reported and left empty.
+void MainWindow::createTableList() {
+    std::vector<std::string> names;
+    try {
+        if (state_.database)
+            names = listedTableNames(*state_.database);
+    } catch (const RuntimeError& error) {
+        handleError(dialogs_, error);
+    }
+    tableList_->setNames(names);
+    if (names.empty())
+        tableListWindow_->close();
+}
+
+void MainWindow::tableChosen(const std::string& name, bool deleting) {
+    if (databaseBusy())
+        return;
+    if (deleting) {
+        deleteChosenTable(name);
+        return;
+    }
+    state_.openTableName = name;
+    Q_EMIT tableOpenRequested(name, "Table - " + name);
+    tableListWindow_->close();
+}
+
+void MainWindow::deleteChosenTable(const std::string& name) {
+    if (dialogs_.ask(deleteTableQuestion(name)) != Answer::Yes)
+        return;
+    Q_EMIT tableAboutToBeDeleted(name);
+    try {
+        deleteTable(*state_.database, name);
+    } catch (const RuntimeError& error) {
+        handleError(dialogs_, error);
+    }
+    Q_EMIT databaseChanged();
+    createTableList();
+}
+
+void MainWindow::saveTableAsCommand() {
+    if (databaseBusy() || !state_.database)
+        return;
+    std::optional<std::string> name;
+    try {
+        name = tableCheck(*state_.database, state_.openTableName, dialogs_, files_);
+    } catch (const RuntimeError& error) {
+        handleError(dialogs_, error);
+        return;
+    }
+    if (name)
+        copyOpenTable(*name);
+}
+
+// The copy runs with the Manipulator's progress bar; meanwhile nothing else
+// may touch the database, so the menus and windows wait, the bar still
+// drawn.
+void MainWindow::setCopyRunning(bool running) {
+    state_.copyRunning = running;
+    menuBar()->setEnabled(!running);
+    mdi_->setEnabled(!running);
+    if (running)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
+}
+
+void MainWindow::copyOpenTable(const std::string& name) {
+    const std::string source = state_.openTableName;
+    PassFrame& progress = manipulator_->progressFrame();
+    std::optional<RuntimeError> failure;
+    setCopyRunning(true);
+    try {
+        saveTableAs(*state_.database, source, name, progress);
+    } catch (const RuntimeError& error) {
+        failure = error;
+    }
+    progress.end();
+    setCopyRunning(false);
+    if (failure) {
+        handleError(dialogs_, *failure);
+        return;
+    }
+    Q_EMIT databaseChanged();
+    if (source == exportTableName)
+        return;
+    state_.openTableName = name;
+    Q_EMIT tableOpenRequested(name, "Tables - " + name);
+}
+
+} // namespace fieldizer::ui
