@@ -129,6 +129,16 @@ TEST_F(SaveTableAs, rowsBeyondManyChunksAndGapsInTheirOrderAllArrive) {
     EXPECT_LT(observer.yields.back(), rows.size()); // yields come before each chunk
 }
 
+TEST_F(SaveTableAs, rowsFarApartInStorageOrderArriveInThatOrder) {
+    makeUserTable(*database, "Sparse", 0);
+    for (const char* rowid : {"-9223372036854775808", "-5", "1", "8192", "8193", "5000000000000",
+                              "9223372036854775807"})
+        database->connection()->exec(std::string("INSERT INTO Sparse (rowid, Label) VALUES (") +
+                                     rowid + ", '" + std::string(rowid).substr(0, 12) + "')");
+    EXPECT_EQ(saveTableAs(*database, "Sparse", "Sparse2", observer), 7);
+    EXPECT_EQ(database.rows("Sparse2"), database.rows("Sparse"));
+}
+
 TEST_F(SaveTableAs, anEmptyTableIsCopiedWithoutProgress) {
     makeUserTable(*database, "Empty", 0);
     EXPECT_EQ(saveTableAs(*database, "Empty", "Empty2", observer), 0);

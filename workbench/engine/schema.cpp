@@ -80,10 +80,12 @@ std::vector<std::string> constraintNames(std::string_view sql, int* checks = nul
     return names;
 }
 
-bool hasZeroLengthRule(const std::vector<std::string>& constraints, std::string_view field) {
+// Whether a rule of this kind ("fieldSize:", "zeroLength:") names the field.
+bool hasFieldRule(const std::vector<std::string>& constraints, std::string_view kind,
+                  std::string_view field) {
     return std::any_of(constraints.begin(), constraints.end(), [&](const std::string& name) {
         std::string_view n = name;
-        if (n.substr(0, 11) != "zeroLength:")
+        if (n.substr(0, kind.size()) != kind)
             return false;
         std::size_t dot = n.rfind('.');
         return dot != n.npos && sameName(n.substr(dot + 1), field);
@@ -176,7 +178,7 @@ std::optional<TableDef> readTableDef(Connection& connection, std::string_view na
         field.required = info.columnInteger(2) != 0;
         field.autoIncrement = info.columnInteger(3) == 1 && sameName(info.columnUtf8(1), "INTEGER");
         if (isTextType(field.type))
-            field.allowZeroLength = !hasZeroLengthRule(constraints, field.name);
+            field.allowZeroLength = !hasFieldRule(constraints, "zeroLength:", field.name);
         table.fields().append(std::move(field));
     }
     return table;
@@ -227,6 +229,19 @@ void createIndex(Connection& connection, std::string_view table, std::string_vie
     for (std::size_t i = 0; i < fields.size(); ++i)
         sql += (i ? ", " : "") + q(fields[i]);
     connection.exec(sql + ")");
+}
+
+bool textSizesAreChecked(Connection& connection, std::string_view table) {
+    const std::optional<TableDef> stored = readTableDef(connection, table);
+    if (!stored)
+        return false;
+    const std::vector<std::string> constraints =
+        constraintNames(tableSql(connection, stored->name()));
+    return std::all_of(stored->fields().begin(), stored->fields().end(),
+                       [&](const FieldDef& field) {
+                           return field.type != fieldType::text ||
+                                  hasFieldRule(constraints, "fieldSize:", field.name);
+                       });
 }
 
 } // namespace fieldizer::db

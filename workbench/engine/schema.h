@@ -35,6 +35,11 @@ std::optional<std::string> storedTableName(Connection& connection, std::string_v
 // The table's description read from the file; nothing when it does not exist.
 std::optional<TableDef> readTableDef(Connection& connection, std::string_view name);
 
+// Whether every Text field of the table carries its size rule, so that its
+// values are known to fit their declared sizes: SQLite tests the rules on
+// every write but the layer's own, which checks each value itself.
+bool textSizesAreChecked(Connection& connection, std::string_view table);
+
 // Whether every CHECK constraint of the table is one of the field rules
 // above, which the layer applies itself to every value it writes.
 bool checksAreFieldRules(Connection& connection, std::string_view table);

@@ -3,6 +3,7 @@
 #include "engine/cp1252.h"
 #include "engine/progress_pacer.h"
 #include "workbench/dialect/sql_dialect.h"
+#include "workbench/engine/append_cache.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/engine/schema.h"
 
@@ -41,15 +42,14 @@ long countRows(Connection& connection, const std::string& table) {
     return count.step() ? long(count.columnInteger(0)) : 0;
 }
 
-// The rowid that ends the chunk after `last`, or nothing when fewer rows
-// than a chunk remain.
-std::optional<std::int64_t> chunkEnd(Statement& boundary, std::int64_t last) {
-    boundary.reset();
-    boundary.bind(1, Value(std::int64_t(last)));
-    boundary.bind(2, Value(std::int64_t(chunkRows - 1)));
-    if (!boundary.step())
+// The first rowid from `from` on, or nothing when no row is left: the next
+// chunk starts at a row, however wide the gap in the rowids before it.
+std::optional<std::int64_t> nextRowid(Statement& next, std::int64_t from) {
+    next.reset();
+    next.bind(1, Value(long(from)));
+    if (!next.step() || next.column(0).isNull())
         return std::nullopt;
-    return boundary.columnInteger(0);
+    return next.columnInteger(0);
 }
 
 } // namespace
@@ -60,39 +60,43 @@ long copyTableRows(Database& database, std::string_view source, std::string_view
     const TableDef into = storedTable(connection, target);
     const std::string from = sqlName(storedTable(connection, source).name());
     const std::string columns = columnList(into);
-    const std::string insert = "INSERT INTO " + sqlName(into.name()) + " (" + columns + ") SELECT " +
-                               columns + " FROM " + from;
+    const std::string insert = "INSERT INTO " + sqlName(into.name()) + " (" + columns +
+                               ") SELECT " + columns + " FROM " + from;
     const long total = countRows(connection, from);
     if (total == 0)
         return 0;
     observer.started(std::uint64_t(total));
-    CheckedWrites checked(connection); // the target's field rules hold for copied values
+    // The new table's rules are the source's sizes with empty text allowed:
+    // values the source's own rules held need no second test, others do.
+    std::optional<CheckedWrites> checked;
+    if (!textSizesAreChecked(connection, source))
+        checked.emplace(connection);
+    AppendCache cache(connection);
     // A table without rowids (made by another tool) is copied in one piece.
-    std::optional<Statement> boundary = connection.tryPrepare(
-        "SELECT rowid FROM " + from + " WHERE rowid > ?1 ORDER BY rowid LIMIT 1 OFFSET ?2");
-    if (!boundary) {
+    std::optional<Statement> next =
+        connection.tryPrepare("SELECT min(rowid) FROM " + from + " WHERE rowid >= ?1");
+    if (!next) {
         connection.exec(insert);
         return total;
     }
-    Statement bounded = connection.prepare(insert + " WHERE rowid > ?1 AND rowid <= ?2");
-    Statement rest = connection.prepare(insert + " WHERE rowid > ?1");
+    // Chunks are ranges of rowids, found without reading the rows twice.
+    Statement chunk = connection.prepare(insert + " WHERE rowid BETWEEN ?1 AND ?2");
+    constexpr std::int64_t lastRowid = std::numeric_limits<std::int64_t>::max();
     ProgressPacer pacer(observer, 1);
-    std::int64_t last = std::numeric_limits<std::int64_t>::min();
     long copied = 0;
-    for (;;) {
+    std::optional<std::int64_t> first = nextRowid(*next, std::numeric_limits<std::int64_t>::min());
+    while (first) {
         pacer.beforeStep(std::uint64_t(copied));
-        const std::optional<std::int64_t> end = chunkEnd(*boundary, last);
-        Statement& chunk = end ? bounded : rest;
+        const std::int64_t last =
+            *first > lastRowid - (chunkRows - 1) ? lastRowid : *first + (chunkRows - 1);
         chunk.reset();
-        chunk.bind(1, Value(std::int64_t(last)));
-        if (end)
-            chunk.bind(2, Value(std::int64_t(*end)));
+        chunk.bind(1, Value(long(*first)));
+        chunk.bind(2, Value(long(last)));
         chunk.step();
         copied += long(connection.lastStatementChanges());
-        if (!end)
-            return copied;
-        last = *end;
+        first = last == lastRowid ? std::nullopt : nextRowid(*next, last + 1);
     }
+    return copied;
 }
 
 } // namespace fieldizer::db
