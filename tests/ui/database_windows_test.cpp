@@ -232,7 +232,14 @@ TEST_F(DatabaseWindows, saveTableAsCopiesTheOpenTableAndShowsTheCopy) {
     files_.addInput("ORDERS"); // differs only in case: another name is asked for
     dialogs_.add(Answer::Yes);
     files_.addInput("Orders Copy");
+    bool runningShown = false; // seen at the copy's first yield to the window
+    QTimer::singleShot(0, [&] {
+        window_->close(); // refused while the copy runs
+        runningShown = find<QProgressBar>("ProgressBar1")->isVisible() && state_.copyRunning &&
+                       !window_->menuBar()->isEnabled() && window_->isVisible();
+    });
     action("menuFileSaveTableAs")->trigger();
+    EXPECT_TRUE(runningShown);
     ASSERT_EQ(opened_.size(), 1u);
     EXPECT_EQ(opened_[0],
               (std::pair<std::string, std::string>{"Orders Copy", "Tables - Orders Copy"}));
