@@ -236,7 +236,8 @@ TEST_F(DatabaseWindows, saveTableAsCopiesTheOpenTableAndShowsTheCopy) {
     QTimer::singleShot(0, [&] {
         window_->close(); // refused while the copy runs
         runningShown = find<QProgressBar>("ProgressBar1")->isVisible() && state_.copyRunning &&
-                       !window_->menuBar()->isEnabled() && window_->isVisible();
+                       !window_->menuBar()->isEnabled() && window_->isVisible() &&
+                       !action("menuFileOpenFile")->isEnabled(); // nor by its shortcut
     });
     action("menuFileSaveTableAs")->trigger();
     EXPECT_TRUE(runningShown);
@@ -248,6 +249,7 @@ TEST_F(DatabaseWindows, saveTableAsCopiesTheOpenTableAndShowsTheCopy) {
     EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
     EXPECT_FALSE(state_.copyRunning);
     EXPECT_TRUE(window_->menuBar()->isEnabled());
+    EXPECT_TRUE(action("menuFileOpenFile")->isEnabled());
     EXPECT_EQ(databaseChanges_, 1);
 
     files_.addInput(std::nullopt); // Cancel copies nothing

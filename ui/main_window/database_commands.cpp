@@ -196,6 +196,12 @@ void MainWindow::saveTableAsCommand() {
 // drawn.
 void MainWindow::setCopyRunning(bool running) {
     state_.copyRunning = running;
+    // Disabled actions answer neither their menus nor their shortcuts.
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+        if (running)
+            action->setProperty("enabledBeforeCopy", action->isEnabled());
+        action->setEnabled(running ? false : action->property("enabledBeforeCopy").toBool());
+    }
     menuBar()->setEnabled(!running);
     mdi_->setEnabled(!running);
     if (running)
