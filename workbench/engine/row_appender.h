@@ -5,11 +5,13 @@
 // SQLite most of its per-statement work. Values are checked on assignment
 // exactly as Recordset::setValue checks them.
 
+#include "workbench/engine/append_cache.h"
 #include "workbench/engine/recordset.h"
 
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -78,7 +80,7 @@ class RowAppender {
     std::map<std::vector<bool>, Statements> statements_;
     long rowsWritten_ = 0;
     Counters counters_;
-    std::int64_t cacheSize_; // the connection's page cache setting, restored at the end
+    std::optional<AppendCache> cache_; // a small page cache while rows are appended
 };
 
 } // namespace fieldizer::db
