@@ -28,6 +28,8 @@ void MainWindow::connectDatabaseMenus() {
     connect(menus_.openTable, &QAction::triggered, this, &MainWindow::openTableCommand);
     connect(menus_.deleteTable, &QAction::triggered, this, &MainWindow::deleteTableCommand);
     connect(menus_.saveTableAs, &QAction::triggered, this, &MainWindow::saveTableAsCommand);
+    // A shown query window lists the queries of the database now current.
+    connect(this, &MainWindow::databaseChanged, this, &MainWindow::refreshQueryWindow);
 }
 
 // Nothing changes the current database under a running pass or table copy.
