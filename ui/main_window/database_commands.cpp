@@ -1,6 +1,7 @@
 // The File menu's database group: opening a database with Form4, going back
 // to the program's own, the table list Form3 in its open and delete modes,
 // and "Save TABLE As". What they decide lives in shell/databases.
+#include "shell/access_import/access_import.h"
 #include "shell/databases/database_choice.h"
 #include "shell/databases/table_copy.h"
 #include "shell/databases/table_list.h"
@@ -10,6 +11,7 @@
 #include "ui/manipulator/manipulator.h"
 #include "ui/password_access/password_access.h"
 #include "ui/table_list/table_list.h"
+#include "workbench/access/access_file_header.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -37,8 +39,28 @@ bool MainWindow::databaseBusy() const {
     return manipulator_->passRunning() || state_.copyRunning;
 }
 
+// An Access file is offered as a copy in the program's own format; the copy
+// is what opens. The conversion runs with the Manipulator's progress bar and
+// Stop, and no other database command starts meanwhile.
 std::string MainWindow::resolveChosenDatabase(const std::string& path) {
-    return path;
+    if (!access::isAccessDatabaseFile(path))
+        return path;
+    std::optional<std::string> copy;
+    state_.copyRunning = true;
+    menuBar()->setEnabled(false);
+    const auto restore = [this] {
+        state_.copyRunning = false;
+        menuBar()->setEnabled(true);
+    };
+    try {
+        manipulator_->runWithProgress(
+            [&](PassObserver& observer) { copy = offerAccessCopy(path, dialogs_, observer); });
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+    return copy.value_or(std::string());
 }
 
 void MainWindow::openUserDatabase() {

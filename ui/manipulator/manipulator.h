@@ -65,6 +65,10 @@ class Manipulator final : public QWidget {
     bool passRunning() const { return passRunning_; }
     // The progress bar, for long work of other windows (a table copy).
     PassFrame& progressFrame() { return frame_; }
+    // Long work of another window with this window's progress bar and
+    // "&Stop" (an Access file's conversion): the text, the line tools and
+    // the "&Process" buttons wait as they do for a pass.
+    void runWithProgress(const std::function<void(PassObserver&)>& work);
     const TextHistory& history() const { return history_; }
 
     // Text files. closeFile returns false when the user cancelled (the text,

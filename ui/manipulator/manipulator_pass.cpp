@@ -49,6 +49,17 @@ void Manipulator::endRun() {
     Q_EMIT runningChanged(false);
 }
 
+void Manipulator::runWithProgress(const std::function<void(PassObserver&)>& work) {
+    beginRun();
+    try {
+        work(frame_);
+    } catch (...) {
+        endRun();
+        throw;
+    }
+    endRun();
+}
+
 void Manipulator::runPass(const PassRequest& request) {
     if (passRunning_)
         return;
