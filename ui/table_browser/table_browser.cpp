@@ -41,6 +41,7 @@ void TableBrowser::buildControls() {
     grid_->horizontalHeader()->setSectionsClickable(true);
     // Fixed row heights: the view never measures a million rows.
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     data1_ = new DataControl(this);
     picButtons_ = new QWidget(this);
     picButtons_->setObjectName(QStringLiteral("picButtons"));
