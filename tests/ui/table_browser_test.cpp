@@ -4,10 +4,14 @@
 #include "desktop_fixture.h"
 #include "ui/table_browser/data_control.h"
 #include "ui/table_browser/dynaset_model.h"
+#include "ui/table_browser/print_image.h"
 #include "workbench/engine/engine_errors.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -300,6 +304,38 @@ TEST_F(TableBrowserTest, aReadOnlyQueryResultCountsEveryRowAndTakesNoEdits) {
     press(query, "cmdFilter");
     EXPECT_EQ(caption(query), "Record: 1 of 2"); // rests 1 and 2 come five times
     EXPECT_TRUE(dialogs_.questions.empty());
+}
+
+TEST_F(TableBrowserTest, activatedAgainTheTableShowsNewRowsUnderItsFilterAndPlace) {
+    makeTable(5);
+    ui::TableBrowser& browser = openTable();
+    files_.addInput("id > 2");
+    press(browser, "cmdFilter");
+    press(browser, "Data1Next");
+    database_->execute("INSERT INTO readings (id, name) VALUES (9, 'added')");
+    auto* mdi = window_->findChild<QMdiArea*>();
+    mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(manipulator().parentWidget()));
+    mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(browser.parentWidget()));
+    EXPECT_EQ(caption(browser), "Record: 2 of 4");
+    EXPECT_EQ(button(browser, "cmdRefresh")->text(), QStringLiteral("Re-Filter"));
+    EXPECT_EQ(state_.activeFormName, "Form13");
+    EXPECT_EQ(state_.openTableName, "readings");
+}
+
+TEST_F(TableBrowserTest, printPutsTheWindowsImageOnThePrinter) {
+    makeTable(3);
+    ui::TableBrowser& browser = openTable();
+    const std::string pdf = (folder_ / "browser.pdf").string();
+    bool printed = false;
+    browser.printImage = [&](QWidget& window) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf));
+        printed = ui::printWidgetImage(printer, window);
+    };
+    press(browser, "Command2");
+    EXPECT_TRUE(printed);
+    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
 }
 
 TEST_F(TableBrowserTest, anUnknownTableIsReportedAndNothingOpens) {
