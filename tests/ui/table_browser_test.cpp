@@ -9,6 +9,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
@@ -83,6 +84,9 @@ TEST_F(TableBrowserTest, anEmptyTableShowsNoRecordOnFile) {
     EXPECT_EQ(browser.objectName(), QStringLiteral("Form13"));
     EXPECT_TRUE(window_->browserVisible(Kind::Table));
     EXPECT_EQ(state_.openTableName, "readings");
+    EXPECT_EQ(find<QLabel>("grdDataGridCaption")->text(), QStringLiteral("readings"));
+    window_->closeBrowsers(); // another database became current
+    EXPECT_FALSE(window_->browserVisible(Kind::Table));
 }
 
 TEST_F(TableBrowserTest, theDataControlMovesAndTellsThePosition) {

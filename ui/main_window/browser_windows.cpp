@@ -80,6 +80,12 @@ void MainWindow::closeBrowsersOf(const std::string& table) {
             browserWindows_[i]->close();
 }
 
+void MainWindow::closeBrowsers() {
+    for (QMdiSubWindow* frame : browserWindows_)
+        if (frame && frame->isVisible())
+            frame->close();
+}
+
 void MainWindow::printWindowImage(QWidget& window) {
     if (!printer_)
         printer_ = std::make_unique<QPrinter>();

@@ -112,6 +112,8 @@ class MainWindow final : public QMainWindow {
     bool showBrowser(TableBrowser::Kind kind, const BrowserSource& source);
     // Closes every browser showing rows of `table` (a table just deleted).
     void closeBrowsersOf(const std::string& table);
+    // Closes both browsers (another database became current).
+    void closeBrowsers();
     TableBrowser* browser(TableBrowser::Kind kind) const;
     bool browserVisible(TableBrowser::Kind kind) const;
 

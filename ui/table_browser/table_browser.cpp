@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -32,6 +33,10 @@ TableBrowser::TableBrowser(Kind kind, ProgramState& state, UserDialogs& dialogs,
 TableBrowser::~TableBrowser() = default;
 
 void TableBrowser::buildControls() {
+    gridCaption_ = new QLabel(this);
+    gridCaption_->setObjectName(QStringLiteral("grdDataGridCaption"));
+    gridCaption_->setAlignment(Qt::AlignCenter);
+    gridCaption_->hide();
     grid_ = new QTableView(this);
     grid_->setObjectName(QStringLiteral("grdDataGrid"));
     grid_->setModel(model_);
@@ -57,6 +62,7 @@ void TableBrowser::buildControls() {
     command1_->hide(); // offered only while a filter is in force
     // The grid takes the window's height less the data control and buttons.
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(gridCaption_);
     layout->addWidget(grid_, 1);
     layout->addWidget(data1_);
     layout->addWidget(picButtons_);
@@ -137,6 +143,8 @@ void TableBrowser::showSource(const BrowserSource& source) {
     showRecordset(openBrowserRecordset(*state_.database, source));
     source_ = source;
     setWindowTitle(toQString(source.caption));
+    gridCaption_->setText(toQString(source.table));
+    gridCaption_->setVisible(kind_ == Kind::Table && !source.table.empty());
     setFilterOffered(false);
     pendingSort_.clear();
     justShown_ = true;

@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <functional>
 
+class QLabel;
 class QPushButton;
 class QTableView;
 
@@ -82,6 +83,7 @@ class TableBrowser final : public QWidget {
     FileDialogs& files_;
     BrowserSource source_;
     DynasetModel* model_;
+    QLabel* gridCaption_ = nullptr; // the table's name over the grid
     QTableView* grid_ = nullptr;
     DataControl* data1_ = nullptr;
     QWidget* picButtons_ = nullptr;
