@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <malloc.h>
 #include <optional>
 #include <unistd.h>
 
@@ -50,6 +51,13 @@ void fillTable(const std::string& path, long rows) {
         }
     }
     transaction.commit();
+}
+
+// Bytes allocated and in use: what the program holds, without the pages the
+// allocator keeps after a vector grew.
+long heldBytes() {
+    const struct mallinfo2 info = mallinfo2();
+    return long(info.uordblks + info.hblkhd);
 }
 
 long residentBytes() {
@@ -118,9 +126,9 @@ void measure(ui::MainWindow& window, ProgramState& state, bench::FixedAnswers& a
                                records.moveLast();
                                keys = records.bytesHeld();
                            }));
-    const long before = residentBytes();
+    const long before = heldBytes(), residentBefore = residentBytes();
     const double open = timed([&] { window.showBrowser(Kind::Table, {"readings", "", {}, "t"}); });
-    const long held = residentBytes() - before;
+    const long held = heldBytes() - before, resident = residentBytes() - residentBefore;
     ui::TableBrowser& browser = *window.browser(Kind::Table);
     std::printf("rows: %ld, caption: %s\n", rows, browser.positionCaption().toUtf8().constData());
     report("open until the rows and caption show", open, 0.5);
@@ -133,6 +141,8 @@ void measure(ui::MainWindow& window, ProgramState& state, bench::FixedAnswers& a
                 double(held) / double(rows));
     std::printf("%-44s %8.1f bytes per row\n", "  of which the dynaset's keys",
                 double(keys) / double(rows));
+    std::printf("%-44s %8.1f bytes per row\n", "  resident memory grown (allocator's pages too)",
+                double(resident) / double(rows));
 
     answers.input = "reading like \"1?\"";
     const double filter = timed([&] { browser.filterCommand(); });
