@@ -33,7 +33,18 @@ TableBrowser* MainWindow::createBrowser(TableBrowser::Kind kind) {
     auto* browser = new TableBrowser(kind, state_, dialogs_, files_);
     browser->printImage = [this](QWidget& window) { printWindowImage(window); };
     QMdiSubWindow* frame = addSubWindow(browser);
-    connect(frame, &QMdiSubWindow::aboutToActivate, browser, &TableBrowser::activated);
+    // Activated when another window gave way to it; not again when the frame
+    // gets the focus back from a message box (a failing refresh would
+    // otherwise report itself over and over).
+    connect(mdi_, &QMdiArea::subWindowActivated, browser,
+            [browser, frame,
+             last = static_cast<QMdiSubWindow*>(nullptr)](QMdiSubWindow* window) mutable {
+                if (!window)
+                    return;
+                if (window == frame && last != frame)
+                    browser->activated();
+                last = window;
+            });
     browsers_[slot(kind)] = browser;
     browserWindows_[slot(kind)] = frame;
     return browser;
