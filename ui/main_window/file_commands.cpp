@@ -1,5 +1,6 @@
 // The File menu's text commands, Print and Printer Setup.
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/print_messages.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/manipulator/text_printer.h"
 #include "ui/text_box/byte_text_box.h"
@@ -11,10 +12,6 @@
 #include <QPrinter>
 
 namespace fieldizer::ui {
-namespace {
-constexpr const char* printProblem = "There was a problem printing to your printer.";
-constexpr MessageId printFailed{"print.failed"};
-} // namespace
 
 void MainWindow::openFileCommand(const std::string& path) {
     if (manipulator_->passRunning())

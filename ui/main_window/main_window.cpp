@@ -35,6 +35,7 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     buildMenus();
     connectMenus();
     connectDatabaseMenus();
+    connectBrowsers();
 
     manipulator_ = new Manipulator(
         state_, dialogs_, files_,

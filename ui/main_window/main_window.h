@@ -11,6 +11,7 @@
 #include "shell/menus/menu_rules.h"
 #include "shell/program_state/program_state.h"
 #include "shell/queries/query_rules.h"
+#include "ui/table_browser/table_browser.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -104,6 +105,18 @@ class MainWindow final : public QMainWindow {
         tableBrowserVisible_ = std::move(visible);
     }
 
+    // The table browsers, one window of each kind, reused: shows the
+    // source's rows in the browser of that kind and brings it to the front.
+    // An error is reported (handleError) and leaves the browser as it was;
+    // false then.
+    bool showBrowser(TableBrowser::Kind kind, const BrowserSource& source);
+    // Closes every browser showing rows of `table` (a table just deleted).
+    void closeBrowsersOf(const std::string& table);
+    // Closes both browsers (another database became current).
+    void closeBrowsers();
+    TableBrowser* browser(TableBrowser::Kind kind) const;
+    bool browserVisible(TableBrowser::Kind kind) const;
+
     // The enabled states, as opening each menu computes them.
     void updateFileMenu();
     void updateEditMenu();
@@ -156,6 +169,7 @@ class MainWindow final : public QMainWindow {
     bool viewerVisible() const;
     WindowsSnapshot snapshot() const;
     void connectDatabaseMenus();
+    void connectBrowsers();
     bool databaseBusy() const;
     bool openChosenFile(const std::string& path, const std::string& user,
                         const std::string& password);
@@ -168,6 +182,9 @@ class MainWindow final : public QMainWindow {
     void setCopyRunning(bool running);
     int twips(int value) const;
     bool askPrinter(const QString& title);
+    TableBrowser* createBrowser(TableBrowser::Kind kind);
+    void placeBrowser(TableBrowser::Kind kind);
+    void printWindowImage(QWidget& window);
 
     ProgramState& state_;
     UserDialogs& dialogs_;
@@ -186,6 +203,8 @@ class MainWindow final : public QMainWindow {
     QMdiSubWindow* tableListWindow_ = nullptr;
     std::function<bool()> tableBrowserVisible_;
     QLabel* caretStatus_ = nullptr;
+    TableBrowser* browsers_[2] = {};        // by Kind: Form13, Form12
+    QMdiSubWindow* browserWindows_[2] = {}; // their frames
     std::unique_ptr<QPrinter> printer_;
     PrintDialog printDialog_;
     bool actionsLockedByRun_ = false;

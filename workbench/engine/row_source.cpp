@@ -19,10 +19,10 @@ Keyset::Keyset(std::shared_ptr<Connection> connection, std::string keySql, std::
 void Keyset::reload() {
     Statement statement = connection_->prepare(keySql_);
     bindAll(statement, bindings_);
-    std::vector<std::int64_t> keys;
+    KeyList keys;
     while (statement.step())
         keys.push_back(statement.columnInteger(0));
-    keys.shrink_to_fit();
+    keys.shrinkToFit();
     keys_ = std::move(keys);
 }
 
@@ -40,10 +40,9 @@ std::optional<Row> Keyset::row(long index) {
 }
 
 std::optional<long> Keyset::find(std::int64_t key) const {
-    auto it = std::find(keys_.begin(), keys_.end(), key);
-    if (it == keys_.end())
-        return std::nullopt;
-    return long(it - keys_.begin());
+    if (auto index = keys_.find(key))
+        return long(*index);
+    return std::nullopt;
 }
 
 Cursor::Cursor(std::shared_ptr<Connection> connection, std::string sql, Bindings bindings)

@@ -1,11 +1,11 @@
 #pragma once
 // Where a recordset's rows come from. A keyset holds only the rowids of its
-// rows (8 bytes a row) and reads a row when it becomes current, so editing
-// dynasets and table recordsets stay small on any table; a cursor steps
-// through a query's result, keeping the rows it has read, for read-only
-// recordsets.
+// rows (4 bytes a row, 8 where rowids pass 32 bits) and reads a row when it becomes current, so
+// editing dynasets and table recordsets stay small on any table; a cursor steps through a query's
+// result, keeping the rows it has read, for read-only recordsets.
 
 #include "workbench/engine/connection.h"
+#include "workbench/engine/key_list.h"
 
 #include <cstdint>
 #include <memory>
@@ -45,16 +45,16 @@ class Keyset final : public RowSource {
 
     std::int64_t key(long index) const { return keys_[std::size_t(index)]; }
     void append(std::int64_t key) { keys_.push_back(key); }
-    void erase(long index) { keys_.erase(keys_.begin() + index); }
+    void erase(long index) { keys_.erase(std::size_t(index)); }
     std::optional<long> find(std::int64_t key) const;
-    std::size_t bytesHeld() const { return keys_.capacity() * sizeof(std::int64_t); }
+    std::size_t bytesHeld() const { return keys_.bytesHeld(); }
 
   private:
     std::shared_ptr<Connection> connection_;
     std::string keySql_;
     Bindings bindings_;
     Statement rowStatement_;
-    std::vector<std::int64_t> keys_;
+    KeyList keys_;
 };
 
 class Cursor final : public RowSource {

@@ -1,0 +1,355 @@
+// The table browsers Form13 and Form12 in the frame: the position caption,
+// filter, sort by heading, Show All, the row questions and refused writes,
+// against a real table in the program's database.
+#include "desktop_fixture.h"
+#include "ui/table_browser/data_control.h"
+#include "ui/table_browser/dynaset_model.h"
+#include "ui/table_browser/print_image.h"
+#include "workbench/engine/engine_errors.h"
+
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+namespace fieldizer::testing {
+namespace {
+
+using Kind = ui::TableBrowser::Kind;
+
+class TableBrowserTest : public DesktopTest {
+  protected:
+    // `count` readings numbered 1..count, their names in the reverse order.
+    void makeTable(int count) {
+        database_->execute("CREATE TABLE readings (id LONG, name TEXT(10))");
+        for (int i = 1; i <= count; ++i)
+            database_->execute("INSERT INTO readings (id, name) VALUES (" + std::to_string(i) +
+                               ", 'n" + std::to_string(100 - i) + "')");
+    }
+    ui::TableBrowser& open(Kind kind, BrowserSource source) {
+        EXPECT_TRUE(window_->showBrowser(kind, source));
+        ui::TableBrowser* browser = window_->browser(kind);
+        tester_ = std::make_unique<QAbstractItemModelTester>(
+            &browser->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        return *browser;
+    }
+    ui::TableBrowser& openTable() { return open(Kind::Table, {"readings", "", {}, "readings"}); }
+
+    static std::string caption(const ui::TableBrowser& browser) {
+        return browser.positionCaption().toStdString();
+    }
+    static std::string cell(const ui::TableBrowser& browser, int row, int column) {
+        return browser.model().index(row, column).data().toString().toStdString();
+    }
+    static void press(ui::TableBrowser& browser, const char* name) {
+        browser.findChild<QAbstractButton*>(QLatin1String(name))->click();
+    }
+    static QPushButton* button(const ui::TableBrowser& browser, const char* name) {
+        return browser.findChild<QPushButton*>(QLatin1String(name));
+    }
+    // A click on the heading of `column` with these keys held.
+    static void clickHeading(ui::TableBrowser& browser, int column, Qt::KeyboardModifiers keys) {
+        QHeaderView* header = browser.grid().horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(column) + 4, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, keys, at);
+    }
+    // The error the engine gives for this filter on the table.
+    RuntimeError filterError(const std::string& criteria) {
+        db::Recordset records = database_->openRecordset("readings", db::RecordsetType::Dynaset);
+        records.setFilter(criteria);
+        try {
+            records.openRecordset();
+        } catch (const RuntimeError& error) {
+            return error;
+        }
+        ADD_FAILURE() << "the filter was accepted: " << criteria;
+        return RuntimeError(0, {});
+    }
+    std::string lastMessage() const {
+        return dialogs_.messages.empty() ? std::string() : dialogs_.messages.back().text;
+    }
+
+    std::unique_ptr<QAbstractItemModelTester> tester_;
+};
+
+TEST_F(TableBrowserTest, anEmptyTableShowsNoRecordOnFile) {
+    makeTable(0);
+    ui::TableBrowser& browser = openTable();
+    EXPECT_EQ(caption(browser), "No record on file.");
+    EXPECT_EQ(browser.objectName(), QStringLiteral("Form13"));
+    EXPECT_TRUE(window_->browserVisible(Kind::Table));
+    EXPECT_EQ(state_.openTableName, "readings");
+    EXPECT_EQ(find<QLabel>("grdDataGridCaption")->text(), QStringLiteral("readings"));
+    window_->closeBrowsers(); // another database became current
+    EXPECT_FALSE(window_->browserVisible(Kind::Table));
+}
+
+TEST_F(TableBrowserTest, theDataControlMovesAndTellsThePosition) {
+    makeTable(10);
+    ui::TableBrowser& browser = openTable();
+    EXPECT_EQ(caption(browser), "Record: 1 of 10");
+    press(browser, "Data1Next");
+    press(browser, "Data1Next");
+    EXPECT_EQ(caption(browser), "Record: 3 of 10");
+    press(browser, "Data1Last");
+    EXPECT_EQ(caption(browser), "Record: 10 of 10");
+    press(browser, "Data1Next"); // stays on the last record
+    EXPECT_EQ(caption(browser), "Record: 10 of 10");
+    press(browser, "Data1Previous");
+    EXPECT_EQ(caption(browser), "Record: 9 of 10");
+    press(browser, "Data1First");
+    EXPECT_EQ(caption(browser), "Record: 1 of 10");
+}
+
+TEST_F(TableBrowserTest, aFilterOffersShowAllWhichRestoresEveryRow) {
+    makeTable(10);
+    ui::TableBrowser& browser = openTable();
+    files_.addInput("id > 6 and name like \"n9*\"");
+    press(browser, "cmdFilter");
+    ASSERT_EQ(files_.prompts.size(), 1u);
+    EXPECT_EQ(files_.prompts[0], filterPrompt(BrowserKind::Table));
+    EXPECT_EQ(caption(browser), "Record: 1 of 4");
+    EXPECT_EQ(button(browser, "cmdRefresh")->text(), QStringLiteral("Re-Filter"));
+    EXPECT_TRUE(button(browser, "Command1")->isVisibleTo(&browser));
+
+    press(browser, "cmdRefresh"); // Re-Filter keeps the filter
+    EXPECT_EQ(caption(browser), "Record: 1 of 4");
+
+    press(browser, "Command1");
+    EXPECT_EQ(caption(browser), "Record: 1 of 10");
+    EXPECT_EQ(button(browser, "cmdRefresh")->text(), QStringLiteral("&Refresh"));
+    EXPECT_FALSE(button(browser, "Command1")->isVisibleTo(&browser));
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(TableBrowserTest, aCancelledOrEmptyFilterChangesNothing) {
+    makeTable(10);
+    ui::TableBrowser& browser = openTable();
+    press(browser, "Data1Next");
+    files_.addInput(std::nullopt);
+    files_.addInput("");
+    press(browser, "cmdFilter");
+    press(browser, "cmdFilter");
+    EXPECT_EQ(caption(browser), "Record: 2 of 10");
+    EXPECT_EQ(button(browser, "cmdRefresh")->text(), QStringLiteral("&Refresh"));
+    EXPECT_FALSE(button(browser, "Command1")->isVisibleTo(&browser));
+}
+
+TEST_F(TableBrowserTest, aBadFilterIsReportedWithItsNumberAndTheRowsStay) {
+    makeTable(10);
+    ui::TableBrowser& browser = openTable();
+    for (const std::string criteria : {"id >", "nosuchfield = 1"}) {
+        files_.addInput(criteria);
+        press(browser, "cmdFilter");
+        const RuntimeError expected = filterError(criteria);
+        ASSERT_FALSE(dialogs_.messages.empty()) << criteria;
+        EXPECT_EQ(lastMessage(),
+                  "Error:" + std::to_string(expected.number()) + " " + expected.description());
+        EXPECT_EQ(dialogs_.messages.back().title, applicationTitle);
+        EXPECT_EQ(caption(browser), "Record: 1 of 10");
+        EXPECT_FALSE(button(browser, "Command1")->isVisibleTo(&browser));
+    }
+    // The failed filter is not left behind for the next command.
+    files_.addInput("id <= 2");
+    press(browser, "cmdFilter");
+    EXPECT_EQ(caption(browser), "Record: 1 of 2");
+}
+
+TEST_F(TableBrowserTest, aHeadingClickSortsAscendingAndDescendingWithAModifierHeld) {
+    makeTable(10); // ids 1..10 named n99..n90
+    ui::TableBrowser& browser = openTable();
+    clickHeading(browser, 0, Qt::ShiftModifier);
+    EXPECT_EQ(cell(browser, 0, 0), "10");
+    clickHeading(browser, 1, Qt::NoModifier);
+    EXPECT_EQ(cell(browser, 0, 1), "n90");
+    EXPECT_EQ(cell(browser, 9, 1), "n99");
+    clickHeading(browser, 0, Qt::ControlModifier);
+    EXPECT_EQ(cell(browser, 0, 0), "10");
+    clickHeading(browser, 0, Qt::NoModifier); // the next plain click ascends again
+    EXPECT_EQ(cell(browser, 0, 0), "1");
+    EXPECT_TRUE(files_.prompts.empty()); // a heading click asks nothing
+    EXPECT_EQ(caption(browser), "Record: 1 of 10");
+}
+
+TEST_F(TableBrowserTest, theSortCommandAsksForItsColumnAndReportsABadOne) {
+    makeTable(5);
+    ui::TableBrowser& browser = openTable();
+    files_.addInput("name");
+    press(browser, "cmdSort");
+    ASSERT_EQ(files_.prompts.size(), 1u);
+    EXPECT_EQ(files_.prompts[0], sortPrompt());
+    EXPECT_EQ(cell(browser, 0, 1), "n95");
+    files_.addInput("[no such]");
+    press(browser, "cmdSort");
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(lastMessage().rfind("Error:", 0), 0u);
+    EXPECT_EQ(cell(browser, 0, 1), "n95"); // the sorted rows stay
+}
+
+TEST_F(TableBrowserTest, noToCommitChangesKeepsTheRowAndYesStoresIt) {
+    makeTable(3);
+    ui::TableBrowser& browser = openTable();
+    ui::DynasetModel& model = browser.model();
+    dialogs_.add(Answer::No);
+    EXPECT_FALSE(model.setData(model.index(1, 1), QStringLiteral("changed")));
+    ASSERT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_EQ(dialogs_.questions[0].text, "Commit changes?");
+    EXPECT_EQ(database_.rows("readings")[1][1], "n98");
+    EXPECT_EQ(cell(browser, 1, 1), "n98");
+
+    dialogs_.add(Answer::Yes);
+    EXPECT_TRUE(model.setData(model.index(1, 1), QStringLiteral("changed")));
+    EXPECT_EQ(database_.rows("readings")[1][1], "changed");
+    EXPECT_EQ(cell(browser, 1, 1), "changed");
+}
+
+TEST_F(TableBrowserTest, aWriteTheEngineRefusesIsReportedAndTheRowKeepsItsValues) {
+    makeTable(3);
+    ui::TableBrowser& browser = openTable();
+    ui::DynasetModel& model = browser.model();
+    const struct {
+        int column;
+        const char* value;
+        int number;
+    } refused[] = {{1, "far too long for ten", db::errors::fieldTooSmall},
+                   {0, "letters", db::errors::conversionError}};
+    for (const auto& write : refused) {
+        dialogs_.add(Answer::Yes);
+        EXPECT_FALSE(model.setData(model.index(0, write.column), QString::fromLatin1(write.value)));
+        ASSERT_FALSE(dialogs_.messages.empty());
+        EXPECT_EQ(lastMessage().rfind("Error:" + std::to_string(write.number) + " ", 0), 0u)
+            << lastMessage();
+    }
+    EXPECT_EQ(database_.rows("readings")[0], (std::vector<std::string>{"1", "n99"}));
+    EXPECT_EQ(cell(browser, 0, 0), "1");
+    EXPECT_EQ(cell(browser, 0, 1), "n99");
+    // The recordset is not left in the middle of an edit.
+    dialogs_.add(Answer::Yes);
+    EXPECT_TRUE(model.setData(model.index(0, 1), QStringLiteral("fits")));
+    EXPECT_EQ(database_.rows("readings")[0][1], "fits");
+}
+
+TEST_F(TableBrowserTest, deletingARowAsksFirst) {
+    makeTable(4);
+    ui::TableBrowser& browser = openTable();
+    QTableView& grid = browser.grid();
+    grid.setCurrentIndex(browser.model().index(1, 0));
+    dialogs_.add(Answer::No);
+    QTest::keyClick(&grid, Qt::Key_Delete);
+    ASSERT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_EQ(dialogs_.questions[0].text, "Delete Current Row?");
+    EXPECT_EQ(database_.rows("readings").size(), 4u);
+
+    dialogs_.add(Answer::Yes);
+    QTest::keyClick(&grid, Qt::Key_Delete);
+    const auto rows = database_.rows("readings");
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1][0], "3");
+    EXPECT_EQ(caption(browser), "Record: 2 of 3");
+    EXPECT_EQ(cell(browser, 1, 0), "3");
+}
+
+TEST_F(TableBrowserTest, aRecordTypedOnTheLastLineIsAdded) {
+    makeTable(2);
+    ui::TableBrowser& browser = openTable();
+    ui::DynasetModel& model = browser.model();
+    ASSERT_EQ(model.rowCount(), 3); // two records and the new record's line
+    dialogs_.add(Answer::Yes);
+    EXPECT_TRUE(model.setData(model.index(2, 1), QStringLiteral("added")));
+    EXPECT_EQ(model.rowCount(), 4);
+    EXPECT_EQ(cell(browser, 2, 1), "added");
+    EXPECT_EQ(database_.rows("readings")[2], (std::vector<std::string>{"<null>", "added"}));
+}
+
+TEST_F(TableBrowserTest, theQueryResultBrowserHasItsOwnPromptAndClosesWithItsTable) {
+    makeTable(6);
+    ui::TableBrowser& table = openTable();
+    ui::TableBrowser& query =
+        open(Kind::QueryResult,
+             {"",
+              "PARAMETERS lowest Long; SELECT name FROM [Readings] WHERE id >= lowest",
+              {{"lowest", "4"}},
+              "Query"});
+    EXPECT_EQ(query.objectName(), QStringLiteral("Form12"));
+    EXPECT_EQ(query.windowTitle(), QStringLiteral("Query"));
+    EXPECT_EQ(caption(query), "Record: 1 of 3");
+    files_.addInput(std::nullopt);
+    press(query, "cmdFilter");
+    EXPECT_EQ(files_.prompts.back(), filterPrompt(BrowserKind::QueryResult));
+
+    window_->closeBrowsersOf("other");
+    EXPECT_TRUE(window_->browserVisible(Kind::QueryResult));
+    window_->closeBrowsersOf("READINGS");
+    EXPECT_FALSE(window_->browserVisible(Kind::QueryResult));
+    EXPECT_FALSE(window_->browserVisible(Kind::Table));
+    EXPECT_EQ(table.model().recordset(), nullptr); // Form13 closed its recordset
+}
+
+TEST_F(TableBrowserTest, aReadOnlyQueryResultCountsEveryRowAndTakesNoEdits) {
+    makeTable(30);
+    ui::TableBrowser& query =
+        open(Kind::QueryResult,
+             {"",
+              "SELECT id MOD 7 AS rest, count(*) AS n FROM readings GROUP BY id MOD 7",
+              {},
+              "Rests"});
+    EXPECT_EQ(caption(query), "Record: 1 of 7");
+    ui::DynasetModel& model = query.model();
+    EXPECT_EQ(model.rowCount(), 7); // no line for a new record
+    EXPECT_FALSE(model.flags(model.index(0, 0)).testFlag(Qt::ItemIsEditable));
+    press(query, "Data1Last");
+    EXPECT_EQ(caption(query), "Record: 7 of 7");
+    files_.addInput("n > 4");
+    press(query, "cmdFilter");
+    EXPECT_EQ(caption(query), "Record: 1 of 2"); // rests 1 and 2 come five times
+    EXPECT_TRUE(dialogs_.questions.empty());
+}
+
+TEST_F(TableBrowserTest, activatedAgainTheTableShowsNewRowsUnderItsFilterAndPlace) {
+    makeTable(5);
+    ui::TableBrowser& browser = openTable();
+    files_.addInput("id > 2");
+    press(browser, "cmdFilter");
+    press(browser, "Data1Next");
+    database_->execute("INSERT INTO readings (id, name) VALUES (9, 'added')");
+    auto* mdi = window_->findChild<QMdiArea*>();
+    mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(manipulator().parentWidget()));
+    mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(browser.parentWidget()));
+    EXPECT_EQ(caption(browser), "Record: 2 of 4");
+    EXPECT_EQ(button(browser, "cmdRefresh")->text(), QStringLiteral("Re-Filter"));
+    EXPECT_EQ(state_.activeFormName, "Form13");
+    EXPECT_EQ(state_.openTableName, "readings");
+}
+
+TEST_F(TableBrowserTest, printPutsTheWindowsImageOnThePrinter) {
+    makeTable(3);
+    ui::TableBrowser& browser = openTable();
+    const std::string pdf = (folder_ / "browser.pdf").string();
+    bool printed = false;
+    browser.printImage = [&](QWidget& window) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf));
+        printed = ui::printWidgetImage(printer, window);
+    };
+    press(browser, "Command2");
+    EXPECT_TRUE(printed);
+    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+}
+
+TEST_F(TableBrowserTest, anUnknownTableIsReportedAndNothingOpens) {
+    EXPECT_FALSE(window_->showBrowser(Kind::Table, {"missing", "", {}, "missing"}));
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].title, errorReportTitle);
+    EXPECT_EQ(dialogs_.messages[0].text,
+              db::errors::inputTableOrQueryNotFound("missing").description());
+    EXPECT_FALSE(window_->browserVisible(Kind::Table));
+}
+
+} // namespace
+} // namespace fieldizer::testing

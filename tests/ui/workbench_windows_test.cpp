@@ -1,0 +1,96 @@
+// The database windows working together in the running program: a table
+// chosen in the table list opens in Form13, a query's rows show in Form12,
+// and deleting a table or leaving the database takes their browsers along.
+#include "desktop_fixture.h"
+#include "ui/query_window/query_window.h"
+#include "ui/table_browser/table_browser.h"
+#include "user_tables.h"
+
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTableView>
+
+using namespace fieldizer;
+using namespace fieldizer::testing;
+using Kind = ui::TableBrowser::Kind;
+
+namespace {
+
+class WorkbenchWindows : public DesktopTest {
+  protected:
+    static void SetUpTestSuite() {
+        DesktopTest::SetUpTestSuite();
+        // The query window keeps its place in the user's settings: never
+        // the real ones here.
+        settings_ = new ScratchFolder;
+        const QString folder = QString::fromStdString(settings_->path().string());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    }
+    static void TearDownTestSuite() {
+        delete settings_;
+        settings_ = nullptr;
+    }
+    void SetUp() override {
+        DesktopTest::SetUp();
+        makeUserTable(*state_.database, "Orders", 5);
+    }
+    // Chooses `table` in the table list opened by the File menu's `item`.
+    void chooseInTableList(const char* item, const std::string& table) {
+        Q_EMIT action("menuFile")->menu()->aboutToShow();
+        action(item)->trigger();
+        auto& list = *find<QListWidget>("List1");
+        const auto found = list.findItems(QString::fromStdString(table), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        Q_EMIT list.itemDoubleClicked(found.front());
+    }
+    void runQuery(const char* sql) {
+        Q_EMIT window_->menus().queries->aboutToShow();
+        action("menuQueriesDefine")->trigger();
+        find<QPlainTextEdit>("txtSQLStatement")->setPlainText(QString::fromLatin1(sql));
+        click("cmdExecuteSQL");
+    }
+    bool shown(Kind kind) const { return window_->browserVisible(kind); }
+
+    static ScratchFolder* settings_;
+};
+ScratchFolder* WorkbenchWindows::settings_ = nullptr;
+
+} // namespace
+
+TEST_F(WorkbenchWindows, aTableChosenInTheListOpensInTheTableBrowser) {
+    chooseInTableList("menuFileOpenTable", "Orders");
+    ASSERT_TRUE(shown(Kind::Table));
+    EXPECT_EQ(window_->browser(Kind::Table)->parentWidget()->windowTitle().toStdString(),
+              "Table - Orders");
+    EXPECT_EQ(window_->browser(Kind::Table)
+                  ->findChild<QTableView*>(QStringLiteral("grdDataGrid"))
+                  ->model()
+                  ->rowCount(),
+              5 + 1); // the rows and the line for a new one
+    // With a table shown, "Save TABLE As" is offered.
+    Q_EMIT action("menuFile")->menu()->aboutToShow();
+    EXPECT_TRUE(action("menuFileSaveTableAs")->isEnabled());
+}
+
+TEST_F(WorkbenchWindows, aQuerysRowsShowInTheResultBrowserAndGoWithTheirTable) {
+    runQuery("SELECT Label FROM Orders WHERE Amount > 2");
+    ASSERT_TRUE(shown(Kind::QueryResult));
+    chooseInTableList("menuFileOpenTable", "Orders");
+    ASSERT_TRUE(shown(Kind::Table));
+
+    dialogs_.add(Answer::Yes); // delete the table
+    chooseInTableList("menuFileDeleteTable", "Orders");
+    EXPECT_FALSE(shown(Kind::Table));
+    EXPECT_FALSE(shown(Kind::QueryResult)) << "its rows no longer exist";
+    EXPECT_FALSE(dialogs_.unexpected);
+}
+
+TEST_F(WorkbenchWindows, goingBackToTheProgramsDatabaseClosesTheBrowsers) {
+    chooseInTableList("menuFileOpenTable", "Orders");
+    ASSERT_TRUE(shown(Kind::Table));
+    window_->useOriginalDatabaseCommand();
+    EXPECT_FALSE(shown(Kind::Table));
+}

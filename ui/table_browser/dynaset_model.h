@@ -1,0 +1,62 @@
+#pragma once
+// The rows of a dynaset as a table model. Only the dynaset's keys stay in
+// memory; a row is read from the file when the view first shows it and kept
+// in a small cache of recently shown rows, so a table of a million rows
+// opens and scrolls as quickly as a small one. An updatable dynaset ends
+// with an empty line on which a new record is typed. Edits are written
+// through the recordset: a write the engine refuses is reported and the row
+// keeps its former values. Runs on the user-interface thread only.
+
+#include "engine/runtime_error.h"
+#include "shell/table_browser/row_cache.h"
+#include "workbench/engine/recordset.h"
+
+#include <QAbstractTableModel>
+#include <functional>
+#include <optional>
+
+namespace fieldizer::ui {
+
+class DynasetModel final : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    explicit DynasetModel(QObject* parent = nullptr);
+
+    // Shows `recordset` from its first row; the one shown before is closed.
+    // An error while its records are counted is thrown with nothing changed.
+    void setRecordset(db::Recordset recordset);
+    // Closes the recordset; the model is empty afterwards.
+    void closeRecordset();
+    // Reads the rows again (Requery); errors are thrown, nothing shown changes.
+    void requery();
+    db::Recordset* recordset() { return recordset_ ? &*recordset_ : nullptr; }
+    long recordCount() const { return count_; }
+    // The last line takes a new record.
+    bool hasNewRecordLine() const { return recordset_ && recordset_->updatable(); }
+
+    // Asked before a changed or new row is stored; an empty hook stores.
+    std::function<bool()> confirmCommit;
+    // Told every write the engine refused.
+    std::function<void(const RuntimeError&)> reportError;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    // Deletes records from the file; false (reported) when the engine refuses.
+    bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
+
+  private:
+    const db::Row& row(long position) const;
+    QString cellText(long position, int column) const;
+    void writeCell(long position, int column, const db::Value& value);
+
+    std::optional<db::Recordset> recordset_;
+    long count_ = 0;
+    mutable RowCache cache_;
+};
+
+} // namespace fieldizer::ui

@@ -1,0 +1,97 @@
+#pragma once
+// The twin table browsers: Form13 shows a table opened from the table list
+// or made by the table copy, Form12 the rows of a query run from the query
+// window. Each shows a dynaset in an editable grid (grdDataGrid) with its
+// data control (Data1) and the buttons Filter, Sort, Refresh ("Re-Filter"
+// while a filter is in force), Show All, Print and Close. Filter, Sort and
+// Refresh report their errors in a box of their own and keep the rows shown
+// before. What the windows say is shell/table_browser's.
+
+#include "engine/user_dialogs.h"
+#include "shell/dialogs/file_dialogs.h"
+#include "shell/program_state/program_state.h"
+#include "shell/table_browser/browser_messages.h"
+#include "shell/table_browser/browser_source.h"
+
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace fieldizer::ui {
+
+class DataControl;
+class DynasetModel;
+
+class TableBrowser final : public QWidget {
+    Q_OBJECT
+  public:
+    using Kind = BrowserKind;
+    using BrowserSource = fieldizer::BrowserSource;
+
+    TableBrowser(Kind kind, ProgramState& state, UserDialogs& dialogs, FileDialogs& files,
+                 QWidget* parent = nullptr);
+    ~TableBrowser() override;
+
+    Kind kind() const { return kind_; }
+    const BrowserSource& source() const { return source_; }
+    DynasetModel& model() const { return *model_; }
+    QTableView& grid() const { return *grid_; }
+    QString positionCaption() const;
+
+    // Shows the source's rows from the first, under its caption. Errors are
+    // thrown and leave the rows shown before.
+    void showSource(const BrowserSource& source);
+
+    // The commands of the buttons, and a click on a column heading.
+    void filterCommand();
+    void sortCommand();
+    void refreshCommand();
+    void showAllCommand();
+    void printCommand();
+    void headingClicked(int column);
+    // Asks "Delete Current Row?" and deletes the grid's current record.
+    void deleteCurrentRow();
+    // The window became the active one in the frame.
+    void activated();
+
+    // Prints an image of this window; connected by the frame to its printer.
+    std::function<void(QWidget& window)> printImage;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    QPushButton* addButton(const char* name, const char* caption);
+    void connectControls();
+    void updatePositionCaption();
+    void moveTo(long position);
+    void dataControlMoved(int move);
+    bool askRowQuestion(const Message& question);
+    bool refusesTableRecordset(const Message& message);
+    void showRecordset(db::Recordset recordset);
+    void setFilterOffered(bool offered);
+    void reportError(const RuntimeError& error);
+
+    Kind kind_;
+    ProgramState& state_;
+    UserDialogs& dialogs_;
+    FileDialogs& files_;
+    BrowserSource source_;
+    DynasetModel* model_;
+    QLabel* gridCaption_ = nullptr; // the table's name over the grid
+    QTableView* grid_ = nullptr;
+    DataControl* data1_ = nullptr;
+    QWidget* picButtons_ = nullptr;
+    QPushButton *cmdFilter_ = nullptr, *cmdSort_ = nullptr, *cmdRefresh_ = nullptr,
+                *command1_ = nullptr, *command2_ = nullptr, *cmdClose_ = nullptr;
+    std::string pendingSort_;
+    Qt::KeyboardModifiers pressModifiers_ = Qt::NoModifier;
+    bool justShown_ = false;
+};
+
+} // namespace fieldizer::ui
