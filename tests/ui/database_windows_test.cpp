@@ -188,7 +188,8 @@ TEST_F(DatabaseWindows, openModeAsksTheBrowserForTheTableAndCloses) {
     EXPECT_EQ(opened_[0], (std::pair<std::string, std::string>{"Orders", "Table - Orders"}));
     EXPECT_EQ(state_.openTableName, "Orders");
     EXPECT_FALSE(tableListShown());
-    EXPECT_TRUE(state_.activeFormName.empty());
+    // The table's browser is the active window now.
+    EXPECT_EQ(state_.activeFormName, "Form13");
 }
 
 TEST_F(DatabaseWindows, deleteModeDeletesOnlyAfterYesClosingBrowsersFirst) {
