@@ -164,6 +164,7 @@ void MainWindow::subWindowActivated(QMdiSubWindow* window) {
         state_.activeTextForm = ActiveTextForm::Fieldz1;
         state_.activeFormName = manipulatorFormName;
         updateStatus(manipulator_->textBox());
+        manipulator_->checkDatabaseOnReturn();
     } else if (window == viewerWindow_) {
         state_.activeTextForm = ActiveTextForm::Form2;
         menus_.edit->menuAction()->setVisible(true);

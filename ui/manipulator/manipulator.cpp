@@ -1,8 +1,7 @@
 #include "ui/manipulator/manipulator.h"
 
+#include "shell/program_state/own_database.h"
 #include "ui/text_box/byte_text_box.h"
-#include "workbench/fieldizer_database.h"
-#include "workbench/workspace.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -20,6 +19,7 @@ Manipulator::Manipulator(ProgramState& state, UserDialogs& dialogs, FileDialogs&
     buildControls();
     buildFieldizePanel();
     frame_ = PassFrame(progressBar1_, command17_);
+    buildSavingTabs();
     connectControls();
     command1_->setEnabled(false);
     command17_->setEnabled(false);
@@ -58,9 +58,8 @@ void Manipulator::setVisibleViewer(std::function<ByteTextBox*()> visibleViewer) 
 }
 
 void Manipulator::reinitialise() {
-    state_.dbPath = state_.homeDbPath;
     try {
-        state_.database = db::Workspace().openDatabase(state_.dbPath, db::ownConnectString);
+        makeOwnDatabaseCurrent(state_);
     } catch (const RuntimeError&) {
         // As at start-up: a database that fails to open leaves the table
         // commands disabled.
