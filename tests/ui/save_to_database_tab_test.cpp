@@ -95,11 +95,15 @@ TEST_F(SaveTab, optionsTwoAndThreeWriteIntoTheDatabaseTheUserChose) {
     choose("Option2");
     EXPECT_TRUE(shown("Command11"));
     EXPECT_TRUE(items("Combo17").empty()) << "the list waits for the chosen database";
+    box().setBytes("Bob   NE");
+    fill("towns", useColumnSpecsMethod, "");
+    save();
+    EXPECT_EQ(dialogs_.messages.back().text, saveMessages::noDatabase)
+        << "not the program's database the user did not choose";
+    EXPECT_TRUE(find<QPushButton>("Command11")->hasFocus());
     click("Command11");
     EXPECT_EQ(requests, 1);
     EXPECT_EQ(items("Combo17"), std::vector<std::string>{"people"});
-
-    box().setBytes("Bob   NE");
     fill("towns", useColumnSpecsMethod, "");
     save();
     EXPECT_EQ(rowsOf(other, "towns"), (Rows{{"Bob  ", "NE"}}));

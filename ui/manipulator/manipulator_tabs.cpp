@@ -125,7 +125,7 @@ void Manipulator::focusChanged(QWidget* old, QWidget* now) {
 }
 
 void Manipulator::databaseChanged() {
-    savePanel_->refreshKeepingPosition();
+    savePanel_->databaseChanged();
 }
 
 } // namespace fieldizer::ui

@@ -3,6 +3,7 @@
 #include "columns/spec_table.h"
 #include "columns/table_list.h"
 #include "shell/dialogs/error_report.h"
+#include "shell/menus/menu_rules.h"
 #include "shell/program_state/own_database.h"
 #include "ui/manipulator/list_position.h"
 #include "ui/manipulator/named_controls.h"
@@ -160,7 +161,24 @@ void SaveToDatabasePanel::Option1_Click() {
 // The user is to choose a database first; the list shows its tables then.
 void SaveToDatabasePanel::otherOption_Click() {
     command11_->setVisible(true);
+    chosenDbPath_.clear();
     combo17_->clear();
+}
+
+void SaveToDatabasePanel::databaseChanged() {
+    if (saveOption() != SaveOption::OwnDatabaseNewTable)
+        chosenDbPath_ = state_.dbPath;
+    refreshKeepingPosition();
+}
+
+// Options 2 and 3 promise the user's own database: until one is chosen (or
+// after a tab change put the program's back), there is none to write to,
+// rather than the program's database the user did not ask for.
+SaveTarget SaveToDatabasePanel::target() const {
+    if (saveOption() != SaveOption::OwnDatabaseNewTable &&
+        (chosenDbPath_.empty() || !samePathIgnoringCase(chosenDbPath_, state_.dbPath)))
+        return SaveTarget{};
+    return SaveTarget{state_.database.get(), state_.dbPath};
 }
 
 void SaveToDatabasePanel::Combo18_Change() {
@@ -216,8 +234,7 @@ void SaveToDatabasePanel::runSave(SaveRequest request) {
                                 request.processMethod == useColumnSpecsMethod;
         if (needsSpecs && !request.text.empty())
             request.specs = workingSpecs(state_);
-        const SaveOutcome outcome = saveToDatabase(
-            request, SaveTarget{state_.database.get(), state_.dbPath}, dialogs_, observer);
+        const SaveOutcome outcome = saveToDatabase(request, target(), dialogs_, observer);
         if (outcome.status == SaveStatus::Refused)
             focusOn(outcome.focus);
     });

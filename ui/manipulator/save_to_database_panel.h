@@ -47,6 +47,9 @@ class SaveToDatabasePanel final : public QWidget {
     // list got shorter).
     void refreshKeepingPosition();
     SaveOption saveOption() const;
+    // Another database became current: for options 2 and 3 it is the one
+    // the records go to; the list shows its tables.
+    void databaseChanged();
 
   Q_SIGNALS:
     // "&Select Database": the window's open-database flow takes over.
@@ -67,6 +70,7 @@ class SaveToDatabasePanel final : public QWidget {
     void Command10_Click();
     void runSave(SaveRequest request);
     void focusOn(const Focus& focus);
+    SaveTarget target() const;
 
     ProgramState& state_;
     UserDialogs& dialogs_;
@@ -81,6 +85,8 @@ class SaveToDatabasePanel final : public QWidget {
     QLineEdit* text10_ = nullptr;
     QPushButton* command10_ = nullptr;
     QPushButton* command11_ = nullptr;
+    // The database chosen for options 2 and 3, empty until one is.
+    std::string chosenDbPath_;
 };
 
 } // namespace fieldizer::ui
