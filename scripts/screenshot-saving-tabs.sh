@@ -18,15 +18,18 @@ cli="$build/cli/fieldizer-cli"
 "$cli" sql --db "$work/fieldizer.mdb" "create table climate (DY text(3))" >/dev/null
 cp "$repo/examples/CF6DSM.txt" "$work/"
 cd "$work"
-# The tabs are clicked where the tab bar shows them in a 1280x860 screen.
+# The tabs are clicked where the tab bar shows them in a 1280x860 screen,
+# once its right arrow has scrolled the last ones into view.
 xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
     "$1" CF6DSM.txt &
     program=$!
     sleep 7 # the splash closes itself after 5 seconds
-    xdotool mousemove "${SETTINGS_TAB:-560 168}" click 1
+    xdotool mousemove 959 241 click --repeat 4 --delay 150 1
+    sleep 0.5
+    xdotool mousemove 768 242 click 1
     sleep 1
     import -window root "$2/settings-tab.png"
-    xdotool mousemove "${SAVE_TAB:-640 168}" click 1
+    xdotool mousemove 870 242 click 1
     sleep 1
     import -window root "$2/save-to-database-tab.png"
     kill "$program"
