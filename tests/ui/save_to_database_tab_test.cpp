@@ -181,5 +181,26 @@ TEST_F(SaveTab, stopEndsTheSaveWithTheRecordsSoFarKept) {
     EXPECT_FALSE(box().isReadOnly());
 }
 
+TEST_F(SaveTab, aTabChangeDuringTheSaveLeavesItsDatabaseToItUntilTheEnd) {
+    const std::string other = createOtherDatabase();
+    choose("Option3");
+    makeCurrent(other);
+    std::string text;
+    for (int i = 0; i < 100000; ++i)
+        text += "Ann,IA\r\n";
+    box().setBytes(text);
+    fill("people", parseByDelimiterMethod, ",");
+    bool waited = false;
+    QTimer::singleShot(0, [&] {
+        waited = !find<QWidget>("Command10")->isEnabled() && !find<QWidget>("Frame1")->isEnabled();
+        showTab(0); // the program's own database is current again
+    });
+    save({Answer::Yes});
+    EXPECT_TRUE(waited) << "the options and buttons wait while the save runs";
+    EXPECT_TRUE(ownDatabaseCurrent());
+    EXPECT_EQ(rowsOf(other, "people").size(), 100001u);
+    EXPECT_TRUE(find<QWidget>("Command10")->isEnabled());
+}
+
 } // namespace
 } // namespace fieldizer::testing

@@ -174,11 +174,17 @@ void SaveToDatabasePanel::databaseChanged() {
 // Options 2 and 3 promise the user's own database: until one is chosen (or
 // after a tab change put the program's back), there is none to write to,
 // rather than the program's database the user did not ask for.
-SaveTarget SaveToDatabasePanel::target() const {
+std::shared_ptr<db::Database> SaveToDatabasePanel::targetDatabase() const {
     if (saveOption() != SaveOption::OwnDatabaseNewTable &&
         (chosenDbPath_.empty() || !samePathIgnoringCase(chosenDbPath_, state_.dbPath)))
-        return SaveTarget{};
-    return SaveTarget{state_.database.get(), state_.dbPath};
+        return nullptr;
+    return state_.database;
+}
+
+void SaveToDatabasePanel::setRunning(bool running) {
+    for (QWidget* control : {static_cast<QWidget*>(frame1_), static_cast<QWidget*>(command10_),
+                             static_cast<QWidget*>(command11_)})
+        control->setEnabled(!running);
 }
 
 void SaveToDatabasePanel::Combo18_Change() {
@@ -228,16 +234,26 @@ void SaveToDatabasePanel::Command10_Click() {
 }
 
 void SaveToDatabasePanel::runSave(SaveRequest request) {
+    Focus refusedField;
     host_.runFramed([&](PassObserver& observer) {
-        request.text = host_.text();
+        // A copy: the text box may be handed a new text while the save
+        // yields to the event loop.
+        const std::string text(host_.text());
+        request.text = text;
         const bool needsSpecs = request.option != SaveOption::ChosenDatabaseTable ||
                                 request.processMethod == useColumnSpecsMethod;
         if (needsSpecs && !request.text.empty())
             request.specs = workingSpecs(state_);
-        const SaveOutcome outcome = saveToDatabase(request, target(), dialogs_, observer);
+        // Held for the whole save: a tab change meanwhile makes another
+        // database current, and must not close this one under the writer.
+        const std::shared_ptr<db::Database> database = targetDatabase();
+        const SaveTarget target{database.get(), database ? state_.dbPath : std::string()};
+        const SaveOutcome outcome = saveToDatabase(request, target, dialogs_, observer);
         if (outcome.status == SaveStatus::Refused)
-            focusOn(outcome.focus);
+            refusedField = outcome.focus;
     });
+    // Once the run is over: the buttons wait while it lasts.
+    focusOn(refusedField);
     // Refilled on every way out: a table may have been created before an
     // error ended the save.
     refreshKeepingPosition();

@@ -12,6 +12,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 class QComboBox;
@@ -50,6 +51,8 @@ class SaveToDatabasePanel final : public QWidget {
     // Another database became current: for options 2 and 3 it is the one
     // the records go to; the list shows its tables.
     void databaseChanged();
+    // While a pass or a save runs, the options and buttons wait.
+    void setRunning(bool running);
 
   Q_SIGNALS:
     // "&Select Database": the window's open-database flow takes over.
@@ -70,7 +73,8 @@ class SaveToDatabasePanel final : public QWidget {
     void Command10_Click();
     void runSave(SaveRequest request);
     void focusOn(const Focus& focus);
-    SaveTarget target() const;
+    // The current database while it is the save's target, else none.
+    std::shared_ptr<db::Database> targetDatabase() const;
 
     ProgramState& state_;
     UserDialogs& dialogs_;
