@@ -202,5 +202,25 @@ TEST_F(SaveTab, aTabChangeDuringTheSaveLeavesItsDatabaseToItUntilTheEnd) {
     EXPECT_TRUE(find<QWidget>("Command10")->isEnabled());
 }
 
+TEST_F(SaveTab, aClosedDatabaseIsReplacedByTheProgramsOwnThroughTheFirstOption) {
+    choose("Option2");
+    state_.database->close();
+    manipulator().checkDatabaseOnReturn(); // refreshes the list of the tab
+    EXPECT_TRUE(find<QRadioButton>("Option1")->isChecked());
+    EXPECT_FALSE(shown("Command11"));
+    EXPECT_TRUE(ownDatabaseCurrent());
+    EXPECT_TRUE(state_.database->isOpen());
+
+    // Without the program's database the list stays empty, after one report.
+    const std::string moved = state_.homeDbPath + ".away";
+    std::filesystem::rename(state_.homeDbPath, moved);
+    state_.database->close();
+    manipulator().checkDatabaseOnReturn();
+    std::filesystem::rename(moved, state_.homeDbPath);
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages.front().id, errorReportMessage);
+    EXPECT_TRUE(items("Combo17").empty());
+}
+
 } // namespace
 } // namespace fieldizer::testing

@@ -155,7 +155,7 @@ void SaveToDatabasePanel::Option1_Click() {
     } catch (const RuntimeError& error) {
         handleError(dialogs_, error);
     }
-    refreshDbaseTableList();
+    fillTableList();
 }
 
 // The user is to choose a database first; the list shows its tables then.
@@ -194,19 +194,24 @@ void SaveToDatabasePanel::Combo18_Change() {
 }
 
 void SaveToDatabasePanel::refreshDbaseTableList() {
-    combo17_->clear();
-    if (!state_.database || !state_.database->isOpen()) {
-        if (host_.tabSelected && host_.tabSelected()) {
-            Option1_Click(); // reopens the own database and lists it
-            return;
-        }
-        try {
-            makeOwnDatabaseCurrent(state_);
-        } catch (const RuntimeError&) {
-            // The list stays empty; the next save says which database is
-            // missing.
-        }
+    if (state_.database && state_.database->isOpen())
+        return fillTableList();
+    if (host_.tabSelected && host_.tabSelected()) {
+        // The first option is the one that needs no database chosen.
+        option1_->setChecked(true);
+        return Option1_Click();
     }
+    try {
+        makeOwnDatabaseCurrent(state_);
+    } catch (const RuntimeError&) {
+        // The list stays empty; the next save says which database is
+        // missing.
+    }
+    fillTableList();
+}
+
+void SaveToDatabasePanel::fillTableList() {
+    combo17_->clear();
     if (!state_.database)
         return;
     try {

@@ -68,6 +68,7 @@ class SaveToDatabasePanel final : public QWidget {
     QWidget* buildFrame1();
     void connectControls();
     void Option1_Click();
+    void fillTableList();
     void otherOption_Click();
     void Combo18_Change();
     void Command10_Click();
