@@ -103,7 +103,12 @@ TEST_F(SettingsTab, onlyChangedSettingsCanBeSavedAndEnteringTheTabShowsIt) {
     EXPECT_FALSE(enabled("Command8"));
     EXPECT_FALSE(enabled("Command9")) << "no set on file";
     showTab(0);
+    manipulator().setPanelsLoading(true); // the program puts values in
+    setLine("MaskEdBox17", "4");
+    manipulator().setPanelsLoading(false);
+    EXPECT_FALSE(manipulator().settingsChanged());
     setLine("MaskEdBox17", "5");
+    EXPECT_TRUE(manipulator().settingsChanged());
     showTab(Settings);
     EXPECT_TRUE(enabled("Command8"));
 }

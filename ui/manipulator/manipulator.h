@@ -114,6 +114,10 @@ class Manipulator final : public QWidget {
     // The user comes back to the window: a database opened meanwhile is
     // closed again while "Fieldize Text" or "Settings" is selected.
     void checkDatabaseOnReturn();
+    // While set, parameter changes are the program's (defaults put in, a
+    // restore), not edits: settingsChanged keeps its value.
+    void setPanelsLoading(bool loading);
+    bool settingsChanged() const;
 
   public Q_SLOTS:
     // Another database became current: the lists that show its tables are

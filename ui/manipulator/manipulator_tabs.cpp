@@ -125,6 +125,14 @@ void Manipulator::focusChanged(QWidget* old, QWidget* now) {
         checkDatabaseOnReturn();
 }
 
+void Manipulator::setPanelsLoading(bool loading) {
+    settingsPanel_->setPanelsLoading(loading);
+}
+
+bool Manipulator::settingsChanged() const {
+    return settingsPanel_->settingsChanged();
+}
+
 void Manipulator::databaseChanged() {
     savePanel_->databaseChanged();
 }
