@@ -4,6 +4,7 @@
 #include "ui/text_box/byte_text_box.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -28,6 +29,15 @@ Manipulator::Manipulator(ProgramState& state, UserDialogs& dialogs, FileDialogs&
     // the user's first keystroke is an edit like every other.
     state_.textJustLoaded = false;
     state_.closingText = false;
+}
+
+// The children go after this object has stopped being a Manipulator: their
+// signals (the tab strip's as its pages go, a focus change) must not reach
+// it then.
+Manipulator::~Manipulator() {
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void Manipulator::connectControls() {

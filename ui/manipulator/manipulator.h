@@ -56,6 +56,7 @@ class Manipulator final : public QWidget {
   public:
     Manipulator(ProgramState& state, UserDialogs& dialogs, FileDialogs& files,
                 TextMenuItems menuItems, QWidget* parent = nullptr);
+    ~Manipulator() override;
 
     ByteTextBox* textBox() const { return richTextBox1_; }
     QTabWidget* tabs() const { return sstab1_; }
