@@ -137,6 +137,17 @@ TEST_F(SaveTab, theDelimiterIsOfferedOnlyForTheDelimiterMethod) {
         EXPECT_EQ(shown("Text10"), byDelimiter) << method;
         EXPECT_EQ(shown("Label45"), byDelimiter) << method;
     }
+    EXPECT_TRUE(manipulator().settingsChanged()) << "choosing a method is an edit";
+    setCombo("Combo18", std::string(parseByDelimiterMethod));
+    showTab(Settings);
+    setCombo("Combo16", "Set");
+    click("Command8");
+    ASSERT_FALSE(manipulator().settingsChanged()) << "saved";
+    showTab(SaveToDatabase);
+    combo("Combo18")->setFocus();
+    EXPECT_TRUE(shown("Text10"));
+    EXPECT_FALSE(manipulator().settingsChanged())
+        << "the focus re-applies the rule without marking a change";
     EXPECT_EQ(find<QWidget>("Text10")->toolTip(),
               QStringLiteral("Spaces may be used as a delimiter."));
 }
