@@ -20,7 +20,8 @@ TEST_F(TabChanges, everyTabChangeReopensTheProgramsDatabase) {
         showTab(tab);
         EXPECT_TRUE(ownDatabaseCurrent()) << "tab " << tab;
     }
-    EXPECT_TRUE(dialogs_.messages.empty());
+    for (const Message& message : dialogs_.messages)
+        ADD_FAILURE() << message.text;
 }
 
 TEST_F(TabChanges, theChosenDatabaseStaysWhileSaveToDatabaseStaysSelected) {

@@ -74,7 +74,10 @@ void Manipulator::reinitialise() {
         // As at start-up: a database that fails to open leaves the table
         // commands disabled.
     }
+    // The defaults are the window's loading, not an edit.
+    setPanelsLoading(true);
     restoreNumberDefaults();
+    setPanelsLoading(false);
     state_.textJustLoaded = false;
     state_.closingText = false;
 }

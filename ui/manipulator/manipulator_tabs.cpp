@@ -117,11 +117,14 @@ void Manipulator::checkDatabaseOnReturn() {
 }
 
 // Coming back means the focus enters this window from outside it: from
-// another window inside the main window, or from a dialog now closed.
+// another window inside the main window, or from a dialog now closed. The
+// frame around this window (its MDI sub-window) is no other window.
 void Manipulator::focusChanged(QWidget* old, QWidget* now) {
     // No former focus means the program came back from another
     // application, where no database of ours can have been opened.
-    if (old && now && isAncestorOf(now) && !isAncestorOf(old))
+    if (!old || !now || !isAncestorOf(now))
+        return;
+    if (old != this && !isAncestorOf(old) && !old->isAncestorOf(this))
         checkDatabaseOnReturn();
 }
 
