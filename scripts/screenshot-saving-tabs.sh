@@ -24,12 +24,12 @@ xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
     "$1" CF6DSM.txt &
     program=$!
     sleep 7 # the splash closes itself after 5 seconds
-    xdotool mousemove 959 241 click --repeat 4 --delay 150 1
+    xdotool mousemove 1108 241 click --repeat 4 --delay 150 1
     sleep 0.5
-    xdotool mousemove 768 242 click 1
+    xdotool mousemove 917 242 click 1
     sleep 1
     import -window root "$2/settings-tab.png"
-    xdotool mousemove 870 242 click 1
+    xdotool mousemove 1020 242 click 1
     sleep 1
     import -window root "$2/save-to-database-tab.png"
     kill "$program"
