@@ -51,6 +51,11 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     connect(manipulator_, &Manipulator::runningChanged, this, &MainWindow::runningChanged);
     connect(manipulator_, &Manipulator::textDoubleClicked, this, &MainWindow::showTextViewer);
     connect(manipulator_, &Manipulator::findRequested, this, &MainWindow::showFind);
+    // "&Select Database" on the Save to Database tab opens a database as the
+    // File menu does; every change of database renews the tab's table list.
+    connect(manipulator_, &Manipulator::selectDatabaseRequested, this,
+            &MainWindow::openUserDatabase);
+    connect(this, &MainWindow::databaseChanged, manipulator_, &Manipulator::databaseChanged);
     connect(manipulator_, &Manipulator::pasteRequested, this,
             [this] { pasteInto(manipulator_->textBox(), false); });
     connect(manipulator_, &Manipulator::textKeyReleased, this, [this] {
@@ -165,6 +170,7 @@ void MainWindow::subWindowActivated(QMdiSubWindow* window) {
         state_.activeTextForm = ActiveTextForm::Fieldz1;
         state_.activeFormName = manipulatorFormName;
         updateStatus(manipulator_->textBox());
+        manipulator_->checkDatabaseOnReturn();
     } else if (window == viewerWindow_) {
         state_.activeTextForm = ActiveTextForm::Form2;
         menus_.edit->menuAction()->setVisible(true);

@@ -1,10 +1,10 @@
 #include "ui/manipulator/manipulator.h"
 
+#include "shell/program_state/own_database.h"
 #include "ui/text_box/byte_text_box.h"
-#include "workbench/fieldizer_database.h"
-#include "workbench/workspace.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,6 +20,7 @@ Manipulator::Manipulator(ProgramState& state, UserDialogs& dialogs, FileDialogs&
     buildControls();
     buildFieldizePanel();
     frame_ = PassFrame(progressBar1_, command17_);
+    buildSavingTabs();
     connectControls();
     command1_->setEnabled(false);
     command17_->setEnabled(false);
@@ -28,6 +29,15 @@ Manipulator::Manipulator(ProgramState& state, UserDialogs& dialogs, FileDialogs&
     // the user's first keystroke is an edit like every other.
     state_.textJustLoaded = false;
     state_.closingText = false;
+}
+
+// The children go after this object has stopped being a Manipulator: their
+// signals (the tab strip's as its pages go, a focus change) must not reach
+// it then.
+Manipulator::~Manipulator() {
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void Manipulator::connectControls() {
@@ -58,14 +68,16 @@ void Manipulator::setVisibleViewer(std::function<ByteTextBox*()> visibleViewer) 
 }
 
 void Manipulator::reinitialise() {
-    state_.dbPath = state_.homeDbPath;
     try {
-        state_.database = db::Workspace().openDatabase(state_.dbPath, db::ownConnectString);
+        makeOwnDatabaseCurrent(state_);
     } catch (const RuntimeError&) {
         // As at start-up: a database that fails to open leaves the table
         // commands disabled.
     }
+    // The defaults are the window's loading, not an edit.
+    setPanelsLoading(true);
     restoreNumberDefaults();
+    setPanelsLoading(false);
     state_.textJustLoaded = false;
     state_.closingText = false;
 }

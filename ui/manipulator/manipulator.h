@@ -31,6 +31,8 @@ namespace fieldizer::ui {
 
 class ByteTextBox;
 class FieldizeTextPanel;
+class SaveToDatabasePanel;
+class SettingsPanel;
 
 // The main window's menu items that follow the text's state.
 struct TextMenuItems {
@@ -54,6 +56,7 @@ class Manipulator final : public QWidget {
   public:
     Manipulator(ProgramState& state, UserDialogs& dialogs, FileDialogs& files,
                 TextMenuItems menuItems, QWidget* parent = nullptr);
+    ~Manipulator() override;
 
     ByteTextBox* textBox() const { return richTextBox1_; }
     QTabWidget* tabs() const { return sstab1_; }
@@ -101,6 +104,27 @@ class Manipulator final : public QWidget {
     // database is current again and the number boxes take their defaults.
     void reinitialise();
 
+    // Long work that is no pass over the text (Save to Database), run in
+    // the pass frame: progress bar, Stop, busy pointer, the text read-only.
+    // An error it throws is reported by handleError.
+    void runFramed(const std::function<void(PassObserver&)>& work);
+
+    // Runs after every change of the selected tab: the program's own
+    // database made current again, then the new tab's focus and lists.
+    void SSTab1_Click();
+    // The user comes back to the window: a database opened meanwhile is
+    // closed again while "Fieldize Text" or "Settings" is selected.
+    void checkDatabaseOnReturn();
+    // While set, parameter changes are the program's (defaults put in, a
+    // restore), not edits: settingsChanged keeps its value.
+    void setPanelsLoading(bool loading);
+    bool settingsChanged() const;
+
+  public Q_SLOTS:
+    // Another database became current: the lists that show its tables are
+    // read again.
+    void databaseChanged();
+
   Q_SIGNALS:
     void runningChanged(bool running);
     void captionChanged();
@@ -112,6 +136,8 @@ class Manipulator final : public QWidget {
     // A parameter of a tab (or the column specifications) changed, by the
     // user or the program (a focus that re-applies a rule changes nothing).
     void parametersChanged();
+    // "&Select Database" on "Save to Database": the open-database flow runs.
+    void selectDatabaseRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -124,6 +150,8 @@ class Manipulator final : public QWidget {
     void buildOperationPanels();
     void restoreNumberDefaults();
     void connectControls();
+    void buildSavingTabs();
+    void focusChanged(QWidget* old, QWidget* now);
 
     void textChanged();
     void updateLineTools();
@@ -168,6 +196,8 @@ class Manipulator final : public QWidget {
     TextHistory history_;
     bool passRunning_ = false;
     PassFrame frame_;
+    SettingsPanel* settingsPanel_ = nullptr;
+    SaveToDatabasePanel* savePanel_ = nullptr;
 
     void textBoxEntered();
 };

@@ -1,6 +1,7 @@
 // The Manipulator's controls, built once with their names.
 #include "shell/editing/line_ends.h"
 #include "ui/manipulator/manipulator.h"
+#include "ui/manipulator/named_controls.h"
 #include "ui/text_box/byte_text_box.h"
 #include "ui/text_box/cp1252_qstring.h"
 
@@ -16,21 +17,6 @@
 
 namespace fieldizer::ui {
 namespace {
-
-template <class Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    return named(new QPushButton(QString::fromLatin1(caption), parent), name);
-}
-
-QLabel* label(const char* name, const char* caption, QWidget* buddy, QWidget* parent) {
-    auto* result = named(new QLabel(QString::fromLatin1(caption), parent), name);
-    result->setBuddy(buddy);
-    return result;
-}
 
 constexpr const char* tabCaptions[] = {"Text/Lines",    "Move Text",   "Add Text",
                                        "Replace Text",  "Delete Text", "Format Text",

@@ -103,6 +103,20 @@ void Manipulator::runPass(const PassRequest& request) {
     menu_.saveFile->setEnabled(true);
 }
 
+void Manipulator::runFramed(const std::function<void(PassObserver&)>& work) {
+    if (passRunning_)
+        return;
+    beginRun();
+    try {
+        work(frame_);
+    } catch (const RuntimeError& error) {
+        endRun();
+        handleError(dialogs_, error);
+        return;
+    }
+    endRun();
+}
+
 // The tool reads the text where the box holds it (nothing may change it
 // while the run lasts) and hands its output to a document built beside it,
 // which the box then shows without a copy; the Undo copy is taken only when

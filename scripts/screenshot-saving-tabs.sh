@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Screenshots of the Manipulator's "Settings" and "Save to Database" tabs, for
+# looking at them as a user would: a program database holding one saved set
+# and one table of the user's, the sample report open. Needs xvfb-run,
+# ImageMagick's import and xdotool.
+# Usage: screenshot-saving-tabs.sh [OUTPUT-FOLDER]   (default docs/)
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+build=${FIELDIZER_BUILD:-$repo/build}
+out=$(realpath -m "${1:-$repo/docs}")
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cli="$build/cli/fieldizer-cli"
+"$cli" create-database "$work/fieldizer.mdb" >/dev/null
+"$cli" settings save Monthly --column DY:1:3:1:3 --db "$work/fieldizer.mdb" >/dev/null
+"$cli" sql --db "$work/fieldizer.mdb" "create table climate (DY text(3))" >/dev/null
+cp "$repo/examples/CF6DSM.txt" "$work/"
+cd "$work"
+# The tabs are clicked where the tab bar shows them in a 1280x860 screen,
+# once its right arrow has scrolled the last ones into view.
+xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
+    "$1" CF6DSM.txt &
+    program=$!
+    sleep 7 # the splash closes itself after 5 seconds
+    xdotool mousemove 1108 241 click --repeat 4 --delay 150 1
+    sleep 0.5
+    xdotool mousemove 917 242 click 1
+    sleep 1
+    import -window root "$2/settings-tab.png"
+    xdotool mousemove 1020 242 click 1
+    sleep 1
+    import -window root "$2/save-to-database-tab.png"
+    kill "$program"
+' screenshots "$build/ui/app/fieldizer" "$out"
+echo "Saved in $out"

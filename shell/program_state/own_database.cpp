@@ -1,0 +1,19 @@
+#include "shell/program_state/own_database.h"
+
+#include "shell/menus/menu_rules.h"
+#include "workbench/fieldizer_database.h"
+#include "workbench/workspace.h"
+
+namespace fieldizer {
+
+bool ownDatabaseIsCurrent(const ProgramState& state) {
+    return samePathIgnoringCase(state.dbPath, state.homeDbPath);
+}
+
+void makeOwnDatabaseCurrent(ProgramState& state) {
+    state.dbPath = state.homeDbPath;
+    state.database.reset();
+    state.database = db::Workspace().openDatabase(state.dbPath, db::ownConnectString);
+}
+
+} // namespace fieldizer

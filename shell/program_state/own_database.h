@@ -1,0 +1,20 @@
+#pragma once
+// The program's own database as the current one: the Manipulator's tab
+// changes, the first save option and a reopened Manipulator put it back
+// whenever the user has opened another.
+
+#include "shell/program_state/program_state.h"
+
+namespace fieldizer {
+
+// Whether dbPath names the program's own database; paths are compared in
+// lower case, as the program's file system once did.
+bool ownDatabaseIsCurrent(const ProgramState& state);
+
+// dbPath becomes homeDbPath and the program's database, opened with its own
+// connect string, becomes the current database. The former one is let go
+// first, so that a failing open leaves no database current rather than the
+// wrong one; the error is thrown.
+void makeOwnDatabaseCurrent(ProgramState& state);
+
+} // namespace fieldizer

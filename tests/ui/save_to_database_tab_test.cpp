@@ -1,0 +1,237 @@
+// The "Save to Database" tab in the window: each save option with each
+// answer to its questions, the table list, the controls each option and
+// method offers, Stop, and the refusals with their focus.
+#include "columns/save_messages.h"
+#include "columns/save_to_database.h"
+#include "saving_tabs_fixture.h"
+
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace fieldizer::testing {
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+class SaveTab : public SavingTabsTest {
+  protected:
+    void SetUp() override {
+        SavingTabsTest::SetUp();
+        database_.setWorking({spec("Name", 1, 5, 5), spec("State", 7, 2, 2)});
+        showTab(SaveToDatabase);
+    }
+    void fill(const std::string& table, std::string_view method, const std::string& delimiter) {
+        setCombo("Combo17", table);
+        setCombo("Combo18", std::string(method));
+        setLine("Text10", delimiter);
+    }
+    void save(std::deque<Answer> answers = {}) {
+        for (Answer answer : answers)
+            dialogs_.add(answer);
+        click("Command10");
+        EXPECT_TRUE(dialogs_.scriptUsedUp());
+        EXPECT_FALSE(dialogs_.unexpected);
+    }
+    void choose(const char* option) { find<QRadioButton>(option)->click(); }
+    bool shown(const char* name) const { return !find<QWidget>(name)->isHidden(); }
+};
+
+TEST_F(SaveTab, optionOneCreatesTheTableInTheProgramsDatabaseFromTheColumns) {
+    box().setBytes("Ann   IA\r\nBob   NE\r\n");
+    fill("people", useColumnSpecsMethod, "");
+    save();
+    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_EQ(database_.rows("people"), (Rows{{"Ann  ", "IA"}, {"Bob  ", "NE"}}));
+    EXPECT_EQ(items("Combo17"), std::vector<std::string>{"people"}) << "the list is refilled";
+    EXPECT_EQ(comboText("Combo17"), "people");
+    EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
+    EXPECT_FALSE(manipulator().passRunning());
+}
+
+TEST_F(SaveTab, anExistingTableIsAddedToReplacedOrLeftByTheAnswer) {
+    box().setBytes("Ann;IA");
+    fill("people", parseByDelimiterMethod, ";");
+    save();
+    box().setBytes("Bob;NE");
+    save({Answer::Yes});
+    EXPECT_EQ(dialogs_.questions.back().text,
+              saveMessages::tableAlreadyIn("people", state_.homeDbPath));
+    EXPECT_EQ(database_.rows("people"), (Rows{{"Ann", "IA"}, {"Bob", "NE"}}));
+
+    box().setBytes("Cy;KS");
+    save({Answer::Cancel});
+    EXPECT_EQ(database_.rows("people").size(), 2u);
+    save({Answer::No});
+    EXPECT_EQ(database_.rows("people"), (Rows{{"Cy", "KS"}}));
+}
+
+TEST_F(SaveTab, theSizeQuestionGoesOnOrAbortsAndCanBeSilenced) {
+    box().setBytes("Annabel;IA\r\nBobby;NEB\r\nCy;KS");
+    fill("people", parseByDelimiterMethod, ";");
+    // Go on, and be warned again; then go on without further warnings.
+    save({Answer::Yes, Answer::Yes, Answer::Yes, Answer::No});
+    EXPECT_EQ(dialogs_.questions.size(), 4u);
+    EXPECT_EQ(dialogs_.questions[0].text, saveMessages::valueTooLarge("Name"));
+    EXPECT_EQ(dialogs_.questions[1].text, saveMessages::warnAgain);
+    EXPECT_EQ(database_.rows("people"),
+              (Rows{{"<null>", "IA"}, {"Bobby", "<null>"}, {"Cy", "KS"}}));
+
+    dialogs_.questions.clear();
+    box().setBytes("Dee;IA\r\nEverett;MO\r\nFay;KS");
+    save({Answer::No, Answer::No}); // replace the records; abort at the long name
+    EXPECT_EQ(dialogs_.messages.back().text, saveMessages::enlargeField);
+    EXPECT_EQ(database_.rows("people"), (Rows{{"Dee", "IA"}}));
+}
+
+TEST_F(SaveTab, optionsTwoAndThreeWriteIntoTheDatabaseTheUserChose) {
+    const std::string other = createOtherDatabase();
+    int requests = 0;
+    QObject::connect(&manipulator(), &ui::Manipulator::selectDatabaseRequested, [&] {
+        ++requests;
+        makeCurrent(other);
+    });
+    EXPECT_FALSE(shown("Command11")) << "option 1 needs no database choice";
+    choose("Option2");
+    EXPECT_TRUE(shown("Command11"));
+    EXPECT_TRUE(items("Combo17").empty()) << "the list waits for the chosen database";
+    box().setBytes("Bob   NE");
+    fill("towns", useColumnSpecsMethod, "");
+    save();
+    EXPECT_EQ(dialogs_.messages.back().text, saveMessages::noDatabase)
+        << "not the program's database the user did not choose";
+    EXPECT_TRUE(find<QPushButton>("Command11")->hasFocus());
+    click("Command11");
+    EXPECT_EQ(requests, 1);
+    EXPECT_EQ(items("Combo17"), std::vector<std::string>{"people"});
+    fill("towns", useColumnSpecsMethod, "");
+    save();
+    EXPECT_EQ(rowsOf(other, "towns"), (Rows{{"Bob  ", "NE"}}));
+    EXPECT_EQ(items("Combo17"), (std::vector<std::string>{"people", "towns"}));
+
+    choose("Option3");
+    EXPECT_TRUE(shown("Command11"));
+    click("Command11");
+    fill("PEOPLE", parseByDelimiterMethod, ",");
+    box().setBytes("Cy,KS");
+    save({Answer::Yes});
+    EXPECT_EQ(dialogs_.questions.back().text, saveMessages::addToRecords);
+    EXPECT_EQ(rowsOf(other, "people"), (Rows{{"Ann", "IA"}, {"Cy", "KS"}}));
+
+    setCombo("Combo17", "nowhere");
+    save();
+    EXPECT_EQ(dialogs_.messages.back().text, saveMessages::tableNotIn("nowhere", other));
+    EXPECT_TRUE(find<QComboBox>("Combo17")->hasFocus());
+
+    choose("Option1");
+    EXPECT_FALSE(shown("Command11"));
+    EXPECT_TRUE(ownDatabaseCurrent());
+    EXPECT_TRUE(items("Combo17").empty()) << "the own database holds no user table";
+}
+
+TEST_F(SaveTab, theDelimiterIsOfferedOnlyForTheDelimiterMethod) {
+    for (std::string_view method :
+         {parseByDelimiterMethod, useColumnSpecsMethod, std::string_view()}) {
+        setCombo("Combo18", std::string(method));
+        const bool byDelimiter = method == parseByDelimiterMethod;
+        EXPECT_EQ(shown("Text10"), byDelimiter) << method;
+        EXPECT_EQ(shown("Label45"), byDelimiter) << method;
+    }
+    EXPECT_TRUE(manipulator().settingsChanged()) << "choosing a method is an edit";
+    setCombo("Combo18", std::string(parseByDelimiterMethod));
+    showTab(Settings);
+    setCombo("Combo16", "Set");
+    click("Command8");
+    ASSERT_FALSE(manipulator().settingsChanged()) << "saved";
+    showTab(SaveToDatabase);
+    combo("Combo18")->setFocus();
+    EXPECT_TRUE(shown("Text10"));
+    EXPECT_FALSE(manipulator().settingsChanged())
+        << "the focus re-applies the rule without marking a change";
+    EXPECT_EQ(find<QWidget>("Text10")->toolTip(),
+              QStringLiteral("Spaces may be used as a delimiter."));
+}
+
+TEST_F(SaveTab, refusalsNameTheirFieldAndPutTheFocusThere) {
+    box().setBytes("Ann;IA");
+    fill("", parseByDelimiterMethod, "");
+    save();
+    EXPECT_EQ(dialogs_.messages.back().text, saveMessages::noTableName);
+    EXPECT_TRUE(combo("Combo17")->hasFocus());
+    setCombo("Combo17", "people");
+    save();
+    EXPECT_EQ(dialogs_.messages.back().text, saveMessages::noDelimiter);
+    EXPECT_TRUE(find<QLineEdit>("Text10")->hasFocus());
+    setCombo("Combo18", "");
+    save();
+    EXPECT_EQ(dialogs_.messages.back().text, saveMessages::noProcessMethod);
+    EXPECT_TRUE(combo("Combo18")->hasFocus());
+    setCombo("Combo17", "Fieldize_Settings");
+    save();
+    EXPECT_EQ(dialogs_.messages.back().text, saveMessages::programTable("Fieldize_Settings"));
+    EXPECT_EQ(database_.rows("fieldize_settings").size(), 2u);
+}
+
+TEST_F(SaveTab, stopEndsTheSaveWithTheRecordsSoFarKept) {
+    std::string text;
+    for (int i = 0; i < 300000; ++i)
+        text += "Ann;IA\r\n";
+    box().setBytes(text);
+    fill("people", parseByDelimiterMethod, ";");
+    bool live = false;
+    QTimer::singleShot(0, [&] {
+        live = find<QProgressBar>("ProgressBar1")->isVisible() && box().isReadOnly();
+        click("Command17");
+    });
+    save();
+    EXPECT_TRUE(live);
+    const std::size_t stored = database_.rows("people").size();
+    EXPECT_GT(stored, 0u);
+    EXPECT_LT(stored, 300000u);
+    EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
+    EXPECT_FALSE(box().isReadOnly());
+}
+
+TEST_F(SaveTab, aTabChangeDuringTheSaveLeavesItsDatabaseToItUntilTheEnd) {
+    const std::string other = createOtherDatabase();
+    choose("Option3");
+    makeCurrent(other);
+    std::string text;
+    for (int i = 0; i < 100000; ++i)
+        text += "Ann,IA\r\n";
+    box().setBytes(text);
+    fill("people", parseByDelimiterMethod, ",");
+    bool waited = false;
+    QTimer::singleShot(0, [&] {
+        waited = !find<QWidget>("Command10")->isEnabled() && !find<QWidget>("Frame1")->isEnabled();
+        showTab(0); // the program's own database is current again
+    });
+    save({Answer::Yes});
+    EXPECT_TRUE(waited) << "the options and buttons wait while the save runs";
+    EXPECT_TRUE(ownDatabaseCurrent());
+    EXPECT_EQ(rowsOf(other, "people").size(), 100001u);
+    EXPECT_TRUE(find<QWidget>("Command10")->isEnabled());
+}
+
+TEST_F(SaveTab, aClosedDatabaseIsReplacedByTheProgramsOwnThroughTheFirstOption) {
+    choose("Option2");
+    state_.database->close();
+    manipulator().checkDatabaseOnReturn(); // refreshes the list of the tab
+    EXPECT_TRUE(find<QRadioButton>("Option1")->isChecked());
+    EXPECT_FALSE(shown("Command11"));
+    EXPECT_TRUE(ownDatabaseCurrent());
+    EXPECT_TRUE(state_.database->isOpen());
+
+    // Without the program's database the list stays empty, after one report.
+    const std::string moved = state_.homeDbPath + ".away";
+    std::filesystem::rename(state_.homeDbPath, moved);
+    state_.database->close();
+    manipulator().checkDatabaseOnReturn();
+    std::filesystem::rename(moved, state_.homeDbPath);
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages.front().id, errorReportMessage);
+    EXPECT_TRUE(items("Combo17").empty());
+}
+
+} // namespace
+} // namespace fieldizer::testing

@@ -1,0 +1,167 @@
+// The "Settings" tab in the window: saving every parameter control of every
+// tab, selecting a set back into the controls (their rules run, no edit is
+// counted), deleting, and the buttons following settingsChanged.
+#include "columns/save_to_database.h"
+#include "saving_tabs_fixture.h"
+#include "settings/settings_messages.h"
+#include "ui/manipulator/parameter_controls.h"
+
+#include <QAbstractButton>
+
+namespace fieldizer::testing {
+namespace {
+
+class SettingsTab : public SavingTabsTest {
+  protected:
+    void SetUp() override {
+        SavingTabsTest::SetUp();
+        showTab(Settings);
+    }
+    bool enabled(const char* name) const { return find<QWidget>(name)->isEnabled(); }
+    ParameterValues shownValues() const { return ui::readParameterControls(manipulator()); }
+    void saveAs(const std::string& name, std::deque<Answer> answers = {}) {
+        for (Answer answer : answers)
+            dialogs_.add(answer);
+        setCombo("Combo16", name);
+        click("Command8");
+        EXPECT_TRUE(dialogs_.scriptUsedUp());
+    }
+    void select(const std::string& name) {
+        setCombo("Combo16", name);
+        click("Command9");
+    }
+    // Every parameter control that exists takes a value other than the one
+    // it shows: a typed text, a number, the other state, the last list item.
+    void changeEveryControl() {
+        for (const ParameterKey& key : parameterKeys()) {
+            QWidget* control = ui::parameterControl(manipulator(), key.name);
+            if (!control)
+                continue;
+            std::string value =
+                key.kind == KeyKind::Number ? "7" : "typed " + std::string(key.name);
+            if (key.name == "startLineAfter")
+                value = "42";
+            if (auto* check = qobject_cast<QAbstractButton*>(control))
+                value = check->isChecked() ? "0" : "1";
+            auto* list = qobject_cast<QComboBox*>(control);
+            if (list && !list->isEditable())
+                value = ui::fromQString(list->itemText(list->count() - 1));
+            ui::setControlValue(*control, value);
+        }
+    }
+};
+
+TEST_F(SettingsTab, aSavedSetComesBackIntoEveryControlWithoutCountingAsAnEdit) {
+    changeEveryControl();
+    setCombo("Combo18", std::string(parseByDelimiterMethod));
+    const ParameterValues saved = shownValues();
+    database_.setWorking({spec("Name", 1, 5, 5)});
+    EXPECT_TRUE(enabled("Command8")) << "the edits marked the Settings as changed";
+    saveAs("Monthly");
+    EXPECT_FALSE(enabled("Command8"));
+    EXPECT_TRUE(enabled("Command9"));
+    EXPECT_TRUE(enabled("Command16"));
+    EXPECT_EQ(items("Combo16"), std::vector<std::string>{"Monthly"});
+
+    ui::showParameterValues(manipulator(), defaultParameterValues());
+    database_.setWorking({});
+    EXPECT_TRUE(find<QWidget>("Text10")->isHidden()) << "the method's rule ran";
+    EXPECT_TRUE(enabled("Command8"));
+    select("Monthly");
+    EXPECT_EQ(shownValues(), saved);
+    EXPECT_FALSE(find<QWidget>("Text10")->isHidden()) << "the restored method's rule ran";
+    EXPECT_FALSE(enabled("Command8")) << "restored values are no edits";
+    EXPECT_EQ(database_.working().size(), 1u);
+    EXPECT_EQ(database_.working().front().columnHeading, "Name");
+    select("Monthly");
+    EXPECT_EQ(database_.working().size(), 1u) << "the old rows went first";
+
+    setLine("Text10", "|");
+    EXPECT_TRUE(enabled("Command8")) << "an edit after the restore counts";
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(SettingsTab, savingAgainAsksBeforeOverwritingAndCancelKeepsTheSet) {
+    setLine("MaskEdBox17", "12");
+    saveAs("Daily");
+    setLine("MaskEdBox17", "34");
+    saveAs("DAILY", {Answer::Cancel});
+    EXPECT_EQ(dialogs_.questions.back().text, overwriteSettingsQuestion("DAILY"));
+    EXPECT_TRUE(enabled("Command8")) << "nothing was saved";
+    select("Daily");
+    EXPECT_EQ(ui::fromQString(find<QLineEdit>("MaskEdBox17")->text()), "12");
+
+    setLine("MaskEdBox17", "56");
+    saveAs("daily", {Answer::Ok});
+    setLine("MaskEdBox17", "");
+    select("Daily");
+    EXPECT_EQ(ui::fromQString(find<QLineEdit>("MaskEdBox17")->text()), "56");
+    EXPECT_EQ(items("Combo16"), std::vector<std::string>{"daily"}) << "stored as last typed";
+}
+
+TEST_F(SettingsTab, onlyChangedSettingsCanBeSavedAndEnteringTheTabShowsIt) {
+    EXPECT_FALSE(enabled("Command8"));
+    EXPECT_FALSE(enabled("Command9")) << "no set on file";
+    showTab(0);
+    manipulator().setPanelsLoading(true); // the program puts values in
+    setLine("MaskEdBox17", "4");
+    manipulator().setPanelsLoading(false);
+    EXPECT_FALSE(manipulator().settingsChanged());
+    setLine("MaskEdBox17", "5");
+    EXPECT_TRUE(manipulator().settingsChanged());
+    showTab(Settings);
+    EXPECT_TRUE(enabled("Command8"));
+}
+
+TEST_F(SettingsTab, namesMissingOrUnknownAreHandledWithoutTouchingTheControls) {
+    setLine("MaskEdBox17", "9");
+    saveAs("Kept"); // a set on file offers Select and Delete
+    setLine("MaskEdBox17", "8");
+    saveAs("");
+    EXPECT_EQ(dialogs_.messages.back().text, settingsNameMissingMessage);
+    EXPECT_TRUE(combo("Combo16")->hasFocus());
+    select("");
+    EXPECT_EQ(dialogs_.messages.back().text, selectNameMissingMessage);
+    const std::size_t shown = dialogs_.messages.size();
+    select("Nowhere");
+    EXPECT_EQ(dialogs_.messages.size(), shown) << "an unknown name is no message";
+    EXPECT_EQ(ui::fromQString(find<QLineEdit>("MaskEdBox17")->text()), "8");
+    setCombo("Combo16", "");
+    click("Command16");
+    EXPECT_EQ(dialogs_.messages.back().text, deleteNameMissingMessage);
+}
+
+TEST_F(SettingsTab, deletingRemovesTheSetAndTheLastOneDisablesTheButtons) {
+    setLine("MaskEdBox17", "1"); // an unchanged set cannot be saved
+    saveAs("First");
+    setLine("MaskEdBox17", "2");
+    saveAs("Second");
+    EXPECT_TRUE(enabled("Command16"));
+    dialogs_.add(Answer::No);
+    click("Command16");
+    ASSERT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_EQ(dialogs_.questions.back().text, deleteSettingsQuestion("Second"));
+    EXPECT_EQ(items("Combo16"), (std::vector<std::string>{"First", "Second"}));
+
+    dialogs_.add(Answer::Yes);
+    click("Command16");
+    EXPECT_EQ(items("Combo16"), std::vector<std::string>{"First"});
+    database_->tableDefs().refresh();
+    EXPECT_FALSE(database_->tableDefs().contains("fieldize_Second"));
+    dialogs_.add(Answer::Yes);
+    setCombo("Combo16", "FIRST");
+    click("Command16");
+    EXPECT_TRUE(items("Combo16").empty());
+    database_->tableDefs().refresh();
+    EXPECT_FALSE(database_->tableDefs().contains("fieldize_First"));
+
+    showTab(0);
+    showTab(Settings);
+    EXPECT_FALSE(enabled("Command9"));
+    EXPECT_FALSE(enabled("Command16"));
+    EXPECT_FALSE(enabled("Command8")) << "nothing was edited since the last save";
+    EXPECT_TRUE(dialogs_.scriptUsedUp());
+}
+
+} // namespace
+} // namespace fieldizer::testing

@@ -1,0 +1,143 @@
+// The tabs that keep and store the parameters, "Settings" and "Save to
+// Database", and what changing tabs and coming back to the window do.
+#include "shell/dialogs/error_report.h"
+#include "shell/fieldize_grid/spec_grid_rules.h"
+#include "shell/program_state/own_database.h"
+#include "ui/manipulator/manipulator.h"
+#include "ui/manipulator/save_to_database_panel.h"
+#include "ui/manipulator/settings_panel.h"
+#include "ui/manipulator/tab_messages.h"
+#include "ui/text_box/byte_text_box.h"
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace fieldizer::ui {
+namespace {
+
+enum Tab {
+    TextLines,
+    MoveText,
+    AddText,
+    ReplaceText,
+    DeleteText,
+    FormatText,
+    FieldizeText,
+    Settings,
+    SaveToDatabase
+};
+
+// Fills an empty tab page with its panel.
+template <class Panel> Panel* placeOn(QWidget* page, Panel* panel) {
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panel);
+    return panel;
+}
+
+} // namespace
+
+void Manipulator::buildSavingTabs() {
+    settingsPanel_ = placeOn(sstab1_->widget(Settings),
+                             new SettingsPanel(state_, dialogs_, *this, sstab1_->widget(Settings)));
+    SaveToDatabaseHost host{[this] { return richTextBox1_->bytes(); },
+                            [this](const auto& work) { runFramed(work); },
+                            [this] { return sstab1_->currentIndex() == SaveToDatabase; }};
+    savePanel_ = placeOn(sstab1_->widget(SaveToDatabase),
+                         new SaveToDatabasePanel(state_, dialogs_, std::move(host),
+                                                 sstab1_->widget(SaveToDatabase)));
+    connect(this, &Manipulator::parametersChanged, settingsPanel_,
+            &SettingsPanel::parametersChanged);
+    connect(savePanel_, &SaveToDatabasePanel::parametersChanged, this,
+            &Manipulator::parametersChanged);
+    connect(savePanel_, &SaveToDatabasePanel::selectDatabaseRequested, this,
+            &Manipulator::selectDatabaseRequested);
+    connect(settingsPanel_, &SettingsPanel::settingsNameChanged, this,
+            [this](const std::string& table) { setSettingsName(settingsNameOfTable(table)); });
+    connect(settingsPanel_, &SettingsPanel::specificationsReplaced, this,
+            &Manipulator::refreshFieldizeGrid);
+    connect(this, &Manipulator::runningChanged, savePanel_, &SaveToDatabasePanel::setRunning);
+    connect(sstab1_, &QTabWidget::currentChanged, this, &Manipulator::SSTab1_Click);
+    connect(qApp, &QApplication::focusChanged, this, &Manipulator::focusChanged);
+}
+
+void Manipulator::SSTab1_Click() {
+    if (!ownDatabaseIsCurrent(state_)) {
+        try {
+            makeOwnDatabaseCurrent(state_);
+        } catch (const RuntimeError& error) {
+            handleError(dialogs_, error);
+        }
+        savePanel_->refreshDbaseTableList();
+    }
+    // The tabs filled by other panels are reached by their controls' names.
+    const auto focusOn = [this](const char* name) {
+        if (auto* control = findChild<QWidget*>(QLatin1String(name)))
+            control->setFocus();
+    };
+    switch (sstab1_->currentIndex()) {
+    case TextLines:
+        richTextBox1_->setEnabled(true);
+        richTextBox1_->setFocus();
+        break;
+    case MoveText:
+        return focusOn("Combo1");
+    case AddText:
+        return focusOn("Text2");
+    case ReplaceText:
+        return focusOn("Combo7");
+    case DeleteText:
+        return focusOn("Combo6");
+    case FormatText:
+        return focusOn("Combo12");
+    case FieldizeText:
+        return refreshFieldizeGrid();
+    case Settings:
+        return settingsPanel_->enterTab();
+    case SaveToDatabase:
+        return savePanel_->refreshKeepingPosition();
+    default:
+        break;
+    }
+}
+
+void Manipulator::checkDatabaseOnReturn() {
+    if (passRunning_)
+        return; // a save's own questions take the focus and give it back
+    const int tab = sstab1_->currentIndex();
+    if (tab == SaveToDatabase)
+        return savePanel_->refreshKeepingPosition();
+    if ((tab != FieldizeText && tab != Settings) || ownDatabaseIsCurrent(state_))
+        return;
+    dialogs_.tell(notice(
+        tab == FieldizeText ? tabMessageIds::fieldizeTabCloses : tabMessageIds::settingsTabCloses,
+        databaseClosedMessage(tab == FieldizeText ? "Fieldize Text" : "Settings")));
+    SSTab1_Click();
+}
+
+// Coming back means the focus enters this window from outside it: from
+// another window inside the main window, or from a dialog now closed. The
+// frame around this window (its MDI sub-window) is no other window.
+void Manipulator::focusChanged(QWidget* old, QWidget* now) {
+    // No former focus means the program came back from another
+    // application, where no database of ours can have been opened.
+    if (!old || !now || !isAncestorOf(now))
+        return;
+    if (old != this && !isAncestorOf(old) && !old->isAncestorOf(this))
+        checkDatabaseOnReturn();
+}
+
+void Manipulator::setPanelsLoading(bool loading) {
+    settingsPanel_->setPanelsLoading(loading);
+}
+
+bool Manipulator::settingsChanged() const {
+    return settingsPanel_->settingsChanged();
+}
+
+void Manipulator::databaseChanged() {
+    savePanel_->databaseChanged();
+}
+
+} // namespace fieldizer::ui

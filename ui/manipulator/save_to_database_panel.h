@@ -1,0 +1,97 @@
+#pragma once
+// The "Save to Database" tab (SSTab1Page8): the save options Frame1 with
+// Option1 to Option3, the table name Combo17, the process method Combo18,
+// the delimiter Text10, "&Save" (Command10) and "&Select Database"
+// (Command11). The save itself is columns/save_to_database.h; this panel
+// gathers its request, runs it in the Manipulator's pass frame and keeps the
+// table list.
+
+#include "columns/save_to_database.h"
+#include "engine/user_dialogs.h"
+#include "shell/program_state/program_state.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace fieldizer::ui {
+
+// What the panel needs of the window around it.
+struct SaveToDatabaseHost {
+    // The text to save (the Manipulator's text box).
+    std::function<std::string_view()> text;
+    // Runs the save in the pass frame: progress bar, Stop, busy pointer.
+    std::function<void(const std::function<void(PassObserver&)>&)> runFramed;
+    // Whether "Save to Database" is the selected tab.
+    std::function<bool()> tabSelected;
+};
+
+class SaveToDatabasePanel final : public QWidget {
+    Q_OBJECT
+  public:
+    SaveToDatabasePanel(ProgramState& state, UserDialogs& dialogs, SaveToDatabaseHost host,
+                        QWidget* parent = nullptr);
+
+    // Refills Combo17 with the listed tables of the current database; every
+    // failure is skipped. A closed database is opened again first: through
+    // Option1 while this tab is selected, else as the program's own.
+    void refreshDbaseTableList();
+    // The same, keeping the selected position (or the last entry when the
+    // list got shorter).
+    void refreshKeepingPosition();
+    SaveOption saveOption() const;
+    // Another database became current: for options 2 and 3 it is the one
+    // the records go to; the list shows its tables.
+    void databaseChanged();
+    // While a pass or a save runs, the options and buttons wait.
+    void setRunning(bool running);
+
+  Q_SIGNALS:
+    // "&Select Database": the window's open-database flow takes over.
+    void selectDatabaseRequested();
+    // The process method or delimiter was edited.
+    void parametersChanged();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    QWidget* buildFrame1();
+    void connectControls();
+    void Option1_Click();
+    void fillTableList();
+    void otherOption_Click();
+    void Combo18_Change();
+    void Command10_Click();
+    void runSave(SaveRequest request);
+    void focusOn(const Focus& focus);
+    // The current database while it is the save's target, else none.
+    std::shared_ptr<db::Database> targetDatabase() const;
+
+    ProgramState& state_;
+    UserDialogs& dialogs_;
+    SaveToDatabaseHost host_;
+    QGroupBox* frame1_ = nullptr;
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QRadioButton* option3_ = nullptr;
+    QComboBox* combo17_ = nullptr;
+    QComboBox* combo18_ = nullptr;
+    QLabel* label45_ = nullptr;
+    QLineEdit* text10_ = nullptr;
+    QPushButton* command10_ = nullptr;
+    QPushButton* command11_ = nullptr;
+    // The database chosen for options 2 and 3, empty until one is.
+    std::string chosenDbPath_;
+};
+
+} // namespace fieldizer::ui

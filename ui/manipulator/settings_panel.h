@@ -1,0 +1,67 @@
+#pragma once
+// The "Settings" tab (SSTab1Page7): the name box Combo16 and "&Save
+// Settings" (Command8), "S&elect Settings" (Command9), "&Delete Settings"
+// (Command16). It keeps settingsChanged and panelsLoading for the whole
+// window: every parameter edit on any tab reaches parametersChanged(), and
+// a restore sets panelsLoading so its own changes do not count as edits.
+
+#include "engine/user_dialogs.h"
+#include "settings/settings_state.h"
+#include "shell/program_state/program_state.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QPushButton;
+
+namespace fieldizer::ui {
+
+class SettingsPanel final : public QWidget {
+    Q_OBJECT
+  public:
+    // `parameters` is the widget whose children carry the "settingsKey"
+    // property: the whole Manipulator.
+    SettingsPanel(ProgramState& state, UserDialogs& dialogs, QWidget& parameters,
+                  QWidget* parent = nullptr);
+
+    // SSTab1_Click's steps for this tab: the list refilled with its position
+    // kept, the buttons brought up to date, the focus into Combo16.
+    void enterTab();
+    // A parameter was edited: marks the Settings as changed unless a
+    // restore or the window's loading is under way.
+    void parametersChanged();
+    bool settingsChanged() const { return settings_.settingsChanged; }
+    bool panelsLoading() const { return panelsLoading_; }
+    void setPanelsLoading(bool loading) { panelsLoading_ = loading; }
+    // "fieldize_" + the set last saved or selected, "Settings: NOT SAVED"
+    // after a delete, empty before either.
+    const std::string& currentSettingsTable() const { return settings_.currentSettingsTable; }
+
+  Q_SIGNALS:
+    // The working specifications were replaced by a saved set's.
+    void specificationsReplaced();
+    // The current Settings table name changed.
+    void settingsNameChanged(const std::string& table);
+
+  private:
+    void buildControls();
+    void Command8_Click();
+    void Command9_Click();
+    void Command16_Click();
+    // Combo16 and the buttons to and from the state the actions work on.
+    void takeNameBox();
+    void showState();
+    db::Database* database();
+
+    ProgramState& state_;
+    UserDialogs& dialogs_;
+    QWidget& parameters_;
+    SettingsState settings_;
+    bool panelsLoading_ = false;
+    QComboBox* combo16_ = nullptr;
+    QPushButton* command8_ = nullptr;
+    QPushButton* command9_ = nullptr;
+    QPushButton* command16_ = nullptr;
+};
+
+} // namespace fieldizer::ui
