@@ -2,15 +2,21 @@
 // chosen in the table list opens in Form13, a query's rows show in Form12,
 // and deleting a table or leaving the database takes their browsers along.
 #include "desktop_fixture.h"
+#include "ui/password_access/password_access.h"
 #include "ui/query_window/query_window.h"
 #include "ui/table_browser/table_browser.h"
 #include "user_tables.h"
+#include "workbench/workspace.h"
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 
 using namespace fieldizer;
 using namespace fieldizer::testing;
@@ -93,4 +99,29 @@ TEST_F(WorkbenchWindows, goingBackToTheProgramsDatabaseClosesTheBrowsers) {
     ASSERT_TRUE(shown(Kind::Table));
     window_->useOriginalDatabaseCommand();
     EXPECT_FALSE(shown(Kind::Table));
+}
+
+TEST_F(WorkbenchWindows, selectDatabaseOnTheSaveTabOpensThroughPasswordAccess) {
+    const std::string other = (folder_ / "sales.db").string();
+    {
+        auto database = db::Workspace().createDatabase(other);
+        makeUserTable(*database, "Customers", 2);
+    }
+    manipulator().tabs()->setCurrentIndex(8);
+    find<QRadioButton>("Option2")->click();
+    files_.add(other);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [this, &poll] {
+        auto* form4 = window_->findChild<ui::PasswordAccess*>(QStringLiteral("Form4"));
+        if (form4 && form4->isVisible()) {
+            poll.stop();
+            form4->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        }
+    });
+    poll.start(5);
+    click("Command11");
+    EXPECT_EQ(state_.dbPath, other);
+    auto* combo17 = find<QComboBox>("Combo17");
+    ASSERT_EQ(combo17->count(), 1);
+    EXPECT_EQ(combo17->itemText(0).toStdString(), "Customers");
 }
