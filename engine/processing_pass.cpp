@@ -93,20 +93,41 @@ PassResult runPassInMemory(std::string_view text, const LineOperation& operation
     return runLoop(cursor, text.size(), operation, observer, &output);
 }
 
-PassResult runProcessingPass(std::string_view text, const LineOperation& operation,
-                             PassObserver& observer, const std::filesystem::path& folder) {
+namespace {
+
+// Writes the text to "fieldize.tmp" in `folder`, runs `pass` over that file
+// and deletes it again, whatever the pass's outcome.
+template <class Pass>
+PassResult throughTempFile(std::string_view text, const std::filesystem::path& folder, Pass pass) {
     const std::filesystem::path temp = folder / tempFileName;
     std::error_code ignored;
     std::filesystem::remove(temp, ignored); // a failed earlier pass may have left it
     writeWholeFile(temp, text);
     try {
-        PassResult result = runPassOverFile(temp, operation, observer);
+        PassResult result = pass(temp);
         std::filesystem::remove(temp, ignored);
         return result;
     } catch (...) {
         std::filesystem::remove(temp, ignored);
         throw;
     }
+}
+
+} // namespace
+
+PassResult runProcessingPass(std::string_view text, const LineOperation& operation,
+                             PassObserver& observer, const std::filesystem::path& folder) {
+    return throughTempFile(text, folder, [&](const std::filesystem::path& temp) {
+        return runPassOverFile(temp, operation, observer);
+    });
+}
+
+PassResult runProcessingPass(std::string_view text, const LineOperation& operation,
+                             PassObserver& observer, PassOutput& output,
+                             const std::filesystem::path& folder) {
+    return throughTempFile(text, folder, [&](const std::filesystem::path& temp) {
+        return runPassOverFile(temp, operation, observer, output);
+    });
 }
 
 } // namespace fieldizer

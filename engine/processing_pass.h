@@ -86,4 +86,11 @@ PassResult runPassInMemory(std::string_view text, const LineOperation& operation
 PassResult runPassInMemory(std::string_view text, const LineOperation& operation,
                            PassObserver& observer, PassOutput& output);
 
+// The pass through "fieldize.tmp" handing its output to `output` in pieces,
+// as runPassOverFile does: a window builds its new text from them without
+// holding the whole result twice.
+PassResult runProcessingPass(std::string_view text, const LineOperation& operation,
+                             PassObserver& observer, PassOutput& output,
+                             const std::filesystem::path& folder = ".");
+
 } // namespace fieldizer

@@ -81,9 +81,15 @@ void Manipulator::runPass(const PassRequest& request) {
     beginRun();
     setCounterVisible(false);
     try {
-        const PassResult result = runProcessingPass(history_.undoText, request.operation, frame_);
+        // The result goes straight into a document built beside the box,
+        // which then shows it without another copy.
+        const std::string_view former = history_.undoText;
+        DocumentBuilder output(*richTextBox1_, former.size() + former.size() / 8);
+        runProcessingPass(former, request.operation, frame_, output);
         endRun();
-        setTextByProgram(result.text);
+        state_.textSetByProgram = true;
+        richTextBox1_->takeDocument(output);
+        history_.lastText.assign(richTextBox1_->bytes());
     } catch (const RuntimeError& error) {
         // The text keeps its former content; undoText holds the same.
         endRun();

@@ -8,23 +8,24 @@
 #include <cstddef>
 #include <string>
 
-namespace fieldizer::ui {
-
-// The editor's loader interface (its ILoader), which its public headers do
-// not carry: a document filled from outside any view, released or turned
-// into a document once.
-class DocumentBuilder::Loader {
+// The editor's loader interface, which its public headers do not carry: a
+// document filled from outside any view, released or turned into a
+// document once. Declared here as the editor declares it, name and all, so
+// that the objects the editor hands out are of this very type.
+class ILoader {
   public:
     virtual int Release() = 0;
     virtual int AddData(const char* data, std::ptrdiff_t length) = 0;
     virtual void* ConvertToDocument() = 0;
 
   protected:
-    ~Loader() = default;
+    ~ILoader() = default;
 };
 
+namespace fieldizer::ui {
+
 DocumentBuilder::DocumentBuilder(const QsciScintillaBase& editor, std::size_t expectedBytes)
-    : loader_(reinterpret_cast<Loader*>(
+    : loader_(reinterpret_cast<::ILoader*>(
           editor.SendScintilla(QsciScintillaBase::SCI_CREATELOADER,
                                static_cast<unsigned long>(expectedBytes + editingRoom),
                                long{QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE}))) {

@@ -12,6 +12,9 @@
 
 class QsciScintillaBase;
 
+// The editor's document loader (see document_builder.cpp).
+class ILoader;
+
 namespace fieldizer::ui {
 
 // Room a document gets beyond its text. The editor reads its text back only
@@ -40,8 +43,7 @@ class DocumentBuilder final : public PassOutput {
     void* takeDocument();
 
   private:
-    class Loader;
-    Loader* loader_;
+    ::ILoader* loader_;
     std::size_t length_ = 0;
     bool ascii_ = true;
 };
