@@ -1,5 +1,5 @@
 #pragma once
-// The preview under the specification grid: the start of the text laid out
+// The preview under the column specifications grid: the start of the text laid out
 // as the Fieldize pass would lay it out, so the user sees the columns before
 // pressing "&Process". It reads only the lines it shows, whatever the size
 // of the text.

@@ -22,13 +22,13 @@ inline constexpr const char* spacesColumnTip =
     "Enter zero in the LAST column's \"Spaces_b4_next_ column\" field, if you don't want any "
     "spaces at the end of each line.";
 
-// A cell's value as the spec holds it: the heading, or a number (empty when
+// A cell's value as the column specification holds it: the heading, or a number (empty when
 // missing). The number columns show digits only.
 std::string specCellText(const ColumnSpec& spec, SpecColumn column);
 
 inline constexpr MessageId refusedCellValueId{"fieldizeGrid.refusedCellValue"};
 
-// What a typed value does to a spec: the spec with the value in place, or
+// What a typed value does to a column specification: the one with the value in place, or
 // the message that refuses it (letters or a sign in a number column, or a
 // number too large for a Long). An empty number column is left missing.
 struct CellEdit {

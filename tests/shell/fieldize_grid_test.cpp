@@ -1,4 +1,4 @@
-// The specification grid's decisions without a window: what a typed cell
+// The column specifications grid's decisions without a window: what a typed cell
 // value does, the captions, and the preview of the first lines.
 #include "columns/fieldize.h"
 #include "engine/text_lines.h"

@@ -1,4 +1,4 @@
-// The "Fieldize Text" tab: the specification grid over fieldize_settings
+// The "Fieldize Text" tab: the column specifications grid over fieldize_settings
 // (add, edit, delete, refused values, the captions), the Fieldize pass from
 // the grid on a real report, and the preview.
 #include "columns/fieldize.h"
