@@ -4,6 +4,7 @@
 // usage: panels_bench REPORT SEMICOLON_REPORT
 #include "engine/user_dialogs.h"
 #include "shell/dialogs/file_dialogs.h"
+#include "ui/app/huge_pages.h"
 #include "ui/main_window/main_window.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/manipulator/panel_controls.h"
@@ -14,9 +15,11 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -69,12 +72,38 @@ class HideWatch final : public QObject {
     }
 };
 
-// The click, the pass and the event loop until the new text is painted.
+// Runs `shown` when the progress bar appears: a pass has begun.
+class ShowWatch final : public QObject {
+  public:
+    explicit ShowWatch(std::function<void()> shown) : shown_(std::move(shown)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            shown_();
+        return false;
+    }
+
+  private:
+    std::function<void()> shown_;
+};
+
+// The click, the pass and the event loop until the new text is painted,
+// best of three runs with Undo between them: the first run of a process
+// also pays for memory the system has never handed out before. The text's
+// size before and after shows that the pass did its work.
 double timedProcess(fieldizer::ui::Manipulator& manipulator, const char* name) {
-    const auto start = Clock::now();
-    button(&manipulator, name)->click();
-    QApplication::processEvents();
-    return secondsSince(start);
+    double best = 0;
+    for (int run = 0; run < 3; ++run) {
+        const std::size_t before = manipulator.textBox()->bytes().size();
+        const auto start = Clock::now();
+        button(&manipulator, name)->click();
+        QApplication::processEvents();
+        const double seconds = secondsSince(start);
+        std::printf("%s: %.3f s, %zu bytes before, %zu after\n", name, seconds, before,
+                    manipulator.textBox()->bytes().size());
+        best = run == 0 ? seconds : std::min(best, seconds);
+        manipulator.undo();
+    }
+    return best;
 }
 
 } // namespace
@@ -84,6 +113,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: panels_bench REPORT SEMICOLON_REPORT\n");
         return 2;
     }
+    fieldizer::ui::restartWithHugePages(argv); // as the program starts
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     // The window works in the database's folder: the reports are named first.
@@ -111,23 +141,30 @@ int main(int argc, char* argv[]) {
     std::printf("text box alone: %.3f s\n", secondsSince(shown));
     apply(&manipulator, {{"replaceText", "BETHEL"}, {"replaceWith", "BTH"}});
     std::printf("replace: %.3f s\n", timedProcess(manipulator, "Command4"));
-    manipulator.undo();
     apply(&manipulator, {{"textToMove", "General Move"},
                          {"moveFromCol", "21"},
                          {"moveNumOfChars", "12"},
                          {"moveToCol", "1"}});
     std::printf("move: %.3f s\n", timedProcess(manipulator, "Command2"));
-    manipulator.undo();
 
+    // Stop is clicked 50 ms after the progress bar shows; a pass that ends
+    // sooner cancels it, so it cannot fall into the next pass.
     std::optional<Clock::time_point> stopClicked;
     HideWatch passEnd;
-    QTimer::singleShot(300, [&] {
+    QTimer stopTimer;
+    stopTimer.setSingleShot(true);
+    QObject::connect(&stopTimer, &QTimer::timeout, [&] {
         stopClicked = Clock::now();
         button(&manipulator, "Command17")->click();
-        manipulator.findChild<QWidget*>(QStringLiteral("ProgressBar1"))
-            ->installEventFilter(&passEnd);
     });
+    auto* progressBar = manipulator.findChild<QWidget*>(QStringLiteral("ProgressBar1"));
+    ShowWatch passStart([&] { stopTimer.start(50); });
+    progressBar->installEventFilter(&passStart);
+    progressBar->installEventFilter(&passEnd);
     button(&manipulator, "Command4")->click();
+    stopTimer.stop();
+    progressBar->removeEventFilter(&passStart);
+    progressBar->removeEventFilter(&passEnd);
     if (stopClicked && passEnd.hidden) {
         const auto ms = [&](Clock::time_point end) {
             return std::chrono::duration<double, std::milli>(end - *stopClicked).count();
