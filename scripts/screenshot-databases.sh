@@ -6,15 +6,7 @@
 # xvfb-run, ImageMagick's import and convert, and xdotool.
 # Usage: screenshot-databases.sh [OUTPUT-FOLDER]
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
-build=${FIELDIZER_BUILD:-$repo/build}
-out=$(realpath -m "${1:-$repo/build/screenshots}")
-mkdir -p "$out"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-cli=$build/cli/fieldizer-cli
-"$cli" create-database "$work/fieldizer.mdb" >/dev/null
+source "$(dirname "$0")/screenshot-setup.sh" "${1:-}" build/screenshots folder
 for table in Readings Stations "Monthly Totals"; do
     printf 'DSM 12\nCID 7\n' | "$cli" save --db "$work/fieldizer.mdb" --table "$table" --lf \
         'databaseProcessMethod=Use column specs on the Fieldize Text tab' \
@@ -22,7 +14,7 @@ for table in Readings Stations "Monthly Totals"; do
 done
 cp "$work/fieldizer.mdb" "$work/other.db"
 cd "$work"
-xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
+on_screen bash -c '
     "$1" &
     program=$!
     # The File menu sits at the top left of the main window, centred on

@@ -4,16 +4,10 @@
 # preview showing the first lines laid out. Needs xvfb-run, ImageMagick's
 # import and xdotool. Usage: screenshot-fieldize.sh [OUTPUT-PNG]
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
-build=${FIELDIZER_BUILD:-$repo/build}
-out=$(realpath -m "${1:-$repo/docs/fieldize-text-tab.png}")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-"$build/cli/fieldizer-cli" create-database "$work/fieldizer.mdb" >/dev/null
+source "$(dirname "$0")/screenshot-setup.sh" "${1:-}" docs/fieldize-text-tab.png
 cp "$repo/examples/CF6DSM.txt" "$work/"
 cd "$work"
-xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
+on_screen bash -c '
     "$1" CF6DSM.txt &
     program=$!
     sleep 7 # the splash closes itself after 5 seconds

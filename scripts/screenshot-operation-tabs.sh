@@ -5,18 +5,11 @@
 # Needs xvfb-run, ImageMagick's import and xdotool.
 # Usage: screenshot-operation-tabs.sh [OUTPUT-FOLDER]   (default docs/)
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
-build=${FIELDIZER_BUILD:-$repo/build}
-out=$(realpath -m "${1:-$repo/docs}")
-mkdir -p "$out"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-"$build/cli/fieldizer-cli" create-database "$work/fieldizer.mdb" >/dev/null
+source "$(dirname "$0")/screenshot-setup.sh" "${1:-}" docs folder
 cp "$repo/examples/CF6DSM.txt" "$work/"
 cd "$work"
 # shellcheck disable=SC2016 # the inner script expands its own arguments
-xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
+on_screen bash -c '
     "$1" CF6DSM.txt &
     program=$!
     sleep 7 # the splash closes itself after 5 seconds

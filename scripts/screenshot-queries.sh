@@ -5,18 +5,10 @@
 # xvfb-run, ImageMagick's import and xdotool.
 # Usage: screenshot-queries.sh [OUTPUT-FOLDER]
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
-build=${FIELDIZER_BUILD:-$repo/build}
-out=$(realpath -m "${1:-$repo/docs}")
-mkdir -p "$out"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-cli="$build/cli/fieldizer-cli"
-"$cli" create-database "$work/fieldizer.mdb" >/dev/null
+source "$(dirname "$0")/screenshot-setup.sh" "${1:-}" docs folder
 "$cli" sql --db "$work/fieldizer.mdb" "CREATE TABLE people (name TEXT(20), age LONG)" >/dev/null
 cd "$work"
-xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
+on_screen bash -c '
     "$1" &
     program=$!
     sleep 7 # the splash closes itself after 5 seconds

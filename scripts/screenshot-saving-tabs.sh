@@ -5,22 +5,14 @@
 # ImageMagick's import and xdotool.
 # Usage: screenshot-saving-tabs.sh [OUTPUT-FOLDER]   (default docs/)
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
-build=${FIELDIZER_BUILD:-$repo/build}
-out=$(realpath -m "${1:-$repo/docs}")
-mkdir -p "$out"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-cli="$build/cli/fieldizer-cli"
-"$cli" create-database "$work/fieldizer.mdb" >/dev/null
+source "$(dirname "$0")/screenshot-setup.sh" "${1:-}" docs folder
 "$cli" settings save Monthly --column DY:1:3:1:3 --db "$work/fieldizer.mdb" >/dev/null
 "$cli" sql --db "$work/fieldizer.mdb" "create table climate (DY text(3))" >/dev/null
 cp "$repo/examples/CF6DSM.txt" "$work/"
 cd "$work"
 # The tabs are clicked where the tab bar shows them in a 1280x860 screen,
 # once its right arrow has scrolled the last ones into view.
-xvfb-run -a -s "-screen 0 1280x860x24" bash -c '
+on_screen bash -c '
     "$1" CF6DSM.txt &
     program=$!
     sleep 7 # the splash closes itself after 5 seconds
