@@ -164,6 +164,16 @@ void MainWindow::openProgramDatabase() {
     }
 }
 
+// The Manipulator's closing closes the database: the program's own becomes
+// current again when a menu next needs one. True when it was reopened.
+bool MainWindow::reopenClosedDatabase() {
+    if (state_.database && state_.database->isOpen())
+        return false;
+    state_.dbPath = state_.homeDbPath;
+    openProgramDatabase();
+    return true;
+}
+
 void MainWindow::subWindowActivated(QMdiSubWindow* window) {
     state_.activeTextForm = ActiveTextForm::None;
     if (window == manipulatorWindow_) {

@@ -156,6 +156,7 @@ class MainWindow final : public QMainWindow {
     void placeWindow();
     void showSplash();
     void openProgramDatabase();
+    bool reopenClosedDatabase();
     QMdiSubWindow* addSubWindow(QWidget* widget);
     void subWindowActivated(QMdiSubWindow* window);
     void manipulatorClosed();

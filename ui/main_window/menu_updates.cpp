@@ -1,5 +1,5 @@
 // Each menu recomputes its items as it opens, from the rules in shell/menus.
-#include "columns/save_to_database.h"
+#include "shell/databases/table_list.h"
 #include "ui/main_window/main_window.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
@@ -35,23 +35,11 @@ WindowsSnapshot MainWindow::snapshot() const {
 
 void MainWindow::updateFileMenu() {
     state_.textSetByProgram = true;
+    reopenClosedDatabase();
     WindowsSnapshot windows = snapshot();
-    // The Manipulator's closing closed the database: the program's own is
-    // current again.
-    if (!state_.database || !state_.database->isOpen()) {
-        state_.dbPath = state_.homeDbPath;
-        windows.dbPath = state_.dbPath;
-        openProgramDatabase();
-    }
     try {
-        if (state_.database) {
-            state_.database->tableDefs().refresh();
-            for (const std::string& name : state_.database->tableDefs().names())
-                if (isListedTable(name)) {
-                    windows.anyListedTable = true;
-                    break;
-                }
-        }
+        if (state_.database)
+            windows.anyListedTable = !listedTableNames(*state_.database).empty();
     } catch (const RuntimeError&) {
         // A table list that cannot be read leaves the table commands off.
     }

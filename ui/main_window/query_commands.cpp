@@ -29,11 +29,8 @@ void MainWindow::connectQueriesMenu() {
 // current again. Otherwise the current one reads its tables anew. Errors
 // are gone past: the menu opens whatever happens.
 void MainWindow::updateQueriesMenu() {
-    if (!state_.database || !state_.database->isOpen()) {
-        state_.dbPath = state_.homeDbPath;
-        openProgramDatabase();
+    if (reopenClosedDatabase())
         return;
-    }
     try {
         state_.database->tableDefs().refresh();
     } catch (const RuntimeError&) {
