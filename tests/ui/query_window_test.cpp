@@ -57,8 +57,12 @@ class QueryWindowTest : public DesktopTest {
         if (connected_)
             return;
         connected_ = true;
-        QObject::connect(queries, &ui::QueryWindow::showResultRequested,
-                         [this](const QueryResultRequest& request) { shown.push_back(request); });
+        // The main window's browser still opens; what it was given is kept.
+        queries->showResult = [this,
+                               open = queries->showResult](const QueryResultRequest& request) {
+            open(request);
+            shown.push_back(request);
+        };
     }
     QListWidget& list() const { return *find<QListWidget>("lstQueryDefs"); }
     QPlainTextEdit& statement() const { return *find<QPlainTextEdit>("txtSQLStatement"); }
@@ -150,6 +154,26 @@ TEST_F(QueryWindowTest, actionQueriesRunAndTheirErrorsShowTheDescription) {
     EXPECT_EQ(dialogs_.messages[0].title, applicationTitle);
     EXPECT_NE(dialogs_.messages[0].text.find("nowhere"), std::string::npos);
     EXPECT_TRUE(shown.empty());
+}
+
+// The rows are read once, by the result browser: an error that shows only
+// while reading them comes back to the query window and is reported there,
+// once, with no browser left open.
+TEST_F(QueryWindowTest, aSelectFailingWhileItsRowsAreReadIsReportedOnceByTheQueryWindow) {
+    open("menuQueriesDefine");
+    setStatement("SELECT Abs(-9223372036854775807 - 1) AS x FROM people");
+    click("cmdExecuteSQL");
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].id, queries::queryErrorId);
+    EXPECT_NE(dialogs_.messages[0].text.find("overflow"), std::string::npos);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_FALSE(window_->browserVisible(ui::TableBrowser::Kind::QueryResult));
+
+    setStatement("SELECT Abs(-5) AS x FROM people");
+    click("cmdExecuteSQL");
+    EXPECT_EQ(dialogs_.messages.size(), 1u);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(window_->browserVisible(ui::TableBrowser::Kind::QueryResult));
 }
 
 TEST_F(QueryWindowTest, aTypedSelectIsCaptionedWithItsFirst32CharactersAndDots) {

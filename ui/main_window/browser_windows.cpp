@@ -64,15 +64,20 @@ TableBrowser* MainWindow::createBrowser(TableBrowser::Kind kind) {
 }
 
 bool MainWindow::showBrowser(TableBrowser::Kind kind, const BrowserSource& source) {
-    TableBrowser* browser = browsers_[slot(kind)];
-    if (!browser)
-        browser = createBrowser(kind);
     try {
-        browser->showSource(source);
+        openBrowser(kind, source);
     } catch (const RuntimeError& error) {
         handleError(dialogs_, error);
         return false;
     }
+    return true;
+}
+
+void MainWindow::openBrowser(TableBrowser::Kind kind, const BrowserSource& source) {
+    TableBrowser* browser = browsers_[slot(kind)];
+    if (!browser)
+        browser = createBrowser(kind);
+    browser->showSource(source);
     QMdiSubWindow* frame = browserWindows_[slot(kind)];
     if (!frame->isVisible())
         placeBrowser(kind);
@@ -80,7 +85,6 @@ bool MainWindow::showBrowser(TableBrowser::Kind kind, const BrowserSource& sourc
     frame->show();
     mdi_->setActiveSubWindow(frame);
     browser->grid().setFocus();
-    return true;
 }
 
 // Centred in the frame, unless the program is putting the window up for

@@ -110,6 +110,8 @@ class MainWindow final : public QMainWindow {
     // An error is reported (handleError) and leaves the browser as it was;
     // false then.
     bool showBrowser(TableBrowser::Kind kind, const BrowserSource& source);
+    // The same, throwing the error as RuntimeError for the caller to report.
+    void openBrowser(TableBrowser::Kind kind, const BrowserSource& source);
     // Closes every browser showing rows of `table` (a table just deleted).
     void closeBrowsersOf(const std::string& table);
     // Closes both browsers (another database became current).

@@ -42,12 +42,12 @@ void MainWindow::createQueryWindow() {
     queries_ = new QueryWindow(state_, dialogs_, files_);
     queriesWindow_ = addSubWindow(queries_);
     queriesWindow_->setMinimumSize(twips(queries::minimumWidth), twips(queries::minimumHeight));
-    // A row-returning query shows its rows in the result browser Form12.
-    connect(queries_, &QueryWindow::showResultRequested, this,
-            [this](const queries::QueryResultRequest& request) {
-                showBrowser(TableBrowser::Kind::QueryResult,
-                            {{}, request.sql, request.parameters, request.caption});
-            });
+    // A row-returning query shows its rows in the result browser Form12; an
+    // error in reading them goes back to the query window, which reports it.
+    queries_->showResult = [this](const queries::QueryResultRequest& request) {
+        openBrowser(TableBrowser::Kind::QueryResult,
+                    {{}, request.sql, request.parameters, request.caption});
+    };
     // Activated when another window gave way to it, not when a message box
     // of its own closes.
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {

@@ -193,15 +193,15 @@ bool QueryWindow::askParameters(db::QueryDef& query,
     return true;
 }
 
-// A SELECT's rows go to the result browser once the query has shown that it
-// opens (its errors are reported here); anything else runs as an action
-// query. Which it is comes from the parsed statement, so leading spaces or a
-// PARAMETERS clause do not turn a SELECT into an action query.
+// A SELECT's rows go straight to the result browser, which runs the query
+// once (its errors come back here to be reported); anything else runs as an
+// action query. Which it is comes from the parsed statement, so leading
+// spaces or a PARAMETERS clause do not turn a SELECT into an action query.
 void QueryWindow::runQuery(db::QueryDef& query, const QueryResultRequest& request) {
     BusyCursor busy;
     if (query.returnsRecords() && database().returnsRecords(query.sql())) {
-        query.openRecordset(db::RecordsetType::ForwardOnly); // its errors come out here
-        Q_EMIT showResultRequested(request);
+        if (showResult)
+            showResult(request);
         return;
     }
     query.execute();

@@ -2,7 +2,7 @@
 // frmQuerys, the query definitions window: type an SQL statement, save it
 // as a named query of the current database, remove saved ones, and run one.
 // A row-returning query is handed to the result browser through
-// showResultRequested; any other runs here as an action query. The window
+// showResult; any other runs here as an action query. The window
 // always works on the program's current database, taken anew each time.
 
 #include "engine/user_dialogs.h"
@@ -11,6 +11,7 @@
 #include "shell/queries/query_rules.h"
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QGroupBox;
@@ -44,9 +45,9 @@ class QueryWindow final : public QWidget {
     void cmdRemoveQuery_Click();
     void cmdExecuteSQL_Click();
 
-  Q_SIGNALS:
-    // A row-returning query ran: its rows go to the result browser.
-    void showResultRequested(const fieldizer::queries::QueryResultRequest& request);
+    // Shows a row-returning query's rows in the result browser; throws
+    // RuntimeError when they cannot be read, which Execute reports.
+    std::function<void(const queries::QueryResultRequest&)> showResult;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
