@@ -16,16 +16,12 @@ report=bench/out/report-$lines.txt
 [ -f "$report" ] || bash bench/generate_report.sh "$report" "$lines"
 
 echo "== fieldizer-cli (best of three)"
-cli=""
-for run in 1 2 3; do
-    start=$(date +%s.%N)
-    "$build"/cli/fieldizer-cli fieldize --column Station:1:20:1:20 --column Account:21:8:1:8 \
-        --column Code:33:10:1:10 --column Amount:43:12:1:12 --column Balance:55:12:1:12 \
-        --column Remarks:69:22:0:22 --in "$report" --out bench/out/cli-fieldize.txt
-    now=$(echo "$(date +%s.%N) - $start" | bc -l)
-    printf '  run %d: %.2f s\n' "$run" "$now"
-    if [ -z "$cli" ] || [ "$(echo "$now < $cli" | bc -l)" = 1 ]; then cli=$now; fi
-done
+# shellcheck source=bench/timing.sh
+source bench/timing.sh
+cli=$(best_time "$build/cli/fieldizer-cli fieldize --column Station:1:20:1:20 \
+    --column Account:21:8:1:8 --column Code:33:10:1:10 --column Amount:43:12:1:12 \
+    --column Balance:55:12:1:12 --column Remarks:69:22:0:22 --in $report \
+    --out bench/out/cli-fieldize.txt")
 printf 'fieldize 6 columns: %.2f s\n' "$cli"
 echo "== fieldizer (offscreen window, best of three)"
 "$build"/bench/fieldize_bench "$report" bench/out/window-fieldize.txt | tee bench/out/window.log

@@ -20,15 +20,10 @@ semicolon=bench/out/report-$lines-semicolon.txt
 window=$("$build"/bench/panels_bench "$report" "$semicolon")
 echo "$window"
 
+# shellcheck source=bench/timing.sh
+source bench/timing.sh
 seconds() { # the best wall time of three command line runs, output to a file
-    local start best="" run now
-    for run in 1 2 3; do
-        start=$(date +%s.%N)
-        "$build"/cli/fieldizer-cli "$@" --out bench/out/cli.txt
-        now=$(echo "$(date +%s.%N) - $start" | bc -l)
-        if [ -z "$best" ] || [ "$(echo "$now < $best" | bc -l)" = 1 ]; then best=$now; fi
-    done
-    echo "$best"
+    best_time "$(printf '%q ' "$build"/cli/fieldizer-cli "$@" --out bench/out/cli.txt)"
 }
 compare() { # NAME CLI_SECONDS
     local ours
