@@ -3,7 +3,9 @@
 # user would reach for, on the same generated 1,000,000-line report, in one
 # run: Fieldize against gawk with FIELDWIDTHS rebuilding the same columns,
 # Save against awk converting the columns to CSV plus the sqlite3 shell's
-# .import (conversion included). Prints MB/s, the ratio (peer time / our
+# .import (conversion included), and against the floor: a C program
+# inserting the same six columns through one prepared INSERT in one
+# transaction (bench/sqlite_insert_floor.c). Prints MB/s, the ratio (peer time / our
 # time: 1.0 or more means we are at least as fast) and our peak memory.
 # usage: bench/run_columns.sh [LINES]   (default 1,000,000 lines, ~90 MB)
 set -euo pipefail
@@ -14,6 +16,7 @@ source bench/lib.sh
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+cc -O2 -o "$work/sqlite_insert_floor" bench/sqlite_insert_floor.c -lsqlite3
 bash bench/generate_report.sh "$work/report.txt" "$lines"
 cd "$work"
 
@@ -33,6 +36,9 @@ compare "Fieldize 6 columns" report.txt \
 compare "Save to Database (new table)" report.txt \
     "$cli create-database ours.mdb && $cli save --db ours.mdb --table report ${columns[*]} '$method' --in report.txt" \
     "$save_peer" "awk + .import"
+compare "Save to Database (new table)" report.txt \
+    "$cli create-database ours.mdb && $cli save --db ours.mdb --table report ${columns[*]} '$method' --in report.txt" \
+    "./sqlite_insert_floor report.txt peer.db" "C loop (floor)"
 
 # Both sides stored every line (the peak run removed the peer's database).
 bash -c "$save_peer"

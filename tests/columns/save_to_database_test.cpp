@@ -113,6 +113,28 @@ TEST_F(SaveToDatabaseTest, NewTableFromSpecsOneRecordPerLineEmptyLineEmptyRecord
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(SaveToDatabaseTest, ColumnsPastTheLineEndAreEmptyTextsNotNullInEveryBatch) {
+    // Enough lines for the many-rows INSERT as well as the row-by-row one,
+    // with ASCII (bound in place) and Windows-1252 (converted) values.
+    std::string text;
+    Rows expected;
+    for (int i = 0; i < 2500; ++i) {
+        const bool accented = i % 3 == 0;
+        text += i % 2 ? "AB\r\n"
+                      : (accented ? "AB\xE9"
+                                    "FG\r\n"
+                                  : "ABDEF\r\n");
+        expected.push_back(i % 2 ? std::vector<std::string>{"AB", ""}
+                                 : std::vector<std::string>{"AB", accented ? "\xE9"
+                                                                             "FG"
+                                                                           : "DEF"});
+    }
+    SaveRequest request = byColumns(text, "short");
+    request.specs = {spec("A", 1, 2, 2), spec("B", 3, 3, 3)};
+    EXPECT_EQ(save(request).recordsStored, 2500);
+    EXPECT_EQ(db.rows("short"), expected);
+}
+
 TEST_F(SaveToDatabaseTest, ExistingTableInOtherCaseAsksAndAnswersDecide) {
     save(byColumns("A         WA"));
     const std::string question = "This table name (PEOPLE) is already in " + db.path() +

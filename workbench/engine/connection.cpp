@@ -43,6 +43,12 @@ void checkWholeFile(sqlite3* db, const std::string& path) {
         throw errors::unrecognizedDatabaseFormat(path);
 }
 
+// SQLite binds Null for a null pointer, and an empty string_view may have
+// one: an empty value is the zero-length string, never Null.
+const char* textPointer(std::string_view text) {
+    return text.data() ? text.data() : "";
+}
+
 } // namespace
 
 void StatementDeleter::operator()(sqlite3_stmt* statement) const noexcept {
@@ -83,15 +89,15 @@ void Statement::bindBorrowed(int index, const Value& value) {
 }
 
 void Statement::bindUtf8(int index, std::string_view utf8) {
-    int rc = sqlite3_bind_text64(handle(), index, utf8.data(), utf8.size(), SQLITE_TRANSIENT,
+    int rc = sqlite3_bind_text64(handle(), index, textPointer(utf8), utf8.size(), SQLITE_TRANSIENT,
                                  SQLITE_UTF8);
     if (rc != SQLITE_OK)
         connection_->fail(rc);
 }
 
 void Statement::bindUtf8Borrowed(int index, std::string_view utf8) {
-    int rc =
-        sqlite3_bind_text64(handle(), index, utf8.data(), utf8.size(), SQLITE_STATIC, SQLITE_UTF8);
+    int rc = sqlite3_bind_text64(handle(), index, textPointer(utf8), utf8.size(), SQLITE_STATIC,
+                                 SQLITE_UTF8);
     if (rc != SQLITE_OK)
         connection_->fail(rc);
 }
