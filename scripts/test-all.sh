@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-dependencies.sh
 bash scripts/check-format.sh
 bash scripts/check-layering.sh
+bash scripts/check-test-macros.sh
 
 jobs=$(nproc)
 

@@ -221,7 +221,9 @@ TEST_F(SaveSettings, AFailedCopyOfANewSetLeavesNoRecord) {
     narrow.fields()["column_heading"].size = 5;
     database->tableDefs().append(narrow);
     database.setWorking({spec("too long", 2, 1, 0, 1)});
-    EXPECT_THROW(save("new", values), RuntimeError);
+    EXPECT_RUNTIME_ERROR(save("new", values), 3163,
+                         "The field is too small to accept the amount of data you attempted to "
+                         "add.  Try inserting or pasting less data.");
     EXPECT_EQ(testing::recordCount(*database, db::settingsTable), 0)
         << "no record without its copy";
     EXPECT_EQ(state.currentSettingsTable, "");

@@ -1,6 +1,7 @@
 // Text files come back byte for byte; a read-only file loads; a failed save
 // leaves the former file as it was and says why.
 #include "engine/runtime_error.h"
+#include "runtime_error_checks.h"
 #include "scratch_folder.h"
 #include "shell/file_access/text_file_access.h"
 
@@ -33,19 +34,19 @@ TEST(TextFileAccess, aReadOnlyFileLoads) {
     EXPECT_EQ(loadTextFile(path), "kept");
 }
 
-TEST(TextFileAccess, failuresAreNumberedErrors) {
+TEST(TextFileAccess, failuresAreNumberedErrorsNamingTheFile) {
     ScratchFolder files;
-    EXPECT_THROW(loadTextFile(files.file("missing.txt")), RuntimeError);
+    const std::string missing = files.file("missing.txt");
+    EXPECT_RUNTIME_ERROR(loadTextFile(missing), errors::fileNotFound, "File not found: " + missing);
     // A folder where the file should be: the write cannot replace it.
     std::filesystem::create_directories(files.folder() / "taken");
-    try {
-        saveTextFile(files.file("taken"), "text");
-        FAIL() << "saving over a folder succeeded";
-    } catch (const RuntimeError& error) {
-        EXPECT_NE(error.number(), 0);
-    }
+    const std::string taken = files.file("taken");
+    EXPECT_RUNTIME_ERROR(saveTextFile(taken, "text"), errors::pathFileAccess,
+                         taken + ": Is a directory");
     EXPECT_TRUE(std::filesystem::is_directory(files.folder() / "taken"));
-    EXPECT_THROW(saveTextFile(files.file("no/such/folder.txt"), "text"), RuntimeError);
+    const std::string noFolder = files.file("no/such/folder.txt");
+    EXPECT_RUNTIME_ERROR(saveTextFile(noFolder, "text"), errors::pathNotFound,
+                         "Path not found: " + files.file("no/such"));
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 #pragma once
 // UserDialogs for tests: answers questions from a script and keeps every
-// question and message. A question beyond the script is a test failure (it
-// gets the default answer and sets `unexpected`), so no question goes
-// unnoticed.
+// question and message. A question beyond the script fails the test that
+// asked it (it gets the default answer and sets `unexpected`), so no question
+// goes unnoticed.
 
 #include "engine/user_dialogs.h"
 
 #include <deque>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace fieldizer::testing {
@@ -19,6 +20,7 @@ class ScriptedDialogs final : public UserDialogs {
         questions.push_back(question);
         if (answers_.empty()) {
             unexpected = true;
+            ADD_FAILURE() << "unscripted question: " << question.text;
             return question.defaultAnswer;
         }
         const Answer answer = answers_.front();

@@ -1,12 +1,13 @@
 #pragma once
 // FileDialogs for tests: every dialog takes the next answer of the script
 // (a path, or empty for Cancel) and is kept with its request; every input
-// box the next scripted text. A dialog or input box beyond the script is a
-// test failure (`unexpected`) and is cancelled.
+// box the next scripted text. A dialog or input box beyond the script fails
+// the test that opened it (and sets `unexpected`) and is cancelled.
 
 #include "shell/dialogs/file_dialogs.h"
 
 #include <deque>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace fieldizer::testing {
@@ -19,6 +20,7 @@ class ScriptedFileDialogs final : public FileDialogs {
         requests.push_back(request);
         if (files_.empty()) {
             unexpected = true;
+            ADD_FAILURE() << "unscripted file dialog: " << request.title;
             return {};
         }
         std::string file = std::move(files_.front());
@@ -31,6 +33,7 @@ class ScriptedFileDialogs final : public FileDialogs {
         titles.push_back(title);
         if (inputs_.empty()) {
             unexpected = true;
+            ADD_FAILURE() << "unscripted input box: " << prompt;
             return std::nullopt;
         }
         std::optional<std::string> answer = std::move(inputs_.front());

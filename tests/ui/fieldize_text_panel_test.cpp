@@ -10,6 +10,7 @@
 #include "shell/fieldize_grid/spec_grid_rules.h"
 #include "ui/manipulator/fieldize_spec_model.h"
 #include "ui/manipulator/fieldize_text_panel.h"
+#include "wait_until.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -351,13 +352,17 @@ TEST_F(FieldizeReport, thePreviewShowsTheFirstLinesAsTheyWillBeLaidOut) {
         return QString::fromLatin1(shown.c_str());
     };
     // The rows typed but not yet written show too.
-    QTRY_COMPARE(preview->toPlainText(), expected(3));
+    const auto previewShows = [&](const QString& text) {
+        return waitUntil([&] { return preview->toPlainText() == text; });
+    };
+    EXPECT_TRUE(previewShows(expected(3))) << preview->toPlainText().toStdString();
     find<QLineEdit>("MaskEdBox4")->setText(QStringLiteral("1"));
-    QTRY_COMPARE(preview->toPlainText(), expected(1));
+    EXPECT_TRUE(previewShows(expected(1))) << preview->toPlainText().toStdString();
 
     // A row still incomplete is left out, and said to be.
     typeInto(0, SpecColumn::Start, "");
-    QTRY_VERIFY(preview->toPlainText().startsWith(QStringLiteral("MAX")));
+    EXPECT_TRUE(waitUntil([&] { return preview->toPlainText().startsWith(QStringLiteral("MAX")); }))
+        << preview->toPlainText().toStdString();
     EXPECT_TRUE(find<QLabel>("fieldizePreviewCaption")
                     ->text()
                     .endsWith(QStringLiteral("left out until complete: row 1)")));
