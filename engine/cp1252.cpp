@@ -91,4 +91,8 @@ std::string utf8ToCp1252(std::string_view text) {
     return out;
 }
 
+bool heldInCp1252(char32_t c) {
+    return c == U'?' || toByte(c) != '?';
+}
+
 } // namespace fieldizer

@@ -19,4 +19,8 @@ std::string cp1252ToUtf8(std::string_view text);
 // is not UTF-8) keeps every character and never breaks the conversion.
 std::string utf8ToCp1252(std::string_view text);
 
+// Whether Windows-1252 has a byte for the character (the five undefined bytes
+// count, as their control characters).
+bool heldInCp1252(char32_t c);
+
 } // namespace fieldizer

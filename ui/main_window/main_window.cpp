@@ -5,10 +5,12 @@
 #include "ui/manipulator/manipulator.h"
 #include "ui/splash/splash_window.h"
 #include "ui/text_box/byte_text_box.h"
+#include "ui/text_box/field_characters_guard.h"
 #include "ui/text_viewer/text_viewer.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
@@ -29,6 +31,8 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Fieldizer"));
     setAcceptDrops(true);
+    // Every field of every window holds the program's characters only.
+    QApplication::instance()->installEventFilter(new FieldCharactersGuard(dialogs_, this));
     setCentralWidget(mdi_);
     statusBar()->addWidget(caretStatus_);
     caretStatus_->setObjectName(QStringLiteral("caretStatus"));
