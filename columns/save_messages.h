@@ -25,6 +25,9 @@ inline constexpr MessageId warnAgain{"save.warnAgain"};
 inline constexpr MessageId enlargeField{"save.enlargeField"};
 // The error report of a value its field refuses; the save goes on.
 inline constexpr MessageId valueRefused{"save.valueRefused"};
+// What a save that failed or was aborted left in its table.
+inline constexpr MessageId oldRecordsKept{"save.oldRecordsKept"};
+inline constexpr MessageId earlierRecordsKept{"save.earlierRecordsKept"};
 } // namespace id
 
 inline constexpr const char* nothingToSave =
@@ -61,6 +64,17 @@ inline std::string tableNotIn(std::string_view table, std::string_view dbPath) {
     std::string text = "This table name (";
     text.append(table).append(") is not in ").append(dbPath);
     return text.append(".  Please verify the name.");
+}
+
+inline std::string oldRecordsKept(std::string_view table) {
+    std::string text = "Nothing of this save was stored: the table (";
+    return text.append(table).append(") keeps the records it had.");
+}
+
+inline std::string earlierRecordsKept(std::string_view table) {
+    std::string text = "The save ended early: the records stored before it ended stay in the "
+                       "table (";
+    return text.append(table).append(").");
 }
 
 inline std::string valueTooLarge(std::string_view field) {

@@ -62,6 +62,16 @@ void createTable(db::Database& database, const std::string& name, const ColumnSp
     database.tableDefs().append(table);
 }
 
+// Commits what was written before a failure; the failure's own error is the
+// one to report, so an error of the commit itself is dropped (the guard then
+// rolls back).
+void commitKeepingTheFirstError(db::Transaction& transaction) {
+    try {
+        transaction.commit();
+    } catch (const RuntimeError&) {
+    }
+}
+
 enum class Existing { Keep, Empty, Cancel };
 
 // Asks whether to add to the records of an existing table; No means empty
@@ -78,30 +88,43 @@ Existing keepOrEmpty(std::string text, UserDialogs& dialogs) {
     }
 }
 
+// Says what a save that ended by a failure or an abort left in the table.
+void tellWhatStays(UserDialogs& dialogs, const std::string& table, bool replacing) {
+    namespace id = saveMessages::id;
+    dialogs.tell(replacing
+                     ? notice(id::oldRecordsKept, saveMessages::oldRecordsKept(table))
+                     : notice(id::earlierRecordsKept, saveMessages::earlierRecordsKept(table)));
+}
+
 // The emptying and the new records are one transaction: a table is never
-// left empty by a failure or a kill. A failure while replacing puts the old
-// records back; when appending, the records stored before it stay.
-SaveOutcome emptyAndWrite(db::Database& database, const std::string& table, bool empty,
+// left empty by a failure, an abort or a kill. A replace that does not
+// finish puts the old records back; when appending, the records stored
+// before the failure stay.
+SaveOutcome emptyAndWrite(db::Database& database, const std::string& table, bool replacing,
                           const SaveRequest& request, UserDialogs& dialogs,
                           PassObserver& observer) {
     db::Transaction transaction(database);
-    if (empty)
+    if (replacing)
         database.emptyTable(table);
+    SaveOutcome outcome;
     try {
-        SaveOutcome outcome = writeRecords(database, table, request, dialogs, observer);
-        transaction.commit();
-        return outcome;
+        outcome = writeRecords(database, table, request, dialogs, observer);
     } catch (const RuntimeError&) {
-        if (!empty) {
-            try {
-                transaction.commit();
-            } catch (const RuntimeError&) {
-                // The write's own error is the one to report; the guard
-                // rolls back to the records the table had.
-            }
-        }
+        if (!replacing)
+            commitKeepingTheFirstError(transaction);
+        tellWhatStays(dialogs, table, replacing);
         throw;
     }
+    if (outcome.status == SaveStatus::Aborted) {
+        tellWhatStays(dialogs, table, replacing);
+        if (replacing) {
+            outcome.recordsStored = 0;
+            outcome.valuesLeftOut = 0;
+            return outcome; // the guard rolls back to the records the table had
+        }
+    }
+    transaction.commit();
+    return outcome;
 }
 
 SaveOutcome refused(UserDialogs& dialogs, const Refusal& refusal) {

@@ -46,7 +46,8 @@ enum class SaveStatus {
     Stopped,   // Stop pressed; the records so far are stored
     Refused,   // a check failed; its message was shown and nothing changed
     Cancelled, // Cancel on "add to the current records?"
-    Aborted,   // No on the size question; records before the current one stay
+    Aborted,   // No on the size question: when appending, records before the current
+               // one stay; when replacing, the table keeps the records it had
 };
 
 struct SaveOutcome {
@@ -59,9 +60,10 @@ struct SaveOutcome {
 
 // Runs the whole save. A program table (isProgramTable) is refused before
 // anything is written. Errors of the database end the save as a thrown
-// RuntimeError, for the caller to report; records are committed in one
-// transaction at the end, at Stop and before an error leaves, so no record
-// is half-written.
+// RuntimeError, for the caller to report, after a message saying what stays
+// in the table: a replace (No to "add to the current records?") that fails
+// or is aborted keeps the old records, an append keeps the records stored
+// before. No record is half-written.
 SaveOutcome saveToDatabase(const SaveRequest& request, const SaveTarget& target,
                            UserDialogs& dialogs, PassObserver& observer);
 

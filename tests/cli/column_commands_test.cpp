@@ -120,6 +120,19 @@ TEST_F(CliColumnsTest, TooLongValuesStopOrAreSkipped) {
     EXPECT_EQ(result.err, "3 records stored, 3 values left out\n");
 }
 
+TEST_F(CliColumnsTest, AReplaceStoppedByATooLongValueKeepsTheOldRecords) {
+    std::vector<std::string> save{"save",     "--table",       "people",
+                                  "--column", "Name:1:20:0:4", columnMethod};
+    auto result = cli.run(save, "Ann\r\nBob\r\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    save.insert(save.end(), {"--if-exists", "replace", "--in", "people.txt"});
+    result = cli.run(save);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find(saveMessages::oldRecordsKept("people")), std::string::npos)
+        << result.err;
+    EXPECT_EQ(query("select Name from people"), "Name\nAnn\nBob\n");
+}
+
 TEST_F(CliColumnsTest, TheClosingCountHasEveryValueLeftOut) {
     query("create table typed (a text(10), n long)");
     auto result = cli.run({"save", "--table", "typed", "--target", "fieldizer.mdb", "--existing",

@@ -153,15 +153,43 @@ TEST_F(SaveToDatabaseTest, ExistingTableInOtherCaseAsksAndAnswersDecide) {
 }
 
 TEST_F(SaveToDatabaseTest, ReplacingKeepsTheOldRecordsWhenTheNewOnesFail) {
-    db->connection()->exec("CREATE TABLE guarded (v TEXT(10) CHECK (v <> 'bad'))");
-    save(byDelimiter("old1\r\nold2", ";", "guarded"), {Answer::Yes});
+    db->connection()->exec("CREATE TABLE guarded (v TEXT(3) CHECK (v <> 'bad'))");
+    save(byDelimiter("old\r\nold", ";", "guarded"), {Answer::Yes});
+    const Rows old{{"old"}, {"old"}};
     EXPECT_RUNTIME_ERROR_NUMBER(save(byDelimiter("bad\r\nnew", ";", "guarded"), {Answer::No}),
                                 db::errors::validationRule);
-    EXPECT_EQ(db.rows("guarded"), (Rows{{"old1"}, {"old2"}})) << "the emptying is undone";
-    // Appending keeps what was stored before the failure.
+    EXPECT_EQ(db.rows("guarded"), old) << "the emptying is undone";
+    EXPECT_EQ(onlyMessageShown().id, saveMessages::id::oldRecordsKept);
+    EXPECT_EQ(onlyMessage(),
+              "Nothing of this save was stored: the table (guarded) keeps the records it had.");
+
+    // No to the size question on the first record aborts the replace.
+    auto outcome = save(byDelimiter("long\r\nnew", ";", "guarded"), {Answer::No, Answer::No});
+    EXPECT_EQ(outcome.status, SaveStatus::Aborted);
+    EXPECT_EQ(outcome.recordsStored, 0);
+    EXPECT_EQ(db.rows("guarded"), old) << "an aborted replace keeps the old records";
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].id, saveMessages::id::enlargeField);
+    EXPECT_EQ(dialogs.messages[1].id, saveMessages::id::oldRecordsKept);
+    // An abort after some new records undoes them too.
+    save(byDelimiter("new\r\nlong", ";", "guarded"), {Answer::No, Answer::No});
+    EXPECT_EQ(db.rows("guarded"), old);
+}
+
+TEST_F(SaveToDatabaseTest, AppendingKeepsTheRecordsStoredBeforeAFailureAndSaysSo) {
+    db->connection()->exec("CREATE TABLE guarded (v TEXT(3) CHECK (v <> 'bad'))");
+    save(byDelimiter("old", ";", "guarded"), {Answer::Yes});
     EXPECT_RUNTIME_ERROR_NUMBER(save(byDelimiter("new\r\nbad", ";", "guarded"), {Answer::Yes}),
                                 db::errors::validationRule);
-    EXPECT_EQ(db.rows("guarded"), (Rows{{"old1"}, {"old2"}, {"new"}}));
+    EXPECT_EQ(db.rows("guarded"), (Rows{{"old"}, {"new"}}));
+    EXPECT_EQ(onlyMessageShown().id, saveMessages::id::earlierRecordsKept);
+    EXPECT_EQ(onlyMessage(), "The save ended early: the records stored before it ended stay in "
+                             "the table (guarded).");
+
+    save(byDelimiter("two\r\nlong", ";", "guarded"), {Answer::Yes, Answer::No});
+    EXPECT_EQ(db.rows("guarded"), (Rows{{"old"}, {"new"}, {"two"}}));
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].id, saveMessages::id::earlierRecordsKept);
 }
 
 TEST_F(SaveToDatabaseTest, ChosenTableMustExist) {
@@ -227,7 +255,8 @@ TEST_F(SaveToDatabaseTest, SizeCheckNoAbortsWithoutStoringTheRecord) {
               "The data that's about to be written is too large for the size of the current "
               "field (v).  The write will be aborted.  Would you like to process the remaining "
               "data?");
-    EXPECT_EQ(onlyMessage(), saveMessages::enlargeField);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, saveMessages::enlargeField);
     EXPECT_EQ(db.rows("narrow"), (Rows{{"abc"}}));
 }
 
@@ -262,9 +291,10 @@ TEST_F(SaveToDatabaseTest, FailureInTheMiddleKeepsEarlierRecordsAndNoHalfRecord)
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.number(), 3314);
     }
-    const Message refused = onlyMessageShown();
-    EXPECT_EQ(refused.id, errorReportMessage);
-    EXPECT_EQ(refused.text, errorReportText(3315, ""));
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].id, errorReportMessage);
+    EXPECT_EQ(dialogs.messages[0].text, errorReportText(3315, ""));
+    EXPECT_EQ(dialogs.messages[1].id, saveMessages::id::earlierRecordsKept);
     EXPECT_EQ(db.rows("strict"), (Rows{{"x", "1"}, {"y", "2"}}));
 }
 
