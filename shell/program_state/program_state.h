@@ -12,6 +12,8 @@
 namespace fieldizer {
 
 // The text window whose box the Edit commands act on.
+class RunningWindowMark;
+
 enum class ActiveTextForm { None, Fieldz1, Form2 };
 
 inline constexpr const char* manipulatorFormName = "Fieldz1";
@@ -26,6 +28,9 @@ struct ProgramState {
     // The table the table browser shows; "Save TABLE As" copies it.
     std::string openTableName;
     bool copyRunning = false; // a table is being copied
+    // Held while the window runs: tells windows started later on the same
+    // database that this one uses its working specifications.
+    std::shared_ptr<RunningWindowMark> runningWindow;
 
     bool textModified = false;     // changes not yet saved to the text's file
     bool textSetByProgram = false; // the program replaces a text: no user reaction, once

@@ -51,6 +51,24 @@ TEST_F(StartUp, emptiesTheWorkingColumnSpecificationsOfEarlierRuns) {
     EXPECT_TRUE(database_.working().empty());
 }
 
+TEST_F(StartUp, aSecondWindowOnTheSameDatabaseKeepsTheFirstOnesSpecifications) {
+    database_.setWorking({{"DAY", 1, 2, 1, 2}}); // typed in the running window
+    ProgramState secondState;
+    ScriptedDialogs dialogs;
+    ScriptedFileDialogs files;
+    {
+        ui::MainWindow second(secondState, dialogs, files);
+        ASSERT_TRUE(second.start(folder_, false));
+        EXPECT_EQ(database_.working().size(), 1u);
+    }
+    secondState = {};
+    window_.reset();
+    state_ = {};
+    window_ = std::make_unique<ui::MainWindow>(state_, dialogs_, files_);
+    ASSERT_TRUE(window_->start(folder_, false));
+    EXPECT_TRUE(database_.working().empty()) << "no window ran any more";
+}
+
 TEST_F(StartUp, asksForTheDatabaseAndEndsWhenItIsNotFound) {
     ProgramState otherState;
     ScriptedDialogs dialogs({Answer::Ok, Answer::Cancel});

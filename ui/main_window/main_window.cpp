@@ -1,6 +1,7 @@
 #include "ui/main_window/main_window.h"
 
 #include "shell/program_state/database_location.h"
+#include "shell/program_state/running_windows.h"
 #include "ui/find/find_window.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/splash/splash_window.h"
@@ -147,14 +148,7 @@ bool MainWindow::start(const std::filesystem::path& folder, bool withSplash) {
     state_.homeDbPath = state_.dbPath;
     openProgramDatabase();
     state_.previousDbName.clear();
-    if (state_.database) {
-        try {
-            state_.database->execute(
-                "delete * from fieldize_settings where not isnull(get_data_from_column);");
-        } catch (const RuntimeError&) {
-            // A database without the working table still lets the text work.
-        }
-    }
+    emptyWorkingSpecsAtStartUp(state_);
     showManipulator();
     return true;
 }
