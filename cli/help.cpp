@@ -86,6 +86,7 @@ Database commands:
   save --table NAME [--target PATH] [--connect STRING] [--existing]
        [--if-exists append|replace] [--too-long stop|skip] [--settings NAME]
        [--column ...] [databaseProcessMethod=...] [databaseDelimiter=...] [--lf]
+       [--positions laid-out|original]
                                   write every line as a record
   settings list | show NAME | save NAME [KEY=VALUE ...] [--column ...] | delete NAME
                                   save overwrites a set of the same name without

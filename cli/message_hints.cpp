@@ -18,7 +18,7 @@ struct Hint {
 };
 
 // Quoted as a shell takes them, so a hint can be copied as it stands.
-constexpr std::array<Hint, 22> hints{{
+constexpr std::array<Hint, 23> hints{{
     {requiredFieldIds::textToMove,
      "set textToMove='General Move', 'Specific Move' (with moveSpecificText=TEXT) or the text to "
      "move"},
@@ -54,6 +54,8 @@ constexpr std::array<Hint, 22> hints{{
     {saveMessages::id::tableNotIn,
      "name a table of that database with --table NAME, or leave out --existing to create it"},
     {saveMessages::id::addToRecords, "answer with --if-exists append or --if-exists replace"},
+    {saveMessages::id::laidOut,
+     "answer with --positions laid-out (Yes) or --positions original (No)"},
     {saveMessages::id::valueTooLarge, "add --too-long skip to leave such values out and go on"},
     {settingsMessageIds::nameMissing, "name the set: fieldizer-cli settings save NAME"},
     {settingsMessageIds::reservedName, "choose another NAME"},

@@ -21,7 +21,7 @@ namespace fieldizer::cli {
 namespace {
 
 const ArgumentRules saveRules{{"--in", "--db", "--settings", "--column", "--table", "--target",
-                               "--connect", "--if-exists", "--too-long"},
+                               "--connect", "--if-exists", "--too-long", "--positions"},
                               {"--existing", "--lf"},
                               {"--column"},
                               0};
@@ -30,13 +30,17 @@ const ArgumentRules saveRules{{"--in", "--db", "--settings", "--column", "--tabl
 // answers ends the run (Cancel) and is shown as the reason.
 class ScriptedAnswers final : public UserDialogs {
   public:
-    ScriptedAnswers(std::optional<std::string> ifExists, bool skipTooLong)
-        : ifExists_(std::move(ifExists)), skipTooLong_(skipTooLong) {}
+    ScriptedAnswers(std::optional<std::string> ifExists, bool skipTooLong,
+                    std::optional<std::string> positions)
+        : ifExists_(std::move(ifExists)), skipTooLong_(skipTooLong),
+          positions_(std::move(positions)) {}
 
     Answer ask(const Message& question) override {
         namespace id = saveMessages::id;
         if (question.id == id::addToRecords && ifExists_)
             return *ifExists_ == "append" ? Answer::Yes : Answer::No;
+        if (question.id == id::laidOut && positions_)
+            return *positions_ == "laid-out" ? Answer::Yes : Answer::No;
         if (question.id == id::warnAgain)
             return Answer::No;
         if (question.id == id::valueTooLarge) {
@@ -61,6 +65,7 @@ class ScriptedAnswers final : public UserDialogs {
   private:
     std::optional<std::string> ifExists_;
     bool skipTooLong_;
+    std::optional<std::string> positions_;
 };
 
 void checkChoice(const ParsedArguments& parsed, const std::string& option,
@@ -109,6 +114,7 @@ int runSaveCommand(Args args) {
     checkKeys(parsed.keys, {KeyTab::Database});
     checkChoice(parsed, "--if-exists", {"append", "replace"});
     checkChoice(parsed, "--too-long", {"stop", "skip"});
+    checkChoice(parsed, "--positions", {"laid-out", "original"});
     if (!parsed.option("--table"))
         throw UsageError("--table NAME is required");
     if (parsed.flag("--existing") && !parsed.option("--target"))
@@ -148,7 +154,8 @@ int runSaveCommand(Args args) {
         dbPath = textArgument(parsed.option("--db").value_or(defaultProgramDatabase));
     }
     ScriptedAnswers answers(parsed.option("--if-exists"),
-                            parsed.option("--too-long").value_or("stop") == "skip");
+                            parsed.option("--too-long").value_or("stop") == "skip",
+                            parsed.option("--positions"));
     QuietObserver observer;
     const SaveOutcome outcome =
         saveToDatabase(request, SaveTarget{database.get(), dbPath}, answers, observer);

@@ -28,6 +28,8 @@ inline constexpr MessageId valueRefused{"save.valueRefused"};
 // What a save that failed or was aborted left in its table.
 inline constexpr MessageId oldRecordsKept{"save.oldRecordsKept"};
 inline constexpr MessageId earlierRecordsKept{"save.earlierRecordsKept"};
+// The text begins with the heading line of the column specifications.
+inline constexpr MessageId laidOut{"save.laidOut"};
 } // namespace id
 
 inline constexpr const char* nothingToSave =
@@ -43,6 +45,12 @@ inline constexpr const char* noColumnSpecs =
     "If you choose the Process Method 'Use specs on the Fieldize Text tab', you must also enter "
     "data in all other fields on the Fieldize Text tab.";
 inline constexpr const char* addToRecords = "Would you like to add to the current records?";
+inline constexpr const char* laidOut =
+    "This text is already laid out by Fieldize: its first line is the heading line of the "
+    "column specifications on the Fieldize Text tab.  Save it as laid out, by its new "
+    "positions?  Yes leaves the heading line out and takes each column from where Fieldize put "
+    "it; No cuts every line at the positions on the Fieldize Text tab, as for the original "
+    "text.";
 inline constexpr const char* warnAgain = "Would you like to be warned again, if necessary?";
 inline constexpr const char* enlargeField =
     "You can use a database editor to enlarge the field size, then process the data again.  The "

@@ -1,5 +1,6 @@
 #include "columns/save_to_database.h"
 
+#include "columns/laid_out_text.h"
 #include "columns/record_writer.h"
 #include "columns/save_messages.h"
 
@@ -141,19 +142,32 @@ SaveOutcome cancelled() {
     return outcome;
 }
 
-} // namespace
+// The text Fieldize laid out begins with its heading line; cut at the
+// original positions it would give shifted values and a record of headings.
+// The user says which positions count. Nothing when the text is no such text
+// or the user cancels (`cancelled` set).
+std::optional<SaveRequest> laidOutRequest(const SaveRequest& request, UserDialogs& dialogs,
+                                          bool& cancelled) {
+    if (request.processMethod != useColumnSpecsMethod)
+        return std::nullopt;
+    std::optional<LaidOutText> laidOut = asLaidOut(request.text, request.specs);
+    if (!laidOut)
+        return std::nullopt;
+    const Answer answer = dialogs.ask(question(saveMessages::id::laidOut, saveMessages::laidOut,
+                                               Buttons::YesNoCancel, Icon::Question, Answer::Yes));
+    cancelled = answer == Answer::Cancel;
+    if (answer != Answer::Yes)
+        return std::nullopt;
+    SaveRequest asLaidOut = request;
+    asLaidOut.text = laidOut->lines;
+    asLaidOut.specs = std::move(laidOut->specs);
+    return asLaidOut;
+}
 
-SaveOutcome saveToDatabase(const SaveRequest& request, const SaveTarget& target,
+// Finds or creates the table, asks about its records, and writes them.
+SaveOutcome writeIntoTable(const SaveRequest& request, const SaveTarget& target,
                            UserDialogs& dialogs, PassObserver& observer) {
-    if (auto refusal = checkRequest(request, target))
-        return refused(dialogs, *refusal);
     const bool createsTable = request.option != SaveOption::ChosenDatabaseTable;
-    // The specifications name the fields of a new table, and cut the lines
-    // for the column-spec method; without them nothing sensible can be
-    // written.
-    if ((createsTable || request.processMethod == useColumnSpecsMethod) && request.specs.empty())
-        return refused(dialogs,
-                       Refusal{saveMessages::id::noColumnSpecs, saveMessages::noColumnSpecs, {}});
     db::Database& database = *target.database;
     std::optional<std::string> table = findTable(database, request.tableName);
     Existing existing = Existing::Keep;
@@ -173,6 +187,26 @@ SaveOutcome saveToDatabase(const SaveRequest& request, const SaveTarget& target,
     if (existing == Existing::Cancel)
         return cancelled();
     return emptyAndWrite(database, *table, existing == Existing::Empty, request, dialogs, observer);
+}
+
+} // namespace
+
+SaveOutcome saveToDatabase(const SaveRequest& request, const SaveTarget& target,
+                           UserDialogs& dialogs, PassObserver& observer) {
+    if (auto refusal = checkRequest(request, target))
+        return refused(dialogs, *refusal);
+    const bool createsTable = request.option != SaveOption::ChosenDatabaseTable;
+    // The specifications name the fields of a new table, and cut the lines
+    // for the column-spec method; without them nothing sensible can be
+    // written.
+    if ((createsTable || request.processMethod == useColumnSpecsMethod) && request.specs.empty())
+        return refused(dialogs,
+                       Refusal{saveMessages::id::noColumnSpecs, saveMessages::noColumnSpecs, {}});
+    bool cancelledByUser = false;
+    const std::optional<SaveRequest> laidOut = laidOutRequest(request, dialogs, cancelledByUser);
+    if (cancelledByUser)
+        return cancelled();
+    return writeIntoTable(laidOut ? *laidOut : request, target, dialogs, observer);
 }
 
 } // namespace fieldizer

@@ -40,6 +40,27 @@ TEST_F(CliColumnsTest, FieldizeLaysOutWithHeadingFromColumnOptions) {
         << "the final line break of the input starts no further line";
 }
 
+TEST_F(CliColumnsTest, SavingAFieldizedTextAsksWhichPositionsCount) {
+    const std::vector<std::string> columns{"--column", "Name:1:20:1:20", "--column", "St:21:2:0:2"};
+    std::vector<std::string> fieldize{"fieldize", "--in", "people.txt", "--out", "laid.txt"};
+    fieldize.insert(fieldize.end(), columns.begin(), columns.end());
+    ASSERT_EQ(cli.run(fieldize).status, 0);
+    std::vector<std::string> save{"save", "--table", "people", columnMethod, "--in", "laid.txt"};
+    save.insert(save.end(), columns.begin(), columns.end());
+
+    auto result = cli.run(save);
+    EXPECT_EQ(result.status, 2) << "the question needs its answer";
+    EXPECT_EQ(result.err, std::string(saveMessages::laidOut) +
+                              "\nanswer with --positions laid-out (Yes) or --positions original "
+                              "(No)\n");
+    save.insert(save.end(), {"--positions", "laid-out"});
+    result = cli.run(save);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(query("select Name, St from people where St = 'IL'"),
+              "Name\tSt\nEvan Nolan          \tIL\n");
+    EXPECT_EQ(query("select count(*) as n from people"), "n\n3\n");
+}
+
 TEST_F(CliColumnsTest, FieldizeWithoutSpecificationsIsRefused) {
     auto result = cli.run({"fieldize", "--in", "people.txt"});
     EXPECT_EQ(result.status, 2);

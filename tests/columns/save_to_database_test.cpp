@@ -1,3 +1,4 @@
+#include "columns/fieldize.h"
 #include "columns/save_messages.h"
 #include "columns/save_to_database.h"
 #include "engine/database_error_numbers.h"
@@ -347,6 +348,45 @@ TEST_F(SaveToDatabaseTest, ColumnSpecWriterLeavesFieldsBeyondTheSpecsUnset) {
     request.specs = {spec("a", 1, 3, 5), spec("b", 4, 2, 5)};
     EXPECT_EQ(save(request, {Answer::Yes}).status, SaveStatus::Saved);
     EXPECT_EQ(db.rows("wide"), (Rows{{"abc", "de", null}}));
+}
+
+// The text "&Process" on the Fieldize Text tab makes of `original`.
+std::string fieldized(std::string_view original, const ColumnSpecs& specs, int startLineAt) {
+    PassObserver quiet;
+    const auto current = [&]() -> const ColumnSpecs& { return specs; };
+    return runPassInMemory(original, fieldizeOperation(current, startLineAt), quiet).text;
+}
+
+TEST_F(SaveToDatabaseTest, ATextFieldizeLaidOutIsSavedByThePositionsTheAnswerChooses) {
+    const std::string original = "John SmithWA\r\nMary      OR";
+    const SaveRequest byOriginal = byColumns(original);
+    ColumnSpecs specs = byOriginal.specs;
+    specs[0].spacesB4NextColumn = 3;
+    for (int startLineAt : {1, 5}) {
+        SaveRequest request = byColumns("", "laid" + std::to_string(startLineAt));
+        const std::string laidOut = fieldized(original, specs, startLineAt);
+        request.text = laidOut;
+        request.specs = specs;
+        auto outcome = save(request, {Answer::Yes});
+        ASSERT_EQ(dialogs.questions.size(), 1u);
+        EXPECT_EQ(dialogs.questions[0].id, saveMessages::id::laidOut);
+        EXPECT_EQ(dialogs.questions[0].text, saveMessages::laidOut);
+        EXPECT_EQ(outcome.recordsStored, 2);
+        EXPECT_EQ(db.rows(request.tableName), (Rows{{"John Smith", "WA"}, {"Mary      ", "OR"}}))
+            << "the values of the original text, without the heading line";
+    }
+
+    SaveRequest asOriginal = byColumns("", "laid1");
+    const std::string laidOut = fieldized(original, specs, 1);
+    asOriginal.text = laidOut;
+    asOriginal.specs = specs;
+    EXPECT_EQ(save(asOriginal, {Answer::Cancel}).status, SaveStatus::Cancelled);
+    EXPECT_EQ(db.rows("laid1").size(), 2u);
+    EXPECT_EQ(save(asOriginal, {Answer::No, Answer::Yes}).recordsStored, 3)
+        << "No cuts every line, the heading line included, at the original positions";
+
+    save(byOriginal);
+    EXPECT_TRUE(dialogs.questions.empty()) << "a text not laid out brings no question";
 }
 
 TEST(ListedTables, ProgramTablesAndHiddenTablesAreLeftOut) {

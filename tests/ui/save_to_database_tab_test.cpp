@@ -66,6 +66,27 @@ TEST_F(SaveTab, anExistingTableIsAddedToReplacedOrLeftByTheAnswer) {
     EXPECT_EQ(database_.rows("people"), (Rows{{"Cy", "KS"}}));
 }
 
+TEST_F(SaveTab, aTextFieldizeLaidOutIsSavedByItsNewPositionsWhenTheUserSaysSo) {
+    box().setBytes("Ann   IA\r\nBob   NE");
+    showTab(FieldizeText);
+    setLine("MaskEdBox4", "3");
+    click("Command7");
+    const std::string laidOut(box().bytes());
+    showTab(SaveToDatabase);
+    fill("people", useColumnSpecsMethod, "");
+    save({Answer::Yes});
+    ASSERT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_EQ(dialogs_.questions[0].id, saveMessages::id::laidOut);
+    EXPECT_EQ(dialogs_.questions[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(database_.rows("people"), (Rows{{"Ann  ", "IA"}, {"Bob  ", "NE"}}));
+
+    box().setBytes(laidOut);
+    save({Answer::Cancel});
+    EXPECT_EQ(database_.rows("people").size(), 2u) << "Cancel writes nothing";
+    save({Answer::No, Answer::No}); // as the original text; replace the records
+    EXPECT_EQ(database_.rows("people").size(), 3u) << "the heading line is a record too";
+}
+
 TEST_F(SaveTab, theSizeQuestionGoesOnOrAbortsAndCanBeSilenced) {
     box().setBytes("Annabel;IA\r\nBobby;NEB\r\nCy;KS");
     fill("people", parseByDelimiterMethod, ";");
