@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
         auto database = db::Workspace().openDatabase(argv[1], db::ownConnectString);
         GapObserver observer;
         const auto start = Clock::now();
-        const long rows = saveTableAs(*database, argv[2], argv[3], observer);
+        const long rows = saveTableAs(*database, argv[2], argv[3], observer).value_or(0);
         const auto end = Clock::now();
         observer.yield(0); // the time after the last chunk counts as a gap too
         const std::chrono::duration<double> took = end - start;

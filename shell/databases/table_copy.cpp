@@ -41,12 +41,13 @@ db::TableDef copiedTableDef(const db::TableDef& source, std::string name) {
     return table;
 }
 
-long saveTableAs(db::Database& database, const std::string& source, const std::string& target,
-                 PassObserver& observer) {
+std::optional<long> saveTableAs(db::Database& database, const std::string& source,
+                                const std::string& target, PassObserver& observer) {
     db::Transaction transaction(database);
     database.tableDefs().append(copiedTableDef(database.tableDefs().item(source), target));
-    const long copied = db::copyTableRows(database, source, target, observer);
-    transaction.commit();
+    const std::optional<long> copied = db::copyTableRows(database, source, target, observer);
+    if (copied)
+        transaction.commit(); // after Stop, the guard removes the new table
     return copied;
 }
 

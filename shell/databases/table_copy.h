@@ -40,8 +40,9 @@ db::TableDef copiedTableDef(const db::TableDef& source, std::string name);
 // saveTableAs: creates `target` and copies every record of `source` into it,
 // in one transaction, the observer told the record count and yielded to as
 // records are copied. Throws RuntimeError after rolling everything back.
-// Returns the records copied.
-long saveTableAs(db::Database& database, const std::string& source, const std::string& target,
-                 PassObserver& observer);
+// Returns the records copied, or nothing when Stop ended the copy: then, as
+// after an error, no part of the new table remains.
+std::optional<long> saveTableAs(db::Database& database, const std::string& source,
+                                const std::string& target, PassObserver& observer);
 
 } // namespace fieldizer

@@ -22,6 +22,20 @@ struct RecordingObserver final : PassObserver {
     std::vector<std::uint64_t> startedWith, yields;
 };
 
+// Asks for Stop at its `stopAt`th yield; a copy that yields far more often
+// than its rows could need never ends, and is ended here with an error.
+struct StoppingObserver final : PassObserver {
+    explicit StoppingObserver(std::size_t stopAt) : stopAt(stopAt) {}
+    void yield(std::uint64_t) override {
+        if (++yields > 100000)
+            throw RuntimeError(errors::invalidCall, "the copy never ends");
+    }
+    bool stopRequested() const override { return yields >= stopAt; }
+    std::chrono::milliseconds yieldInterval() const override { return {}; }
+    std::size_t stopAt;
+    std::size_t yields = 0;
+};
+
 struct TableCheckTest : ::testing::Test {
     void SetUp() override { makeUserTable(*database, "Orders", 2); }
     std::optional<std::string> check() { return tableCheck(*database, openTable, dialogs, files); }
@@ -120,7 +134,7 @@ TEST_F(SaveTableAs, rowsBeyondManyChunksAndGapsInTheirOrderAllArrive) {
     makeUserTable(*database, "Big", 30000);
     database->connection()->exec(
         "DELETE FROM Big WHERE Amount % 7 = 0 OR Amount BETWEEN 8000 AND 9000");
-    const long copied = saveTableAs(*database, "Big", "Big2", observer);
+    const long copied = saveTableAs(*database, "Big", "Big2", observer).value_or(-1);
     const auto rows = database.rows("Big");
     EXPECT_EQ(copied, long(rows.size()));
     EXPECT_EQ(database.rows("Big2"), rows);
@@ -161,4 +175,32 @@ TEST_F(SaveTableAs, aMissingSourceOrAnInvalidNameCreatesNothing) {
     EXPECT_FALSE(database->tableDefs().contains("Copy"));
     EXPECT_RUNTIME_ERROR_NUMBER(saveTableAs(*database, "Orders", "a.b", observer), 3125);
     EXPECT_EQ(database->tableDefs().names().size(), 3u); // the program's two and Orders
+}
+
+TEST_F(SaveTableAs, stopEndsTheCopyAndLeavesNothingOfTheNewTable) {
+    makeUserTable(*database, "Big", 30000);
+    StoppingObserver stopping(2); // after the first chunk
+    EXPECT_EQ(saveTableAs(*database, "Big", "Big2", stopping), std::nullopt);
+    EXPECT_EQ(stopping.yields, 2u);
+    EXPECT_FALSE(database->tableDefs().contains("Big2"));
+    EXPECT_EQ(saveTableAs(*database, "Big", "Big2", observer), 30000) << "nothing left to block it";
+}
+
+TEST_F(SaveTableAs, aUserColumnNamedRowidNeitherHoldsTheCopyUpNorLosesRows) {
+    // Its values repeat, are text, Null, or far apart: not one address a row.
+    database->connection()->exec("CREATE TABLE Named (rowid TEXT, Label TEXT)");
+    for (const char* row :
+         {"'b', 'one'", "'a', 'two'", "NULL, 'three'", "'a', 'four'", "5, 'five'", "5, 'six'"})
+        database->connection()->exec(std::string("INSERT INTO Named VALUES (") + row + ")");
+    StoppingObserver never(std::size_t(-1));
+    EXPECT_EQ(saveTableAs(*database, "Named", "Named2", never), 6);
+    const auto labels = [&](const std::string& table) {
+        std::vector<std::string> found;
+        db::Statement rows =
+            database->connection()->prepare("SELECT Label FROM " + table + " ORDER BY Label");
+        while (rows.step())
+            found.push_back(rows.columnUtf8(0));
+        return found;
+    };
+    EXPECT_EQ(labels("Named2"), labels("Named"));
 }

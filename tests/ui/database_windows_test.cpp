@@ -260,6 +260,26 @@ TEST_F(DatabaseWindows, saveTableAsCopiesTheOpenTableAndShowsTheCopy) {
     EXPECT_FALSE(dialogs_.unexpected || files_.unexpected);
 }
 
+TEST_F(DatabaseWindows, saveTableAsOffersStopAndEndsWhenItIsClicked) {
+    makeUserTable(current(), "Orders", 500);
+    state_.openTableName = "Orders";
+    files_.addInput("Orders Copy");
+    bool stopOffered = false; // at the copy's first yield to the window
+    QTimer::singleShot(0, [&] {
+        auto* stop = find<QPushButton>("Command17");
+        stopOffered = state_.copyRunning && stop->isEnabled();
+        stop->click();
+    });
+    window_->saveTableAsCommand();
+    EXPECT_TRUE(stopOffered);
+    EXPECT_FALSE(current().tableDefs().contains("Orders Copy")) << "all or nothing";
+    EXPECT_TRUE(opened_.empty());
+    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_FALSE(state_.copyRunning);
+    EXPECT_FALSE(find<QPushButton>("Command17")->isEnabled());
+    EXPECT_TRUE(window_->menuBar()->isEnabled());
+}
+
 TEST_F(DatabaseWindows, aCopyFailingPartWayIsReportedAndLeavesNothing) {
     makeOverfullTable(current(), "Loose", 10000);
     state_.openTableName = "Loose";

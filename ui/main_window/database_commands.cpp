@@ -215,9 +215,9 @@ void MainWindow::saveTableAsCommand() {
         copyOpenTable(*name);
 }
 
-// The copy runs with the Manipulator's progress bar; meanwhile nothing else
-// may touch the database, so the menus and windows wait, the bar still
-// drawn.
+// The copy runs with the Manipulator's progress bar and Stop; meanwhile
+// nothing else may touch the database, so the menus, the other windows and
+// the Manipulator's tabs wait, the bar still drawn and Stop at hand.
 void MainWindow::setCopyRunning(bool running) {
     state_.copyRunning = running;
     // Disabled actions answer neither their menus nor their shortcuts.
@@ -227,7 +227,10 @@ void MainWindow::setCopyRunning(bool running) {
         action->setEnabled(running ? false : action->property("enabledBeforeCopy").toBool());
     }
     menuBar()->setEnabled(!running);
-    mdi_->setEnabled(!running);
+    for (QMdiSubWindow* window : mdi_->subWindowList())
+        if (window != manipulatorWindow_)
+            window->setEnabled(!running);
+    manipulator_->tabs()->setEnabled(!running);
     if (running)
         setCursor(Qt::WaitCursor);
     else
@@ -236,20 +239,23 @@ void MainWindow::setCopyRunning(bool running) {
 
 void MainWindow::copyOpenTable(const std::string& name) {
     const std::string source = state_.openTableName;
-    PassFrame& progress = manipulator_->progressFrame();
     std::optional<RuntimeError> failure;
+    std::optional<long> copied;
     setCopyRunning(true);
     try {
-        saveTableAs(*state_.database, source, name, progress);
+        manipulator_->runWithProgress([&](PassObserver& progress) {
+            copied = saveTableAs(*state_.database, source, name, progress);
+        });
     } catch (const RuntimeError& error) {
         failure = error;
     }
-    progress.end();
     setCopyRunning(false);
     if (failure) {
         handleError(dialogs_, *failure);
         return;
     }
+    if (!copied)
+        return; // Stop: no new table
     Q_EMIT databaseChanged();
     if (source == exportTableName)
         return;

@@ -52,10 +52,52 @@ std::optional<std::int64_t> nextRowid(Statement& next, std::int64_t from) {
     return next.columnInteger(0);
 }
 
+struct ChunkedCopy {
+    long copied = 0;
+    bool stopped = false;
+};
+
+// Copies chunk by chunk, in rowid ranges found without reading the rows
+// twice; Stop is honoured between chunks. Nothing when the rowids do not
+// address every row once (a user column took the name `rowid`: its values
+// may repeat, be text or Null): ranges that do not move on would repeat
+// for ever, and rows outside every range would be left out.
+std::optional<ChunkedCopy> copyInChunks(Connection& connection, const std::string& insert,
+                                        Statement& next, long total, PassObserver& observer) {
+    Statement chunk = connection.prepare(insert + " WHERE rowid BETWEEN ?1 AND ?2");
+    constexpr std::int64_t lastRowid = std::numeric_limits<std::int64_t>::max();
+    ProgressPacer pacer(observer, 1);
+    ChunkedCopy result;
+    std::optional<std::int64_t> first = nextRowid(next, std::numeric_limits<std::int64_t>::min());
+    while (first) {
+        pacer.beforeStep(std::uint64_t(result.copied));
+        if (observer.stopRequested()) {
+            result.stopped = true;
+            return result;
+        }
+        const std::int64_t last =
+            *first > lastRowid - (chunkRows - 1) ? lastRowid : *first + (chunkRows - 1);
+        chunk.reset();
+        chunk.bind(1, Value(long(*first)));
+        chunk.bind(2, Value(long(last)));
+        chunk.step();
+        const long changes = long(connection.lastStatementChanges());
+        result.copied += changes;
+        if (changes == 0 || result.copied > total)
+            return std::nullopt;
+        first = last == lastRowid ? std::nullopt : nextRowid(next, last + 1);
+        if (first && *first <= last)
+            return std::nullopt; // the range did not move on
+    }
+    if (result.copied != total)
+        return std::nullopt;
+    return result;
+}
+
 } // namespace
 
-long copyTableRows(Database& database, std::string_view source, std::string_view target,
-                   PassObserver& observer) {
+std::optional<long> copyTableRows(Database& database, std::string_view source,
+                                  std::string_view target, PassObserver& observer) {
     Connection& connection = *database.connection();
     const TableDef into = storedTable(connection, target);
     const std::string from = sqlName(storedTable(connection, source).name());
@@ -73,30 +115,22 @@ long copyTableRows(Database& database, std::string_view source, std::string_view
         checked.emplace(connection);
     AppendCache cache(connection);
     // A table without rowids (made by another tool) is copied in one piece.
-    std::optional<Statement> next =
-        connection.tryPrepare("SELECT min(rowid) FROM " + from + " WHERE rowid >= ?1");
-    if (!next) {
-        connection.exec(insert);
-        return total;
+    if (std::optional<Statement> next =
+            connection.tryPrepare("SELECT min(rowid) FROM " + from + " WHERE rowid >= ?1")) {
+        ScopedTransaction chunks(connection);
+        const std::optional<ChunkedCopy> copy =
+            copyInChunks(connection, insert, *next, total, observer);
+        if (copy && copy->stopped)
+            return std::nullopt;
+        if (copy) {
+            chunks.commit();
+            return copy->copied;
+        }
+        // The chunks copied are undone as `chunks` ends; the whole table
+        // then goes in one piece.
     }
-    // Chunks are ranges of rowids, found without reading the rows twice.
-    Statement chunk = connection.prepare(insert + " WHERE rowid BETWEEN ?1 AND ?2");
-    constexpr std::int64_t lastRowid = std::numeric_limits<std::int64_t>::max();
-    ProgressPacer pacer(observer, 1);
-    long copied = 0;
-    std::optional<std::int64_t> first = nextRowid(*next, std::numeric_limits<std::int64_t>::min());
-    while (first) {
-        pacer.beforeStep(std::uint64_t(copied));
-        const std::int64_t last =
-            *first > lastRowid - (chunkRows - 1) ? lastRowid : *first + (chunkRows - 1);
-        chunk.reset();
-        chunk.bind(1, Value(long(*first)));
-        chunk.bind(2, Value(long(last)));
-        chunk.step();
-        copied += long(connection.lastStatementChanges());
-        first = last == lastRowid ? std::nullopt : nextRowid(*next, last + 1);
-    }
-    return copied;
+    connection.exec(insert);
+    return total;
 }
 
 } // namespace fieldizer::db

@@ -8,6 +8,7 @@
 #include "engine/processing_pass.h"
 #include "workbench/engine/database.h"
 
+#include <optional>
 #include <string_view>
 
 namespace fieldizer::db {
@@ -17,8 +18,11 @@ namespace fieldizer::db {
 // (started, only when there are rows) and yielded to between chunks, paced
 // by time; progress is counted in rows. Runs inside the caller's
 // transaction, if any: a failure part-way throws, and it is the caller's
-// transaction that removes the rows already copied. Returns the rows copied.
-long copyTableRows(Database& database, std::string_view source, std::string_view target,
-                   PassObserver& observer);
+// transaction that removes the rows already copied. Returns the rows copied,
+// or nothing when Stop ended the copy (the rows copied so far are removed
+// again, the caller's transaction is left open). Every copy ends: a table
+// whose rows its rowids do not address is copied in one piece.
+std::optional<long> copyTableRows(Database& database, std::string_view source,
+                                  std::string_view target, PassObserver& observer);
 
 } // namespace fieldizer::db
