@@ -24,6 +24,7 @@ for file in testV1997.mdb testV2000.mdb testV2007.accdb; do
         > "expected/$file.Table1.csv"
 done
 mdb-export testUnicodeCompV2003.mdb Table > expected/testUnicodeCompV2003.mdb.Table.csv
+mdb-export fixedNumericTestV2000.mdb test > expected/fixedNumericTestV2000.mdb.test.csv
 # Field types and sizes as Access names them (mdb-schema's access backend).
 for file in testV1997.mdb testV2000.mdb testV2007.accdb; do
     mdb-schema -T Table1 "$file" access | grep -E '^\s*\[' > "expected/$file.Table1.schema.txt"

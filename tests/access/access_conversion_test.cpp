@@ -5,6 +5,8 @@
 #include "runtime_error_checks.h"
 #include "scratch_folder.h"
 #include "workbench/access/access_converter.h"
+#include "workbench/access/access_field_types.h"
+#include "workbench/access/access_values.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/workspace.h"
 
@@ -253,6 +255,58 @@ TEST(AccessConversion, damagedFilesGiveAClearErrorAndLeaveNoTarget) {
             db::errors::unrecognizedFormat);
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1)
             << "only the damaged file stays";
+    }
+}
+
+TEST(AccessConversion, decimalFieldsArriveAsNumbersThatAddAndCompareAsNumbers) {
+    Converted converted("fixedNumericTestV2000.mdb");
+    expectTableAsExported(*converted.database, "test", "fixedNumericTestV2000.mdb.test.csv");
+    std::vector<ExportedRow> exported = exportedRows("fixedNumericTestV2000.mdb.test.csv");
+    db::TableDef table = converted.database->tableDefs().item("test");
+    for (int i = 1; i < table.fields().count(); ++i) // col2 to col7 are Decimal
+        EXPECT_FALSE(db::isTextType(table.fields()[i].type)) << table.fields()[i].name;
+    // As texts, col2 + col5 would be joined ("14") and "4" < "10" be false.
+    db::Recordset sum = converted.database->openRecordset(
+        "SELECT col2 + col5 FROM test WHERE col5 < 10 AND col6 < col3");
+    ASSERT_FALSE(sum.eof());
+    EXPECT_TRUE(sum.value(0).isNumber());
+    EXPECT_EQ(sum.value(0).number(),
+              std::stod(exported[1][1].text) + std::stod(exported[1][4].text));
+    EXPECT_TRUE(converted.report.fields.empty());
+    EXPECT_NE(access::reportText(converted.report).find("Every value was copied."),
+              std::string::npos);
+}
+
+TEST(AccessConversion, aDecimalGoesIntoANumberFieldAndRoundingIsCounted) {
+    struct Case {
+        int precision, scale;
+        const char* digits;
+        bool kept; // whether the nearest Double is the same number
+    };
+    for (const Case& c : std::vector<Case>{{9, 0, "-999999999", true},
+                                           {12, 2, "9999999999.99", true},
+                                           {15, 4, "-0.0001", true},
+                                           {18, 0, "1234567890123456", true},
+                                           {18, 0, "123456789012345678", false},
+                                           {28, 10, "0.1000000000", true},
+                                           {28, 10, "123456789012345678.0000000001", false}}) {
+        access::AccessColumn column;
+        column.name = "Amount";
+        column.type = access::mdbType::decimal;
+        column.precision = c.precision;
+        column.scale = c.scale;
+        db::FieldDef field = access::planField(column).field;
+        std::string where = std::to_string(c.precision) + "," + std::to_string(c.scale);
+        EXPECT_FALSE(db::isTextType(field.type)) << where;
+        access::AccessCell cell;
+        cell.isNull = false;
+        cell.text = c.digits;
+        access::CellValue value = access::cellValue(cell, column.type);
+        EXPECT_EQ(value.outcome,
+                  c.kept ? access::CellOutcome::Copied : access::CellOutcome::Rounded)
+            << c.digits;
+        db::Value stored = db::fitValueToField(value.value, field, "t");
+        EXPECT_EQ(stored.number(), std::stod(c.digits)) << where << " " << c.digits;
     }
 }
 

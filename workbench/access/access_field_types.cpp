@@ -3,6 +3,22 @@
 namespace fieldizer::access {
 namespace {
 
+// The program has no Decimal type: a Decimal becomes the number type that
+// holds every value its precision and scale allow, where one does (Long for
+// up to 9 whole digits, Currency for up to 4 decimals within 15 digits), and
+// Double otherwise, whose values are the nearest it holds; the values that
+// are not the same number are reported (access_values.h).
+int decimalType(const AccessColumn& column) {
+    constexpr int longDigits = 9;
+    constexpr int currencyDecimals = 4;
+    constexpr int doubleDigits = 15;
+    if (column.scale == 0 && column.precision <= longDigits)
+        return db::fieldType::longInteger;
+    if (column.scale <= currencyDecimals && column.precision <= doubleDigits)
+        return db::fieldType::currency;
+    return db::fieldType::doubleFloat;
+}
+
 // The program's type for a column copied value by value; 0 for none.
 int programType(const AccessColumn& column) {
     namespace t = db::fieldType;
@@ -25,9 +41,10 @@ int programType(const AccessColumn& column) {
         return t::dateTime;
     case mdbType::text:
         return column.size >= 1 && column.size <= db::maxTextSize ? t::text : t::memo;
+    case mdbType::decimal:
+        return decimalType(column);
     case mdbType::memo:
     case mdbType::replicationId: // as its text, "{...}"
-    case mdbType::decimal:       // as its exact digits, which Double could not keep
         return t::memo;
     default:
         return 0;

@@ -60,6 +60,8 @@ AccessColumn describeColumn(const MdbColumn* column, bool unicodeFile) {
     out.allowZeroLength = propertyIsYes(column, "AllowZeroLength");
     out.autoNumber = column->is_long_auto != 0;
     out.calculated = mdb_col_get_prop(column, "Expression") != nullptr;
+    out.precision = column->col_prec;
+    out.scale = column->col_scale;
     return out;
 }
 

@@ -44,6 +44,8 @@ struct AccessColumn {
     bool allowZeroLength = false;
     bool autoNumber = false;
     bool calculated = false; // an expression Access computes (2010 and later)
+    int precision = 0;       // Decimal: digits in all
+    int scale = 0;           // Decimal: digits after the point
 };
 
 struct AccessIndex {

@@ -33,15 +33,17 @@ std::string lower(std::string text) {
 struct FieldCounts {
     std::vector<std::uint64_t> leftEmpty;
     std::vector<std::uint64_t> replaced;
-    explicit FieldCounts(std::size_t n) : leftEmpty(n, 0), replaced(n, 0) {}
+    std::vector<std::uint64_t> rounded;
+    explicit FieldCounts(std::size_t n) : leftEmpty(n, 0), replaced(n, 0), rounded(n, 0) {}
 };
 
 void addToReport(ConversionReport& report, const std::string& table,
                  const std::vector<FieldPlan>& plans, const FieldCounts& counts) {
     for (std::size_t i = 0; i < plans.size(); ++i)
-        if (!plans[i].copyValues || counts.leftEmpty[i] || counts.replaced[i])
+        if (!plans[i].copyValues || counts.leftEmpty[i] || counts.replaced[i] || counts.rounded[i])
             report.fields.push_back({table, plans[i].field.name, counts.leftEmpty[i],
-                                     counts.replaced[i], plans[i].leftEmptyBecause});
+                                     counts.replaced[i], counts.rounded[i],
+                                     plans[i].leftEmptyBecause});
 }
 
 } // namespace
@@ -86,6 +88,7 @@ std::uint64_t TableCopy::copyRows(AccessTable& table, const std::string& name,
             CellValue cell = cellValue(cells[i], table.columns()[i].type);
             counts.leftEmpty[i] += cell.outcome == CellOutcome::Unreadable;
             counts.replaced[i] += cell.outcome == CellOutcome::Replaced;
+            counts.rounded[i] += cell.outcome == CellOutcome::Rounded;
             if (cell.value.isNull())
                 continue;
             texts.push_back(cell.value.isText() ? cell.value.text() : cell.value.toText());

@@ -5,6 +5,8 @@
 #include "workbench/engine/date_text.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
@@ -32,6 +34,53 @@ CellValue textValue(const std::string& utf8) {
 
 CellValue unreadable() {
     return {db::Value(db::Null{}), CellOutcome::Unreadable};
+}
+
+// A number written in decimal as its sign, its significant digits and the
+// power of ten of the last: "-012.500" and "-1.25e1" are both "-125e-1".
+// Empty for text that is no such number.
+std::string canonicalNumber(std::string_view text) {
+    std::string sign = !text.empty() && text.front() == '-' ? "-" : "";
+    text.remove_prefix(sign.size());
+    std::string digits;
+    long exponent = 0;
+    bool point = false;
+    std::size_t i = 0;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            digits += c;
+            exponent -= point ? 1 : 0;
+        } else {
+            break;
+        }
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E'))
+        exponent += std::strtol(std::string(text.substr(i + 1)).c_str(), nullptr, 10);
+    else if (i != text.size() || digits.empty())
+        return {};
+    std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return "0";
+    std::size_t last = digits.find_last_not_of('0');
+    exponent += long(digits.size() - 1 - last);
+    return sign + digits.substr(first, last - first + 1) + "e" + std::to_string(exponent);
+}
+
+// libmdb writes a Decimal as its digits with the point at its scale.
+CellValue decimalValue(const std::string& digits) {
+    std::string exact = canonicalNumber(digits);
+    if (exact.empty())
+        return unreadable();
+    double nearest = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), nearest);
+    char shortest[64];
+    auto written = std::to_chars(shortest, shortest + sizeof shortest, nearest);
+    bool same =
+        canonicalNumber(std::string_view(shortest, std::size_t(written.ptr - shortest))) == exact;
+    return {db::Value(digits), same ? CellOutcome::Copied : CellOutcome::Rounded};
 }
 
 CellValue fixedValue(const std::string& bytes, int type) {
@@ -83,9 +132,10 @@ CellValue cellValue(const AccessCell& cell, int type) {
     switch (type) {
     case mdbType::text:
         return textValue(cell.bytes.empty() ? cell.text : textOfStored(cell.bytes, cell.text));
+    case mdbType::decimal:
+        return decimalValue(cell.text);
     case mdbType::memo:
     case mdbType::replicationId:
-    case mdbType::decimal:
         return cell.cut ? unreadable() : textValue(cell.text);
     default:
         return fixedValue(cell.bytes, type);

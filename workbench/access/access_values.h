@@ -19,6 +19,7 @@ std::int64_t storedInteger(std::string_view bytes);
 enum class CellOutcome {
     Copied,
     Replaced,   // text with characters outside Windows-1252, each now "?"
+    Rounded,    // a Decimal with more digits than a Double holds, now the nearest Double
     Unreadable, // stored bytes of the wrong length, a date out of range, or a
                 // Memo too long for the reader (never stored cut short)
 };
@@ -31,7 +32,9 @@ struct CellValue {
 // The value of `cell` of a column of libmdb type `type` (one the converter
 // copies: not binary, OLE, complex or an unknown type). A Null stays Null;
 // Yes/No is -1 or 0, as the engine keeps it; dates are the engine's
-// "YYYY-MM-DD HH:MM:SS"; texts Windows-1252.
+// "YYYY-MM-DD HH:MM:SS"; texts Windows-1252; a Decimal its digits as text
+// ("-12.50"), for the number field it goes into (access_field_types.h) to
+// read, Rounded when the nearest Double is another number.
 CellValue cellValue(const AccessCell& cell, int type);
 
 } // namespace fieldizer::access

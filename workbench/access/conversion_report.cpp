@@ -23,6 +23,9 @@ std::string fieldLines(const ConversionReport& report) {
         if (f.replaced > 0)
             out += name + count(f.replaced, "value", "values") +
                    " with characters replaced by \"?\"\n";
+        if (f.rounded > 0)
+            out += name + count(f.rounded, "value", "values") +
+                   " rounded to the nearest Double (more digits than it holds)\n";
     }
     return out;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // What a conversion of an Access file did: the tables and rows copied, the
 // queries copied and those that could not be, and every field whose values
-// were left empty or had characters replaced by "?".
+// were left empty, had characters replaced by "?" or were rounded.
 
 #include <cstdint>
 #include <string>
@@ -24,6 +24,7 @@ struct ConversionReport {
         std::string field;
         std::uint64_t leftEmpty = 0; // values that were not copied
         std::uint64_t replaced = 0;  // values with characters replaced by "?"
+        std::uint64_t rounded = 0;   // Decimals now the nearest Double, another number
         std::string leftEmptyBecause;
     };
 

@@ -72,6 +72,7 @@ std::string encode(const ConversionReport& report) {
         put(out, f.field);
         put(out, f.leftEmpty);
         put(out, f.replaced);
+        put(out, f.rounded);
         put(out, f.leftEmptyBecause);
     }
     return out;
@@ -93,6 +94,7 @@ ConversionReport decode(std::string_view in) {
         f.field = take(in);
         f.leftEmpty = takeNumber(in);
         f.replaced = takeNumber(in);
+        f.rounded = takeNumber(in);
         f.leftEmptyBecause = take(in);
         report.fields.push_back(std::move(f));
     }
