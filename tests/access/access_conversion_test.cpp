@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <set>
 
 using namespace fieldizer;
 using namespace fieldizer::testing;
@@ -255,6 +256,29 @@ TEST(AccessConversion, damagedFilesGiveAClearErrorAndLeaveNoTarget) {
             db::errors::unrecognizedFormat);
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1)
             << "only the damaged file stays";
+    }
+}
+
+TEST(AccessConversion, aHalfCopiedFileFailsWithWhatTheReaderFoundAndLeavesNothing) {
+    std::set<std::string> files;
+    for (const ExpectedRowCount& count : expectedRowCounts())
+        files.insert(count.file);
+    for (const std::string& file : files) {
+        ScratchFolder folder;
+        std::ifstream in(accessTestFile(file), std::ios::binary);
+        const std::string whole(std::istreambuf_iterator<char>(in), {});
+        std::string source = folder.write("half.mdb", whole.substr(0, whole.size() / 2));
+        PassObserver observer;
+        try {
+            access::convertAccessDatabase(source, folder.file("new.db"), observer);
+            ADD_FAILURE() << file << ": a file cut to half converted";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.number(), db::errors::unrecognizedFormat) << file;
+            EXPECT_NE(error.description().find("is beyond EOF"), std::string::npos)
+                << file << ": " << error.description();
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1)
+            << file << ": only the damaged file stays";
     }
 }
 

@@ -102,11 +102,14 @@ ConversionReport convertAccessDatabase(const std::string& source, const std::str
     fs::create_directory(cp1252ToUtf8(folder), error);
     if (error)
         throw RuntimeError(errors::permissionDenied, "Permission denied: " + folder);
+    std::uintmax_t sourceSize = fs::file_size(cp1252ToUtf8(source), error);
+    if (error)
+        sourceSize = 0; // read as it can be, within the smallest bounds
     ConversionReport report;
     try {
         report = runConversionInChild(
             [&](PassObserver& progress) { return convertInto(source, temporary, progress); },
-            observer, source);
+            observer, source, limitsForFile(sourceSize));
         if (!report.stopped && ::link(cp1252ToUtf8(temporary).c_str(), targetPath.c_str()) != 0)
             throw RuntimeError(db::errors::databaseExists, "Database already exists.");
     } catch (...) {

@@ -10,7 +10,8 @@
 
 namespace fieldizer::access::wire {
 
-enum class Tag : char { Total = 'T', Progress = 'P', Report = 'R', Error = 'E' };
+// OutOfMemory: the work ran out of the memory the child may use.
+enum class Tag : char { Total = 'T', Progress = 'P', Report = 'R', Error = 'E', OutOfMemory = 'M' };
 
 std::string message(Tag tag, std::string_view payload);
 // Takes the first whole message off the front of `buffer`; nothing while
