@@ -1,6 +1,7 @@
 #include "cli/access_commands.h"
 
 #include "cli/argument_text.h"
+#include "cli/signal_stop.h"
 #include "engine/cp1252.h"
 #include "engine/runtime_error.h"
 #include "workbench/access/access_file_header.h"
@@ -25,6 +26,21 @@ void refuseAccessFile(const std::string& path) {
 
 #ifdef FIELDIZER_HAVE_ACCESS
 
+namespace {
+
+// The error report's text, and the error's own description when that says
+// more: the fixed text of a damaged file does not say what was found in it.
+// Names in the description are in the program's character set; the terminal
+// takes UTF-8.
+void reportFailure(const RuntimeError& failure) {
+    const std::string report = errorReportText(failure);
+    std::cerr << cp1252ToUtf8(report) << '\n';
+    if (failure.description() != report)
+        std::cerr << cp1252ToUtf8(failure.description()) << '\n';
+}
+
+} // namespace
+
 int runImportAccess(Args args) {
     if (args.size() != 2 || args[0].empty() || args[1].empty()) {
         std::cerr << "fieldizer-cli import-access needs SOURCE and TARGET\n";
@@ -35,16 +51,17 @@ int runImportAccess(Args args) {
         std::cerr << "fieldizer-cli: '" << args[1] << "' already exists; it is not overwritten\n";
         return exitUsage;
     }
-    PassObserver quiet; // no window: no progress to show, no Stop
+    SignalStop stop; // no window: no progress to show; Ctrl-C is Stop
     access::ConversionReport report;
     try {
-        report = access::convertAccessDatabase(textArgument(args[0]), textArgument(args[1]), quiet);
+        report = access::convertAccessDatabase(textArgument(args[0]), textArgument(args[1]), stop);
     } catch (const RuntimeError& failure) {
-        // Names in the description are in the program's character set; the
-        // terminal takes UTF-8.
-        throw RuntimeError(failure.number(), cp1252ToUtf8(failure.description()));
+        reportFailure(failure);
+        return exitRuntimeError;
     }
     std::cerr << cp1252ToUtf8(access::reportText(report));
+    if (report.stopped)
+        stop.endBySignal();
     return exitOk;
 }
 

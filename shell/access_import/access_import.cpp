@@ -1,10 +1,12 @@
 #include "shell/access_import/access_import.h"
 
 #include "engine/cp1252.h"
+#include "engine/runtime_error.h"
 #include "workbench/access/access_file_header.h"
 
 #ifdef FIELDIZER_HAVE_ACCESS
 #include "workbench/access/access_converter.h"
+#include "workbench/engine/engine_errors.h"
 #endif
 
 #include <cstdlib>
@@ -59,9 +61,24 @@ Message openExistingQuestion(const fs::path& copy) {
 
 #ifdef FIELDIZER_HAVE_ACCESS
 
+// The error report's fixed text for a damaged file does not say what the
+// reader found in it: the message gives both.
+Message damagedFileNotice(const RuntimeError& failure) {
+    return notice(accessImportIds::damaged,
+                  errorReportText(failure) + "\n\n" + failure.description());
+}
+
 std::optional<std::string> convert(const std::string& source, const fs::path& copy,
                                    UserDialogs& dialogs, PassObserver& observer) {
-    auto report = access::convertAccessDatabase(source, shown(copy), observer);
+    access::ConversionReport report;
+    try {
+        report = access::convertAccessDatabase(source, shown(copy), observer);
+    } catch (const RuntimeError& failure) {
+        if (failure.number() != db::errors::unrecognizedFormat)
+            throw;
+        dialogs.tell(damagedFileNotice(failure));
+        return std::nullopt;
+    }
     if (report.stopped) {
         dialogs.tell(notice(accessImportIds::stopped, access::reportText(report)));
         return std::nullopt;

@@ -20,6 +20,7 @@ inline constexpr MessageId openExistingCopy{"accessImport.openExistingCopy"};
 inline constexpr MessageId report{"accessImport.report"};
 inline constexpr MessageId stopped{"accessImport.stopped"};
 inline constexpr MessageId cannotRead{"accessImport.cannotRead"};
+inline constexpr MessageId damaged{"accessImport.damaged"};
 } // namespace accessImportIds
 
 // The user's documents folder: $XDG_DOCUMENTS_DIR, else ~/Documents when it
@@ -39,8 +40,9 @@ struct CopyFolders {
 // nothing. When the copy exists, asks whether to open it as it is (Yes: its
 // path) or convert again into a new name (No). Converts with progress and
 // Stop through `observer`, shows the report and gives the copy's path;
-// Stop gives nothing. Conversion errors are thrown (RuntimeError), with no
-// copy left behind.
+// Stop gives nothing. A damaged file is told with what was found in it and
+// gives nothing; other conversion errors are thrown (RuntimeError). No copy
+// is left behind by either.
 std::optional<std::string> offerAccessCopy(const std::string& path, UserDialogs& dialogs,
                                            PassObserver& observer, CopyFolders folders = {});
 

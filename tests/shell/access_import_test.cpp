@@ -2,6 +2,7 @@
 #include "scratch_folder.h"
 #include "scripted_dialogs.h"
 #include "shell/access_import/access_import.h"
+#include "workbench/engine/engine_errors.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
 
@@ -87,6 +88,22 @@ TEST_F(AccessChoice, anUnwritableFolderSendsTheCopyToTheDocumentsFolderAndSaysSo
     EXPECT_NE(dialogs.questions[0].text.find("in your documents folder " + documents),
               std::string::npos);
     EXPECT_FALSE(fs::exists(folder.file("sales.db")));
+}
+
+TEST_F(AccessChoice, aHalfCopiedFileIsToldWithWhatTheReaderFoundAndGivesNothing) {
+    const std::string whole = folder.read("sales.mdb");
+    folder.write("sales.mdb", whole.substr(0, whole.size() / 2));
+    ScriptedDialogs dialogs({Answer::Yes});
+    EXPECT_EQ(offerAccessCopy(source, dialogs, observer, {folder.path().string(), {}}),
+              std::nullopt);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const Message& told = dialogs.messages[0];
+    EXPECT_EQ(told.id, accessImportIds::damaged);
+    EXPECT_EQ(told.text.rfind(errorReportText(db::errors::unrecognizedFormat, {}) + "\n\n", 0), 0u)
+        << told.text;
+    EXPECT_NE(told.text.find("is beyond EOF"), std::string::npos) << told.text;
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1) << "only the file";
+    EXPECT_FALSE(dialogs.unexpected);
 }
 
 TEST_F(AccessChoice, otherFilesPassUnasked) {
