@@ -10,6 +10,7 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
@@ -69,6 +70,43 @@ class TableBrowserTest : public DesktopTest {
         }
         ADD_FAILURE() << "the filter was accepted: " << criteria;
         return RuntimeError(0, {});
+    }
+    static QTableView& gridOf(const ui::TableBrowser& browser) {
+        auto* grid = browser.findChild<QTableView*>(QStringLiteral("grdDataGrid"));
+        EXPECT_NE(grid, nullptr);
+        return *grid;
+    }
+    // The cell editor the grid has open, if any.
+    static QLineEdit* openEditor(const QTableView& grid) {
+        for (auto* editor : grid.viewport()->findChildren<QLineEdit*>())
+            if (editor->isVisible())
+                return editor;
+        return nullptr;
+    }
+    // The user types `values` into `row` from its first cell, replacing what
+    // each cell held and going on to the next with Tab; the row stays current.
+    static void typeRow(QTableView& grid, int row, const std::vector<std::string>& values) {
+        grid.setCurrentIndex(grid.model()->index(row, 0));
+        grid.edit(grid.currentIndex());
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            QLineEdit* editor = openEditor(grid);
+            ASSERT_NE(editor, nullptr) << "no editor in column " << i;
+            editor->selectAll();
+            QTest::keyClick(editor, Qt::Key_Backspace);
+            QTest::keyClicks(editor, QString::fromStdString(values[i]));
+            if (i + 1 < values.size())
+                QTest::keyClick(editor, Qt::Key_Tab);
+        }
+    }
+    // The user presses Up: the editor hands its value over and the row
+    // above becomes current.
+    static void leaveRowUpwards(QTableView& grid) {
+        const int row = grid.currentIndex().row();
+        if (QLineEdit* editor = openEditor(grid))
+            QTest::keyClick(editor, Qt::Key_Up);
+        else
+            QTest::keyClick(&grid, Qt::Key_Up);
+        EXPECT_EQ(grid.currentIndex().row(), row - 1);
     }
     std::string lastMessage() const {
         return dialogs_.messages.empty() ? std::string() : dialogs_.messages.back().text;
@@ -191,47 +229,99 @@ TEST_F(TableBrowserTest, theSortCommandAsksForItsColumnAndReportsABadOne) {
     EXPECT_EQ(cell(browser, 0, 1), "n95"); // the sorted rows stay
 }
 
-TEST_F(TableBrowserTest, noToCommitChangesKeepsTheRowAndYesStoresIt) {
+TEST_F(TableBrowserTest, aRowTypedIsAskedOnceWhenLeftAndNoKeepsItUnchanged) {
     makeTable(3);
     ui::TableBrowser& browser = openTable();
-    ui::DynasetModel& model = browser.model();
+    QTableView& grid = gridOf(browser);
+    typeRow(grid, 1, {"20", "changed"});
+    EXPECT_TRUE(dialogs_.questions.empty()) << "asked before the row was left";
+    EXPECT_EQ(grid.model()->headerData(1, Qt::Vertical).toString(), QStringLiteral("\u270E"));
+
     dialogs_.add(Answer::No);
-    EXPECT_FALSE(model.setData(model.index(1, 1), QStringLiteral("changed")));
+    leaveRowUpwards(grid);
     ASSERT_EQ(dialogs_.questions.size(), 1u);
     EXPECT_EQ(dialogs_.questions[0].text, "Commit changes?");
-    EXPECT_EQ(database_.rows("readings")[1][1], "n98");
+    EXPECT_EQ(database_.rows("readings")[1], (std::vector<std::string>{"2", "n98"}));
+    EXPECT_EQ(cell(browser, 1, 0), "2");
     EXPECT_EQ(cell(browser, 1, 1), "n98");
 
+    typeRow(grid, 1, {"20", "changed"});
     dialogs_.add(Answer::Yes);
-    EXPECT_TRUE(model.setData(model.index(1, 1), QStringLiteral("changed")));
-    EXPECT_EQ(database_.rows("readings")[1][1], "changed");
+    leaveRowUpwards(grid);
+    EXPECT_EQ(dialogs_.questions.size(), 2u);
+    EXPECT_EQ(database_.rows("readings")[1], (std::vector<std::string>{"20", "changed"}));
     EXPECT_EQ(cell(browser, 1, 1), "changed");
+    EXPECT_EQ(caption(browser), "Record: 1 of 3");
 }
 
-TEST_F(TableBrowserTest, aWriteTheEngineRefusesIsReportedAndTheRowKeepsItsValues) {
+TEST_F(TableBrowserTest, aNewRecordTypedAcrossItsFieldsIsOneRecordInBothBrowsers) {
+    makeTable(2);
+    const std::pair<Kind, BrowserSource> sources[] = {
+        {Kind::Table, {"readings", "", {}, "readings"}},
+        {Kind::QueryResult, {"", "SELECT * FROM readings", {}, "Query"}}};
+    int added = 0;
+    for (const auto& [kind, source] : sources) {
+        ui::TableBrowser& browser = open(kind, source);
+        QTableView& grid = gridOf(browser);
+        const int newLine = 2 + added;
+        ASSERT_EQ(browser.model().rowCount(), newLine + 1); // the records and the new line
+        typeRow(grid, newLine, {std::to_string(10 + added), "new"});
+        EXPECT_EQ(dialogs_.questions.size(), std::size_t(added)) << "asked before the row was left";
+        EXPECT_EQ(database_.rows("readings").size(), std::size_t(newLine));
+
+        dialogs_.add(Answer::Yes);
+        leaveRowUpwards(grid);
+        ++added;
+        EXPECT_EQ(dialogs_.questions.size(), std::size_t(added));
+        const auto rows = database_.rows("readings");
+        ASSERT_EQ(rows.size(), std::size_t(newLine + 1)) << "one record, not one per field";
+        EXPECT_EQ(rows.back(), (std::vector<std::string>{std::to_string(10 + added - 1), "new"}));
+        EXPECT_EQ(browser.model().rowCount(), newLine + 2); // the new record and a new line
+        EXPECT_EQ(cell(browser, newLine, 1), "new");
+        EXPECT_EQ(caption(browser),
+                  "Record: " + std::to_string(newLine) + " of " + std::to_string(newLine + 1));
+    }
+}
+
+TEST_F(TableBrowserTest, aRowTheEngineRefusesIsReportedAndKeepsItsValues) {
     makeTable(3);
     ui::TableBrowser& browser = openTable();
-    ui::DynasetModel& model = browser.model();
+    QTableView& grid = gridOf(browser);
     const struct {
-        int column;
-        const char* value;
+        int row;
+        const char* id;
+        const char* name;
         int number;
-    } refused[] = {{1, "far too long for ten", db::errors::fieldTooSmall},
-                   {0, "letters", db::errors::conversionError}};
+    } refused[] = {{1, "2", "far too long for ten", db::errors::fieldTooSmall},
+                   {1, "letters", "n98", db::errors::conversionError},
+                   {3, "4", "far too long for ten", db::errors::fieldTooSmall}};
     for (const auto& write : refused) {
+        typeRow(grid, write.row, {write.id, write.name});
         dialogs_.add(Answer::Yes);
-        EXPECT_FALSE(model.setData(model.index(0, write.column), QString::fromLatin1(write.value)));
+        leaveRowUpwards(grid);
         ASSERT_FALSE(dialogs_.messages.empty());
         EXPECT_EQ(lastMessage().rfind("Error:" + std::to_string(write.number) + " ", 0), 0u)
             << lastMessage();
     }
-    EXPECT_EQ(database_.rows("readings")[0], (std::vector<std::string>{"1", "n99"}));
-    EXPECT_EQ(cell(browser, 0, 0), "1");
-    EXPECT_EQ(cell(browser, 0, 1), "n99");
+    EXPECT_EQ(database_.rows("readings").size(), 3u);
+    EXPECT_EQ(database_.rows("readings")[1], (std::vector<std::string>{"2", "n98"}));
+    EXPECT_EQ(cell(browser, 1, 1), "n98");
+    EXPECT_EQ(browser.model().rowCount(), 4);
     // The recordset is not left in the middle of an edit.
+    typeRow(grid, 1, {"2", "fits"});
     dialogs_.add(Answer::Yes);
-    EXPECT_TRUE(model.setData(model.index(0, 1), QStringLiteral("fits")));
-    EXPECT_EQ(database_.rows("readings")[0][1], "fits");
+    leaveRowUpwards(grid);
+    EXPECT_EQ(database_.rows("readings")[1][1], "fits");
+    // Escape on the grid drops what was typed into the row, unasked.
+    const std::size_t asked = dialogs_.questions.size();
+    typeRow(grid, 1, {"7", "dropped"});
+    QTest::keyClick(openEditor(grid), Qt::Key_Escape); // the cell's editor goes
+    EXPECT_EQ(cell(browser, 1, 0), "7");
+    QTest::keyClick(&grid, Qt::Key_Escape); // and then the row's typing
+    leaveRowUpwards(grid);
+    EXPECT_EQ(dialogs_.questions.size(), asked);
+    EXPECT_EQ(cell(browser, 1, 0), "2");
+    EXPECT_EQ(cell(browser, 1, 1), "fits");
 }
 
 TEST_F(TableBrowserTest, deletingARowAsksFirst) {
@@ -252,18 +342,6 @@ TEST_F(TableBrowserTest, deletingARowAsksFirst) {
     EXPECT_EQ(rows[1][0], "3");
     EXPECT_EQ(caption(browser), "Record: 2 of 3");
     EXPECT_EQ(cell(browser, 1, 0), "3");
-}
-
-TEST_F(TableBrowserTest, aRecordTypedOnTheLastLineIsAdded) {
-    makeTable(2);
-    ui::TableBrowser& browser = openTable();
-    ui::DynasetModel& model = browser.model();
-    ASSERT_EQ(model.rowCount(), 3); // two records and the new record's line
-    dialogs_.add(Answer::Yes);
-    EXPECT_TRUE(model.setData(model.index(2, 1), QStringLiteral("added")));
-    EXPECT_EQ(model.rowCount(), 4);
-    EXPECT_EQ(cell(browser, 2, 1), "added");
-    EXPECT_EQ(database_.rows("readings")[2], (std::vector<std::string>{"<null>", "added"}));
 }
 
 TEST_F(TableBrowserTest, theQueryResultBrowserHasItsOwnPromptAndClosesWithItsTable) {

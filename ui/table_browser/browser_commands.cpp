@@ -38,6 +38,7 @@ void TableBrowser::filterCommand() {
     const auto criteria = files_.inputText(filterPrompt(kind_), applicationTitle, {});
     if (!criteria || criteria->empty())
         return;
+    model_->commitPendingRow();
     db::Recordset& records = *model_->recordset();
     try {
         WaitCursor wait;
@@ -67,6 +68,7 @@ void TableBrowser::sortCommand() {
             return;
         pendingSort_ = *column;
     }
+    model_->commitPendingRow();
     db::Recordset& records = *model_->recordset();
     try {
         WaitCursor wait;
@@ -99,6 +101,7 @@ void TableBrowser::headingClicked(int column) {
 }
 
 void TableBrowser::refreshCommand() {
+    model_->commitPendingRow();
     try {
         WaitCursor wait;
         model_->requery();
@@ -113,6 +116,7 @@ void TableBrowser::refreshCommand() {
 }
 
 void TableBrowser::showAllCommand() {
+    model_->commitPendingRow();
     setFilterOffered(false);
     cmdFilter_->setFocus();
     try {
@@ -130,6 +134,9 @@ void TableBrowser::printCommand() {
 
 void TableBrowser::deleteCurrentRow() {
     const QModelIndex current = grid_->currentIndex();
+    // What was typed and not stored goes first: on the new record's line
+    // that is all there is to delete.
+    model_->discardPendingRow();
     if (!current.isValid() || current.row() >= model_->recordCount() || !model_->hasNewRecordLine())
         return;
     if (!askRowQuestion(deleteRowQuestion()))

@@ -36,6 +36,7 @@ void DynasetModel::setRecordset(db::Recordset recordset) {
     recordset_.emplace(std::move(recordset));
     count_ = count;
     cache_.clear();
+    pending_.reset();
     endResetModel();
 }
 
@@ -46,6 +47,7 @@ void DynasetModel::closeRecordset() {
     recordset_.reset();
     count_ = 0;
     cache_.clear();
+    pending_.reset();
     endResetModel();
 }
 
@@ -57,6 +59,7 @@ void DynasetModel::requery() {
     beginResetModel();
     count_ = count;
     cache_.clear();
+    pending_.reset();
     endResetModel();
 }
 
@@ -86,11 +89,20 @@ const db::Row& DynasetModel::row(long position) const {
     return cache_.put(position, std::move(values));
 }
 
-QString DynasetModel::cellText(long position, int column) const {
+QString DynasetModel::storedText(long position, int column) const {
     if (position >= count_)
         return {}; // the new record's line
     const db::Value& value = row(position)[std::size_t(column)];
     return toQString(db::displayText(value, recordset_->fieldDefs()[std::size_t(column)].type));
+}
+
+QString DynasetModel::cellText(long position, int column) const {
+    if (pending_ && pending_->position == position) {
+        const auto typed = pending_->typed.find(column);
+        if (typed != pending_->typed.end())
+            return typed->second;
+    }
+    return storedText(position, column);
 }
 
 QVariant DynasetModel::data(const QModelIndex& index, int role) const {
@@ -112,6 +124,10 @@ QVariant DynasetModel::headerData(int section, Qt::Orientation orientation, int 
         return section < recordset_->fieldCount()
                    ? toQString(recordset_->fieldDefs()[std::size_t(section)].name)
                    : QVariant();
+    // The record selectors: a pencil on the row being edited, a star on the
+    // line for a new record.
+    if (section == pendingRow())
+        return QStringLiteral("\u270E");
     return section >= count_ ? QStringLiteral("*") : QString::number(section + 1);
 }
 
@@ -132,48 +148,87 @@ bool DynasetModel::setData(const QModelIndex& index, const QVariant& value, int 
     const QString text = value.toString();
     const long position = index.row();
     if (text == cellText(position, index.column()))
-        return true; // nothing changed (or typed on the new line): nothing to store
-    if (confirmCommit && !confirmCommit())
+        return true; // nothing changed (or nothing typed on the new line)
+    // Typing into another row than the one being edited leaves that row.
+    if (pending_ && pending_->position != position && !commitPendingRow())
         return false;
+    if (!pending_)
+        pending_ = PendingRow{position, {}};
+    pending_->typed[index.column()] = text;
+    emit dataChanged(index, index);
+    emit headerDataChanged(Qt::Vertical, int(position), int(position));
+    return true;
+}
+
+bool DynasetModel::commitPendingRow() {
+    if (!pending_)
+        return true;
+    // The typed values stay on show while the question is asked.
+    const bool confirmed = !confirmCommit || confirmCommit();
+    const PendingRow pending = std::move(*pending_);
+    pending_.reset();
+    if (!confirmed) {
+        rowShownAgain(pending.position);
+        return false;
+    }
     try {
-        // An emptied cell holds Null, which every field takes unless required.
-        writeCell(position, index.column(),
-                  text.isEmpty() ? db::Value() : db::Value(fromQString(text)));
+        writeRow(pending);
     } catch (const RuntimeError& error) {
         if (recordset_->editMode() != db::EditMode::None)
             recordset_->cancelUpdate();
-        cache_.erase(position);
+        rowShownAgain(pending.position);
         if (reportError)
             reportError(error);
         return false;
     }
-    cache_.erase(position);
-    if (position == count_) {
-        // The typed line became a record, before a new empty line.
-        beginInsertRows({}, int(count_), int(count_));
-        ++count_;
-        endInsertRows();
-    } else {
-        emit dataChanged(this->index(int(position), 0),
-                         this->index(int(position), columnCount() - 1));
-    }
+    if (pending.position == count_)
+        recordAdded();
+    rowShownAgain(pending.position);
     return true;
 }
 
-void DynasetModel::writeCell(long position, int column, const db::Value& value) {
-    if (position == count_) {
+void DynasetModel::discardPendingRow() {
+    if (!pending_)
+        return;
+    const long position = pending_->position;
+    pending_.reset();
+    rowShownAgain(position);
+}
+
+// One record with every typed value: AddNew on the new record's line, Edit
+// on a stored row, then one Update.
+void DynasetModel::writeRow(const PendingRow& pending) {
+    if (pending.position == count_) {
         recordset_->addNew();
     } else {
-        recordset_->setAbsolutePosition(position);
+        recordset_->setAbsolutePosition(pending.position);
         recordset_->edit();
     }
-    recordset_->setValue(column, value);
+    for (const auto& [column, text] : pending.typed)
+        // An emptied cell holds Null, which every field takes unless required.
+        recordset_->setValue(column, text.isEmpty() ? db::Value() : db::Value(fromQString(text)));
     recordset_->update();
+}
+
+// The typed line became a record, before a new empty line.
+void DynasetModel::recordAdded() {
+    beginInsertRows({}, int(count_), int(count_));
+    ++count_;
+    endInsertRows();
+}
+
+void DynasetModel::rowShownAgain(long position) {
+    cache_.erase(position);
+    if (position >= rowCount())
+        return;
+    emit dataChanged(index(int(position), 0), index(int(position), columnCount() - 1));
+    emit headerDataChanged(Qt::Vertical, int(position), int(position));
 }
 
 bool DynasetModel::removeRows(int row, int count, const QModelIndex& parent) {
     if (parent.isValid() || !recordset_ || row < 0 || count <= 0 || row + count > count_)
         return false;
+    discardPendingRow(); // the rows below move up: their typed values would land elsewhere
     // The rows on either side are read before the deletion: whoever watches
     // the removal may read them as they were until it is announced.
     if (row > 0)

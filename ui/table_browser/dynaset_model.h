@@ -3,9 +3,11 @@
 // memory; a row is read from the file when the view first shows it and kept
 // in a small cache of recently shown rows, so a table of a million rows
 // opens and scrolls as quickly as a small one. An updatable dynaset ends
-// with an empty line on which a new record is typed. Edits are written
-// through the recordset: a write the engine refuses is reported and the row
-// keeps its former values. Runs on the user-interface thread only.
+// with an empty line on which a new record is typed. Typed values wait in
+// the row being edited until the user leaves the row; then the whole row is
+// written through the recordset as one record (Edit or AddNew, one Update).
+// A write the engine refuses is reported and the row keeps its former
+// values. Runs on the user-interface thread only.
 
 #include "engine/runtime_error.h"
 #include "shell/table_browser/row_cache.h"
@@ -13,6 +15,7 @@
 
 #include <QAbstractTableModel>
 #include <functional>
+#include <map>
 #include <optional>
 
 namespace fieldizer::ui {
@@ -34,6 +37,16 @@ class DynasetModel final : public QAbstractTableModel {
     // The last line takes a new record.
     bool hasNewRecordLine() const { return recordset_ && recordset_->updatable(); }
 
+    // The grid row being edited (typed into and not yet stored), or -1.
+    long pendingRow() const { return pending_ ? pending_->position : -1; }
+    // Stores the row being edited, all its typed values in one record, once
+    // confirmCommit agrees; otherwise its typed values are dropped. True when
+    // the row was stored (or nothing was typed); false when declined or when
+    // the engine refused (reported). The row is no longer being edited.
+    bool commitPendingRow();
+    // Drops the typed values of the row being edited.
+    void discardPendingRow();
+
     // Asked before a changed or new row is stored; an empty hook stores.
     std::function<bool()> confirmCommit;
     // Told every write the engine refused.
@@ -50,13 +63,22 @@ class DynasetModel final : public QAbstractTableModel {
     bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
 
   private:
+    // What was typed into one row, by column, as typed.
+    struct PendingRow {
+        long position;
+        std::map<int, QString> typed;
+    };
     const db::Row& row(long position) const;
+    QString storedText(long position, int column) const;
     QString cellText(long position, int column) const;
-    void writeCell(long position, int column, const db::Value& value);
+    void writeRow(const PendingRow& pending);
+    void recordAdded();
+    void rowShownAgain(long position);
 
     std::optional<db::Recordset> recordset_;
     long count_ = 0;
     mutable RowCache cache_;
+    std::optional<PendingRow> pending_;
 };
 
 } // namespace fieldizer::ui

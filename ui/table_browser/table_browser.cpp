@@ -90,7 +90,7 @@ void TableBrowser::connectControls() {
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &TableBrowser::headingClicked);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &TableBrowser::updatePositionCaption);
+            &TableBrowser::currentRowChanged);
     connect(data1_, &DataControl::moveRequested, this,
             [this](DataControl::Move move) { dataControlMoved(int(move)); });
     connect(model_, &QAbstractItemModel::rowsInserted, this, &TableBrowser::updatePositionCaption);
@@ -110,6 +110,15 @@ void TableBrowser::updatePositionCaption() {
     const QModelIndex current = grid_->currentIndex();
     const long position = current.isValid() ? current.row() : -1;
     data1_->setCaption(toQString(fieldizer::positionCaption(position, model_->recordCount())));
+}
+
+// Leaving a row stores what was typed into it, all its fields as one
+// record, after the question; the caption then tells the new place.
+void TableBrowser::currentRowChanged(const QModelIndex& current, const QModelIndex& previous) {
+    if (previous.isValid() && previous.row() != current.row() &&
+        model_->pendingRow() == previous.row())
+        model_->commitPendingRow();
+    updatePositionCaption();
 }
 
 void TableBrowser::moveTo(long position) {
@@ -140,6 +149,7 @@ void TableBrowser::dataControlMoved(int move) {
 void TableBrowser::showSource(const BrowserSource& source) {
     if (!state_.database)
         throw db::errors::error(db::errors::objectInvalid);
+    model_->commitPendingRow();
     showRecordset(openBrowserRecordset(*state_.database, source));
     source_ = source;
     setWindowTitle(toQString(source.caption));
@@ -179,6 +189,7 @@ void TableBrowser::activated() {
     }
     if (kind_ == Kind::Table)
         state_.openTableName = source_.table;
+    model_->commitPendingRow();
     // Rows changed elsewhere show; the filter, the order and the place stay.
     const long position = grid_->currentIndex().isValid() ? grid_->currentIndex().row() : 0;
     try {
@@ -196,16 +207,23 @@ bool TableBrowser::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         const auto modifiers = static_cast<QMouseEvent*>(event)->modifiers();
         pressModifiers_ = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    } else if (watched == grid_ && event->type() == QEvent::KeyPress &&
-               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    } else if (watched == grid_ && event->type() == QEvent::KeyPress) {
         // While a cell is edited its editor has the keys, not the grid.
-        deleteCurrentRow();
-        return true;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Delete) {
+            deleteCurrentRow();
+            return true;
+        }
+        if (key == Qt::Key_Escape && model_->pendingRow() >= 0) {
+            model_->discardPendingRow(); // Escape undoes the row's typing
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void TableBrowser::closeEvent(QCloseEvent* event) {
+    model_->commitPendingRow();
     if (kind_ == Kind::Table)
         model_->closeRecordset();
     else

@@ -68,6 +68,7 @@ class TableBrowser final : public QWidget {
     void buildControls();
     QPushButton* addButton(const char* name, const char* caption);
     void connectControls();
+    void currentRowChanged(const QModelIndex& current, const QModelIndex& previous);
     void updatePositionCaption();
     void moveTo(long position);
     void dataControlMoved(int move);
