@@ -87,6 +87,73 @@ bool isUsableLayoutSpec(const ColumnSpec& spec) {
            usable(spec.spacesB4NextColumn, 0);
 }
 
+std::vector<SpecColumn> incompleteColumns(const ColumnSpec& spec) {
+    std::vector<SpecColumn> columns;
+    for (SpecColumn column :
+         {SpecColumn::Start, SpecColumn::Characters, SpecColumn::Spaces, SpecColumn::Width}) {
+        const std::optional<long>& number = spec.*numberField(column);
+        if (!number || (column == SpecColumn::Start && *number < 1) || *number < 0)
+            columns.push_back(column);
+    }
+    return columns;
+}
+
+namespace {
+
+// "get_data_from_column is empty", "get_data_from_column is below 1".
+std::string whatIsWrong(const ColumnSpec& spec, SpecColumn column) {
+    const bool missing = !(spec.*numberField(column)).has_value();
+    return std::string(specFieldName(column)) + (missing                       ? " is empty"
+                                                 : column == SpecColumn::Start ? " is below 1"
+                                                                               : " is negative");
+}
+
+std::string wrongFields(const ColumnSpec& spec, const std::vector<SpecColumn>& columns) {
+    std::string text;
+    for (SpecColumn column : columns)
+        text += (text.empty() ? "" : ", ") + whatIsWrong(spec, column);
+    return text;
+}
+
+} // namespace
+
+std::string incompleteRowNote(const ColumnSpec& spec) {
+    const std::vector<SpecColumn> columns = incompleteColumns(spec);
+    if (columns.empty())
+        return {};
+    return "Incomplete: " + wrongFields(spec, columns) +
+           ". Complete the row or delete it: Fieldize and Save to Database cannot use it.";
+}
+
+std::optional<RuntimeError> unusableRowError(const ColumnSpecs& specs) {
+    for (std::size_t row = 0; row < specs.size(); ++row) {
+        const ColumnSpec& spec = specs[row];
+        try {
+            checkLayoutSpec(spec);
+        } catch (const RuntimeError& error) {
+            std::vector<SpecColumn> columns = incompleteColumns(spec);
+            // The width is Save to Database's business, not the pass's.
+            std::erase(columns, SpecColumn::Width);
+            std::string heading =
+                spec.columnHeading.empty() ? "" : " (\"" + spec.columnHeading + "\")";
+            return RuntimeError(error.number(),
+                                error.description() + ": row " + std::to_string(row + 1) +
+                                    " of the column specifications" + heading + " is incomplete (" +
+                                    wrongFields(spec, columns) +
+                                    "). Complete the row or delete it.");
+        }
+    }
+    return std::nullopt;
+}
+
+Message deleteSpecRowsQuestion(std::size_t rowCount) {
+    const std::string text = rowCount == 1
+                                 ? "Delete Current Row?"
+                                 : "Delete the " + std::to_string(rowCount) + " selected rows?";
+    return question(deleteSpecRowsId, text, Buttons::YesNo, Icon::Question, Answer::No,
+                    carefulTitle);
+}
+
 std::string recordCaption(long gridRow, long rowCount) {
     if (rowCount <= 0)
         return "Enter new record";

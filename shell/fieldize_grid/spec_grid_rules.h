@@ -4,11 +4,14 @@
 // and of its navigation strip. The window shows what these decide.
 
 #include "columns/column_spec.h"
+#include "engine/runtime_error.h"
 #include "engine/user_dialogs.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fieldizer {
 
@@ -44,6 +47,29 @@ std::string outsideCharacterSetRefusal(SpecColumn column);
 // Whether the pass can lay lines out by this spec (checkLayoutSpec would
 // not throw).
 bool isUsableLayoutSpec(const ColumnSpec& spec);
+
+// The cells that keep a row from being used: a number left empty (the
+// Fieldize pass needs the first three, Save to Database the field width
+// too) or a start below 1. Such a row stays in the working table, across
+// restarts and "&Clear settings" when its start column is empty, until the
+// user completes or deletes it.
+std::vector<SpecColumn> incompleteColumns(const ColumnSpec& spec);
+// What the grid says on an incomplete row: which fields want a value, and
+// what to do. Empty for a complete row.
+std::string incompleteRowNote(const ColumnSpec& spec);
+
+// The error a Fieldize pass over `specs` would stop with, the row named:
+// the pass's own number and description ("Invalid use of Null", "Invalid
+// procedure call or argument"), then which row (counted from 1) and why.
+// nullopt when every row can be used.
+std::optional<RuntimeError> unusableRowError(const ColumnSpecs& specs);
+
+inline constexpr MessageId deleteSpecRowsId{"fieldizeGrid.deleteRows"};
+// Asked before rows selected by their record selectors are deleted: "Delete
+// Current Row?" for one, as the table browser asks, "Delete the N selected
+// rows?" for more. A destructive question: the careful title, No unless
+// chosen.
+Message deleteSpecRowsQuestion(std::size_t rowCount);
 
 // Data1's caption when the grid is filled: "Record 1 of N", or "Enter new
 // record" with no rows. After rows are added or deleted: "Record " + (the

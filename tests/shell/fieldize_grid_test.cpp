@@ -39,6 +39,29 @@ TEST(SpecGridCells, theHeadingTakesAnyTextAsTyped) {
     EXPECT_EQ(typed.spec->getDataFromColumn, day.getDataFromColumn);
 }
 
+TEST(SpecGridRows, anIncompleteRowSaysWhatItWantsAndThePassErrorNamesIt) {
+    EXPECT_TRUE(incompleteColumns(day).empty());
+    EXPECT_EQ(incompleteRowNote(day), "");
+    const ColumnSpec negative{"Neg", 0, -1, 2, std::nullopt};
+    EXPECT_EQ(
+        incompleteColumns(negative),
+        (std::vector<SpecColumn>{SpecColumn::Start, SpecColumn::Characters, SpecColumn::Width}));
+    EXPECT_NE(incompleteRowNote(negative).find("get_data_from_column is below 1, "
+                                               "number_of_characters is negative, field_width "
+                                               "is empty"),
+              std::string::npos)
+        << incompleteRowNote(negative);
+
+    // The pass needs no field width: such a row alone stops nothing.
+    EXPECT_FALSE(unusableRowError({day, ColumnSpec{"W", 1, 1, 0, std::nullopt}}));
+    const auto error = unusableRowError({day, ColumnSpec{"Gap", 4, std::nullopt, 1, 3}});
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number(), errors::invalidUseOfNull);
+    EXPECT_EQ(error->description(),
+              "Invalid use of Null: row 2 of the column specifications (\"Gap\") is incomplete "
+              "(number_of_characters is empty). Complete the row or delete it.");
+}
+
 TEST(SpecGridCaptions, followTheRowsAndTheSelectedSettings) {
     EXPECT_EQ(recordCaption(0, 0), "Enter new record");
     EXPECT_EQ(recordCaption(2, 5), "Record 3 of 5");

@@ -87,6 +87,21 @@ class FieldizeTab : public DesktopTest {
     }
     // The user moves to another row, which writes the row left.
     void leaveRowFor(int row) { grid().setCurrentIndex(model().index(row, 0)); }
+    // A click on the record selector (the row's heading) of `row`.
+    void clickRecordSelector(int row) const {
+        QHeaderView* selectors = grid().verticalHeader();
+        // The middle of the section: near its edges the mouse takes the size.
+        const QPoint at(selectors->width() / 2,
+                        selectors->sectionViewportPosition(row) + selectors->sectionSize(row) / 2);
+        QTest::mouseClick(selectors->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+    // Where a key the user presses goes: the open cell editor, else the grid.
+    QWidget* keyTarget() const {
+        for (auto* editor : grid().viewport()->findChildren<QLineEdit*>())
+            if (editor->isVisible())
+                return editor;
+        return &grid();
+    }
 
     std::vector<MessageId> messageIds() const {
         std::vector<MessageId> ids;
@@ -177,14 +192,19 @@ TEST_F(FieldizeTab, rowsSelectedWholeGoWithTheDeleteKey) {
     database_.setWorking(stored);
     showTab();
     grid().selectRow(1);
+    dialogs_.add(Answer::Yes);
     QTest::keyClick(&grid(), Qt::Key_Delete);
     EXPECT_TRUE(sameSpecs(database_.working(), {stored[0], stored[2]}));
     EXPECT_TRUE(sameSpecs(model().specs(), {stored[0], stored[2]}));
     EXPECT_EQ(caption("Data1Caption"),
               "Record " + std::to_string(grid().currentIndex().row() + 1) + " of 2");
 
-    grid().selectAll();
+    grid().selectAll(); // the new row too, which holds nothing to delete
+    dialogs_.add(Answer::Yes);
     QTest::keyClick(&grid(), Qt::Key_Delete);
+    ASSERT_EQ(dialogs_.questions.size(), 2u);
+    EXPECT_EQ(dialogs_.questions[1].text, "Delete the 2 selected rows?");
+    EXPECT_EQ(dialogs_.questions[1].title, carefulTitle);
     EXPECT_TRUE(database_.working().empty());
     EXPECT_EQ(caption("Data1Caption"), "Enter new record");
 
@@ -194,6 +214,60 @@ TEST_F(FieldizeTab, rowsSelectedWholeGoWithTheDeleteKey) {
     grid().setCurrentIndex(model().index(0, 1));
     QTest::keyClick(&grid(), Qt::Key_Delete);
     EXPECT_EQ(database_.working().size(), stored.size());
+}
+
+TEST_F(FieldizeTab, aRecordSelectorSelectsItsRowAndDeleteAsksBeforeDeletingIt) {
+    const ColumnSpecs stored = {spec("A", 1, 1, 0, 1), spec("B", 2, 1, 0, 1),
+                                spec("C", 3, 1, 0, 1)};
+    database_.setWorking(stored);
+    showTab();
+    clickRecordSelector(1);
+    EXPECT_EQ(keyTarget(), &grid()) << "an editor opened on the row";
+    ASSERT_EQ(grid().selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(grid().selectionModel()->selectedRows()[0].row(), 1);
+
+    // Delete goes where the keys go: the grid, or an editor if one is open.
+    dialogs_.add(Answer::No);
+    QTest::keyClick(keyTarget(), Qt::Key_Delete);
+    ASSERT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_EQ(dialogs_.questions[0].text, "Delete Current Row?");
+    EXPECT_EQ(dialogs_.questions[0].defaultAnswer, Answer::No);
+    clickRecordSelector(2); // leaves the row: nothing typed, nothing written
+    EXPECT_TRUE(sameSpecs(database_.working(), stored));
+
+    clickRecordSelector(1);
+    dialogs_.add(Answer::Yes);
+    QTest::keyClick(keyTarget(), Qt::Key_Delete);
+    EXPECT_TRUE(sameSpecs(database_.working(), {stored[0], stored[2]}));
+    EXPECT_TRUE(sameSpecs(model().specs(), {stored[0], stored[2]}));
+}
+
+TEST_F(FieldizeTab, aRowLeftIncompleteIsMarkedInTheGrid) {
+    ColumnSpec halfTyped{"half", std::nullopt, 3, 0, std::nullopt};
+    database_.setWorking({spec("Day", 1, 3, 1, 3), halfTyped});
+    showTab();
+    const QAbstractItemModel& shown = *grid().model();
+    EXPECT_EQ(shown.headerData(0, Qt::Vertical).toString(), QStringLiteral("1"));
+    EXPECT_EQ(shown.headerData(1, Qt::Vertical).toString(), QStringLiteral("2 !"));
+    const QString note = shown.headerData(1, Qt::Vertical, Qt::ToolTipRole).toString();
+    EXPECT_TRUE(note.contains(QStringLiteral("get_data_from_column is empty")))
+        << note.toStdString();
+    EXPECT_TRUE(note.contains(QStringLiteral("field_width is empty"))) << note.toStdString();
+    const auto marked = [&](int row, SpecColumn column) {
+        return shown.index(row, static_cast<int>(column)).data(Qt::BackgroundRole).isValid();
+    };
+    EXPECT_TRUE(marked(1, SpecColumn::Start));
+    EXPECT_TRUE(marked(1, SpecColumn::Width));
+    EXPECT_FALSE(marked(1, SpecColumn::Characters));
+    EXPECT_FALSE(marked(0, SpecColumn::Start));
+    EXPECT_FALSE(marked(2, SpecColumn::Start)); // the new row is no record yet
+
+    // Completed, the row is no longer marked.
+    typeInto(1, SpecColumn::Start, "5");
+    typeInto(1, SpecColumn::Width, "3");
+    leaveRowFor(0);
+    EXPECT_EQ(shown.headerData(1, Qt::Vertical).toString(), QStringLiteral("2"));
+    EXPECT_FALSE(marked(1, SpecColumn::Start));
 }
 
 TEST_F(FieldizeTab, aValueTheCellCannotHoldIsRefusedAndNothingIsWritten) {
@@ -312,13 +386,31 @@ TEST_F(FieldizeReport, processWithoutSpecificationsLeavesTheTextAlone) {
     EXPECT_EQ(messageIds(), std::vector<MessageId>{noColumnSpecsId});
     EXPECT_EQ(text(), report());
 
-    // A row the pass cannot use ends the pass through the error report.
-    database_.setWorking({spec("bad", 0, 3, 1, 3)});
-    manipulator().refreshFieldizeGrid();
-    dialogs_.messages.clear();
-    click("Command7");
-    EXPECT_EQ(messageIds(), std::vector<MessageId>{errorReportMessage});
-    EXPECT_EQ(text(), report());
+    // A row the pass cannot use ends the pass through the error report,
+    // with the pass's own error and the row named and selected.
+    ColumnSpec halfTyped{"", std::nullopt, 3, 0, 3};
+    const struct {
+        ColumnSpecs specs;
+        std::string error;
+    } unusable[] = {
+        {{spec("good", 1, 3, 1, 3), spec("bad", 0, 3, 1, 3)},
+         "Invalid procedure call or argument: row 2 of the column specifications (\"bad\") is "
+         "incomplete (get_data_from_column is below 1). Complete the row or delete it."},
+        {{spec("good", 1, 3, 1, 3), spec("good", 5, 3, 1, 3), halfTyped},
+         "Invalid use of Null: row 3 of the column specifications is incomplete "
+         "(get_data_from_column is empty). Complete the row or delete it."}};
+    for (const auto& [rows, error] : unusable) {
+        database_.setWorking(rows);
+        manipulator().refreshFieldizeGrid();
+        dialogs_.messages.clear();
+        click("Command7");
+        ASSERT_EQ(messageIds(), std::vector<MessageId>{errorReportMessage});
+        EXPECT_EQ(dialogs_.messages[0].text, error);
+        EXPECT_EQ(text(), report());
+        ASSERT_EQ(grid().selectionModel()->selectedRows().size(), 1);
+        EXPECT_EQ(grid().selectionModel()->selectedRows()[0].row(),
+                  static_cast<int>(rows.size()) - 1);
+    }
 }
 
 TEST_F(FieldizeReport, clearSettingsKeepsOnlyRowsWithoutAStartColumn) {
@@ -331,6 +423,8 @@ TEST_F(FieldizeReport, clearSettingsKeepsOnlyRowsWithoutAStartColumn) {
     EXPECT_TRUE(sameSpecs(database_.working(), {halfTyped}));
     EXPECT_TRUE(sameSpecs(model().specs(), {halfTyped}));
     EXPECT_EQ(caption("Data1Caption"), "Record 1 of 1");
+    // What lingers is shown for what it is.
+    EXPECT_EQ(model().headerData(0, Qt::Vertical).toString(), QStringLiteral("1 !"));
 }
 
 TEST_F(FieldizeReport, thePreviewShowsTheFirstLinesAsTheyWillBeLaidOut) {

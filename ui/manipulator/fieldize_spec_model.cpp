@@ -5,6 +5,7 @@
 #include "ui/text_box/cp1252_qstring.h"
 #include "workbench/fieldizer_database.h"
 
+#include <QColor>
 #include <algorithm>
 
 namespace fieldizer::ui {
@@ -14,6 +15,14 @@ const ColumnSpec emptySpec;
 
 SpecColumn columnOf(const QModelIndex& index) {
     return static_cast<SpecColumn>(index.column());
+}
+
+// The cells of an incomplete row that want a value.
+const QColor incompleteCellColour(255, 214, 214);
+
+bool isIncompleteCell(const ColumnSpec& spec, SpecColumn column) {
+    const std::vector<SpecColumn> columns = incompleteColumns(spec);
+    return std::find(columns.begin(), columns.end(), column) != columns.end();
 }
 
 } // namespace
@@ -53,6 +62,12 @@ ColumnSpecs FieldizeSpecModel::shownSpecs() const {
     return shown;
 }
 
+// A stored row some field of which is empty or out of range; a record
+// still being typed into the new row is not marked until it is stored.
+bool FieldizeSpecModel::isIncompleteRow(int row) const {
+    return row < storedRowCount() && !incompleteColumns(shownRow(row)).empty();
+}
+
 const ColumnSpec& FieldizeSpecModel::shownRow(int row) const {
     if (pending_ && pending_->row == row)
         return pending_->spec;
@@ -81,6 +96,15 @@ QVariant FieldizeSpecModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return columnOf(index) == SpecColumn::Heading ? QVariant()
                                                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        return isIncompleteRow(index.row()) &&
+                       isIncompleteCell(shownRow(index.row()), columnOf(index))
+                   ? QVariant(incompleteCellColour)
+                   : QVariant();
+    case Qt::ToolTipRole:
+        return isIncompleteRow(index.row())
+                   ? QVariant(toQString(incompleteRowNote(shownRow(index.row()))))
+                   : QVariant();
     default:
         return {};
     }
@@ -88,13 +112,20 @@ QVariant FieldizeSpecModel::data(const QModelIndex& index, int role) const {
 
 QVariant FieldizeSpecModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Vertical) {
+        if (section < 0 || section >= rowCount())
+            return {};
+        if (role == Qt::ToolTipRole && isIncompleteRow(section))
+            return toQString(incompleteRowNote(shownRow(section)));
         if (role != Qt::DisplayRole)
             return {};
         // The record selectors: a pencil on the row being edited, a star on
-        // the new row.
+        // the new row, an exclamation mark after an incomplete row's number.
         if (section == pendingRow())
             return QStringLiteral("\u270E");
-        return section >= storedRowCount() ? QStringLiteral("*") : QString::number(section + 1);
+        if (section >= storedRowCount())
+            return QStringLiteral("*");
+        return QString::number(section + 1) +
+               (isIncompleteRow(section) ? QStringLiteral(" !") : QString());
     }
     if (section < 0 || section >= static_cast<int>(SpecColumn::Count))
         return {};

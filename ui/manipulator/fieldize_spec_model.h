@@ -7,7 +7,10 @@
 // Typed values wait in the row being edited until the user leaves the row
 // (commitPendingRow); typing into the new row opens a further new row below
 // it at once, as a data grid does; a value a cell cannot hold is refused at once
-// (cellRefused) and never reaches the table. Only QtCore: no widgets.
+// (cellRefused) and never reaches the table. A stored row with a field the
+// passes need left empty is shown as incomplete: its record selector, the
+// cells that want a value, and a tooltip saying what is missing. Only QtCore
+// and QtGui's colour: no widgets.
 
 #include "columns/column_spec.h"
 #include "engine/runtime_error.h"
@@ -76,6 +79,7 @@ class FieldizeSpecModel final : public QAbstractTableModel {
         ColumnSpec spec;
     };
     const ColumnSpec& shownRow(int row) const;
+    bool isIncompleteRow(int row) const;
     void writeRow();
     void deleteStoredRow(int row);
     void rowShownAgain(int row);

@@ -132,16 +132,32 @@ void FieldizeTextPanel::moveTo(int row) {
     dbGrid1_->setCurrentIndex(model_->index(row, column));
 }
 
+void FieldizeTextPanel::showFirstIncompleteRow() {
+    const ColumnSpecs& specs = model_->specs();
+    for (std::size_t row = 0; row < specs.size(); ++row)
+        if (!isUsableLayoutSpec(specs[row])) {
+            dbGrid1_->selectRow(static_cast<int>(row));
+            dbGrid1_->setFocus();
+            return;
+        }
+}
+
 void FieldizeTextPanel::rowsChangedAt(int row) {
     data1Caption_->setText(toQString(recordCaption(std::max(row, 0), model_->storedRowCount())));
 }
 
-// Rows selected whole (by their record selectors) go with the Delete key.
+// Rows selected whole (by their record selectors) go with the Delete key,
+// once the user agrees; the new row holds nothing stored and goes unasked.
 void FieldizeTextPanel::deleteSelectedRows() {
     std::vector<int> rows;
-    for (const QModelIndex& index : dbGrid1_->selectionModel()->selectedRows())
+    std::size_t storedRows = 0;
+    for (const QModelIndex& index : dbGrid1_->selectionModel()->selectedRows()) {
         rows.push_back(index.row());
+        storedRows += index.row() < model_->storedRowCount() ? 1 : 0;
+    }
     if (rows.empty())
+        return;
+    if (storedRows > 0 && dialogs_.ask(deleteSpecRowsQuestion(storedRows)) != Answer::Yes)
         return;
     try {
         model_->deleteRows(rows);
@@ -187,9 +203,23 @@ void FieldizeTextPanel::process() {
         return;
     }
     PassRequest request;
-    request.operation =
+    LineOperation fieldize =
         fieldizeOperation([this]() -> const ColumnSpecs& { return model_->specs(); },
                           [this] { return startColumn(); });
+    // A row the pass cannot use ends it with its error, the row named and
+    // shown in the grid.
+    request.operation = [this, fieldize = std::move(fieldize)](std::string_view line,
+                                                               std::string& out) {
+        try {
+            return fieldize(line, out);
+        } catch (const RuntimeError&) {
+            if (auto named = unusableRowError(model_->specs())) {
+                showFirstIncompleteRow();
+                throw *named;
+            }
+            throw;
+        }
+    };
     request.showTextTab = check10_->isChecked();
     runPass_(request);
 }

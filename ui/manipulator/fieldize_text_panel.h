@@ -79,6 +79,7 @@ class FieldizeTextPanel final : public QWidget {
     void currentRowChanged(int row, int previousRow);
     void moveTo(int row);
     void deleteSelectedRows();
+    void showFirstIncompleteRow();
     void rowsChangedAt(int row);
     void applyCheck10Rule();
     void stepStartColumn(int step);

@@ -50,7 +50,12 @@ QWidget* FieldizeTextPanel::buildGridArea() {
     gridCaption_->setStyleSheet(QStringLiteral("font-weight: bold;"));
     dbGrid1_ = named(new QTableView(area), "DBGrid1");
     dbGrid1_->setModel(model_);
-    dbGrid1_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // A cell is edited when typed into or double-clicked, never merely for
+    // becoming current: a row selected by its record selector is only
+    // selected, and Delete reaches the grid, not an editor on its heading.
+    dbGrid1_->setEditTriggers(QAbstractItemView::DoubleClicked |
+                              QAbstractItemView::SelectedClicked |
+                              QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     // The headings take the room left; the numbers keep to their headers.
     dbGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     dbGrid1_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
