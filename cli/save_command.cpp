@@ -8,6 +8,7 @@
 #include "cli/operation_table.h"
 #include "cli/text_io.h"
 #include "columns/save_messages.h"
+#include "columns/save_summary.h"
 #include "columns/save_to_database.h"
 #include "settings/program_database.h"
 #include "shell/text_files/input_text.h"
@@ -159,9 +160,8 @@ int runSaveCommand(Args args) {
     QuietObserver observer;
     const SaveOutcome outcome =
         saveToDatabase(request, SaveTarget{database.get(), dbPath}, answers, observer);
-    if (outcome.status != SaveStatus::Refused && outcome.status != SaveStatus::Cancelled)
-        std::cerr << outcome.recordsStored << " records stored, " << outcome.valuesLeftOut
-                  << " values left out\n";
+    if (hasSaveSummary(outcome))
+        std::cerr << terminalText(saveSummary(outcome)) << '\n';
     return exitStatusOf(outcome, answers);
 }
 

@@ -78,7 +78,7 @@ TEST_F(CliColumnsTest, SaveCreatesTableAndAnswersTheExistingTableQuestion) {
                                         columnMethod,     "--in",           "people.txt"};
     auto result = cli.run(save);
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "3 records stored, 0 values left out\n");
+    EXPECT_EQ(result.err, "3 records stored in people (0 values left out)\n");
     EXPECT_EQ(query("select State, SSN from people where Name like 'mary*'"),
               "State\tSSN\nCA\t319-Z19-4341\n");
 
@@ -131,14 +131,14 @@ TEST_F(CliColumnsTest, TooLongValuesStopOrAreSkipped) {
                               "\nadd --too-long skip to leave such values out and go on\n"),
               std::string::npos)
         << result.err;
-    EXPECT_NE(result.err.find("0 records stored"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("0 records stored in narrow"), std::string::npos) << result.err;
 
     auto skip = save;
     skip[2] = "skipping";
     skip.insert(skip.end(), {"--too-long", "skip"});
     result = cli.run(skip);
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "3 records stored, 3 values left out\n");
+    EXPECT_EQ(result.err, "3 records stored in skipping (3 values left out)\n");
 }
 
 TEST_F(CliColumnsTest, AReplaceStoppedByATooLongValueKeepsTheOldRecords) {
@@ -160,7 +160,8 @@ TEST_F(CliColumnsTest, TheClosingCountHasEveryValueLeftOut) {
                            "--if-exists", "append", delimiterMethod, "databaseDelimiter=;"},
                           ";1\r\nb;x\r\n");
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_NE(result.err.find("\n2 records stored, 2 values left out\n"), std::string::npos)
+    EXPECT_NE(result.err.find("\n2 records stored in typed (2 values left out)\n"),
+              std::string::npos)
         << result.err;
 }
 
