@@ -16,4 +16,11 @@ void makeOwnDatabaseCurrent(ProgramState& state) {
     state.database = db::Workspace().openDatabase(state.dbPath, db::ownConnectString);
 }
 
+std::shared_ptr<db::Database> ownDatabaseConnection(std::shared_ptr<db::Database> held,
+                                                    const ProgramState& state) {
+    if (held && held->isOpen() && held->name() == state.homeDbPath)
+        return held;
+    return db::Workspace().openDatabase(state.homeDbPath, db::ownConnectString);
+}
+
 } // namespace fieldizer

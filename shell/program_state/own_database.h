@@ -17,4 +17,11 @@ bool ownDatabaseIsCurrent(const ProgramState& state);
 // wrong one; the error is thrown.
 void makeOwnDatabaseCurrent(ProgramState& state);
 
+// The program's own database on a connection a window keeps for the
+// program's own work (the Settings), whichever database is current: `held`
+// while it is open on the program's database, else a new connection with
+// the program's connect string. Throws when the file cannot be opened.
+std::shared_ptr<db::Database> ownDatabaseConnection(std::shared_ptr<db::Database> held,
+                                                    const ProgramState& state);
+
 } // namespace fieldizer

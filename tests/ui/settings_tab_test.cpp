@@ -81,6 +81,30 @@ TEST_F(SettingsTab, aSavedSetComesBackIntoEveryControlWithoutCountingAsAnEdit) {
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 
+TEST_F(SettingsTab, everyCommandWorksOnTheProgramsDatabaseWhicheverIsCurrent) {
+    const std::string other = createOtherDatabase();
+    setLine("MaskEdBox17", "12");
+    makeCurrent(other); // opened with this tab selected; a click follows at once
+    saveAs("Monthly");
+    EXPECT_EQ(items("Combo16"), std::vector<std::string>{"Monthly"});
+    database_->tableDefs().refresh();
+    EXPECT_TRUE(database_->tableDefs().contains("fieldize_Monthly"));
+    auto user = db::Workspace().openDatabase(other);
+    EXPECT_EQ(user->tableDefs().names(), std::vector<std::string>{"people"}) << "nothing ours";
+    user->close();
+
+    setLine("MaskEdBox17", "");
+    select("Monthly");
+    EXPECT_EQ(ui::fromQString(find<QLineEdit>("MaskEdBox17")->text()), "12");
+    dialogs_.add(Answer::Yes);
+    click("Command16");
+    database_->tableDefs().refresh();
+    EXPECT_FALSE(database_->tableDefs().contains("fieldize_Monthly"));
+    EXPECT_EQ(state_.dbPath, other) << "the user's database stays current";
+    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_TRUE(dialogs_.scriptUsedUp());
+}
+
 TEST_F(SettingsTab, savingAgainAsksBeforeOverwritingAndCancelKeepsTheSet) {
     setLine("MaskEdBox17", "12");
     saveAs("Daily");
@@ -111,6 +135,33 @@ TEST_F(SettingsTab, onlyChangedSettingsCanBeSavedAndEnteringTheTabShowsIt) {
     EXPECT_TRUE(manipulator().settingsChanged());
     showTab(Settings);
     EXPECT_TRUE(enabled("Command8"));
+}
+
+// A set may hold values the controls' rules would not leave together (one
+// stored by the command line, say); entering a tab re-applies its rules,
+// which is no edit.
+TEST_F(SettingsTab, aSetSelectedAfterARestartStaysUnchangedThroughEveryTab) {
+    changeEveryControl();
+    setCombo("Combo18", std::string(parseByDelimiterMethod));
+    database_.setWorking({spec("Name", 1, 5, 5), spec("State", 7, 2, 2)});
+    saveAs("Monthly");
+
+    window_.reset(); // the program ends and starts again
+    state_ = ProgramState{};
+    window_ = std::make_unique<ui::MainWindow>(state_, dialogs_, files_);
+    window_->show();
+    ASSERT_TRUE(window_->start(folder_, false));
+    window_->activateWindow();
+    showTab(Settings);
+    select("Monthly");
+    ASSERT_FALSE(enabled("Command8"));
+    for (int tab = 0; tab < manipulator().tabs()->count(); ++tab) {
+        showTab(tab);
+        QApplication::processEvents();
+        EXPECT_FALSE(manipulator().settingsChanged()) << "tab " << tab;
+    }
+    showTab(Settings);
+    EXPECT_FALSE(enabled("Command8")) << "nothing was edited";
 }
 
 TEST_F(SettingsTab, namesMissingOrUnknownAreHandledWithoutTouchingTheControls) {

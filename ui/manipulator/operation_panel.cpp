@@ -127,8 +127,9 @@ void OperationPanel::markChanged() {
 
 bool OperationPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        // Receiving the focus re-applies a combo box's rule; it changes no
-        // parameter, so nothing is marked as changed.
+        // Receiving the focus re-applies a combo box's rule: no edit, even
+        // where a restored set held values the rule does not leave together.
+        const QSignalBlocker noEdit(this);
         for (const auto& [control, rule] : rules_)
             if (control == watched)
                 rule();

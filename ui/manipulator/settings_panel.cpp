@@ -3,11 +3,11 @@
 #include "settings/name_list.h"
 #include "settings/settings_actions.h"
 #include "shell/dialogs/error_report.h"
+#include "shell/program_state/own_database.h"
 #include "ui/manipulator/list_position.h"
 #include "ui/manipulator/named_controls.h"
 #include "ui/manipulator/parameter_controls.h"
 #include "ui/text_box/cp1252_qstring.h"
-#include "workbench/engine/engine_errors.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -60,13 +60,17 @@ void SettingsPanel::parametersChanged() {
     command8_->setEnabled(true);
 }
 
-// The Settings live in the program's own database, which every tab change
-// makes current again.
+// The Settings live in the program's own database, whichever database the
+// user has made current (a tab change puts the program's back, but a click
+// on a button may come first): nothing of the program's goes elsewhere.
 db::Database* SettingsPanel::database() {
-    if (state_.database && state_.database->isOpen())
-        return state_.database.get();
-    handleError(dialogs_, db::errors::error(db::errors::objectInvalid));
-    return nullptr;
+    try {
+        database_ = ownDatabaseConnection(std::move(database_), state_);
+    } catch (const RuntimeError& error) {
+        handleError(dialogs_, error);
+        return nullptr;
+    }
+    return database_.get();
 }
 
 void SettingsPanel::takeNameBox() {

@@ -10,6 +10,7 @@
 #include "shell/program_state/program_state.h"
 
 #include <QWidget>
+#include <memory>
 
 class QComboBox;
 class QPushButton;
@@ -51,12 +52,14 @@ class SettingsPanel final : public QWidget {
     // Combo16 and the buttons to and from the state the actions work on.
     void takeNameBox();
     void showState();
+    // The program's own database, on the connection kept for the Settings.
     db::Database* database();
 
     ProgramState& state_;
     UserDialogs& dialogs_;
     QWidget& parameters_;
     SettingsState settings_;
+    std::shared_ptr<db::Database> database_;
     bool panelsLoading_ = false;
     QComboBox* combo16_ = nullptr;
     QPushButton* command8_ = nullptr;
