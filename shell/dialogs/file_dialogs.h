@@ -18,6 +18,8 @@ struct FileDialogRequest {
     std::string title;
     // "Description|pattern|Description|pattern", as the filters above.
     std::string filter = textFileFilter;
+    // The file the dialog starts on (the file system's bytes); empty: none.
+    std::string initialPath = {};
 };
 
 class FileDialogs {

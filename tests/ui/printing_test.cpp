@@ -57,6 +57,7 @@ TEST_F(Printing, printerSetupChoosesThePrinterThatPrintUses) {
     action("menuFilePrint")->trigger();
     ASSERT_EQ(titles_.size(), 2u);
     EXPECT_EQ(titles_[0], QStringLiteral("Fieldize - Printer Setup"));
+    EXPECT_EQ(titles_[1], titles_[0]) << "Print shows the same printer dialog";
     EXPECT_EQ(pdfPages(readFile(pdf)), 1);
     EXPECT_TRUE(dialogs_.messages.empty());
 

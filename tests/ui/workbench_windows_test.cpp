@@ -124,4 +124,11 @@ TEST_F(WorkbenchWindows, selectDatabaseOnTheSaveTabOpensThroughPasswordAccess) {
     auto* combo17 = find<QComboBox>("Combo17");
     ASSERT_EQ(combo17->count(), 1);
     EXPECT_EQ(combo17->itemText(0).toStdString(), "Customers");
+    // Both ways to the dialog start on the database current at the time.
+    ASSERT_EQ(files_.requests.size(), 1u);
+    EXPECT_EQ(files_.requests[0].initialPath, state_.homeDbPath);
+    files_.add("");
+    action("menuFileOpenDB")->trigger();
+    ASSERT_EQ(files_.requests.size(), 2u);
+    EXPECT_EQ(files_.requests[1].initialPath, other);
 }

@@ -24,9 +24,10 @@ QString qtFilter(const std::string& filter) {
 std::string QtFileDialogs::chooseFile(const FileDialogRequest& request) {
     const QString title = toQString(request.title);
     const QString filter = qtFilter(request.filter);
+    const QString initial = QFile::decodeName(request.initialPath.c_str());
     const QString chosen = request.mode == FileDialogRequest::Mode::Open
-                               ? QFileDialog::getOpenFileName(parent_, title, {}, filter)
-                               : QFileDialog::getSaveFileName(parent_, title, {}, filter);
+                               ? QFileDialog::getOpenFileName(parent_, title, initial, filter)
+                               : QFileDialog::getSaveFileName(parent_, title, initial, filter);
     // Paths are the file system's bytes, not Windows-1252 text.
     return QFile::encodeName(chosen).toStdString();
 }

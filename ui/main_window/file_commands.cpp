@@ -12,6 +12,12 @@
 #include <QPrinter>
 
 namespace fieldizer::ui {
+namespace {
+
+// Print and Printer Setup show the one printer dialog, under one title.
+const QString printerDialogTitle = QStringLiteral("Fieldize - Printer Setup");
+
+} // namespace
 
 void MainWindow::openFileCommand(const std::string& path) {
     if (manipulator_->passRunning())
@@ -49,17 +55,16 @@ bool MainWindow::askPrinter(const QString& title) {
     if (printDialog_)
         return printDialog_(*printer_, title);
     QPrintDialog dialog(printer_.get(), this);
-    if (!title.isEmpty())
-        dialog.setWindowTitle(title);
+    dialog.setWindowTitle(title);
     return dialog.exec() == QDialog::Accepted;
 }
 
 void MainWindow::printerSetupCommand() {
-    askPrinter(QStringLiteral("Fieldize - Printer Setup")); // Cancel changes nothing
+    askPrinter(printerDialogTitle); // Cancel changes nothing
 }
 
 void MainWindow::printCommand() {
-    if (!askPrinter({}))
+    if (!askPrinter(printerDialogTitle))
         return; // Cancel is silent
     if (!printText(*printer_, manipulator_->textBox()->bytes()))
         dialogs_.tell(notice(printFailed, printProblem));
