@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QSettings>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -33,6 +34,11 @@ class DesktopTest : public ::testing::Test {
 
     void SetUp() override {
         folder_ = std::filesystem::path(database_.path()).parent_path();
+        // What the program keeps for the user (the window's size, the query
+        // window's place) stays in the test's folder.
+        const QString folder = QString::fromStdString(folder_.string());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
         window_ = std::make_unique<ui::MainWindow>(state_, dialogs_, files_);
         window_->show();
         ASSERT_TRUE(window_->start(folder_, false));

@@ -42,6 +42,24 @@ TEST_F(PassFrame, theLineToolsReshapeTheTextAndUndoTakesItBack) {
     EXPECT_EQ(text(), "abcde\r\nfghij");
 }
 
+TEST_F(PassFrame, theUndoButtonAndEditUndoShowOneStateAfterEveryRun) {
+    const auto undoOffered = [this] {
+        const bool button = find<QPushButton>("Command1")->isEnabled();
+        EXPECT_EQ(button, action("menuEditUndo")->isEnabled()) << "button and menu disagree";
+        return button;
+    };
+    type("abcdefghij");
+    EXPECT_TRUE(undoOffered());
+    click("Command14"); // the length box is empty: the tool runs and changes nothing
+    EXPECT_EQ(text(), "abcdefghij");
+    EXPECT_TRUE(undoOffered()) << "the typing can still be undone";
+    action("menuEditUndo")->trigger();
+    EXPECT_EQ(text(), "");
+    EXPECT_FALSE(undoOffered());
+    click("Command14"); // an empty text: nothing runs
+    EXPECT_FALSE(undoOffered());
+}
+
 TEST_F(PassFrame, aToolStoppedPartWayKeepsWhatItBuiltAndUndoRestoresAll) {
     const std::string whole = paragraphs(200000);
     box().setBytes(whole);

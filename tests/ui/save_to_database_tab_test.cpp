@@ -7,6 +7,7 @@
 
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace fieldizer::testing {
@@ -47,6 +48,28 @@ TEST_F(SaveTab, optionOneCreatesTheTableInTheProgramsDatabaseFromTheColumns) {
     EXPECT_EQ(comboText("Combo17"), "people");
     EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
     EXPECT_FALSE(manipulator().passRunning());
+}
+
+TEST_F(SaveTab, aSaveTellsItsCountInTheStatusBarAndLeavesUndoAsItWas) {
+    type("Ann   IA\r\nBob   NE\r\n"); // typed: Undo is offered
+    fill("people", useColumnSpecsMethod, "");
+    save();
+    EXPECT_EQ(window_->statusBar()->currentMessage(),
+              QStringLiteral("2 records stored in people (0 values left out)"));
+    EXPECT_TRUE(find<QPushButton>("Command1")->isEnabled());
+    EXPECT_TRUE(action("menuEditUndo")->isEnabled());
+
+    box().setBytes("Cy;IOWA\r\n");
+    fill("people", parseByDelimiterMethod, ";");
+    save({Answer::Yes, Answer::Yes, Answer::No}); // add; go on past "IOWA"; do not warn again
+    EXPECT_EQ(window_->statusBar()->currentMessage(),
+              QStringLiteral("1 records stored in people (1 values left out)"));
+    box().setCaret(2); // the user works in the text again
+    EXPECT_TRUE(window_->statusBar()->currentMessage().isEmpty());
+
+    setCombo("Combo17", "");
+    click("Command10"); // refused: nothing to tell
+    EXPECT_TRUE(window_->statusBar()->currentMessage().isEmpty());
 }
 
 TEST_F(SaveTab, anExistingTableIsAddedToReplacedOrLeftByTheAnswer) {

@@ -81,8 +81,7 @@ void MainWindow::openBrowser(TableBrowser::Kind kind, const BrowserSource& sourc
     QMdiSubWindow* frame = browserWindows_[slot(kind)];
     if (!frame->isVisible())
         placeBrowser(kind);
-    browser->show(); // closing the frame hid it
-    frame->show();
+    showSubWindow(frame);
     mdi_->setActiveSubWindow(frame);
     browser->grid().setFocus();
 }

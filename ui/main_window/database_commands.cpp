@@ -67,8 +67,9 @@ void MainWindow::openUserDatabase() {
     if (databaseBusy())
         return;
     state_.previousDbName = state_.dbPath;
-    const std::string chosen =
-        files_.chooseFile({FileDialogRequest::Mode::Open, selectDatabaseTitle, userDatabaseFilter});
+    // The dialog starts on the current database's file.
+    const std::string chosen = files_.chooseFile(
+        {FileDialogRequest::Mode::Open, selectDatabaseTitle, userDatabaseFilter, state_.dbPath});
     std::string path;
     try {
         path = chosen.empty() ? chosen : resolveChosenDatabase(chosen);
@@ -156,7 +157,7 @@ void MainWindow::showTableList(const TableListMode& mode) {
     tableListWindow_->resize(twips(tableListWidth), twips(tableListHeight));
     tableListWindow_->move((width() - tableListWindow_->width()) / 2,
                            (height() - tableListWindow_->height()) / 2);
-    tableListWindow_->show();
+    showSubWindow(tableListWindow_);
     mdi_->setActiveSubWindow(tableListWindow_);
     tableList_->findChild<QWidget*>(QStringLiteral("List1"))->setFocus();
 }

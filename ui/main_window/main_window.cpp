@@ -20,7 +20,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
-#include <QScreen>
 #include <QStatusBar>
 
 namespace fieldizer::ui {
@@ -61,6 +60,9 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     connect(manipulator_, &Manipulator::selectDatabaseRequested, this,
             &MainWindow::openUserDatabase);
     connect(this, &MainWindow::databaseChanged, manipulator_, &Manipulator::databaseChanged);
+    // Shown until the user works in a text again (the caret's place returns).
+    connect(manipulator_, &Manipulator::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
     connect(manipulator_, &Manipulator::pasteRequested, this,
             [this] { pasteInto(manipulator_->textBox(), false); });
     connect(manipulator_, &Manipulator::textKeyReleased, this, [this] {
@@ -90,11 +92,15 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     });
     for (ByteTextBox* box : {manipulator_->textBox(), viewerBox}) {
         box->setAcceptDrops(false); // a dropped file opens, it is not pasted as a name
-        connect(box, &QsciScintilla::cursorPositionChanged, this,
-                [this, box] { updateStatus(box); });
-        connect(box, &QsciScintilla::selectionChanged, this, [this, box] { updateStatus(box); });
+        const auto caretMoved = [this, box] {
+            statusBar()->clearMessage();
+            updateStatus(box);
+        };
+        connect(box, &QsciScintilla::cursorPositionChanged, this, caretMoved);
+        connect(box, &QsciScintilla::selectionChanged, this, caretMoved);
     }
     placeWindow();
+    mdi_->viewport()->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
@@ -113,17 +119,19 @@ QMdiSubWindow* MainWindow::addSubWindow(QWidget* widget) {
     return window;
 }
 
+// Closing a frame closes the window inside it, and showing the frame alone
+// again would show it empty: every window comes back through here.
+void MainWindow::showSubWindow(QMdiSubWindow* frame, bool maximized) {
+    frame->widget()->show();
+    if (maximized)
+        frame->showMaximized();
+    else
+        frame->show();
+}
+
 // Sizes of the frame are given in twips, 1,440 to the inch.
 int MainWindow::twips(int value) const {
     return value * logicalDpiX() / 1440;
-}
-
-void MainWindow::placeWindow() {
-    resize(twips(10240), twips(7600));
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
 }
 
 void MainWindow::showSplash() {
@@ -190,7 +198,7 @@ void MainWindow::subWindowActivated(QMdiSubWindow* window) {
 void MainWindow::manipulatorClosed() {
     menus_.edit->menuAction()->setVisible(false);
     menus_.search->menuAction()->setVisible(false);
-    menus_.undo->setEnabled(false);
+    manipulator_->setUndoEnabled(false);
     if (findWindow_)
         findWindow_->close();
     caretStatus_->clear();
@@ -199,9 +207,10 @@ void MainWindow::manipulatorClosed() {
 // While a pass or tool runs, the commands that would change its text wait;
 // afterwards they come back as they were.
 void MainWindow::runningChanged(bool running) {
-    static constexpr int lockedCount = 6;
-    QAction* locked[lockedCount] = {menus_.openFile, menus_.closeFile, menus_.undo,
-                                    menus_.cut,      menus_.paste,     menus_.deleteAll};
+    // Undo is the Manipulator's own, locked with its button.
+    static constexpr int lockedCount = 5;
+    QAction* locked[lockedCount] = {menus_.openFile, menus_.closeFile, menus_.cut, menus_.paste,
+                                    menus_.deleteAll};
     for (QAction* action : locked) {
         if (running)
             action->setProperty("enabledBeforeRun", action->isEnabled());
@@ -235,6 +244,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    storeSize();
     event->accept();
 }
 

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -117,6 +118,11 @@ class MainWindow final : public QMainWindow {
     // Closes both browsers (another database became current).
     void closeBrowsers();
     TableBrowser* browser(TableBrowser::Kind kind) const;
+
+    // The size a fresh window opens at on a screen whose free area is
+    // `area`: it shows every tab of the Manipulator, with room for the
+    // grid, and fits the area where it can.
+    QSize openingSize(const QSize& area) const;
     bool browserVisible(TableBrowser::Kind kind) const;
 
     // The enabled states, as opening each menu computes them.
@@ -127,7 +133,7 @@ class MainWindow final : public QMainWindow {
     void updateQueriesMenu();
 
     // The printer dialog of Print and Printer Setup, shown over the
-    // session's printer with a title (empty: the dialog's own); true on OK.
+    // session's printer with its title; true on OK.
     // A real dialog unless replaced (tests answer it without a window).
     using PrintDialog = std::function<bool(QPrinter& printer, const QString& title)>;
     void setPrintDialog(PrintDialog dialog);
@@ -146,6 +152,7 @@ class MainWindow final : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -155,11 +162,16 @@ class MainWindow final : public QMainWindow {
     void connectQueriesMenu();
     void createQueryWindow();
     void loadQueryWindow();
+    // The window's size (window_size.cpp).
     void placeWindow();
+    std::optional<QSize> rememberedSize() const;
+    void storeSize() const;
+    int widthShowingEveryTab() const;
     void showSplash();
     void openProgramDatabase();
     bool reopenClosedDatabase();
     QMdiSubWindow* addSubWindow(QWidget* widget);
+    void showSubWindow(QMdiSubWindow* frame, bool maximized = false);
     void subWindowActivated(QMdiSubWindow* window);
     void manipulatorClosed();
     void runningChanged(bool running);

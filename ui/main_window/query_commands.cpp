@@ -71,7 +71,7 @@ void MainWindow::showQueries(queries::QueryMode mode) {
         loadQueryWindow();
     const bool wasActive = mdi_->activeSubWindow() == queriesWindow_;
     queries_->setMode(mode);
-    queriesWindow_->show();
+    showSubWindow(queriesWindow_);
     queriesWindow_->raise();
     mdi_->setActiveSubWindow(queriesWindow_);
     // Already in front, the window is not activated again; the new mode

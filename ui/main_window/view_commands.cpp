@@ -24,7 +24,7 @@ void MainWindow::showTextViewer() {
         viewerCaption(QFile::encodeName(manipulator_->windowTitle()).toStdString());
     viewer_->setWindowTitle(QFile::decodeName(caption.c_str()));
     copyBetweenWindows(manipulator_->textBox(), viewer_->textBox(), false);
-    viewerWindow_->showMaximized();
+    showSubWindow(viewerWindow_, true);
     mdi_->setActiveSubWindow(viewerWindow_);
     viewer_->textBox()->setFocus();
     state_.textSetByProgram = false;
@@ -47,8 +47,7 @@ void MainWindow::showManipulator() {
     if (!manipulatorVisible()) {
         if (state_.homeDbPath != state_.dbPath || !state_.database || !state_.database->isOpen())
             manipulator_->reinitialise();
-        manipulator_->show();
-        manipulatorWindow_->show();
+        showSubWindow(manipulatorWindow_);
         // The frame's layout settles its MDI area before the window takes it.
         if (layout())
             layout()->activate();
@@ -77,6 +76,9 @@ void MainWindow::showFind() {
                 QMdiSubWindow* window =
                     box == manipulator_->textBox() ? manipulatorWindow_ : viewerWindow_;
                 window->raise();
+                // The text window fills the frame: the Find window comes
+                // back above it, in sight for the next search.
+                findWindow_->raise();
             });
         findWindow_ = addSubWindow(find_);
         findWindow_->adjustSize();
@@ -84,7 +86,7 @@ void MainWindow::showFind() {
     const QSize area = mdi_->size();
     findWindow_->move(area.width() - findWindow_->width() - twips(400),
                       (area.height() - findWindow_->height()) / 8);
-    findWindow_->show();
+    showSubWindow(findWindow_);
     findWindow_->raise();
     mdi_->setActiveSubWindow(findWindow_);
 }

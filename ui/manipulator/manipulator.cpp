@@ -22,7 +22,7 @@ Manipulator::Manipulator(ProgramState& state, UserDialogs& dialogs, FileDialogs&
     frame_ = PassFrame(progressBar1_, command17_);
     buildSavingTabs();
     connectControls();
-    command1_->setEnabled(false);
+    setUndoEnabled(false);
     command17_->setEnabled(false);
     updateLineTools();
     // No load follows the window's opening, so no change is to be skipped:

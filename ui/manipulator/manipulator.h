@@ -89,6 +89,8 @@ class Manipulator final : public QWidget {
     void breakIntoLines();
     void undo();
     void enableUndo();
+    // Undo offered or not, by the button and the Edit menu alike.
+    void setUndoEnabled(bool enabled);
     void nothingToProcess();
 
     // The "Fieldize Text" tab: its grid read again from fieldize_settings
@@ -138,6 +140,8 @@ class Manipulator final : public QWidget {
     void parametersChanged();
     // "&Select Database" on "Save to Database": the open-database flow runs.
     void selectDatabaseRequested();
+    // A result to tell in the main window's status bar (a save's count).
+    void statusMessage(const QString& text);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -165,6 +169,7 @@ class Manipulator final : public QWidget {
     void setCaptionFor(const std::string& path);
     void afterSave(const std::string& path);
 
+    void showUndoState();
     template <class Tool> void runLineTool(Tool tool);
     void beginRun();
     void endRun();
@@ -195,6 +200,7 @@ class Manipulator final : public QWidget {
     std::string fileName_;
     TextHistory history_;
     bool passRunning_ = false;
+    bool undoAvailable_ = false; // shown by Command1 and Edit > Undo
     PassFrame frame_;
     SettingsPanel* settingsPanel_ = nullptr;
     SaveToDatabasePanel* savePanel_ = nullptr;

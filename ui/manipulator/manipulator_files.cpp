@@ -43,8 +43,7 @@ void Manipulator::loadFile(const std::string& path) {
         // text into the file now named.
         resetHistory(history_, bytes);
         richTextBox1_->setBytes(bytes);
-        menu_.undo->setEnabled(false);
-        command1_->setEnabled(false);
+        setUndoEnabled(false);
         menu_.saveFile->setEnabled(false);
         menu_.saveFileAs->setEnabled(true);
         menu_.closeFile->setEnabled(true);
@@ -99,8 +98,7 @@ bool Manipulator::saveFileAs() {
 void Manipulator::afterSave(const std::string& path) {
     fileName_ = path;
     setCaptionFor(path);
-    menu_.undo->setEnabled(false);
-    command1_->setEnabled(false);
+    setUndoEnabled(false);
     menu_.saveFile->setEnabled(false);
     menu_.saveFileAs->setEnabled(true);
     menu_.closeFile->setEnabled(true);
@@ -122,9 +120,9 @@ bool Manipulator::closeFile() {
     fileName_.clear();
     richTextBox1_->setBytes({});
     resetHistory(history_, {});
-    for (QAction* item : {menu_.saveFile, menu_.saveFileAs, menu_.closeFile, menu_.undo})
+    for (QAction* item : {menu_.saveFile, menu_.saveFileAs, menu_.closeFile})
         item->setEnabled(false);
-    command1_->setEnabled(false);
+    setUndoEnabled(false);
     state_.textModified = false;
     state_.closingText = false;
     lfBar_->setVisible(false);

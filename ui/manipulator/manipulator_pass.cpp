@@ -15,9 +15,21 @@
 namespace fieldizer::ui {
 
 void Manipulator::enableUndo() {
-    menu_.undo->setEnabled(true);
-    command1_->setEnabled(true);
+    setUndoEnabled(true);
     state_.textModified = true;
+}
+
+// The "&Undo" button and Edit > Undo show one state; while a run lasts both
+// wait, and afterwards both show it again, whatever the run did.
+void Manipulator::setUndoEnabled(bool enabled) {
+    undoAvailable_ = enabled;
+    showUndoState();
+}
+
+void Manipulator::showUndoState() {
+    const bool usable = undoAvailable_ && !passRunning_;
+    command1_->setEnabled(usable);
+    menu_.undo->setEnabled(usable);
 }
 
 void Manipulator::nothingToProcess() {
@@ -32,7 +44,7 @@ void Manipulator::beginRun() {
     passRunning_ = true;
     setCursor(Qt::WaitCursor);
     richTextBox1_->setReadOnly(true);
-    command1_->setEnabled(false);
+    showUndoState();
     updateLineTools();
     frame_.begin();
     Q_EMIT runningChanged(true);
@@ -45,6 +57,7 @@ void Manipulator::endRun() {
     richTextBox1_->setReadOnly(false);
     passRunning_ = false;
     unsetCursor();
+    showUndoState();
     updateLineTools();
     Q_EMIT runningChanged(false);
 }
@@ -189,8 +202,7 @@ void Manipulator::undo() {
         history_.lastText = history_.undoText;
         viewer->setFocus();
     }
-    command1_->setEnabled(false);
-    menu_.undo->setEnabled(false);
+    setUndoEnabled(false);
     history_.undoRunning = false;
 }
 

@@ -53,6 +53,7 @@ void Manipulator::buildSavingTabs() {
             &Manipulator::parametersChanged);
     connect(savePanel_, &SaveToDatabasePanel::selectDatabaseRequested, this,
             &Manipulator::selectDatabaseRequested);
+    connect(savePanel_, &SaveToDatabasePanel::saved, this, &Manipulator::statusMessage);
     connect(settingsPanel_, &SettingsPanel::settingsNameChanged, this,
             [this](const std::string& table) { setSettingsName(settingsNameOfTable(table)); });
     connect(settingsPanel_, &SettingsPanel::specificationsReplaced, this,

@@ -37,8 +37,7 @@ void Manipulator::textBoxEntered() {
     if (state_.textSetByProgram)
         return;
     if (richTextBox1_->bytes() == history_.undoText) {
-        command1_->setEnabled(false);
-        menu_.undo->setEnabled(false);
+        setUndoEnabled(false);
     }
     updateLineTools();
 }

@@ -1,5 +1,6 @@
 #include "ui/manipulator/save_to_database_panel.h"
 
+#include "columns/save_summary.h"
 #include "columns/spec_table.h"
 #include "columns/table_list.h"
 #include "shell/dialogs/error_report.h"
@@ -240,6 +241,7 @@ void SaveToDatabasePanel::Command10_Click() {
 
 void SaveToDatabasePanel::runSave(SaveRequest request) {
     Focus refusedField;
+    std::string summary;
     host_.runFramed([&](PassObserver& observer) {
         // A copy: the text box may be handed a new text while the save
         // yields to the event loop.
@@ -256,12 +258,16 @@ void SaveToDatabasePanel::runSave(SaveRequest request) {
         const SaveOutcome outcome = saveToDatabase(request, target, dialogs_, observer);
         if (outcome.status == SaveStatus::Refused)
             refusedField = outcome.focus;
+        if (hasSaveSummary(outcome))
+            summary = saveSummary(outcome);
     });
     // Once the run is over: the buttons wait while it lasts.
     focusOn(refusedField);
     // Refilled on every way out: a table may have been created before an
     // error ended the save.
     refreshKeepingPosition();
+    if (!summary.empty())
+        Q_EMIT saved(toQString(summary));
 }
 
 void SaveToDatabasePanel::focusOn(const Focus& focus) {

@@ -59,6 +59,8 @@ class SaveToDatabasePanel final : public QWidget {
     void selectDatabaseRequested();
     // The process method or delimiter was edited.
     void parametersChanged();
+    // A save ended having written records: its count, for the status bar.
+    void saved(const QString& summary);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,6 +3,7 @@
 #include "ui/text_box/byte_text_box.h"
 
 #include <QCloseEvent>
+#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 namespace fieldizer::ui {
@@ -15,7 +16,16 @@ TextViewer::TextViewer(QWidget* parent) : QWidget(parent), richTextBox1_(new Byt
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(richTextBox1_);
     // A double click into the text closes the viewer, as its close box does.
-    connect(richTextBox1_, &ByteTextBox::doubleClicked, this, &QWidget::close);
+    connect(richTextBox1_, &ByteTextBox::doubleClicked, this, &TextViewer::closeWindow);
+}
+
+// Inside the main window the viewer sits in a frame of its own: closing
+// only the viewer would leave that frame behind, empty.
+void TextViewer::closeWindow() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
 }
 
 void TextViewer::closeEvent(QCloseEvent* event) {

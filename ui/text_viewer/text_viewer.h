@@ -24,6 +24,8 @@ class TextViewer final : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void closeWindow();
+
     ByteTextBox* richTextBox1_;
 };
 
