@@ -19,19 +19,6 @@ using queries::QueryResultRequest;
 
 class QueryWindowTest : public DesktopTest {
   protected:
-    static void SetUpTestSuite() {
-        DesktopTest::SetUpTestSuite();
-        // The user's own settings are never written by a test.
-        settingsFolder_ = new ScratchFolder;
-        const QString folder = QString::fromStdString(settingsFolder_->path().string());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
-    }
-    static void TearDownTestSuite() {
-        delete settingsFolder_;
-        settingsFolder_ = nullptr;
-    }
-
     void SetUp() override {
         DesktopTest::SetUp();
         db::Database& data = *state_.database;
@@ -84,13 +71,10 @@ class QueryWindowTest : public DesktopTest {
     }
 
     std::vector<QueryResultRequest> shown;
-    static ScratchFolder* settingsFolder_;
 
   private:
     bool connected_ = false;
 };
-
-ScratchFolder* QueryWindowTest::settingsFolder_ = nullptr;
 
 TEST_F(QueryWindowTest, defineModeListsNothingAndSelectModeHidesTildeNames) {
     saveQuery("byName", "SELECT * FROM people ORDER BY name");
@@ -380,7 +364,8 @@ TEST_F(QueryWindowTest, closingStoresThePositionInTwipsAndLeavesTheActiveForm) {
     EXPECT_EQ(settings.value(QStringLiteral("QueryLeft")).toString(), QString::number(twips(144)));
     EXPECT_EQ(settings.value(QStringLiteral("QueryTop")).toString(), QString::number(twips(48)));
     EXPECT_TRUE(state_.activeFormName.empty());
-    EXPECT_EQ(settings.fileName().toStdString().rfind(settingsFolder_->path().string(), 0), 0u);
+    // The user's own settings are never written by a test.
+    EXPECT_EQ(settings.fileName().toStdString().rfind(folder_.string(), 0), 0u);
 }
 
 TEST_F(QueryWindowTest, aNewCurrentDatabaseRefreshesTheShownList) {

@@ -80,6 +80,18 @@ TEST_F(WindowsShownAgain, aDoubleClickInTheViewerClosesItsWindowAndTheNextOneSho
     EXPECT_EQ(viewer->textBox()->bytes(), "FIRST text");
 }
 
+TEST_F(WindowsShownAgain, afterTheViewerTheManipulatorTakesItsPlaceWithFindStillInSight) {
+    type("a cat");
+    window_->showFind();
+    QWidget* manipulatorFrame = manipulator().parentWidget();
+    const QRect place = manipulatorFrame->geometry();
+    Q_EMIT box().doubleClicked(); // the viewer opens maximised
+    Q_EMIT window_->textViewer()->textBox()->doubleClicked();
+    EXPECT_FALSE(manipulatorFrame->isMaximized());
+    EXPECT_EQ(manipulatorFrame->geometry(), place);
+    EXPECT_EQ(stacking().back(), window_->findWindow()->parentWidget());
+}
+
 TEST_F(WindowsShownAgain, theFindWindowStaysInFrontOfTheTextAfterEveryHit) {
     type("one cat, two cat, three cat");
     window_->showFind();

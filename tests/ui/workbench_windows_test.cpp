@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -26,19 +25,6 @@ namespace {
 
 class WorkbenchWindows : public DesktopTest {
   protected:
-    static void SetUpTestSuite() {
-        DesktopTest::SetUpTestSuite();
-        // The query window keeps its place in the user's settings: never
-        // the real ones here.
-        settings_ = new ScratchFolder;
-        const QString folder = QString::fromStdString(settings_->path().string());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
-    }
-    static void TearDownTestSuite() {
-        delete settings_;
-        settings_ = nullptr;
-    }
     void SetUp() override {
         DesktopTest::SetUp();
         makeUserTable(*state_.database, "Orders", 5);
@@ -59,10 +45,7 @@ class WorkbenchWindows : public DesktopTest {
         click("cmdExecuteSQL");
     }
     bool shown(Kind kind) const { return window_->browserVisible(kind); }
-
-    static ScratchFolder* settings_;
 };
-ScratchFolder* WorkbenchWindows::settings_ = nullptr;
 
 } // namespace
 

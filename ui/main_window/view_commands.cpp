@@ -35,6 +35,13 @@ void MainWindow::closeTextViewer() {
     if (manipulatorVisible()) {
         copyBetweenWindows(viewer_->textBox(), manipulator_->textBox(), true);
         mdi_->setActiveSubWindow(manipulatorWindow_);
+        // The MDI area maximises the window it activates after a maximised
+        // one: the Manipulator goes back to its own place, and a Find
+        // window open beside it stays in sight.
+        if (manipulatorWindow_->isMaximized())
+            manipulatorWindow_->showNormal();
+        if (findWindow_ && findWindow_->isVisible())
+            findWindow_->raise();
         manipulator_->textBox()->setFocus();
     }
     state_.textSetByProgram = false;
