@@ -110,7 +110,8 @@ TEST(RecordsetEditing, numbersAreConvertedAndCheckedAsTheEngineDoes) {
     EXPECT_EQ(rows.field("age").value(), Value(2)); // half to even
     rows.field("age") = " 7 ";
     EXPECT_EQ(rows.field("age").value(), Value(7));
-    EXPECT_RUNTIME_ERROR(rows.field("age") = "seven", 3421, "Data type conversion error.");
+    EXPECT_RUNTIME_ERROR(rows.field("age") = "seven", 3421,
+                         "Data type conversion error in field 'people.age'.");
     EXPECT_RUNTIME_ERROR_NUMBER(rows.field("age") = "", 3421);
     EXPECT_RUNTIME_ERROR(rows.field("small") = 256, 3349, "Numeric field overflow.");
     EXPECT_RUNTIME_ERROR_NUMBER(rows.field("age") = 3e9, 3349);

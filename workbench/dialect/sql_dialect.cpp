@@ -17,9 +17,10 @@ void checkLength(std::string_view text) {
 
 } // namespace
 
-TranslatedStatement translateAccessSql(std::string_view accessSql) {
+TranslatedStatement translateAccessSql(std::string_view accessSql,
+                                       const std::vector<std::string>& undeclaredParameters) {
     checkLength(accessSql);
-    return DialectParser(accessSql, tokenizeAccessSql(accessSql)).statement();
+    return DialectParser(accessSql, tokenizeAccessSql(accessSql)).statement(undeclaredParameters);
 }
 
 std::string translateAccessExpression(std::string_view expression) {

@@ -52,7 +52,7 @@ struct TranslatedStatement {
     // the statement changes (INSERT, UPDATE, DELETE, DROP, ALTER, CREATE INDEX).
     std::string target;
     std::vector<DialectField> fields;         // CreateTable; ALTER TABLE ADD: the new field
-    std::vector<DialectParameter> parameters; // from a PARAMETERS declaration
+    std::vector<DialectParameter> parameters; // declared, then the undeclared ones given
     // Named parameters in `sql` are written as :p1, :p2 ... in the order of
     // `parameters`; a name (bracketed or bare, not qualified by a table) that
     // matches a declared parameter, in any letter case, becomes that placeholder.
@@ -75,8 +75,11 @@ struct TranslatedStatement {
 // Translates one statement. A trailing ";" is allowed. Throws RuntimeError
 // with the engine's syntax-error number and description (3075, 3129, 3131,
 // 3134, 3144 ...) for what it can tell is malformed; never crashes on any
-// bytes.
-TranslatedStatement translateAccessSql(std::string_view accessSql);
+// bytes. `undeclaredParameters` are names the statement uses without
+// declaring them that are no fields either (the engine finds them): each
+// becomes a parameter of type "Text" after the declared ones.
+TranslatedStatement translateAccessSql(std::string_view accessSql,
+                                       const std::vector<std::string>& undeclaredParameters = {});
 
 // Translates a bare expression, such as a recordset filter, into the body of
 // an SQLite WHERE clause. Text criteria may also be written ''text'' (two
@@ -112,5 +115,8 @@ bool sameAccessWord(std::string_view a, std::string_view b);
 // Quotes a table or field name as an SQLite identifier ("name", inner quotes
 // doubled). Every place that builds SQL from a user's name goes through this.
 std::string quoteIdentifier(std::string_view name);
+
+// An SQLite text literal holding `value` exactly.
+std::string sqlTextLiteral(std::string_view value);
 
 } // namespace fieldizer::db

@@ -17,7 +17,9 @@ class DialectParser {
   public:
     DialectParser(std::string_view source, std::vector<Token> tokens);
 
-    TranslatedStatement statement();
+    // `undeclared`: names to take as parameters of type Text after the
+    // declared ones, as if the statement declared them too.
+    TranslatedStatement statement(const std::vector<std::string>& undeclared = {});
     std::string filterExpression(); // the whole input as one expression
     std::string sortList();         // the whole input as ORDER BY terms
 
@@ -151,9 +153,6 @@ class DialectParser {
     std::vector<std::string> lastAliases_; // its select list's AS names
     std::vector<DialectParameter> parameters_;
 };
-
-// An SQLite text literal holding `value` exactly.
-std::string sqlTextLiteral(std::string_view value);
 
 // The SQLite column declaration of a field of a CREATE TABLE or ALTER TABLE.
 std::string fieldDeclaration(const DialectField& field);

@@ -1,14 +1,23 @@
 #include "workbench/dialect/sql_dialect_errors.h"
 #include "workbench/dialect/sql_dialect_parser.h"
 
+#include <algorithm>
+
 namespace fieldizer::db {
 namespace {
 using dialect_errors::syntax;
 } // namespace
 
-TranslatedStatement DialectParser::statement() {
+TranslatedStatement DialectParser::statement(const std::vector<std::string>& undeclared) {
     if (isWord("parameters"))
         parametersDeclaration();
+    for (const std::string& name : undeclared) {
+        const bool declared =
+            std::any_of(parameters_.begin(), parameters_.end(),
+                        [&](const auto& p) { return sameAccessWord(p.name, name); });
+        if (!declared)
+            parameters_.push_back({name, "Text"});
+    }
     TranslatedStatement result = dispatch();
     finish();
     result.parameters = parameters_;

@@ -196,6 +196,13 @@ RuntimeError requiredFieldIsNull(std::string_view table, std::string_view field)
                             "this field is set to True.  Enter a value in this field.");
 }
 
+RuntimeError conversionFailed(std::string_view table, std::string_view field) {
+    std::string what = table.empty()
+                           ? "parameter " + quoted(field)
+                           : "field " + quoted(std::string(table) + "." + std::string(field));
+    return RuntimeError(conversionError, "Data type conversion error in " + what + ".");
+}
+
 RuntimeError tooFewParametersExpected(int count) {
     return RuntimeError(tooFewParameters,
                         "Too few parameters. Expected " + std::to_string(count) + ".");

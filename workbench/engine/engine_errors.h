@@ -24,6 +24,9 @@ RuntimeError inputTableOrQueryNotFound(std::string_view name);
 RuntimeError notAValidName(std::string_view name);
 RuntimeError zeroLengthNotAllowed(std::string_view table, std::string_view field);
 RuntimeError requiredFieldIsNull(std::string_view table, std::string_view field);
+// 3421 for a value a field of `table` cannot hold, naming the field; with no
+// table, `field` is a query's parameter.
+RuntimeError conversionFailed(std::string_view table, std::string_view field);
 RuntimeError tooFewParametersExpected(int count);
 RuntimeError tableInUse(std::string_view table);
 RuntimeError lockedForReading(); // a read that waited in vain for a writer

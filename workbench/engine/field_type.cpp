@@ -137,10 +137,10 @@ Value fitText(Value value, const FieldDef& field, std::string_view table) {
     return value;
 }
 
-Value fitDate(const Value& value) {
+Value fitDate(const Value& value, const FieldDef& field, std::string_view table) {
     auto date = value.isText() ? accessDateToStorage(value.text()) : dateFromSerial(value.number());
     if (!date)
-        throw errors::error(errors::conversionError);
+        throw errors::conversionFailed(table, field.name);
     return Value(std::move(*date));
 }
 
@@ -210,14 +210,27 @@ Value fitValueToField(Value value, const FieldDef& field, std::string_view table
     if (isTextType(field.type))
         return fitText(std::move(value), field, table);
     if (field.type == fieldType::dateTime)
-        return fitDate(value);
+        return fitDate(value, field, table);
     if (value.isNumber())
         return fitNumber(value.number(), field.type);
     auto number =
         field.type == fieldType::yesNo ? parseYesNo(value.text()) : parseNumber(value.text());
     if (!number)
-        throw errors::error(errors::conversionError);
+        throw errors::conversionFailed(table, field.name);
     return fitNumber(*number, field.type);
+}
+
+Value fitParameterValue(Value value, std::string_view declaredType, std::string_view name) {
+    FieldDef parameter;
+    parameter.name = std::string(name);
+    parameter.type = typeOfName(upper(trimmed(declaredType)));
+    if (parameter.type == 0)
+        return value; // a Value (or other untyped) parameter keeps what it was given
+    if (isTextType(parameter.type)) {
+        parameter.type = fieldType::memo;
+        parameter.allowZeroLength = true;
+    }
+    return fitValueToField(std::move(value), parameter, {});
 }
 
 std::string displayText(const Value& value, int type) {

@@ -53,8 +53,15 @@ FieldDef fieldFromDeclaredType(std::string_view declared);
 // Makes `value` fit `field` of `table`, as the engine does on assignment:
 // numbers from text, rounding to whole numbers, Yes/No as -1/0, dates as
 // "YYYY-MM-DD HH:MM:SS". Refuses with 3163 (text too long), 3315 (empty text
-// not allowed), 3421 (no conversion) or 3349 (number out of range).
+// not allowed), 3421 naming the field (no conversion) or 3349 (number out of
+// range). Every write keeps to it: the layer's own on assignment, SQL
+// statements through the field triggers of typed_writes.h.
 Value fitValueToField(Value value, const FieldDef& field, std::string_view table);
+
+// A query parameter's value as its declared type ("DateTime", "Long",
+// "Currency", "YesNo", "Text" ...) takes it, by the same rules; a type the
+// engine does not know (Value) leaves it as it is. 3421 names the parameter.
+Value fitParameterValue(Value value, std::string_view declaredType, std::string_view name);
 
 // A value of a field of `type` as text for the eye: dates in the engine's
 // General Date ("1/15/2024", "1/15/2024 3:04:05 PM"), all else as toText.

@@ -31,7 +31,7 @@ void QueryDef::readParameters() {
     parameters_.clear();
     if (sql_.find_first_not_of(" \t\r\n;") == std::string::npos)
         return;
-    statement_ = translateStatement(sql_);
+    statement_ = translateWithUndeclaredParameters(*connection_, sql_);
     for (const DialectParameter& parameter : statement_->translated.parameters)
         parameters_.push_back({utf8ToCp1252(parameter.name), utf8ToCp1252(parameter.type), {}});
 }

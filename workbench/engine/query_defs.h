@@ -17,8 +17,11 @@ namespace fieldizer::db {
 
 inline constexpr const char* queryTableName = "MSysFieldizerQueries";
 
+// A name in PARAMETERS, or one the statement uses that is neither declared
+// nor a field of its tables (type "Text"). Its value is converted to its type
+// when the query runs.
 struct QueryParameter {
-    std::string name; // as declared in PARAMETERS, without brackets
+    std::string name; // as declared or used, without brackets
     std::string type; // the declared type name
     std::optional<Value> value;
 };

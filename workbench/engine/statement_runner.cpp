@@ -2,10 +2,13 @@
 
 #include "engine/cp1252.h"
 #include "workbench/engine/engine_errors.h"
+#include "workbench/engine/field_type.h"
 #include "workbench/engine/query_analysis.h"
 #include "workbench/engine/schema.h"
 #include "workbench/engine/translation.h"
+#include "workbench/engine/typed_writes.h"
 
+#include <algorithm>
 #include <cctype>
 #include <sqlite3.h>
 
@@ -43,6 +46,33 @@ Statement prepareTranslated(Connection& connection, std::string_view sql,
     if (!handle)
         throw errors::error(errors::invalidOperation); // nothing but spaces and comments
     return Statement(connection.shared_from_this(), std::move(handle));
+}
+
+// INSERT and UPDATE store values; DELETE, DROP, ALTER and CREATE INDEX do not.
+bool storesValues(const TranslatedStatement& translated) {
+    const std::string_view sql = translated.sql;
+    return sql.starts_with("INSERT ") || sql.starts_with("UPDATE ");
+}
+
+// A statement names at most this many things that are neither fields nor
+// declared; each costs one more preparing of it.
+constexpr std::size_t maxUndeclaredParameters = 64;
+
+// The unqualified name SQLite found no column for, preparing `sql`; nothing
+// when it prepares, or fails for another reason (reported when it runs).
+std::optional<std::string> unknownName(Connection& connection, std::string_view sql) {
+    sqlite3_stmt* prepared = nullptr;
+    int rc =
+        sqlite3_prepare_v2(connection.handle(), sql.data(), int(sql.size()), &prepared, nullptr);
+    StatementHandle handle(prepared);
+    constexpr std::string_view noSuchColumn = "no such column: ";
+    std::string_view message = rc == SQLITE_OK ? "" : sqlite3_errmsg(connection.handle());
+    if ((rc & 0xFF) != SQLITE_ERROR || !message.starts_with(noSuchColumn))
+        return std::nullopt;
+    message.remove_prefix(noSuchColumn.size());
+    if (message.empty() || message.find('.') != std::string_view::npos)
+        return std::nullopt;
+    return std::string(message);
 }
 
 TableDef tableFromDialect(const TranslatedStatement& statement) {
@@ -86,6 +116,8 @@ long selectInto(Connection& connection, const AccessStatement& statement,
     TableDef table = tableFromQuery(connection, target, source);
     ScopedTransaction transaction(connection);
     createTable(connection, table);
+    // A computed column is typed by its first value; the later ones must fit.
+    FieldTypeTriggers typed(connection, target);
     Statement insert =
         connection.prepare("INSERT INTO " + quoteIdentifier(statement.translated.target) +
                            " SELECT * FROM (" + source.querySql + ")");
@@ -100,22 +132,43 @@ long selectInto(Connection& connection, const AccessStatement& statement,
 
 } // namespace
 
-AccessStatement translateStatement(std::string_view accessSql) {
+AccessStatement translateStatement(std::string_view accessSql,
+                                   const std::vector<std::string>& undeclaredParameters) {
     AccessStatement statement;
     statement.accessUtf8 = cp1252ToUtf8(accessSql);
-    statement.translated =
-        translated(accessSql, [](std::string_view utf8) { return translateAccessSql(utf8); });
+    statement.translated = translated(accessSql, [&](std::string_view utf8) {
+        return translateAccessSql(utf8, undeclaredParameters);
+    });
     statement.translated.sql = withoutTrailingSemicolons(std::move(statement.translated.sql));
     return statement;
+}
+
+AccessStatement translateWithUndeclaredParameters(Connection& connection,
+                                                  std::string_view accessSql) {
+    std::vector<std::string> undeclared;
+    for (;;) {
+        AccessStatement statement = translateStatement(accessSql, undeclared);
+        if (statement.translated.kind == StatementKind::CreateTable || !connection.isOpen() ||
+            undeclared.size() >= maxUndeclaredParameters)
+            return statement;
+        std::optional<std::string> unknown = unknownName(connection, statement.translated.sql);
+        if (!unknown ||
+            std::find(undeclared.begin(), undeclared.end(), *unknown) != undeclared.end())
+            return statement;
+        undeclared.push_back(std::move(*unknown));
+    }
 }
 
 Bindings parameterBindings(const AccessStatement& statement,
                            const std::vector<std::optional<Value>>& values) {
     Bindings bindings;
     int missing = 0;
-    for (std::size_t i = 0; i < statement.translated.parameters.size(); ++i) {
+    const std::vector<DialectParameter>& parameters = statement.translated.parameters;
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
         if (i < values.size() && values[i])
-            bindings.emplace_back(":p" + std::to_string(i + 1), *values[i]);
+            bindings.emplace_back(":p" + std::to_string(i + 1),
+                                  fitParameterValue(*values[i], parameters[i].type,
+                                                    utf8ToCp1252(parameters[i].name)));
         else
             ++missing;
     }
@@ -138,6 +191,9 @@ long executeStatement(Connection& connection, const AccessStatement& statement,
     case StatementKind::Action:
         break;
     }
+    std::optional<FieldTypeTriggers> typed;
+    if (storesValues(statement.translated))
+        typed.emplace(connection, utf8ToCp1252(statement.translated.target));
     Statement action =
         prepareTranslated(connection, statement.translated.sql, statement.accessUtf8);
     bindAll(action, bindings);

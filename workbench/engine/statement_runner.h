@@ -20,10 +20,20 @@ struct AccessStatement {
     TranslatedStatement translated;
 };
 
-AccessStatement translateStatement(std::string_view accessSql);
+AccessStatement translateStatement(std::string_view accessSql,
+                                   const std::vector<std::string>& undeclaredParameters = {});
 
-// Binds declared parameters (:p1, :p2 ...) to values in order; 3061 when one
-// has no value.
+// As translateStatement, with every name the statement uses that is neither
+// a field of its tables nor declared taken as a parameter of type Text, after
+// the declared ones, as a query definition's Parameters hold them. They are
+// found by preparing the statement on `connection`; a statement that fails
+// for another reason keeps what was found so far and fails when it runs.
+AccessStatement translateWithUndeclaredParameters(Connection& connection,
+                                                  std::string_view accessSql);
+
+// Binds the parameters (:p1, :p2 ...) to values in order, each converted to
+// its declared type by fitParameterValue (field_type.h); 3061 when one has
+// no value, 3421 naming a parameter whose value does not convert.
 Bindings parameterBindings(const AccessStatement& statement,
                            const std::vector<std::optional<Value>>& values);
 

@@ -5,6 +5,7 @@
 #include "workbench/functions/sql_functions_arithmetic.h"
 #include "workbench/functions/sql_functions_convert.h"
 #include "workbench/functions/sql_functions_dates.h"
+#include "workbench/functions/sql_functions_fields.h"
 #include "workbench/functions/sql_functions_more.h"
 #include "workbench/functions/sql_functions_text.h"
 #include "workbench/functions/sql_functions_values.h"
@@ -201,6 +202,7 @@ void registerAccessFunctions(sqlite3* db) {
     registerArithmetic(db);
     registerDateFunctions(db);
     registerMoreFunctions(db);
+    registerFieldFitting(db);
     // A "name" that matches no field is an error, never a text.
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
 }
