@@ -92,8 +92,8 @@ void printRows(db::Recordset& rows) {
     }
 }
 
-// The statement as a temporary query, so that its PARAMETERS take the
-// --param values.
+// The statement as a temporary query, so that its parameters (declared, or
+// names that are no fields) take the --param values.
 db::QueryDef parameterQuery(db::Database& database, const std::string& statement,
                             const SqlArguments& parsed) {
     db::QueryDef query = database.createQueryDef({}, statement);
@@ -103,7 +103,7 @@ db::QueryDef parameterQuery(db::Database& database, const std::string& statement
         for (int i = 0; i < query.parameterCount(); ++i)
             declared = declared || db::sameName(query.parameter(i).name, programName);
         if (!declared)
-            throw UsageError("--param " + name + ": the statement declares no such PARAMETERS");
+            throw UsageError("--param " + name + ": the statement has no such parameter");
         query.parameter(programName).value = db::Value(textArgument(value));
     }
     return query;

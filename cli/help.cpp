@@ -79,7 +79,8 @@ Database commands:
                                   only read; the report goes to standard error
   sql --db PATH [--connect ';UID=...;PWD=...'] [--param NAME=VALUE ...] STATEMENT
                                   run one statement; rows print tab-separated;
-                                  --param gives a value to one of its PARAMETERS
+                                  --param gives a value to one of its PARAMETERS,
+                                  or to a name it uses that is no field
   fieldize [--settings NAME] [--column HEADING:START:CHARS:SPACES:WIDTH ...]
            [fieldizeStartLineAt=N] [--lf]
                                   lay every line out in columns
