@@ -228,6 +228,40 @@ TEST_F(SavedParameterQuery, editedSqlRunsAsTypedWithoutAsking) {
     EXPECT_EQ(shown[0].caption, "Query - SELECT name FROM people ORDER BY...");
 }
 
+// A name the saved query neither declares nor finds as a field is asked for
+// like a declared parameter, as text; a declared type converts its answer,
+// so a date compares as a date.
+TEST_F(QueryWindowTest, undeclaredNamesAreAskedAndDeclaredTypesConvertTheAnswers) {
+    db::Database& data = *state_.database;
+    data.execute("CREATE TABLE visits (who TEXT(20), came DATETIME)");
+    data.execute("INSERT INTO visits VALUES ('Ann', #12/31/1999#)");
+    data.execute("INSERT INTO visits VALUES ('Bob', #1/1/2000#)");
+    data.execute("INSERT INTO visits VALUES ('Cy', #3/1/2000#)");
+    saveQuery("Older", "SELECT * FROM people WHERE age > [MinAge]");
+    saveQuery("Since", "PARAMETERS [Since] DateTime; SELECT * FROM visits WHERE came >= [Since]");
+    open("menuQueriesSelect");
+    const auto shownRecords = [this] {
+        return window_->browser(ui::TableBrowser::Kind::QueryResult)->positionCaption();
+    };
+
+    files_.addInput("18");
+    selectRow(0);
+    click("cmdExecuteSQL");
+    EXPECT_EQ(files_.prompts, std::vector<std::string>{"Enter Value for Parameter 'MinAge':"});
+    EXPECT_TRUE(dialogs_.messages.empty());
+    ASSERT_EQ(shown.size(), 1u);
+    using Pairs = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(shown[0].parameters, (Pairs{{"MinAge", "18"}}));
+    EXPECT_EQ(shownRecords(), QStringLiteral("Record: 1 of 2"));
+
+    files_.addInput("1/1/2000");
+    selectRow(1);
+    click("cmdExecuteSQL");
+    EXPECT_TRUE(dialogs_.messages.empty());
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shownRecords(), QStringLiteral("Record: 1 of 2"));
+}
+
 TEST_F(QueryWindowTest, savesANewQueryAndUpdatesASelectedOne) {
     open("menuQueriesSelect");
     setStatement("SELECT name\nFROM people");
