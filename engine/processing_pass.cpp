@@ -8,6 +8,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <mutex>
+#include <random>
+#include <string>
 
 namespace fieldizer {
 namespace {
@@ -54,17 +57,51 @@ PassResult runLoop(Source& source, std::uint64_t totalBytes, const LineOperation
     return result;
 }
 
-void writeWholeFile(const std::filesystem::path& path, std::string_view text) {
+// Creates a file of this pass's own in `folder`, named "fieldize-" and a
+// random suffix: two windows (or programs) in one folder each write and read
+// back their own text, and neither removes the other's file. "x" refuses a
+// name that exists, so a name drawn twice is drawn again.
+std::filesystem::path createOwnTempFile(const std::filesystem::path& folder, std::FILE*& file) {
+    static std::mt19937_64 generator{std::random_device{}()};
+    static std::mutex generatorLock;
+    for (int attempt = 0;; ++attempt) {
+        char suffix[17];
+        {
+            const std::lock_guard<std::mutex> lock(generatorLock);
+            std::snprintf(suffix, sizeof suffix, "%016llx",
+                          static_cast<unsigned long long>(generator()));
+        }
+        std::filesystem::path path =
+            folder / (std::string(tempFilePrefix) + suffix + std::string(tempFileExtension));
+        file = std::fopen(path.c_str(), "wbx");
+        if (file != nullptr)
+            return path;
+        if (errno != EEXIST || attempt == 100)
+            throw fileError(errno, path);
+    }
+}
+
+// Writes `text` to a new temporary file in `folder` and returns its path.
+std::filesystem::path writeTempFile(const std::filesystem::path& folder, std::string_view text) {
+    std::FILE* opened = nullptr;
+    const std::filesystem::path path = createOwnTempFile(folder, opened);
     struct Closer {
         void operator()(std::FILE* file) const { std::fclose(file); }
     };
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "wb"));
-    if (!file)
-        throw fileError(errno, path);
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file.get()) != text.size())
-        throw fileError(errno, path);
-    if (std::fclose(file.release()) != 0)
-        throw fileError(errno, path);
+    std::unique_ptr<std::FILE, Closer> file(opened);
+    std::error_code ignored;
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file.get()) != text.size()) {
+        const int error = errno;
+        file.reset();
+        std::filesystem::remove(path, ignored);
+        throw fileError(error, path);
+    }
+    if (std::fclose(file.release()) != 0) {
+        const int error = errno;
+        std::filesystem::remove(path, ignored);
+        throw fileError(error, path);
+    }
+    return path;
 }
 
 } // namespace
@@ -95,14 +132,12 @@ PassResult runPassInMemory(std::string_view text, const LineOperation& operation
 
 namespace {
 
-// Writes the text to "fieldize.tmp" in `folder`, runs `pass` over that file
-// and deletes it again, whatever the pass's outcome.
+// Writes the text to a temporary file of its own in `folder`, runs `pass`
+// over that file and deletes it again, whatever the pass's outcome.
 template <class Pass>
 PassResult throughTempFile(std::string_view text, const std::filesystem::path& folder, Pass pass) {
-    const std::filesystem::path temp = folder / tempFileName;
+    const std::filesystem::path temp = writeTempFile(folder, text);
     std::error_code ignored;
-    std::filesystem::remove(temp, ignored); // a failed earlier pass may have left it
-    writeWholeFile(temp, text);
     try {
         PassResult result = pass(temp);
         std::filesystem::remove(temp, ignored);

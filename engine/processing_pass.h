@@ -1,6 +1,6 @@
 #pragma once
 // The processing pass that every batch operation of the Manipulator shares:
-// the text goes to "fieldize.tmp", is read back line by line, every line is
+// the text goes to a temporary file, is read back line by line, every line is
 // handed to the operation, and the results are joined with CR LF.
 
 #include "engine/runtime_error.h"
@@ -50,13 +50,17 @@ struct PassResult {
     std::uint64_t linesRead; // lines handed to the operation
 };
 
-inline constexpr std::string_view tempFileName = "fieldize.tmp";
+// A pass's temporary file is "fieldize-", sixteen hexadecimal digits drawn
+// at random, and ".tmp": each pass has a file of its own, so that two windows
+// or programs working in one folder never read or delete each other's text.
+inline constexpr std::string_view tempFilePrefix = "fieldize-";
+inline constexpr std::string_view tempFileExtension = ".tmp";
 
-// The pass over a text through "fieldize.tmp" in `folder` (the current
-// directory for the windows). A left-over temp file is deleted first, errors
-// ignored; the temp file is deleted when the pass ends, by success or
-// failure. Any file error or operation error is thrown as RuntimeError; the
-// caller's text is untouched, so it keeps its former content.
+// The pass over a text through a temporary file of its own in `folder` (the
+// current directory for the windows). The temp file is deleted when the pass
+// ends, by success or failure. Any file error or operation error is thrown
+// as RuntimeError; the caller's text is untouched, so it keeps its former
+// content.
 PassResult runProcessingPass(std::string_view text, const LineOperation& operation,
                              PassObserver& observer, const std::filesystem::path& folder = ".");
 
@@ -86,7 +90,7 @@ PassResult runPassInMemory(std::string_view text, const LineOperation& operation
 PassResult runPassInMemory(std::string_view text, const LineOperation& operation,
                            PassObserver& observer, PassOutput& output);
 
-// The pass through "fieldize.tmp" handing its output to `output` in pieces,
+// The pass through its temporary file handing its output to `output` in pieces,
 // as runPassOverFile does: a window builds its new text from them without
 // holding the whole result twice.
 PassResult runProcessingPass(std::string_view text, const LineOperation& operation,

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
+#include <thread>
 
 namespace fieldizer {
 namespace {
@@ -67,9 +68,8 @@ TEST_F(ProcessingPassTest, OperationResultsMayDropOrSplitLines) {
 }
 
 TEST_F(ProcessingPassTest, TempFileIsGoneAfterSuccessAndFailure) {
-    std::ofstream(folder_ / "fieldize.tmp") << "left over by a failed pass";
     EXPECT_EQ(pass("x\r\ny"), "x\r\ny");
-    EXPECT_FALSE(fs::exists(folder_ / "fieldize.tmp"));
+    EXPECT_TRUE(fs::is_empty(folder_));
 
     const LineOperation failing = [](std::string_view, std::string&) -> bool {
         throw errors::invalidProcedureCall();
@@ -77,23 +77,54 @@ TEST_F(ProcessingPassTest, TempFileIsGoneAfterSuccessAndFailure) {
     RecordingObserver observer;
     EXPECT_RUNTIME_ERROR(runProcessingPass("x", failing, observer, folder_), errors::invalidCall,
                          "Invalid procedure call or argument");
-    EXPECT_FALSE(fs::exists(folder_ / "fieldize.tmp"));
+    EXPECT_TRUE(fs::is_empty(folder_));
 }
 
-// A folder named like the temp file, which the clean-up cannot remove,
-// makes writing it fail, even for root.
-TEST_F(ProcessingPassTest, UnwritableTempFileIsAPathFileAccessError) {
-    fs::create_directories(folder_ / "fieldize.tmp" / "in the way");
-    RecordingObserver observer;
-    try {
-        runProcessingPass("x", unchanged, observer, folder_);
-        FAIL() << "wrote over a folder";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), 75);
-        EXPECT_EQ(errorReportText(error), "Path/file access error.");
-    }
-    EXPECT_TRUE(fs::is_directory(folder_ / "fieldize.tmp"))
-        << "nothing but the temp file is removed";
+// Another window's pass in the same folder: its temporary file, under the
+// name every pass once shared, is neither read nor removed.
+TEST_F(ProcessingPassTest, APassLeavesAnotherPassesFileAlone) {
+    const fs::path others = folder_ / "fieldize.tmp";
+    std::ofstream(others) << "another window's text";
+    fs::path ownFile;
+    const LineOperation lookAround = [&](std::string_view line, std::string& out) {
+        for (const auto& entry : fs::directory_iterator(folder_))
+            if (entry.path() != others)
+                ownFile = entry.path();
+        out += line;
+        return true;
+    };
+    EXPECT_EQ(pass("mine", lookAround), "mine");
+    EXPECT_NE(ownFile, fs::path()) << "the pass wrote no file of its own";
+    EXPECT_FALSE(fs::exists(ownFile));
+    std::ifstream kept(others);
+    std::string text;
+    std::getline(kept, text);
+    EXPECT_EQ(text, "another window's text");
+}
+
+// Two windows (threads here) press Process in one folder at the same moment,
+// again and again: each gets back its own text, never a missing file.
+TEST_F(ProcessingPassTest, PassesRunningTogetherInOneFolderKeepTheirOwnText) {
+    auto passes = [&](const std::string& text, std::string& failure) {
+        for (int round = 0; round < 300 && failure.empty(); ++round) {
+            RecordingObserver observer;
+            try {
+                const std::string got = runProcessingPass(text, unchanged, observer, folder_).text;
+                if (got != text)
+                    failure = "read \"" + got + "\" instead of \"" + text + "\"";
+            } catch (const RuntimeError& error) {
+                failure = error.description();
+            }
+        }
+    };
+    std::string firstFailure, secondFailure;
+    std::thread first(passes, "first window's text", std::ref(firstFailure));
+    std::thread second(passes, "second window's text", std::ref(secondFailure));
+    first.join();
+    second.join();
+    EXPECT_EQ(firstFailure, "");
+    EXPECT_EQ(secondFailure, "");
+    EXPECT_TRUE(fs::is_empty(folder_));
 }
 
 TEST_F(ProcessingPassTest, MissingFolderIsPathNotFound) {
