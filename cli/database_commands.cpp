@@ -9,6 +9,8 @@
 #include "cli/message_hints.h"
 #include "engine/cp1252.h"
 #include "engine/database_error_numbers.h"
+#include "shell/text_files/file_sync.h"
+#include "shell/text_files/temporary_files.h"
 #include "workbench/engine/field_type.h"
 #include "workbench/engine/query_defs.h"
 #include "workbench/engine/table_def.h"
@@ -18,6 +20,7 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <unistd.h>
 
 namespace fieldizer::cli {
 namespace {
@@ -142,7 +145,17 @@ int runCreateDatabase(Args args) {
         std::cerr << "fieldizer-cli: '" << args[0] << "' already exists; it is not overwritten\n";
         return exitUsage;
     }
+    // The database is built under a temporary name beside the file (and
+    // SQLite's journal beside that) and then linked to it: an interrupted run
+    // removes them.
+    const std::string temporary = args[0] + ".new-" + std::to_string(::getpid());
+    const files::TemporaryRegistration building(temporary);
+    const files::TemporaryRegistration journal(temporary + "-journal");
     db::createFieldizerDatabase(textArgument(args[0]));
+    // The new file and its entry in the folder reach the disk before the
+    // command says it is done.
+    files::syncFile(args[0]);
+    files::syncFolderOf(args[0]);
     return exitOk;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/message_hints.h"
 #include "engine/runtime_error.h"
+#include "shell/text_files/temporary_files.h"
 
 #include <exception>
 #include <iostream>
@@ -39,6 +40,8 @@ int dispatch(const std::string& command, cli::Args args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Ctrl-C or a kill during a write leaves no temporary file behind.
+    files::removeTemporariesOnSignals();
     if (argc < 2) {
         cli::printHelp();
         return cli::exitUsage;

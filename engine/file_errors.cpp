@@ -45,4 +45,9 @@ RuntimeError fileError(int errnoValue, const std::filesystem::path& path) {
     }
 }
 
+RuntimeError fileChangedWhileRead(const std::filesystem::path& path) {
+    return RuntimeError(errors::inputPastEndOfFile,
+                        path.string() + ": the file changed while it was read");
+}
+
 } // namespace fieldizer

@@ -12,4 +12,8 @@ namespace fieldizer {
 // denied, 61 disk full, 75 otherwise. The description names the file.
 RuntimeError fileError(int errnoValue, const std::filesystem::path& path);
 
+// A file that shrank or grew while it was read: what was read is no copy of
+// any state of the file (62, with the file named).
+RuntimeError fileChangedWhileRead(const std::filesystem::path& path);
+
 } // namespace fieldizer

@@ -31,6 +31,7 @@ inline constexpr int typeMismatch = 13;
 inline constexpr int fileNotFound = 53;
 inline constexpr int fileAlreadyOpen = 55;
 inline constexpr int diskFull = 61;
+inline constexpr int inputPastEndOfFile = 62;
 inline constexpr int permissionDenied = 70;
 inline constexpr int pathFileAccess = 75;
 inline constexpr int pathNotFound = 76;

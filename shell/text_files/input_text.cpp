@@ -2,6 +2,7 @@
 
 #include "engine/file_errors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -12,15 +13,15 @@
 namespace fieldizer::files {
 namespace {
 
-// Reads until the end, whatever size the metadata claims: a /proc file says
-// 0 and a pipe says nothing.
-std::string readToEnd(int descriptor, const std::filesystem::path& name) {
-    std::string bytes(std::size_t{1} << 16, '\0');
+// One read() moves at most about 2 GB; larger reads are made of several.
+constexpr std::size_t largestRead = std::size_t{1} << 30;
+
+// Reads up to `count` bytes at `into`; fewer only at the end of the input.
+std::size_t readSome(int descriptor, char* into, std::size_t count,
+                     const std::filesystem::path& name) {
     std::size_t used = 0;
-    for (;;) {
-        if (used == bytes.size())
-            bytes.resize(bytes.size() * 2);
-        const ssize_t got = ::read(descriptor, bytes.data() + used, bytes.size() - used);
+    while (used < count) {
+        const ssize_t got = ::read(descriptor, into + used, std::min(count - used, largestRead));
         if (got == 0)
             break;
         if (got < 0) {
@@ -30,26 +31,47 @@ std::string readToEnd(int descriptor, const std::filesystem::path& name) {
         }
         used += static_cast<std::size_t>(got);
     }
-    bytes.resize(used);
-    return bytes;
+    return used;
+}
+
+bool sameState(const struct stat& before, const struct stat& after) {
+    return before.st_size == after.st_size && before.st_mtim.tv_sec == after.st_mtim.tv_sec &&
+           before.st_mtim.tv_nsec == after.st_mtim.tv_nsec;
 }
 
 struct Descriptor {
     int value;
-    bool owned;
-    ~Descriptor() {
-        if (owned)
-            ::close(value);
-    }
+    ~Descriptor() { ::close(value); }
 };
 
 } // namespace
+
+InputText::~InputText() {
+    if (bytes_ != nullptr)
+        ::munmap(bytes_, capacity_);
+}
+
+InputText::InputText(InputText&& other) noexcept
+    : bytes_(std::exchange(other.bytes_, nullptr)), capacity_(std::exchange(other.capacity_, 0)),
+      size_(std::exchange(other.size_, 0)) {}
+
+// Makes room for `capacity` bytes, keeping those read so far.
+void InputText::reserve(std::size_t capacity) {
+    void* room = bytes_ == nullptr ? ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE,
+                                            MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
+                                   : ::mremap(bytes_, capacity_, capacity, MREMAP_MAYMOVE);
+    if (room == MAP_FAILED)
+        throw RuntimeError(errors::outOfMemory, "Out of memory");
+    ::madvise(room, capacity, MADV_HUGEPAGE); // a hint: without huge pages all still works
+    bytes_ = static_cast<char*>(room);
+    capacity_ = capacity;
+}
 
 InputText InputText::openFile(const std::filesystem::path& path) {
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0)
         throw fileError(errno, path);
-    const Descriptor closer{descriptor, true};
+    const Descriptor closer{descriptor};
     return fromDescriptor(descriptor, path);
 }
 
@@ -58,37 +80,44 @@ InputText InputText::standardInput() {
 }
 
 InputText InputText::fromDescriptor(int descriptor, const std::filesystem::path& name) {
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0)
+    struct stat before {};
+    if (::fstat(descriptor, &before) != 0)
         throw fileError(errno, name);
     InputText input;
-    if (S_ISREG(status.st_mode) && status.st_size > 0) {
-        const auto size = static_cast<std::size_t>(status.st_size);
-        void* data = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, descriptor, 0);
-        if (data != MAP_FAILED) {
-            input.mapped_ = data;
-            input.mappedSize_ = size;
-            return input;
-        }
-        // A file system that cannot map still reads.
+    if (!S_ISREG(before.st_mode) || before.st_size == 0) {
+        input.readToEnd(descriptor, name);
+        return input;
     }
-    input.read_ = readToEnd(descriptor, name);
+    input.readFileOfSize(descriptor, static_cast<std::size_t>(before.st_size), name);
+    struct stat after {};
+    if (::fstat(descriptor, &after) != 0)
+        throw fileError(errno, name);
+    if (!sameState(before, after))
+        throw fileChangedWhileRead(name);
     return input;
 }
 
-InputText::~InputText() {
-    if (mapped_ != nullptr)
-        ::munmap(mapped_, mappedSize_);
+// The whole file by the size it had when opened: an end before that size, or
+// a byte after it, means that it changed meanwhile.
+void InputText::readFileOfSize(int descriptor, std::size_t size,
+                               const std::filesystem::path& name) {
+    reserve(size);
+    size_ = readSome(descriptor, bytes_, size, name);
+    char beyond;
+    if (size_ != size || readSome(descriptor, &beyond, 1, name) != 0)
+        throw fileChangedWhileRead(name);
 }
 
-InputText::InputText(InputText&& other) noexcept
-    : mapped_(std::exchange(other.mapped_, nullptr)),
-      mappedSize_(std::exchange(other.mappedSize_, 0)), read_(std::move(other.read_)) {}
-
-std::string_view InputText::bytes() const {
-    if (mapped_ != nullptr)
-        return {static_cast<const char*>(mapped_), mappedSize_};
-    return read_;
+// Reads until the end, whatever size the metadata claims: a /proc file says
+// 0 and a pipe says nothing.
+void InputText::readToEnd(int descriptor, const std::filesystem::path& name) {
+    reserve(std::size_t{1} << 16);
+    for (;;) {
+        size_ += readSome(descriptor, bytes_ + size_, capacity_ - size_, name);
+        if (size_ < capacity_)
+            return;
+        reserve(capacity_ * 2);
+    }
 }
 
 } // namespace fieldizer::files

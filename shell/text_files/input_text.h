@@ -1,18 +1,21 @@
 #pragma once
-// The bytes of an input, whole and exact. A regular file is mapped into
-// memory, at no cost of copying it; anything else (a pipe, a terminal, a
-// character device, a /proc file, process substitution) is read as a stream
-// to its end, because its size is unknown until then.
+// The bytes of an input, whole and exact. A regular file is read into memory
+// by its size, in large reads straight into the buffer; a file that shrinks
+// or grows meanwhile is an error, never a crash or a silent part (a mapped
+// file that shrinks would end the program). Anything else (a pipe, a
+// terminal, a character device, a /proc file, process substitution) is read
+// as a stream to its end, because its size is unknown until then.
 
+#include <cstddef>
 #include <filesystem>
-#include <string>
 #include <string_view>
 
 namespace fieldizer::files {
 
 class InputText {
   public:
-    // Throws RuntimeError naming the file when it cannot be read.
+    // Throws RuntimeError naming the file when it cannot be read, or when it
+    // changed while it was read.
     static InputText openFile(const std::filesystem::path& path);
     static InputText standardInput();
 
@@ -23,15 +26,20 @@ class InputText {
     InputText& operator=(const InputText&) = delete;
 
     // Valid while the object lives.
-    std::string_view bytes() const;
+    std::string_view bytes() const { return {bytes_, size_}; }
 
   private:
     InputText() = default;
     static InputText fromDescriptor(int descriptor, const std::filesystem::path& name);
+    void readFileOfSize(int descriptor, std::size_t size, const std::filesystem::path& name);
+    void readToEnd(int descriptor, const std::filesystem::path& name);
+    void reserve(std::size_t capacity);
 
-    void* mapped_ = nullptr;
-    std::size_t mappedSize_ = 0;
-    std::string read_;
+    // Memory of its own from the system, on huge pages where it has them:
+    // page faults on small pages cost more than reading a large file.
+    char* bytes_ = nullptr;
+    std::size_t capacity_ = 0;
+    std::size_t size_ = 0;
 };
 
 } // namespace fieldizer::files

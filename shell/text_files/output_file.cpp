@@ -1,6 +1,7 @@
 #include "shell/text_files/output_file.h"
 
 #include "engine/file_errors.h"
+#include "shell/text_files/file_sync.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -37,11 +38,24 @@ mode_t outputMode(const std::filesystem::path& path) {
     return 0666 & ~mask;
 }
 
+// A file that may not be written is refused: the rename would go around its
+// mode and replace it. No write permission at all is a read-only file, which
+// even the superuser's saves leave alone.
+void refuseReadOnly(const std::filesystem::path& target, const struct stat& status) {
+    if ((status.st_mode & 0222) == 0)
+        throw fileError(EACCES, target);
+    if (::access(target.c_str(), W_OK) != 0)
+        throw fileError(errno, target);
+}
+
 bool isReplaceable(const std::filesystem::path& target) {
     struct stat status {};
     if (::stat(target.c_str(), &status) != 0)
         return true; // nothing there yet (or unreachable: the temporary file will say why)
-    return S_ISREG(status.st_mode);
+    if (!S_ISREG(status.st_mode))
+        return false;
+    refuseReadOnly(target, status);
+    return true;
 }
 
 } // namespace
@@ -62,12 +76,12 @@ OutputFile OutputFile::standardOutput() {
 }
 
 void OutputFile::openTemporaryBeside(const std::filesystem::path& target) {
-    const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    temporary_ = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    removeStaleTemporariesBeside(target);
+    temporary_ = temporaryTemplateBeside(target);
     const int descriptor = ::mkstemp(temporary_.data());
     if (descriptor < 0)
         throw fileError(errno, target);
+    registration_.emplace(temporary_);
     ::fchmod(descriptor, outputMode(target));
     file_ = ::fdopen(descriptor, "wb");
     if (file_ == nullptr) {
@@ -96,11 +110,15 @@ OutputFile::~OutputFile() {
         if (!temporary_.empty())
             ::unlink(temporary_.c_str());
     }
+    registration_.reset();
 }
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
     : file_(std::exchange(other.file_, nullptr)), ownsFile_(other.ownsFile_),
-      target_(std::move(other.target_)), temporary_(std::move(other.temporary_)) {}
+      target_(std::move(other.target_)), temporary_(std::move(other.temporary_)),
+      registration_(std::move(other.registration_)) {
+    other.registration_.reset();
+}
 
 void OutputFile::write(std::string_view bytes) {
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
@@ -114,17 +132,30 @@ void OutputFile::commit() {
             throw fileError(errno, target_);
         return;
     }
-    const bool closed = std::fclose(file) == 0;
     if (temporary_.empty()) {
-        if (!closed)
+        if (std::fclose(file) != 0)
             throw fileError(errno, target_);
         return;
     }
-    if (!closed || std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        const int error = errno;
+    try {
+        // The bytes reach the disk before the name moves to them, and the
+        // folder's new entry after: a power cut leaves the old file or the
+        // new one.
+        if (std::fflush(file) != 0)
+            throw fileError(errno, target_);
+        syncDescriptor(::fileno(file), target_);
+        if (std::fclose(std::exchange(file, nullptr)) != 0 ||
+            std::rename(temporary_.c_str(), target_.c_str()) != 0)
+            throw fileError(errno, target_);
+    } catch (...) {
+        if (file != nullptr)
+            std::fclose(file);
         ::unlink(temporary_.c_str());
-        throw fileError(error, target_);
+        registration_.reset();
+        throw;
     }
+    registration_.reset();
+    syncFolderOf(target_);
 }
 
 } // namespace fieldizer::files

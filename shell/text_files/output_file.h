@@ -1,8 +1,11 @@
 #pragma once
 // Where a result is written: a file, safely, or standard output.
 
+#include "shell/text_files/temporary_files.h"
+
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,8 +15,10 @@ class OutputFile {
   public:
     // Writes the file at `path`. A symbolic link is followed to its target.
     // A regular file, or a new one, is written through a temporary file
-    // beside it that commit() renames over it, so that it holds either its
-    // former bytes or all that was written, never a part. Anything else found
+    // beside it (temporary_files.h) that commit() syncs to the disk and
+    // renames over it, so that it holds either its former bytes or all that
+    // was written, never a part, even after a power cut. A file that may not
+    // be written (read-only) is refused with error 70. Anything else found
     // there (a device such as /dev/null, a FIFO) cannot be replaced without
     // harm, so it is written straight into. Throws RuntimeError naming the
     // file and the cause.
@@ -40,6 +45,7 @@ class OutputFile {
     bool ownsFile_ = true;
     std::filesystem::path target_; // the file written, for renames and messages
     std::string temporary_;        // empty when written straight into
+    std::optional<TemporaryRegistration> registration_;
 };
 
 } // namespace fieldizer::files

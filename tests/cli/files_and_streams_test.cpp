@@ -3,8 +3,10 @@
 #include "cli_runner.h"
 #include "engine/required_fields.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -130,13 +132,16 @@ TEST(CliFiles, FileErrorsNameTheFileAndTheCause) {
 
 // AddressSanitizer's shadow memory alone is larger than the limit, so a
 // sanitized build runs without it and the test only compares the outputs.
+// The input is read whole into memory (24 MiB here); the program may take
+// 8 MiB beside it.
 #ifdef __SANITIZE_ADDRESS__
 constexpr const char* dataLimit = "";
 #else
-constexpr const char* dataLimit = "ulimit -d 8192 && ";
+constexpr const char* dataLimit = "ulimit -d 32768 && ";
 #endif
 
-// Runs the program through the shell with its data segment limited to 8 MiB.
+// Runs the program through the shell with its data segment limited to 8 MiB
+// more than its input.
 int runInEightMiB(const CliRunner& cli, const std::string& arguments) {
     const std::string command = "cd '" + cli.folder().string() + "' && " + dataLimit + "'" +
                                 FIELDIZER_CLI + "' " + arguments + " 2>/dev/null";
@@ -145,8 +150,8 @@ int runInEightMiB(const CliRunner& cli, const std::string& arguments) {
 }
 
 // Standard output takes the path of --out: the result is handed on in
-// pieces, so a result three times the memory the program may take still
-// comes out whole.
+// pieces, so a result three times the memory the program may take beside its
+// input still comes out whole.
 TEST(CliFiles, StandardOutputIsStreamedLikeOut) {
     CliRunner cli;
     std::string input;
@@ -157,6 +162,68 @@ TEST(CliFiles, StandardOutputIsStreamedLikeOut) {
     ASSERT_EQ(runInEightMiB(cli, format + " --out file.txt"), 0);
     EXPECT_EQ(runInEightMiB(cli, format + " > stdout.txt"), 0);
     EXPECT_TRUE(cli.read("stdout.txt") == cli.read("file.txt"));
+}
+
+// The rename would go around the file's mode: a read-only --out is refused
+// as writing it is, and keeps its bytes.
+TEST(CliFiles, AReadOnlyOutIsRefused) {
+    CliRunner cli;
+    const std::string path = cli.write("read-only.txt", "kept");
+    fs::permissions(path, fs::perms::owner_read);
+    auto result = cli.run({"replace", "replaceText=a", "--out", "read-only.txt"}, "abc");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Permission denied.\nread-only.txt: Permission denied\n");
+    EXPECT_EQ(cli.read("read-only.txt"), "kept");
+}
+
+// Ctrl-C or a kill while the result is written: the hidden temporary file
+// beside --out goes with the program, and the target stays as it was.
+TEST(CliFiles, AnInterruptedOutLeavesNoTemporaryFile) {
+    CliRunner cli;
+    std::string input;
+    while (input.size() < (std::size_t{48} << 20))
+        input += "alpha;beta;gamma;delta;epsilon;zeta;eta;theta\r\n";
+    cli.write("big.txt", input);
+    for (int signalNumber : {SIGINT, SIGTERM}) {
+        cli.write("out.txt", "previous");
+        const pid_t run = cli.start({"format", "formatCreate=New line", "formatDelimiter=;", "--in",
+                                     "big.txt", "--out", "out.txt"});
+        bool seen = false;
+        for (int wait = 0; wait < 20000 && !seen; ++wait) {
+            for (const auto& entry : fs::directory_iterator(cli.folder()))
+                seen = seen || entry.path().filename().string().rfind(".out.txt.", 0) == 0;
+            if (!seen)
+                std::this_thread::sleep_for(std::chrono::microseconds(500));
+        }
+        ::kill(run, signalNumber);
+        int status = 0;
+        ::waitpid(run, &status, 0);
+        ASSERT_TRUE(seen) << "the run wrote no temporary file";
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the run ended before the signal";
+        EXPECT_EQ(WTERMSIG(status), signalNumber);
+        std::vector<std::string> left;
+        for (const auto& entry : fs::directory_iterator(cli.folder()))
+            left.push_back(entry.path().filename().string());
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, (std::vector<std::string>{"big.txt", "out.txt"}));
+        EXPECT_EQ(cli.read("out.txt"), "previous");
+    }
+}
+
+// create-database links the finished file to its name and then syncs the
+// folder, so that the new name survives a power cut.
+TEST(CliFiles, CreateDatabaseSyncsTheFolderAfterTheLink) {
+    if (std::system("strace -V > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "strace is not installed";
+    CliRunner cli;
+    const std::string command = "cd '" + cli.folder().string() +
+                                "' && strace -f -e trace=link,linkat,fsync -o trace.txt '" +
+                                FIELDIZER_CLI + "' create-database new.mdb";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string trace = cli.read("trace.txt");
+    const std::size_t link = trace.find("link");
+    ASSERT_NE(link, std::string::npos) << trace;
+    EXPECT_NE(trace.find("fsync(", link), std::string::npos) << trace;
 }
 
 } // namespace
