@@ -133,4 +133,11 @@ void LfOutput::finish() {
     heldCr_ = false;
 }
 
+void warnOfLfText(std::string_view text, bool lfGiven, std::ostream& out) {
+    if (lfGiven || text.find('\n') == text.npos || text.find('\r') != text.npos)
+        return;
+    out << "fieldizer-cli: the input's lines end with LF alone, which is read as an ordinary "
+           "character, not as a line end; add --lf to read LF line ends\n";
+}
+
 } // namespace fieldizer::cli

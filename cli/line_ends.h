@@ -7,10 +7,16 @@
 
 #include "engine/processing_pass.h"
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
 namespace fieldizer::cli {
+
+// A text that holds an LF and no CR at all was most likely written with LF
+// line ends and is read without --lf as one line. Without --lf, says so in
+// one line on `out`, with the way to ask for --lf; the run goes on as asked.
+void warnOfLfText(std::string_view text, bool lfGiven, std::ostream& out);
 
 // The text with every LF that no CR precedes turned into CR LF.
 std::string lfToCrLf(std::string_view text);

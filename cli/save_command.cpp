@@ -125,6 +125,7 @@ int runSaveCommand(Args args) {
     const auto inputPath = parsed.option("--in");
     const files::InputText input =
         inputPath ? files::InputText::openFile(*inputPath) : files::InputText::standardInput();
+    warnOfLfText(input.bytes(), parsed.flag("--lf"), std::cerr);
     const std::string converted = parsed.flag("--lf") ? lfToCrLf(input.bytes()) : std::string();
     const std::string_view text = parsed.flag("--lf") ? converted : input.bytes();
 

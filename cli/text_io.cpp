@@ -43,6 +43,7 @@ int runOverInput(const ParsedArguments& parsed,
         printMessage(std::cerr, requiredFieldIds::nothingToProcess, nothingToProcessMessage);
         return exitUsage;
     }
+    warnOfLfText(input.bytes(), parsed.flag("--lf"), std::cerr);
     files::OutputFile file = openOutput(parsed);
     FileOutput output(file);
     run(input.bytes(), output);

@@ -68,5 +68,35 @@ TEST(CliLineEnds, AnLfFileIsManyLines) {
     EXPECT_EQ(result.out, "b1\nb2\nb3");
 }
 
+// Without --lf an LF text is one line: the run goes on as asked, and says so
+// once; a text that has a CR anywhere, or no LF, or --lf, passes in silence.
+TEST(CliLineEnds, LfTextWithoutTheOptionIsPointedOut) {
+    const std::string warning = "fieldizer-cli: the input's lines end with LF alone, which is "
+                                "read as an ordinary character, not as a line end; add --lf to "
+                                "read LF line ends\n";
+    CliRunner cli;
+    ASSERT_EQ(cli.run({"create-database", "fieldizer.mdb"}).status, 0);
+    const std::string lfText = "a1\na2\na3\n";
+    CliResult result = cli.run({"replace", "replaceText=1", "replaceWith=9"}, lfText);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, warning);
+    EXPECT_EQ(result.out, "a9\na2\na3\n") << "the result stays that of one line";
+    result = cli.run({"fieldize", "--column", "A:1:2:0:2"}, lfText);
+    EXPECT_EQ(result.err, warning);
+    result = cli.run({"save", "--table", "T", "--column", "A:1:2:0:2",
+                      "databaseProcessMethod=Use column specs on the Fieldize Text tab"},
+                     lfText);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, warning + "1 records stored, 0 values left out\n");
+
+    for (const std::string& quiet :
+         {std::string("a1\r\na2\na3\n"), std::string("a1\ra2"), std::string("a1 a2 a3")}) {
+        result = cli.run({"replace", "replaceText=1", "replaceWith=9"}, quiet);
+        EXPECT_EQ(result.err, "") << quiet;
+    }
+    result = cli.run({"replace", "replaceText=1", "replaceWith=9", "--lf"}, lfText);
+    EXPECT_EQ(result.err, "");
+}
+
 } // namespace
 } // namespace fieldizer::testing
