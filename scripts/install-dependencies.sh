@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what building and testing Fieldizer needs on Debian 12, as root.
 # mdbtools-dev is libmdb, linked to read Access files; mdbtools (mdb-export)
-# only regenerates the Access tests' expectations.
+# only regenerates the Access tests' expectations. xvfb, xauth, imagemagick
+# and xdotool are what the screenshot scripts drive the windows with.
 # Only packages that are missing are installed, so a prepared machine is not
 # touched and needs no network.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libsqlite3-dev sqlite3 gawk
-    qt6-base-dev libqscintilla2-qt6-dev libgl-dev xvfb xauth imagemagick
+    qt6-base-dev libqscintilla2-qt6-dev libgl-dev xvfb xauth imagemagick xdotool
     pkg-config mdbtools-dev mdbtools)
 missing=()
 for package in "${packages[@]}"; do

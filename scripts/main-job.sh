@@ -45,6 +45,7 @@ echo "== The day rows, read back from the table (the report is preliminary: it e
 echo
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$repo/build/ui/app/fieldizer" ]; then
     echo "== The desktop program, with the report open"
+    echo "   (close it with File > Exit or the window's close button; Ctrl-C here ends it too)"
     "$repo/build/ui/app/fieldizer" "$report"
 else
     echo "No display: the desktop program fieldizer was not started (the command-line run above is the demonstration)."

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Screenshots of the database windows, for looking at them as a user would:
 # the table list Form3 in open and in delete mode, and Form4 "Password
-# Access" after choosing a database file. Writes docs/database-windows.png
-# (the three side by side) and the single shots into OUTPUT-FOLDER. Needs
-# xvfb-run, ImageMagick's import and convert, and xdotool.
+# Access" after choosing a database file. Writes database-windows.png (the
+# three side by side; into docs/ with FIELDIZER_DOCS=1, else beside the
+# single shots) and the single shots into OUTPUT-FOLDER. Needs xvfb-run,
+# ImageMagick's import and convert, and xdotool.
 # Usage: screenshot-databases.sh [OUTPUT-FOLDER]
 set -euo pipefail
 source "$(dirname "$0")/screenshot-setup.sh" "${1:-}" build/screenshots folder
@@ -12,6 +13,7 @@ for table in Readings Stations "Monthly Totals"; do
         'databaseProcessMethod=Use column specs on the Fieldize Text tab' \
         --column Station:1:3:0:3 --column Count:5:2:0:2 2>/dev/null
 done
+mkdir -p "$docs"
 cp "$work/fieldizer.mdb" "$work/other.db"
 cd "$work"
 on_screen bash -c '
@@ -34,5 +36,5 @@ on_screen bash -c '
 ' screenshots "$build/ui/app/fieldizer" "$out"
 # The main window alone, as it stands centred on the screen.
 convert "$out/table-list-open.png" "$out/table-list-delete.png" "$out/password-access.png" \
-    -crop 690x515+295+172 +repage -resize 75% +append "$repo/docs/database-windows.png"
-echo "Saved in $out and docs/database-windows.png"
+    -crop 690x515+295+172 +repage -resize 75% +append "$docs/database-windows.png"
+echo "Saved in $out and $docs/database-windows.png"

@@ -3,7 +3,8 @@
 # for looking at them as a user would: the program on a virtual display with
 # the sample report open, each tab clicked at its place in the tab strip.
 # Needs xvfb-run, ImageMagick's import and xdotool.
-# Usage: screenshot-operation-tabs.sh [OUTPUT-FOLDER]   (default docs/)
+# Usage: screenshot-operation-tabs.sh [OUTPUT-FOLDER]
+#   (default build/screenshots/; docs/ with FIELDIZER_DOCS=1)
 set -euo pipefail
 source "$(dirname "$0")/screenshot-setup.sh" "${1:-}" docs folder
 cp "$repo/examples/CF6DSM.txt" "$work/"

@@ -3,7 +3,8 @@
 # looking at them as a user would: a program database holding one saved set
 # and one table of the user's, the sample report open. Needs xvfb-run,
 # ImageMagick's import and xdotool.
-# Usage: screenshot-saving-tabs.sh [OUTPUT-FOLDER]   (default docs/)
+# Usage: screenshot-saving-tabs.sh [OUTPUT-FOLDER]
+#   (default build/screenshots/; docs/ with FIELDIZER_DOCS=1)
 set -euo pipefail
 source "$(dirname "$0")/screenshot-setup.sh" "${1:-}" docs folder
 "$cli" settings save Monthly --column DY:1:3:1:3 --db "$work/fieldizer.mdb" >/dev/null
