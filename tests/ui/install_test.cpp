@@ -97,5 +97,22 @@ TEST_F(Install, theLauncherStartsInTheDataFolderWithADatabaseAndTheFileByItsFull
     EXPECT_EQ(readText(scratch.file("started")), data.string() + "\n");
 }
 
+// --help and --version print and end, with no display and no window.
+TEST_F(Install, theProgramPrintsItsUsageAndVersionWithoutADisplay) {
+    ASSERT_EQ(installStatus_, 0);
+    ScratchFolder scratch;
+    for (const std::string option : {"--help", "--version"}) {
+        const std::string command =
+            "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 '" +
+            installed("bin/fieldizer").string() + "' " + option + " > '" + scratch.file("printed") +
+            "' 2>/dev/null";
+        EXPECT_EQ(runShell(command), 0) << option;
+        const std::string printed = readText(scratch.file("printed"));
+        EXPECT_EQ(printed.rfind(option == "--help" ? "Usage: fieldizer [FILE]\n" : "fieldizer ", 0),
+                  0u)
+            << printed;
+    }
+}
+
 } // namespace
 } // namespace fieldizer::testing
