@@ -78,10 +78,15 @@ OutputFile OutputFile::standardOutput() {
 void OutputFile::openTemporaryBeside(const std::filesystem::path& target) {
     removeStaleTemporariesBeside(target);
     temporary_ = temporaryTemplateBeside(target);
-    const int descriptor = ::mkstemp(temporary_.data());
+    int descriptor = -1;
+    {
+        const SignalsHeld held;
+        descriptor = ::mkstemp(temporary_.data());
+        if (descriptor >= 0)
+            registration_.emplace(temporary_);
+    }
     if (descriptor < 0)
         throw fileError(errno, target);
-    registration_.emplace(temporary_);
     ::fchmod(descriptor, outputMode(target));
     file_ = ::fdopen(descriptor, "wb");
     if (file_ == nullptr) {

@@ -97,6 +97,18 @@ TemporaryRegistration::~TemporaryRegistration() {
 TemporaryRegistration::TemporaryRegistration(TemporaryRegistration&& other) noexcept
     : slot_(std::exchange(other.slot_, -1)) {}
 
+SignalsHeld::SignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&held, signalNumber);
+    ::pthread_sigmask(SIG_BLOCK, &held, &previous_);
+}
+
+SignalsHeld::~SignalsHeld() {
+    ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+}
+
 void removeTemporariesOnSignals() {
     for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction action {};

@@ -5,6 +5,7 @@
 // it before the program ends; one left by a process killed outright (kill -9,
 // a power cut) is removed by the next write of the same target.
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 
@@ -31,6 +32,19 @@ class TemporaryRegistration {
 
   private:
     int slot_;
+};
+
+// Holds back SIGINT, SIGTERM and SIGHUP while it lives: a temporary file is
+// created and registered under it, so that no signal falls between the two.
+class SignalsHeld {
+  public:
+    SignalsHeld();
+    ~SignalsHeld();
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+  private:
+    sigset_t previous_;
 };
 
 // Installs the handlers of SIGINT, SIGTERM and SIGHUP that remove every
