@@ -134,7 +134,12 @@ SaveOutcome writeRecords(db::Database& database, const std::string& table,
         } catch (const RuntimeError& earlier) {
             first = earlier;
         }
-        database.commitTrans();
+        try {
+            database.commitTrans();
+        } catch (const RuntimeError&) {
+            // A write that failed for want of space or by an I/O error may
+            // have lost the transaction: its own error is the one to report.
+        }
         observer.finished();
         throw first;
     } catch (...) {

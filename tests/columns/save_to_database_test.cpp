@@ -193,6 +193,25 @@ TEST_F(SaveToDatabaseTest, AppendingKeepsTheRecordsStoredBeforeAFailureAndSaysSo
     EXPECT_EQ(dialogs.messages[1].id, saveMessages::id::earlierRecordsKept);
 }
 
+// A disk that fills up while the records are written (the file capped with
+// SQLite's max_page_count, which fails a write as a full disk does): the
+// user is told so, not about a savepoint the failure dropped, and the table
+// keeps the records it had.
+TEST_F(SaveToDatabaseTest, AFullDiskSaysSoAndKeepsTheOldRecords) {
+    db->execute("CREATE TABLE notes (v MEMO)");
+    save(byDelimiter("old", ";", "notes"), {Answer::Yes});
+    db::Statement pages = db->connection()->prepare("PRAGMA page_count");
+    pages.step();
+    db->connection()->exec("PRAGMA max_page_count = " + std::to_string(pages.columnInteger(0) + 2));
+    std::string text;
+    for (int i = 0; i < 2000; ++i)
+        text += std::string(300, 'x') + "\r\n";
+    for (Answer replaceOrAppend : {Answer::No, Answer::Yes})
+        EXPECT_RUNTIME_ERROR(save(byDelimiter(text, ";", "notes"), {replaceOrAppend}),
+                             db::errors::notEnoughSpace, "Not enough space on disk.");
+    EXPECT_EQ(db.rows("notes"), (Rows{{"old"}}));
+}
+
 TEST_F(SaveToDatabaseTest, ChosenTableMustExist) {
     auto outcome = save(byDelimiter("a;b", ";", "missing"));
     EXPECT_EQ(outcome.status, SaveStatus::Refused);

@@ -110,6 +110,7 @@ void Statement::bindNamed(std::string_view name, const Value& value) {
 
 bool Statement::step() {
     connection_->ensureOpen();
+    connection_->ensureTransactionKept();
     int rc = sqlite3_step(handle());
     if (rc == SQLITE_ROW)
         return true;
@@ -118,7 +119,7 @@ bool Statement::step() {
     sqlite3_reset(handle());
     if ((rc & 0xFF) == SQLITE_BUSY && onlyReads(handle()))
         throw errors::lockedForReading();
-    connection_->fail(rc);
+    connection_->failStep(rc);
 }
 
 void Statement::reset() {
@@ -203,6 +204,34 @@ void Connection::fail(int rc) const {
     throw errors::fromSqlite(db_, rc, path_);
 }
 
+// Some failures (a full disk, an I/O error, memory) make SQLite roll back
+// the whole transaction, savepoints and all. The failure is kept as the
+// reason the transaction was lost: ending its levels reports it again, and
+// nothing runs meanwhile, which would otherwise be written on its own,
+// outside the transaction the caller holds.
+void Connection::failStep(int rc) {
+    RuntimeError error = errors::fromSqlite(db_, rc, path_);
+    if (transactionLostBySqlite() && !lostBy_)
+        lostBy_ = error;
+    throw error;
+}
+
+bool Connection::transactionLostBySqlite() const {
+    return depth_ > 0 && db_ && sqlite3_get_autocommit(db_);
+}
+
+void Connection::ensureTransactionKept() const {
+    if (lostBy_)
+        throw *lostBy_;
+}
+
+// Ends one level of a transaction SQLite has already rolled back: there is
+// nothing left to commit or roll back in the file.
+void Connection::endLostLevel() {
+    if (--depth_ == 0)
+        lostBy_.reset();
+}
+
 Statement Connection::prepare(std::string_view sql) {
     ensureOpen();
     sqlite3_stmt* statement = nullptr;
@@ -270,6 +299,11 @@ void Connection::begin() {
 void Connection::commit() {
     if (depth_ == 0)
         throw errors::error(errors::noTransaction);
+    if (transactionLostBySqlite()) {
+        RuntimeError lost = lostBy_.value_or(errors::error(errors::noTransaction));
+        endLostLevel();
+        throw lost;
+    }
     exec(depth_ == 1 ? std::string("COMMIT") : "RELEASE fieldizer_" + std::to_string(depth_));
     --depth_;
 }
@@ -277,8 +311,8 @@ void Connection::commit() {
 void Connection::rollback() {
     if (depth_ == 0)
         throw errors::error(errors::noTransaction);
-    if (db_ && sqlite3_get_autocommit(db_)) {
-        depth_ = 0; // SQLite already rolled it all back (a full disk, an I/O error)
+    if (transactionLostBySqlite()) {
+        endLostLevel();
         return;
     }
     if (depth_ == 1) {

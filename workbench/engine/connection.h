@@ -4,6 +4,7 @@
 // objects still holding it then refuse their work with error 3420, and SQLite
 // frees the connection when the last prepared statement is gone.
 
+#include "engine/runtime_error.h"
 #include "workbench/engine/value.h"
 
 #include <cstdint>
@@ -87,7 +88,10 @@ class Connection : public std::enable_shared_from_this<Connection> {
     [[noreturn]] void fail(int rc) const;
     [[noreturn]] void failToPrepare(int rc) const;
 
-    // Nested transactions, as savepoints. Depth 0 means autocommit.
+    // Nested transactions, as savepoints. Depth 0 means autocommit. When a
+    // failure made SQLite roll back the whole transaction, every statement
+    // and every commit until the outermost level has ended fails with that
+    // failure, and a rollback only ends its level.
     void begin();
     void commit();
     void rollback();
@@ -100,9 +104,16 @@ class Connection : public std::enable_shared_from_this<Connection> {
   private:
     Connection(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}
 
+    friend class Statement;
+    [[noreturn]] void failStep(int rc);
+    bool transactionLostBySqlite() const;
+    void ensureTransactionKept() const;
+    void endLostLevel();
+
     sqlite3* db_;
     std::string path_;
     int depth_ = 0;
+    std::optional<RuntimeError> lostBy_; // why SQLite rolled the transaction back
     friend class CheckedWrites;
     int checkedScopes_ = 0;
 };

@@ -235,6 +235,29 @@ RuntimeError cannotOpenBecause(int systemError, std::string_view path) {
     }
 }
 
+// An I/O error by its kind and the system's reason: a disk that filled up
+// while SQLite synced or grew a file says so, as SQLITE_FULL does.
+RuntimeError fromIoError(int rc, int systemError, std::string_view path) {
+    if (rc == SQLITE_IOERR_NOMEM)
+        return RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
+    if (rc == SQLITE_IOERR_SHORT_READ || rc == SQLITE_IOERR_CORRUPTFS)
+        return unrecognizedDatabaseFormat(path);
+    switch (systemError) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return error(notEnoughSpace);
+    case EROFS:
+        return error(readOnly);
+    case EACCES:
+    case EPERM:
+        return RuntimeError(fieldizer::errors::permissionDenied,
+                            "Permission denied: " + quoted(path));
+    default:
+        return RuntimeError(fieldizer::errors::pathFileAccess, "Path/File access error");
+    }
+}
+
 RuntimeError fromSqlite(sqlite3* db, int rc, std::string_view path) {
     std::string message = utf8ToCp1252(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
     switch (rc & 0xFF) {
@@ -256,7 +279,7 @@ RuntimeError fromSqlite(sqlite3* db, int rc, std::string_view path) {
     case SQLITE_NOMEM:
         return RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
     case SQLITE_IOERR:
-        return RuntimeError(fieldizer::errors::pathFileAccess, "Path/File access error");
+        return fromIoError(rc, db ? sqlite3_system_errno(db) : 0, path);
     case SQLITE_TOOBIG:
         return error(fieldTooSmall);
     case SQLITE_CONSTRAINT:
