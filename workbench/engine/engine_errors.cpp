@@ -218,6 +218,10 @@ RuntimeError lockedForReading() {
     return RuntimeError(readLocked, "Could not read; currently locked.");
 }
 
+RuntimeError permissionDeniedOn(std::string_view path) {
+    return RuntimeError(fieldizer::errors::permissionDenied, "Permission denied: " + quoted(path));
+}
+
 // Why SQLite could not open or create the file, by the system's reason.
 RuntimeError cannotOpenBecause(int systemError, std::string_view path) {
     switch (systemError) {
@@ -228,8 +232,7 @@ RuntimeError cannotOpenBecause(int systemError, std::string_view path) {
     case EACCES:
     case EPERM:
     case EROFS:
-        return RuntimeError(fieldizer::errors::permissionDenied,
-                            "Permission denied: " + quoted(path));
+        return permissionDeniedOn(path);
     default:
         return cannotOpen(path);
     }
@@ -251,8 +254,7 @@ RuntimeError fromIoError(int rc, int systemError, std::string_view path) {
         return error(readOnly);
     case EACCES:
     case EPERM:
-        return RuntimeError(fieldizer::errors::permissionDenied,
-                            "Permission denied: " + quoted(path));
+        return permissionDeniedOn(path);
     default:
         return RuntimeError(fieldizer::errors::pathFileAccess, "Path/File access error");
     }
