@@ -217,6 +217,8 @@ TEST(FunctionFuzz, functionsTakeAnyArguments) {
                                   "year(%)",
                                   "access_like(%, %)",
                                   "access_concat(%, %)",
+                                  "access_concat(%, %, %)",
+                                  "access_add_sub(%, '+', %, '-', %)",
                                   "format(%, %)",
                                   "round(%, %)",
                                   "cint(%)",

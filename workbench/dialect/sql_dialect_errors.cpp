@@ -132,6 +132,12 @@ RuntimeError syntaxErrorOfKind(std::string_view accessSql) {
     return syntax(invalidStatement);
 }
 
+// Nesting deeper than SQLite's parser or its expression trees take.
+bool isBeyondParserLimits(std::string_view message) {
+    return message == "parser stack overflow" ||
+           message.starts_with("Expression tree is too large");
+}
+
 std::string quotedName(std::string_view name) {
     return "'" + std::string(name) + "'";
 }
@@ -155,6 +161,8 @@ RuntimeError sqliteErrorFor(std::string_view accessSql, std::string_view message
     if (message.starts_with("wrong number of arguments to function "))
         return dialect_errors::inExpression("Wrong number of arguments used with function",
                                             accessSql);
+    if (isBeyondParserLimits(message))
+        return dialect_errors::syntax(errors::tooComplex);
     if (message.starts_with("table ") && message.ends_with(" already exists"))
         return RuntimeError(errors::tableExists,
                             "Table " + quotedName(message.substr(6, message.size() - 21)) +

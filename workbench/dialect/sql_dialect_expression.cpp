@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace fieldizer::db {
 namespace {
@@ -24,10 +25,6 @@ bool endsExpression(const Token& token, const Token& next) {
                  sameAccessWord(token.text, "asc"));
     return !call && std::any_of(clauseWords.begin(), clauseWords.end(),
                                 [&](auto w) { return sameAccessWord(token.text, w); });
-}
-
-std::string parenthesise(const std::string& left, std::string_view op, const std::string& right) {
-    return "(" + left + " " + std::string(op) + " " + right + ")";
 }
 
 // SQLite's truth (1/0) as the engine's (-1/0), unless it is a condition.
@@ -71,6 +68,47 @@ std::string arithmetic(const std::string& left, char op, const std::string& righ
 std::string asInteger(const std::string& value) {
     // The engine rounds both operands of \ and Mod to whole numbers first.
     return "CAST(round(" + value + ") AS INTEGER)";
+}
+
+// Long chains of one operator are written flat, never as calls or
+// parentheses nested one in the next: SQLite's parser takes only some thirty
+// nested calls, and users write far longer sums and joins. A call takes at
+// most this many operands (SQLite allows 127 arguments); a longer chain
+// continues in a call that takes the one before as its first operand.
+constexpr std::size_t operandsPerCall = 60;
+
+// a & b & c ...: one access_concat call per run of operands.
+std::string concatenationOf(const std::vector<std::string>& operands) {
+    std::string call = operands.front();
+    for (std::size_t i = 1; i < operands.size();) {
+        std::string arguments = call;
+        for (std::size_t n = 1; n < operandsPerCall && i < operands.size(); ++n)
+            arguments += ", " + operands[i++];
+        call = "access_concat(" + arguments + ")";
+    }
+    return call;
+}
+
+// a + b - c ...: one access_add_sub call per run of operands, each operand
+// after the first preceded by its operator as a text.
+std::string chainedArithmetic(const std::vector<std::string>& operands, const std::string& ops) {
+    std::string call = operands.front();
+    for (std::size_t i = 1; i < operands.size();) {
+        std::string arguments = call;
+        for (std::size_t n = 1; n < operandsPerCall && i < operands.size(); ++n, ++i)
+            arguments += std::string(", '") + ops[i - 1] + "', " + operands[i];
+        call = "access_add_sub(" + arguments + ")";
+    }
+    return call;
+}
+
+// a op b op c ... with SQLite's own left-associative operator: one pair of
+// parentheses around the chain.
+std::string flatChain(const std::vector<std::string>& operands, std::string_view op) {
+    std::string chain = operands.front();
+    for (std::size_t i = 1; i < operands.size(); ++i)
+        chain += " " + std::string(op) + " " + operands[i];
+    return operands.size() == 1 ? chain : "(" + chain + ")";
 }
 
 } // namespace
@@ -164,21 +202,21 @@ void DialectParser::failAtToken(const Token& token) const {
 }
 
 std::string DialectParser::orExpression() {
-    std::string left = andExpression();
+    std::vector<std::string> operands{andExpression()};
     if (!isWord("or"))
-        return left;
+        return operands.front();
     while (acceptWord("or"))
-        left = parenthesise(left, "OR", andExpression());
-    return truth(left);
+        operands.push_back(andExpression());
+    return truth(flatChain(operands, "OR"));
 }
 
 std::string DialectParser::andExpression() {
-    std::string left = notExpression();
+    std::vector<std::string> operands{notExpression()};
     if (!isWord("and"))
-        return left;
+        return operands.front();
     while (acceptWord("and"))
-        left = parenthesise(left, "AND", notExpression());
-    return truth(left);
+        operands.push_back(notExpression());
+    return truth(flatChain(operands, "AND"));
 }
 
 std::string DialectParser::notExpression() {
@@ -288,44 +326,61 @@ std::string DialectParser::valueList() {
 }
 
 std::string DialectParser::concatenation() {
-    std::string left = additive();
+    std::vector<std::string> operands{additive()};
     while (acceptSymbol("&"))
-        left = "access_concat(" + left + ", " + additive() + ")";
-    return left;
+        operands.push_back(additive());
+    return concatenationOf(operands);
 }
 
 std::string DialectParser::additive() {
-    std::string left = modulo();
+    std::vector<std::string> operands{modulo()};
+    std::string ops;
     while (isSymbol("+") || isSymbol("-")) {
-        char op = take().text[0];
-        left = arithmetic(left, op, modulo());
+        ops += take().text[0];
+        operands.push_back(modulo());
     }
-    return left;
+    if (operands.size() == 2)
+        return arithmetic(operands[0], ops[0], operands[1]);
+    return chainedArithmetic(operands, ops);
 }
 
+// The result of \ and Mod is a whole number already: only the operands are
+// rounded, so a chain stays flat.
 std::string DialectParser::modulo() {
-    std::string left = integerDivision();
+    std::vector<std::string> operands{integerDivision()};
     while (acceptWord("mod"))
-        left = parenthesise(asInteger(left), "%", asInteger(integerDivision()));
-    return left;
+        operands.push_back(asInteger(integerDivision()));
+    if (operands.size() > 1)
+        operands.front() = asInteger(operands.front());
+    return flatChain(operands, "%");
 }
 
 std::string DialectParser::integerDivision() {
-    std::string left = multiplicative();
+    std::vector<std::string> operands{multiplicative()};
     while (acceptSymbol("\\"))
-        left = parenthesise(asInteger(left), "/", asInteger(multiplicative()));
-    return left;
+        operands.push_back(asInteger(multiplicative()));
+    if (operands.size() > 1)
+        operands.front() = asInteger(operands.front());
+    return flatChain(operands, "/");
 }
 
+// / is always a division of real numbers, as in the engine: what stands
+// before the first / becomes real, and every result after it is real.
 std::string DialectParser::multiplicative() {
-    std::string left = unary();
-    for (;;) {
-        if (acceptSymbol("*"))
-            left = parenthesise(left, "*", unary());
-        else if (acceptSymbol("/")) // always a division of real numbers, as in the engine
-            left = parenthesise("CAST(" + left + " AS REAL)", "/", unary());
-        else
-            return left;
+    std::string chain = unary();
+    bool real = false;
+    bool chained = false;
+    for (;; chained = true) {
+        if (acceptSymbol("*")) {
+            chain += " * " + unary();
+        } else if (acceptSymbol("/")) {
+            if (!real)
+                chain = "CAST(" + chain + " AS REAL)";
+            real = true;
+            chain += " / " + unary();
+        } else {
+            return chained ? "(" + chain + ")" : chain;
+        }
     }
 }
 

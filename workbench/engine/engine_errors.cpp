@@ -65,6 +65,8 @@ const char* fixedText(int number) {
         return "Object invalid or no longer set.";
     case conversionError:
         return "Data type conversion error.";
+    case tooComplex:
+        return "Query is too complex.";
     default:
         return "Invalid operation.";
     }
@@ -106,6 +108,9 @@ RuntimeError fromConstraint(std::string_view message) {
 }
 
 RuntimeError fromMessage(std::string_view message) {
+    // Nesting deeper than SQLite's parser or its expression trees take.
+    if (message == "parser stack overflow" || message.starts_with("Expression tree is too large"))
+        return error(tooComplex);
     if (message.starts_with("no such table: "))
         return inputTableOrQueryNotFound(message.substr(15));
     if (message.starts_with("no such column: "))

@@ -140,14 +140,21 @@ void likeFunction(sqlite3_context* context, int, sqlite3_value** args) {
         sqlite3_result_int(context, *matched ? 1 : 0);
 }
 
-void concatFunction(sqlite3_context* context, int, sqlite3_value** args) {
-    bool null0 = sqlite3_value_type(args[0]) == SQLITE_NULL;
-    bool null1 = sqlite3_value_type(args[1]) == SQLITE_NULL;
-    if (null0 && null1) {
-        sqlite3_result_null(context);
-        return;
+// a & b & c ... in one call, so that a long chain does not nest calls deeper
+// than SQLite's parser takes.
+void concatFunction(sqlite3_context* context, int argc, sqlite3_value** args) {
+    bool allNull = true;
+    std::string text;
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(args[i]) == SQLITE_NULL)
+            continue;
+        allNull = false;
+        text += displayText(args[i]);
     }
-    resultText(context, (null0 ? "" : displayText(args[0])) + (null1 ? "" : displayText(args[1])));
+    if (allNull)
+        sqlite3_result_null(context);
+    else
+        resultText(context, text);
 }
 
 void powerFunction(sqlite3_context* context, int, sqlite3_value** args) {
@@ -180,7 +187,7 @@ constexpr ScalarFunction registrations[] = {
     {"instr", 3, inStrFunction, true},
     {"instr", 4, inStrFunction, true},
     {"access_like", 2, likeFunction, true},
-    {"access_concat", 2, concatFunction, true},
+    {"access_concat", -1, concatFunction, true},
     {"power", 2, powerFunction, true},
     {"now", 0, nowFunction, false},
     {"date", 0, dateFunction, false},

@@ -15,10 +15,10 @@ namespace fieldizer::db {
 // date functions (sql_functions_dates.h), the further text, conversion and
 // spread functions (sql_functions_more.h), and the translator's helpers
 // access_like(value, pattern) (Access wildcards, letter case ignored),
-// access_concat(a, b) (&: Null counts as empty text, Null only when both are
-// Null; dates in General Date), access_add/access_sub (+ and -, see
-// sql_functions_arithmetic.h), and access_fit, which makes a value fit a
-// typed field (sql_functions_fields.h).
+// access_concat(a, b, ...) (&: Null counts as empty text, Null only when all
+// are Null; dates in General Date), access_add/access_sub/access_add_sub
+// (+ and -, see sql_functions_arithmetic.h), and access_fit, which makes a
+// value fit a typed field (sql_functions_fields.h).
 // Trim, LTrim, RTrim, InStr, Round, Format and Date() take the place of SQLite's own
 // functions of the same name and argument count on this connection.
 // It also stops SQLite from reading a "name" that matches no field as a text,

@@ -9,6 +9,7 @@ namespace fieldizer::db::access_values {
 
 // access_add(a, b), access_sub(a, b): Null when either is Null; a date plus
 // or minus a number is a date, a date minus a date the days between them.
+// access_add_sub(a, '+', b, '-', c, ...): a chain of both, from the left.
 // Also Hex(number).
 void registerArithmetic(sqlite3* db);
 
