@@ -108,6 +108,13 @@ std::optional<std::string> accessDateToStorage(std::string_view text);
 // else.
 RuntimeError sqliteErrorFor(std::string_view accessSql, std::string_view sqliteMessage);
 
+// Whether a user's SQL may call the function `name` (any letter case): only
+// the functions of the Access dialect are callable, never SQLite's own
+// others; calling any other is error 3085, "Undefined function".
+bool isAccessFunction(std::string_view name);
+// Every such name, in lower case.
+std::vector<std::string_view> accessFunctionNames();
+
 // Keywords and names compare without regard to ASCII letter case; Format's
 // named formats too.
 bool sameAccessWord(std::string_view a, std::string_view b);

@@ -88,6 +88,11 @@ RuntimeError notSupported(std::string_view feature) {
                         "This Access SQL feature is not supported: " + std::string(feature) + ".");
 }
 
+RuntimeError undefinedFunction(std::string_view name) {
+    return RuntimeError(errors::undefinedFunction,
+                        "Undefined function '" + std::string(name) + "' in expression.");
+}
+
 RuntimeError invalidBracketing(std::string_view name) {
     return RuntimeError(bracketing, "Invalid bracketing of name '" + std::string(name) + "'.");
 }
@@ -155,9 +160,7 @@ RuntimeError sqliteErrorFor(std::string_view accessSql, std::string_view message
     if (message.starts_with("no such column: "))
         return RuntimeError(errors::tooFewParameters, "Too few parameters. Expected 1.");
     if (message.starts_with("no such function: "))
-        return RuntimeError(errors::undefinedFunction, "Undefined function " +
-                                                           quotedName(message.substr(18)) +
-                                                           " in expression.");
+        return dialect_errors::undefinedFunction(message.substr(18));
     if (message.starts_with("wrong number of arguments to function "))
         return dialect_errors::inExpression("Wrong number of arguments used with function",
                                             accessSql);

@@ -26,6 +26,9 @@ RuntimeError notPartOfAggregate(std::string_view expression);
 // instead of looking like a typing mistake.
 RuntimeError notSupported(std::string_view feature);
 
+// 3085 "Undefined function '<name>' in expression."
+RuntimeError undefinedFunction(std::string_view name);
+
 // 3126 "Invalid bracketing of name '<name>'."
 RuntimeError invalidBracketing(std::string_view name);
 

@@ -183,6 +183,8 @@ std::string DialectParser::translatedCall(const std::string& lower, const std::s
     };
     if (lower != "count" && !args.empty() && args.front() == "*")
         failAtToken(peek());
+    if (!isAccessFunction(lower))
+        throw dialect_errors::undefinedFunction(name);
     if (lower == "isnull") {
         needs(1, 1);
         return "(-(" + args[0] + " IS NULL))";
