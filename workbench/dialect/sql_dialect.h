@@ -53,6 +53,11 @@ struct TranslatedStatement {
     std::string target;
     std::vector<DialectField> fields;         // CreateTable; ALTER TABLE ADD: the new field
     std::vector<DialectParameter> parameters; // declared, then the undeclared ones given
+    // Where `sql` names the row number of `target` as "rowid" (a DELETE over
+    // a join): a field of the table may take that name, so the caller, who
+    // can read the table, puts a name no field has there (rowid, oid or
+    // _rowid_), from the last position to the first.
+    std::vector<std::size_t> rowKeyPositions = {};
     // Named parameters in `sql` are written as :p1, :p2 ... in the order of
     // `parameters`; a name (bracketed or bare, not qualified by a table) that
     // matches a declared parameter, in any letter case, becomes that placeholder.

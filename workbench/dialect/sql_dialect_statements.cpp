@@ -184,8 +184,11 @@ TranslatedStatement DialectParser::deleteStatement() {
         throw syntax(errors::deleteNeedsTable);
     std::string where = acceptWord("where") ? " WHERE " + conditionExpression() : "";
     result.target = named;
-    result.sql = "DELETE FROM " + quoteIdentifier(named) + " WHERE rowid IN (SELECT " +
-                 quoteIdentifier(named) + ".rowid FROM " + tables + where + ")";
+    result.sql = "DELETE FROM " + quoteIdentifier(named) + " WHERE ";
+    result.rowKeyPositions.push_back(result.sql.size());
+    result.sql += "rowid IN (SELECT " + quoteIdentifier(named) + ".";
+    result.rowKeyPositions.push_back(result.sql.size());
+    result.sql += "rowid FROM " + tables + where + ")";
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include "workbench/engine/query_analysis.h"
 
 #include "engine/cp1252.h"
+#include "workbench/engine/row_key.h"
 #include "workbench/engine/table_def.h"
 
 #include <algorithm>
@@ -133,8 +134,13 @@ std::optional<EditableQuery> editableQuery(Connection& connection, const std::st
     }
     query.table = utf8ToCp1252(table);
     std::size_t afterSelect = words[0].offset + words[0].text.size();
+    // A table whose fields take every name of the row number has no keyed
+    // form either.
+    auto key = freeRowKey(connection, query.table);
+    if (!key)
+        return std::nullopt;
     query.keyedSql =
-        sql.substr(0, afterSelect) + " _rowid_ AS fieldizer_rowid_," + sql.substr(afterSelect);
+        sql.substr(0, afterSelect) + " " + *key + " AS fieldizer_rowid_," + sql.substr(afterSelect);
     // A source without row numbers (a view, a table WITHOUT ROWID) has no
     // keyed form; any other failure is the database's and is reported.
     std::optional<Statement> keyed = connection.tryPrepare(query.keyedSql);

@@ -4,6 +4,7 @@
 #include "workbench/dialect/sql_dialect.h"
 #include "workbench/engine/date_text.h"
 #include "workbench/engine/engine_errors.h"
+#include "workbench/engine/row_key.h"
 #include "workbench/engine/schema.h"
 
 #include <algorithm>
@@ -139,29 +140,35 @@ void Recordset::describeColumns() {
     baseColumns_ = source_.baseColumns;
 }
 
-std::string Recordset::keySql() const {
+const std::string& Recordset::rowKey() {
+    if (rowKey_.empty())
+        rowKey_ = rowKeyName(*connection_, source_.table);
+    return rowKey_;
+}
+
+std::string Recordset::keySql() {
     std::string order = source_.orderBy;
     if (!indexFields_.empty()) {
         for (const std::string& field : indexFields_)
             order += (order.empty() ? "" : ", ") + q(field);
-        order += ", rowid";
+        order += ", " + rowKey();
     }
     if (!source_.querySql.empty() && source_.filters.empty() && order.empty())
         return source_.keyedSql; // the query's own order; its rowid is column 0
     std::string sql;
     if (source_.querySql.empty())
-        sql = "SELECT rowid FROM " + q(source_.table) + whereClause(source_.filters);
+        sql = "SELECT " + rowKey() + " FROM " + q(source_.table) + whereClause(source_.filters);
     else
         sql = "SELECT fieldizer_rowid_ FROM (" + source_.keyedSql + ")" +
               whereClause(source_.filters);
     return order.empty() ? sql : sql + " ORDER BY " + order;
 }
 
-std::string Recordset::rowSql() const {
+std::string Recordset::rowSql() {
     std::string columns;
     for (const std::string& column : baseColumns_)
         columns += (columns.empty() ? "" : ", ") + q(column);
-    return "SELECT " + columns + " FROM " + q(source_.table) + " WHERE rowid = ?";
+    return "SELECT " + columns + " FROM " + q(source_.table) + " WHERE " + rowKey() + " = ?";
 }
 
 std::string Recordset::cursorSql() const {

@@ -124,8 +124,10 @@ class Recordset {
 
     void open();
     void describeColumns();
-    std::string keySql() const;
-    std::string rowSql() const;
+    std::string keySql();
+    std::string rowSql();
+    // The name of the edited table's row number (row_key.h), read once.
+    const std::string& rowKey();
     std::string cursorSql() const;
     void ensureOpen() const;
     void requireUpdatable() const;
@@ -162,6 +164,7 @@ class Recordset {
     std::vector<bool> lastAssigned_;
     Statement* lastStatement_ = nullptr;
     std::vector<std::string> indexFields_;
+    std::string rowKey_; // empty until read
     bool noMatch_ = false;
     std::string filter_;
     std::string sort_;

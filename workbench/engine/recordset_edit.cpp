@@ -137,7 +137,7 @@ void Recordset::updateRow() {
             if (assigned_[i])
                 assignments += (assignments.empty() ? "" : ", ") + q(baseColumns_[i]) + " = ?";
         statement = &cacheStatement(updateCache_, "UPDATE " + q(source_.table) + " SET " +
-                                                      assignments + " WHERE rowid = ?");
+                                                      assignments + " WHERE " + rowKey() + " = ?");
     }
     int parameter = 1;
     for (std::size_t i = 0; i < fields_.size(); ++i)
@@ -168,8 +168,8 @@ void Recordset::deleteRecord() {
     requireUpdatable();
     currentRow();
     if (!deleteStatement_)
-        deleteStatement_.emplace(
-            connection_->prepare("DELETE FROM " + q(source_.table) + " WHERE rowid = ?"));
+        deleteStatement_.emplace(connection_->prepare("DELETE FROM " + q(source_.table) +
+                                                      " WHERE " + rowKey() + " = ?"));
     deleteStatement_->bind(1, Value(static_cast<long long>(keyset().key(position_))));
     deleteStatement_->step();
     deleteStatement_->reset();

@@ -50,10 +50,11 @@ void Recordset::seek(std::string_view comparison, const std::vector<Value>& keys
     }
     for (const std::string& field : indexFields_)
         order += q(field) + direction + ", ";
+    const std::string& key = rowKey();
     Statement statement =
-        connection_->prepare("SELECT rowid FROM " + q(source_.table) + " WHERE (" + columns + ") " +
-                             std::string(comparison) + " (" + parameters + ") ORDER BY " + order +
-                             "rowid" + direction + " LIMIT 1");
+        connection_->prepare("SELECT " + key + " FROM " + q(source_.table) + " WHERE (" + columns +
+                             ") " + std::string(comparison) + " (" + parameters + ") ORDER BY " +
+                             order + key + direction + " LIMIT 1");
     for (std::size_t i = 0; i < keys.size(); ++i)
         statement.bind(int(i) + 1, keys[i]);
     std::optional<long> position;

@@ -3,6 +3,7 @@
 #include "engine/cp1252.h"
 #include "workbench/dialect/sql_dialect.h"
 #include "workbench/engine/engine_errors.h"
+#include "workbench/engine/row_key.h"
 
 #include <algorithm>
 #include <cctype>
@@ -103,14 +104,19 @@ std::string tableSql(Connection& connection, std::string_view storedName) {
 // UPDATE statement included): these triggers round what arrives with more.
 std::vector<std::string> currencyTriggersSql(const TableDef& table) {
     std::vector<std::string> sql;
+    std::vector<std::string> names;
+    for (const FieldDef& field : table.fields())
+        names.push_back(cp1252ToUtf8(field.name));
+    // The written row, found by its row number under a name no field takes.
+    const std::string key = rowKeyAmong(names).value_or("rowid");
     for (const FieldDef& field : table.fields()) {
         if (field.type != fieldType::currency)
             continue;
         std::string value = "NEW." + q(field.name);
         std::string body = " ON " + q(table.name()) + " WHEN typeof(" + value + ") = 'real' AND " +
                            value + " <> round(" + value + ", 4) BEGIN UPDATE " + q(table.name()) +
-                           " SET " + q(field.name) + " = round(" + value +
-                           ", 4) WHERE rowid = NEW.rowid; END";
+                           " SET " + q(field.name) + " = round(" + value + ", 4) WHERE " + key +
+                           " = NEW." + key + "; END";
         std::string name = table.name() + "." + field.name;
         sql.push_back("CREATE TRIGGER " + q("currencyInsert:" + name) + " AFTER INSERT" + body);
         sql.push_back("CREATE TRIGGER " + q("currencyUpdate:" + name) + " AFTER UPDATE OF " +

@@ -4,6 +4,7 @@
 #include "workbench/engine/engine_errors.h"
 #include "workbench/engine/field_type.h"
 #include "workbench/engine/query_analysis.h"
+#include "workbench/engine/row_key.h"
 #include "workbench/engine/schema.h"
 #include "workbench/engine/translation.h"
 #include "workbench/engine/typed_writes.h"
@@ -130,6 +131,21 @@ long selectInto(Connection& connection, const AccessStatement& statement,
     return changed;
 }
 
+// The statement with the name of its target's row number where it names
+// it, for a table whose fields take the name rowid.
+std::string withRowKey(Connection& connection, const TranslatedStatement& statement) {
+    if (statement.rowKeyPositions.empty())
+        return statement.sql;
+    auto table = storedTableName(connection, utf8ToCp1252(statement.target));
+    if (!table)
+        throw errors::inputTableOrQueryNotFound(utf8ToCp1252(statement.target));
+    std::string key = rowKeyName(connection, *table);
+    std::string sql = statement.sql;
+    for (auto at = statement.rowKeyPositions.rbegin(); at != statement.rowKeyPositions.rend(); ++at)
+        sql.replace(*at, std::string_view("rowid").size(), key);
+    return sql;
+}
+
 } // namespace
 
 AccessStatement translateStatement(std::string_view accessSql,
@@ -194,8 +210,8 @@ long executeStatement(Connection& connection, const AccessStatement& statement,
     std::optional<FieldTypeTriggers> typed;
     if (storesValues(statement.translated))
         typed.emplace(connection, utf8ToCp1252(statement.translated.target));
-    Statement action =
-        prepareTranslated(connection, statement.translated.sql, statement.accessUtf8);
+    Statement action = prepareTranslated(connection, withRowKey(connection, statement.translated),
+                                         statement.accessUtf8);
     bindAll(action, bindings);
     std::int64_t before = connection.totalChanges();
     while (action.step()) {

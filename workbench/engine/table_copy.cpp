@@ -5,6 +5,7 @@
 #include "workbench/dialect/sql_dialect.h"
 #include "workbench/engine/append_cache.h"
 #include "workbench/engine/engine_errors.h"
+#include "workbench/engine/row_key.h"
 #include "workbench/engine/schema.h"
 
 #include <cstdint>
@@ -57,14 +58,15 @@ struct ChunkedCopy {
     bool stopped = false;
 };
 
-// Copies chunk by chunk, in rowid ranges found without reading the rows
-// twice; Stop is honoured between chunks. Nothing when the rowids do not
-// address every row once (a user column took the name `rowid`: its values
-// may repeat, be text or Null): ranges that do not move on would repeat
-// for ever, and rows outside every range would be left out.
+// Copies chunk by chunk, in ranges of the row number (named `key`) found
+// without reading the rows twice; Stop is honoured between chunks. Nothing
+// when the ranges do not address every row once, as a safeguard: ranges that
+// did not move on would repeat for ever, and rows outside every range would
+// be left out.
 std::optional<ChunkedCopy> copyInChunks(Connection& connection, const std::string& insert,
-                                        Statement& next, long total, PassObserver& observer) {
-    Statement chunk = connection.prepare(insert + " WHERE rowid BETWEEN ?1 AND ?2");
+                                        const std::string& key, Statement& next, long total,
+                                        PassObserver& observer) {
+    Statement chunk = connection.prepare(insert + " WHERE " + key + " BETWEEN ?1 AND ?2");
     constexpr std::int64_t lastRowid = std::numeric_limits<std::int64_t>::max();
     ProgressPacer pacer(observer, 1);
     ChunkedCopy result;
@@ -100,7 +102,8 @@ std::optional<long> copyTableRows(Database& database, std::string_view source,
                                   std::string_view target, PassObserver& observer) {
     Connection& connection = *database.connection();
     const TableDef into = storedTable(connection, target);
-    const std::string from = sqlName(storedTable(connection, source).name());
+    const std::string sourceName = storedTable(connection, source).name();
+    const std::string from = sqlName(sourceName);
     const std::string columns = columnList(into);
     const std::string insert = "INSERT INTO " + sqlName(into.name()) + " (" + columns +
                                ") SELECT " + columns + " FROM " + from;
@@ -114,12 +117,17 @@ std::optional<long> copyTableRows(Database& database, std::string_view source,
     if (!textSizesAreChecked(connection, source))
         checked.emplace(connection);
     AppendCache cache(connection);
-    // A table without rowids (made by another tool) is copied in one piece.
-    if (std::optional<Statement> next =
-            connection.tryPrepare("SELECT min(rowid) FROM " + from + " WHERE rowid >= ?1")) {
+    // A table without rowids (made by another tool, or whose fields take
+    // every name of the row number) is copied in one piece.
+    const std::optional<std::string> key = freeRowKey(connection, sourceName);
+    std::optional<Statement> next;
+    if (key)
+        next = connection.tryPrepare("SELECT min(" + *key + ") FROM " + from + " WHERE " + *key +
+                                     " >= ?1");
+    if (next) {
         ScopedTransaction chunks(connection);
         const std::optional<ChunkedCopy> copy =
-            copyInChunks(connection, insert, *next, total, observer);
+            copyInChunks(connection, insert, *key, *next, total, observer);
         if (copy && copy->stopped)
             return std::nullopt;
         if (copy) {
