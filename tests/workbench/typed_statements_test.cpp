@@ -107,3 +107,25 @@ TEST_F(TypedStatements, tablesOfOtherToolsAreHeldToTheirDeclaredTypes) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TypedStatementsOnUserRowid, aFieldNamedRowidNeitherStopsNorMisdirectsTheConversion) {
+    ScratchDatabase database;
+    database->execute("CREATE TABLE Readings (rowid TEXT(10), Value LONG)");
+    database->execute("INSERT INTO Readings VALUES ('same', 1)");
+    database->execute("INSERT INTO Readings VALUES ('same', 2)");
+    // The conversion writes back to the row that changed, not to every row
+    // whose field "rowid" holds the same text.
+    EXPECT_EQ(database->execute("UPDATE Readings SET Value = '7' WHERE Value = 1"), 1);
+    Recordset rows = database->openRecordset("SELECT Value FROM Readings ORDER BY Value",
+                                             RecordsetType::Snapshot);
+    std::vector<Value> values;
+    for (; !rows.eof(); rows.moveNext())
+        values.push_back(rows.value(0));
+    EXPECT_EQ(values, (std::vector<Value>{2, 7}));
+    EXPECT_RUNTIME_ERROR(database->execute("UPDATE Readings SET Value = 'x'"), 3421,
+                         "Data type conversion error in field 'Readings.Value'.");
+}
+
+} // namespace

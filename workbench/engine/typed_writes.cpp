@@ -4,6 +4,7 @@
 #include "workbench/dialect/sql_dialect.h"
 #include "workbench/engine/engine_errors.h"
 #include "workbench/engine/field_type.h"
+#include "workbench/engine/row_key.h"
 #include "workbench/engine/schema.h"
 
 namespace fieldizer::db {
@@ -13,10 +14,15 @@ bool needsFitting(const FieldDef& field) {
     return !isTextType(field.type) && !field.autoIncrement;
 }
 
-// The trigger body's rowid; a table without one (WITHOUT ROWID, made by
-// another tool) cannot be written back row by row.
-bool hasRowid(Connection& connection, const std::string& tableUtf8) {
-    return connection.tryPrepare("SELECT rowid FROM " + quoteIdentifier(tableUtf8)).has_value();
+// The trigger body's name of the row number, one no field takes; a table
+// without one (WITHOUT ROWID, made by another tool, or whose fields take
+// every name) cannot be written back row by row.
+std::optional<std::string> rowKeyOf(Connection& connection, const TableDef& table,
+                                    const std::string& tableUtf8) {
+    std::optional<std::string> key = freeRowKey(connection, table.name());
+    if (key && !connection.tryPrepare("SELECT " + *key + " FROM " + quoteIdentifier(tableUtf8)))
+        key.reset();
+    return key;
 }
 
 } // namespace
@@ -44,7 +50,9 @@ void FieldTypeTriggers::createFor(std::string_view table) {
     bool typed = false;
     for (const FieldDef& field : stored->fields())
         typed = typed || needsFitting(field);
-    if (!typed || !hasRowid(connection, tableUtf8))
+    const std::optional<std::string> key =
+        typed ? rowKeyOf(connection, *stored, tableUtf8) : std::nullopt;
+    if (!key)
         return;
     const std::string quotedTable = quoteIdentifier(tableUtf8);
     for (const FieldDef& field : stored->fields()) {
@@ -57,7 +65,7 @@ void FieldTypeTriggers::createFor(std::string_view table) {
                                    ", " + sqlTextLiteral(fieldUtf8) + ")";
         const std::string body = " ON " + quotedTable + " WHEN NEW." + column + " IS NOT " +
                                  fitted + " BEGIN UPDATE " + quotedTable + " SET " + column +
-                                 " = " + fitted + " WHERE rowid = NEW.rowid; END";
+                                 " = " + fitted + " WHERE " + *key + " = NEW." + *key + "; END";
         const std::string qualified = tableUtf8 + "." + fieldUtf8;
         create("fieldFitInsert:" + qualified, " AFTER INSERT" + body);
         create("fieldFitUpdate:" + qualified, " AFTER UPDATE OF " + column + body);
