@@ -87,7 +87,7 @@ TEST(CliLineEnds, LfTextWithoutTheOptionIsPointedOut) {
                       "databaseProcessMethod=Use column specs on the Fieldize Text tab"},
                      lfText);
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err, warning + "1 records stored, 0 values left out\n");
+    EXPECT_EQ(result.err, warning + "1 records stored in T (0 values left out)\n");
 
     for (const std::string& quiet :
          {std::string("a1\r\na2\na3\n"), std::string("a1\ra2"), std::string("a1 a2 a3")}) {
