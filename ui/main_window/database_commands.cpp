@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <memory>
 #include <optional>
 
 namespace fieldizer::ui {
@@ -240,19 +241,17 @@ void MainWindow::setCopyRunning(bool running) {
 
 void MainWindow::copyOpenTable(const std::string& name) {
     const std::string source = state_.openTableName;
-    std::optional<RuntimeError> failure;
     std::optional<long> copied;
-    setCopyRunning(true);
     try {
+        // The windows wait while the copy runs, and come back on every way out.
+        setCopyRunning(true);
+        const std::unique_ptr<MainWindow, void (*)(MainWindow*)> copying(
+            this, [](MainWindow* window) { window->setCopyRunning(false); });
         manipulator_->runWithProgress([&](PassObserver& progress) {
             copied = saveTableAs(*state_.database, source, name, progress);
         });
     } catch (const RuntimeError& error) {
-        failure = error;
-    }
-    setCopyRunning(false);
-    if (failure) {
-        handleError(dialogs_, *failure);
+        handleError(dialogs_, error);
         return;
     }
     if (!copied)

@@ -13,6 +13,7 @@
 #include "shell/editing/change_tracking.h"
 #include "shell/program_state/program_state.h"
 #include "ui/manipulator/pass_frame.h"
+#include "ui/manipulator/run_scope.h"
 
 #include <QWidget>
 #include <functional>
@@ -170,9 +171,12 @@ class Manipulator final : public QWidget {
     void afterSave(const std::string& path);
 
     void showUndoState();
+    void processText(const PassRequest& request, bool& undoTaken);
     template <class Tool> void runLineTool(Tool tool);
+    // Through RunScope only, so that every run ends.
     void beginRun();
     void endRun();
+    friend class RunScope<Manipulator>;
 
     ProgramState& state_;
     UserDialogs& dialogs_;

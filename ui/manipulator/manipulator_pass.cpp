@@ -1,6 +1,7 @@
 // The pass frame: every "&Process" button and the three line tools run
 // through here, with the progress bar, Stop, the busy pointer and Undo.
 #include "engine/line_tools.h"
+#include "engine/memory_failure.h"
 #include "shell/dialogs/error_report.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
@@ -63,14 +64,24 @@ void Manipulator::endRun() {
 }
 
 void Manipulator::runWithProgress(const std::function<void(PassObserver&)>& work) {
-    beginRun();
-    try {
-        work(frame_);
-    } catch (...) {
-        endRun();
-        throw;
-    }
-    endRun();
+    RunScope<Manipulator> run(*this);
+    memoryFailureAsError([&] { work(frame_); });
+}
+
+// The pass itself: the Undo copy first, then the result built beside the
+// box, which then shows it without another copy.
+void Manipulator::processText(const PassRequest& request, bool& undoTaken) {
+    history_.undoText.assign(richTextBox1_->bytes());
+    undoTaken = true;
+    RunScope<Manipulator> run(*this);
+    setCounterVisible(false);
+    const std::string_view former = history_.undoText;
+    DocumentBuilder output(*richTextBox1_, former.size() + former.size() / 8);
+    runProcessingPass(former, request.operation, frame_, output);
+    run.end();
+    state_.textSetByProgram = true;
+    richTextBox1_->takeDocument(output);
+    history_.lastText.assign(richTextBox1_->bytes());
 }
 
 void Manipulator::runPass(const PassRequest& request) {
@@ -90,23 +101,14 @@ void Manipulator::runPass(const PassRequest& request) {
     }
     if (richTextBox1_->isEmpty())
         return nothingToProcess();
-    history_.undoText.assign(richTextBox1_->bytes());
-    beginRun();
-    setCounterVisible(false);
+    bool undoTaken = false;
     try {
-        // The result goes straight into a document built beside the box,
-        // which then shows it without another copy.
-        const std::string_view former = history_.undoText;
-        DocumentBuilder output(*richTextBox1_, former.size() + former.size() / 8);
-        runProcessingPass(former, request.operation, frame_, output);
-        endRun();
-        state_.textSetByProgram = true;
-        richTextBox1_->takeDocument(output);
-        history_.lastText.assign(richTextBox1_->bytes());
+        memoryFailureAsError([&] { processText(request, undoTaken); });
     } catch (const RuntimeError& error) {
-        // The text keeps its former content; undoText holds the same.
-        endRun();
-        enableUndo();
+        // The box keeps its former text whatever failed; Undo offers the
+        // copy taken before the pass, when it could be taken.
+        if (undoTaken)
+            enableUndo();
         handleError(dialogs_, error);
         return;
     }
@@ -125,15 +127,12 @@ void Manipulator::runPass(const PassRequest& request) {
 void Manipulator::runFramed(const std::function<void(PassObserver&)>& work) {
     if (passRunning_)
         return;
-    beginRun();
     try {
-        work(frame_);
+        RunScope<Manipulator> run(*this);
+        memoryFailureAsError([&] { work(frame_); });
     } catch (const RuntimeError& error) {
-        endRun();
         handleError(dialogs_, error);
-        return;
     }
-    endRun();
 }
 
 // The tool reads the text where the box holds it (nothing may change it
@@ -148,22 +147,26 @@ template <class Tool> void Manipulator::runLineTool(Tool tool) {
         return;
     }
     const std::string_view former = richTextBox1_->bytes();
-    beginRun();
     try {
-        DocumentBuilder output(*richTextBox1_, former.size() + former.size() / 8);
-        const LineToolResult result = tool(former, frame_, output);
-        endRun();
-        if (result.ran) {
-            history_.undoText.assign(former);
-            state_.textSetByProgram = true;
-            richTextBox1_->takeDocument(output);
-            history_.lastText.assign(richTextBox1_->bytes());
-            enableUndo();
-            menu_.saveFile->setEnabled(true);
-        }
-    } catch (const RuntimeError&) {
-        // A tool that fails leaves the text as it was, without a message.
-        endRun();
+        memoryFailureAsError([&] {
+            RunScope<Manipulator> run(*this);
+            DocumentBuilder output(*richTextBox1_, former.size() + former.size() / 8);
+            const LineToolResult result = tool(former, frame_, output);
+            run.end();
+            if (result.ran) {
+                history_.undoText.assign(former);
+                state_.textSetByProgram = true;
+                richTextBox1_->takeDocument(output);
+                history_.lastText.assign(richTextBox1_->bytes());
+                enableUndo();
+                menu_.saveFile->setEnabled(true);
+            }
+        });
+    } catch (const RuntimeError& error) {
+        // A tool's own refusal leaves the text as it was, without a message;
+        // a failure of memory is said.
+        if (error.number() == errors::outOfMemory)
+            handleError(dialogs_, error);
     }
     richTextBox1_->setFocus();
 }

@@ -1,0 +1,21 @@
+#pragma once
+// Work on a large text may run out of memory anywhere. The windows report a
+// RuntimeError and keep their text; a std::bad_alloc escaping into the event
+// loop would end the program and lose it. Runs `work`, turning a failure of
+// memory into the run-time error "Out of memory" (7).
+
+#include "engine/runtime_error.h"
+
+#include <new>
+
+namespace fieldizer {
+
+template <class Work> decltype(auto) memoryFailureAsError(Work&& work) {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        throw RuntimeError(errors::outOfMemory, "Out of memory");
+    }
+}
+
+} // namespace fieldizer
