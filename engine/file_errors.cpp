@@ -1,5 +1,7 @@
 #include "engine/file_errors.h"
 
+#include "engine/memory_failure.h"
+
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -39,7 +41,7 @@ RuntimeError fileError(int errnoValue, const std::filesystem::path& path) {
     case ENOSPC:
         return RuntimeError(errors::diskFull, "Disk full: " + path.string());
     case ENOMEM:
-        return RuntimeError(errors::outOfMemory, "Out of memory");
+        return outOfMemoryError();
     default:
         return RuntimeError(errors::pathFileAccess, fileAndCause(path, errnoValue));
     }

@@ -10,11 +10,16 @@
 
 namespace fieldizer {
 
+// The one wording of a failure of memory, wherever it is found.
+inline RuntimeError outOfMemoryError() {
+    return RuntimeError(errors::outOfMemory, "Out of memory");
+}
+
 template <class Work> decltype(auto) memoryFailureAsError(Work&& work) {
     try {
         return work();
     } catch (const std::bad_alloc&) {
-        throw RuntimeError(errors::outOfMemory, "Out of memory");
+        throw outOfMemoryError();
     }
 }
 

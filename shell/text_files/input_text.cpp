@@ -1,6 +1,7 @@
 #include "shell/text_files/input_text.h"
 
 #include "engine/file_errors.h"
+#include "engine/memory_failure.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -61,7 +62,7 @@ void InputText::reserve(std::size_t capacity) {
                                             MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
                                    : ::mremap(bytes_, capacity_, capacity, MREMAP_MAYMOVE);
     if (room == MAP_FAILED)
-        throw RuntimeError(errors::outOfMemory, "Out of memory");
+        throw outOfMemoryError();
     ::madvise(room, capacity, MADV_HUGEPAGE); // a hint: without huge pages all still works
     bytes_ = static_cast<char*>(room);
     capacity_ = capacity;

@@ -1,6 +1,7 @@
 #include "ui/text_box/document_builder.h"
 
 #include "engine/cp1252.h"
+#include "engine/memory_failure.h"
 #include "engine/runtime_error.h"
 #include "ui/text_box/ascii_text.h"
 
@@ -30,7 +31,7 @@ DocumentBuilder::DocumentBuilder(const QsciScintillaBase& editor, std::size_t ex
                                static_cast<unsigned long>(expectedBytes + editingRoom),
                                long{QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE}))) {
     if (loader_ == nullptr)
-        throw RuntimeError(errors::outOfMemory, "Out of memory");
+        throw outOfMemoryError();
 }
 
 DocumentBuilder::~DocumentBuilder() {
@@ -46,7 +47,7 @@ void DocumentBuilder::write(std::string_view bytes) {
     const std::string_view document = ascii ? bytes : std::string_view(converted);
     if (loader_->AddData(document.data(), static_cast<std::ptrdiff_t>(document.size())) !=
         QsciScintillaBase::SC_STATUS_OK)
-        throw RuntimeError(errors::outOfMemory, "Out of memory");
+        throw outOfMemoryError();
     length_ += bytes.size();
 }
 

@@ -1,5 +1,6 @@
 #include "workbench/access/conversion_child.h"
 
+#include "engine/memory_failure.h"
 #include "workbench/access/report_wire.h"
 #include "workbench/engine/engine_errors.h"
 
@@ -234,11 +235,11 @@ ConversionReport runConversionInChild(const std::function<ConversionReport(PassO
     int outcome[2];
     int printed[2];
     if (::pipe(outcome) != 0)
-        throw RuntimeError(errors::outOfMemory, "Out of memory");
+        throw outOfMemoryError();
     if (::pipe(printed) != 0) {
         ::close(outcome[0]);
         ::close(outcome[1]);
-        throw RuntimeError(errors::outOfMemory, "Out of memory");
+        throw outOfMemoryError();
     }
     const pid_t parent = ::getpid();
     // The child must not write out again what the program itself printed.
@@ -254,7 +255,7 @@ ConversionReport runConversionInChild(const std::function<ConversionReport(PassO
     if (pid < 0) {
         ::close(outcome[0]);
         ::close(printed[0]);
-        throw RuntimeError(errors::outOfMemory, "Out of memory");
+        throw outOfMemoryError();
     }
     ChildRun run{pid, outcome[0], printed[0], {}, {}, {}, {}, {}, false, 0};
     bool finished = follow(run, observer);

@@ -1,6 +1,7 @@
 #include "workbench/engine/engine_errors.h"
 
 #include "engine/cp1252.h"
+#include "engine/memory_failure.h"
 #include "workbench/dialect/function_failures.h"
 
 #include <cerrno>
@@ -247,7 +248,7 @@ RuntimeError cannotOpenBecause(int systemError, std::string_view path) {
 // while SQLite synced or grew a file says so, as SQLITE_FULL does.
 RuntimeError fromIoError(int rc, int systemError, std::string_view path) {
     if (rc == SQLITE_IOERR_NOMEM)
-        return RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
+        return fieldizer::outOfMemoryError();
     if (rc == SQLITE_IOERR_SHORT_READ || rc == SQLITE_IOERR_CORRUPTFS)
         return unrecognizedDatabaseFormat(path);
     switch (systemError) {
@@ -284,7 +285,7 @@ RuntimeError fromSqlite(sqlite3* db, int rc, std::string_view path) {
     case SQLITE_FULL:
         return error(notEnoughSpace);
     case SQLITE_NOMEM:
-        return RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
+        return fieldizer::outOfMemoryError();
     case SQLITE_IOERR:
         return fromIoError(rc, db ? sqlite3_system_errno(db) : 0, path);
     case SQLITE_TOOBIG:

@@ -1,6 +1,7 @@
 #include "workbench/functions/sql_functions_more.h"
 
 #include "engine/cp1252.h"
+#include "engine/memory_failure.h"
 #include "engine/runtime_error.h"
 #include "workbench/dialect/sql_dialect.h"
 #include "workbench/functions/sql_functions_text.h"
@@ -276,7 +277,7 @@ void registerMoreFunctions(sqlite3* db) {
     for (const auto& a : aggregates) {
         if (sqlite3_create_function_v2(db, a.name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                        nullptr, spreadStep, a.final, nullptr) != SQLITE_OK)
-            throw RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
+            throw fieldizer::outOfMemoryError();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "workbench/functions/sql_functions_values.h"
 
+#include "engine/memory_failure.h"
 #include "engine/runtime_error.h"
 #include "workbench/dialect/sql_dialect.h"
 #include "workbench/engine/date_text.h"
@@ -173,7 +174,7 @@ void registerScalars(sqlite3* db, const ScalarFunction* functions, std::size_t c
         int flags = SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0);
         if (sqlite3_create_function_v2(db, f.name, f.arguments, flags, nullptr, f.function, nullptr,
                                        nullptr, nullptr) != SQLITE_OK)
-            throw RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
+            throw fieldizer::outOfMemoryError();
     }
 }
 
@@ -183,7 +184,7 @@ void registerFirstLast(sqlite3* db) {
                                    keepFinal, nullptr) != SQLITE_OK ||
         sqlite3_create_function_v2(db, "last", 1, flags, nullptr, nullptr, keepStep<true>,
                                    keepFinal, nullptr) != SQLITE_OK)
-        throw RuntimeError(fieldizer::errors::outOfMemory, "Out of memory");
+        throw fieldizer::outOfMemoryError();
 }
 
 } // namespace fieldizer::db::access_values
