@@ -148,7 +148,7 @@ int runCreateDatabase(Args args) {
     // The database is built under a temporary name beside the file (and
     // SQLite's journal beside that) and then linked to it: an interrupted run
     // removes them.
-    const std::string temporary = args[0] + ".new-" + std::to_string(::getpid());
+    const std::string temporary = db::newDatabaseTemporaryName(args[0]);
     const files::TemporaryRegistration building(temporary);
     const files::TemporaryRegistration journal(temporary + "-journal");
     db::createFieldizerDatabase(textArgument(args[0]));

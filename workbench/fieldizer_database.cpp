@@ -123,13 +123,17 @@ void createFieldizerDatabase(const std::string& path) {
     std::error_code error;
     if (std::filesystem::exists(std::filesystem::path(cp1252ToUtf8(path)), error) || error)
         throw RuntimeError(errors::databaseExists, "Database already exists.");
-    const std::string temporary = path + ".new-" + std::to_string(::getpid());
+    const std::string temporary = newDatabaseTemporaryName(path);
     buildDatabase(temporary, path);
     int linked = ::link(cp1252ToUtf8(temporary).c_str(), cp1252ToUtf8(path).c_str());
     int systemError = errno;
     removeFile(temporary);
     if (linked != 0)
         throw linkError(systemError, path);
+}
+
+std::string newDatabaseTemporaryName(const std::string& path) {
+    return path + ".new-" + std::to_string(::getpid());
 }
 
 } // namespace fieldizer::db

@@ -33,5 +33,9 @@ TableDef settingsTableDef();
 // Writes a new fieldizer.mdb with both tables and the index, all or
 // nothing. Refuses an existing file with 3204 "Database already exists.".
 void createFieldizerDatabase(const std::string& path);
+// The temporary name beside `path` the file is built under by this process
+// (SQLite's journal beside it adds "-journal"), so that a caller can remove
+// it when interrupted. In whatever character set `path` is in.
+std::string newDatabaseTemporaryName(const std::string& path);
 
 } // namespace fieldizer::db
