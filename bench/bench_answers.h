@@ -3,8 +3,8 @@
 // No, every message printed, no file chosen, and every input box given
 // `input` (nothing: Cancel).
 
-#include "engine/user_dialogs.h"
 #include "shell/dialogs/file_dialogs.h"
+#include "text_engine/user_dialogs.h"
 
 #include <cstdio>
 #include <optional>

@@ -3,8 +3,8 @@
 // platform over a fresh program database in a scratch folder, every message
 // printed and answered No, no file dialog expected.
 
-#include "engine/user_dialogs.h"
 #include "shell/dialogs/file_dialogs.h"
+#include "text_engine/user_dialogs.h"
 #include "ui/main_window/main_window.h"
 #include "workbench/fieldizer_database.h"
 

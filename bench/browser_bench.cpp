@@ -11,7 +11,7 @@
 #include "ui/main_window/main_window.h"
 #include "ui/query_window/query_window.h"
 #include "ui/table_browser/dynaset_model.h"
-#include "workbench/engine/row_appender.h"
+#include "workbench/database_engine/row_appender.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
 

@@ -2,8 +2,8 @@
 // offscreen platform: Replace, Move and Format from the "&Process" click to
 // the text shown, and how soon Stop takes effect during a Replace pass.
 // usage: panels_bench REPORT SEMICOLON_REPORT
-#include "engine/user_dialogs.h"
 #include "shell/dialogs/file_dialogs.h"
+#include "text_engine/user_dialogs.h"
 #include "ui/app/huge_pages.h"
 #include "ui/main_window/main_window.h"
 #include "ui/manipulator/manipulator.h"

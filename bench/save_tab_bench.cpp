@@ -4,8 +4,8 @@
 // table list refilled; then a second save stopped a tenth of the way, timed from the
 // click on "&Stop" to the end of the save. usage: save_tab_bench REPORT
 #include "columns/spec_table.h"
-#include "engine/user_dialogs.h"
 #include "shell/dialogs/file_dialogs.h"
+#include "text_engine/user_dialogs.h"
 #include "ui/main_window/main_window.h"
 #include "ui/manipulator/manipulator.h"
 #include "workbench/fieldizer_database.h"

@@ -2,8 +2,8 @@
 
 #include "cli/argument_text.h"
 #include "cli/signal_stop.h"
-#include "engine/cp1252.h"
-#include "engine/runtime_error.h"
+#include "text_engine/cp1252.h"
+#include "text_engine/runtime_error.h"
 #include "workbench/access/access_file_header.h"
 
 #ifdef FIELDIZER_HAVE_ACCESS

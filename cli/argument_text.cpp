@@ -1,7 +1,7 @@
 #include "cli/argument_text.h"
 
 #include "cli/arguments.h"
-#include "engine/cp1252.h"
+#include "text_engine/cp1252.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 // run with exit status 2.
 
 #include "cli/commands.h"
-#include "engine/parameter_keys.h"
+#include "text_engine/parameter_keys.h"
 
 #include <map>
 #include <optional>

@@ -6,7 +6,7 @@
 #include "columns/spec_table.h"
 #include "settings/program_database.h"
 #include "settings/settings_record.h"
-#include "workbench/engine/engine_errors.h"
+#include "workbench/database_engine/engine_errors.h"
 #include "workbench/fieldizer_database.h"
 
 #include <cstdint>

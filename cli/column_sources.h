@@ -4,7 +4,7 @@
 
 #include "cli/arguments.h"
 #include "columns/column_spec.h"
-#include "workbench/engine/database.h"
+#include "workbench/database_engine/database.h"
 
 #include <memory>
 

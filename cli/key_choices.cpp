@@ -1,11 +1,11 @@
 #include "cli/key_choices.h"
 
 #include "columns/save_to_database.h"
-#include "engine/delete_text.h"
-#include "engine/format_text.h"
-#include "engine/move_text.h"
-#include "engine/padding.h"
-#include "engine/replace_text.h"
+#include "text_engine/delete_text.h"
+#include "text_engine/format_text.h"
+#include "text_engine/move_text.h"
+#include "text_engine/padding.h"
+#include "text_engine/replace_text.h"
 
 #include <array>
 

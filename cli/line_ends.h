@@ -5,7 +5,7 @@
 // every lone LF of the input into CR LF before the pass and every CR LF of the
 // result into LF after it; the breaks an operation makes come out as LF too.
 
-#include "engine/processing_pass.h"
+#include "text_engine/processing_pass.h"
 
 #include <ostream>
 #include <string>

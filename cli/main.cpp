@@ -2,8 +2,8 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/message_hints.h"
-#include "engine/runtime_error.h"
 #include "shell/text_files/temporary_files.h"
+#include "text_engine/runtime_error.h"
 
 #include <exception>
 #include <iostream>

@@ -3,8 +3,8 @@
 #include "cli/argument_text.h"
 #include "columns/fieldize.h"
 #include "columns/save_messages.h"
-#include "engine/required_fields.h"
 #include "settings/settings_messages.h"
+#include "text_engine/required_fields.h"
 
 #include <array>
 #include <ostream>

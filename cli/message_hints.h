@@ -3,8 +3,8 @@
 // tab"). The command line prints each message as it stands and, on the next
 // line, what to do here instead: the key or option and its allowed values.
 
-#include "engine/runtime_error.h"
-#include "engine/user_dialogs.h"
+#include "text_engine/runtime_error.h"
+#include "text_engine/user_dialogs.h"
 
 #include <iosfwd>
 #include <optional>

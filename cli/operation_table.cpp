@@ -1,11 +1,11 @@
 #include "cli/operation_table.h"
 
-#include "engine/add_text.h"
-#include "engine/delete_text.h"
-#include "engine/format_text.h"
-#include "engine/line_tools.h"
-#include "engine/move_text.h"
-#include "engine/replace_text.h"
+#include "text_engine/add_text.h"
+#include "text_engine/delete_text.h"
+#include "text_engine/format_text.h"
+#include "text_engine/line_tools.h"
+#include "text_engine/move_text.h"
+#include "text_engine/replace_text.h"
 
 namespace fieldizer::cli {
 namespace {

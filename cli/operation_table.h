@@ -3,8 +3,8 @@
 // required-field check and how it runs.
 
 #include "cli/arguments.h"
-#include "engine/processing_pass.h"
-#include "engine/required_fields.h"
+#include "text_engine/processing_pass.h"
+#include "text_engine/required_fields.h"
 
 #include <optional>
 #include <set>

@@ -12,7 +12,7 @@
 #include "columns/save_to_database.h"
 #include "settings/program_database.h"
 #include "shell/text_files/input_text.h"
-#include "workbench/engine/engine_errors.h"
+#include "workbench/database_engine/engine_errors.h"
 #include "workbench/workspace.h"
 
 #include <iostream>

@@ -6,7 +6,7 @@
 // by that signal, as it would have ended without the handler, so that a
 // calling shell sees the interruption.
 
-#include "engine/processing_pass.h"
+#include "text_engine/processing_pass.h"
 
 #include <csignal>
 

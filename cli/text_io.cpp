@@ -3,9 +3,9 @@
 #include "cli/commands.h"
 #include "cli/line_ends.h"
 #include "cli/message_hints.h"
-#include "engine/required_fields.h"
 #include "shell/text_files/input_text.h"
 #include "shell/text_files/output_file.h"
+#include "text_engine/required_fields.h"
 
 #include <iostream>
 

@@ -6,7 +6,7 @@
 // message and exit status 2. --lf reads and writes LF line ends.
 
 #include "cli/arguments.h"
-#include "engine/processing_pass.h"
+#include "text_engine/processing_pass.h"
 
 #include <functional>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "columns/column_spec.h"
 
-#include "engine/runtime_error.h"
+#include "text_engine/runtime_error.h"
 
 #include <charconv>
 

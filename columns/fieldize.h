@@ -3,8 +3,8 @@
 // column specifications, under a heading line.
 
 #include "columns/column_spec.h"
-#include "engine/processing_pass.h"
-#include "engine/user_dialogs.h"
+#include "text_engine/processing_pass.h"
+#include "text_engine/user_dialogs.h"
 
 #include <functional>
 #include <string>

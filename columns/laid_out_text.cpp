@@ -1,8 +1,8 @@
 #include "columns/laid_out_text.h"
 
 #include "columns/fieldize.h"
-#include "engine/runtime_error.h"
-#include "engine/text_lines.h"
+#include "text_engine/runtime_error.h"
+#include "text_engine/text_lines.h"
 
 namespace fieldizer {
 namespace {

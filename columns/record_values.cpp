@@ -1,6 +1,6 @@
 #include "columns/record_values.h"
 
-#include "engine/runtime_error.h"
+#include "text_engine/runtime_error.h"
 
 #include <algorithm>
 

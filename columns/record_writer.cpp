@@ -2,10 +2,10 @@
 
 #include "columns/record_values.h"
 #include "columns/save_messages.h"
-#include "engine/database_error_numbers.h"
-#include "engine/progress_pacer.h"
-#include "engine/text_lines.h"
-#include "workbench/engine/row_appender.h"
+#include "text_engine/database_error_numbers.h"
+#include "text_engine/progress_pacer.h"
+#include "text_engine/text_lines.h"
+#include "workbench/database_engine/row_appender.h"
 
 namespace fieldizer {
 

@@ -2,7 +2,7 @@
 // The texts Save to Database shows, each in one place, and their
 // identifiers.
 
-#include "engine/user_dialogs.h"
+#include "text_engine/user_dialogs.h"
 
 #include <string>
 #include <string_view>

@@ -6,9 +6,9 @@
 
 #include "columns/column_spec.h"
 #include "columns/program_tables.h"
-#include "engine/processing_pass.h"
-#include "engine/user_dialogs.h"
-#include "workbench/engine/database.h"
+#include "text_engine/processing_pass.h"
+#include "text_engine/user_dialogs.h"
+#include "workbench/database_engine/database.h"
 
 #include <string>
 #include <string_view>

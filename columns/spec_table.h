@@ -3,7 +3,7 @@
 // working table fieldize_settings, or a saved copy fieldize_<name>.
 
 #include "columns/column_spec.h"
-#include "workbench/engine/database.h"
+#include "workbench/database_engine/database.h"
 
 #include <string_view>
 

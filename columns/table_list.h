@@ -3,7 +3,7 @@
 // pick as a target, in the engine's order. The windows fill their lists
 // from it.
 
-#include "workbench/engine/database.h"
+#include "workbench/database_engine/database.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fails when an #include points up a layer. Layers from the bottom: engine,
+# Fails when an #include points up a layer. Layers from the bottom: text_engine,
 # workbench, columns, settings, shell; cli and ui on top. A file may include
 # its own layer and the layers below it; a sub-folder (workbench/dialect/...)
 # belongs to the layer of its top folder. tests/ and bench/ may include any
@@ -7,18 +7,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-mapfile -t files < <(git ls-files -- '*.cpp' '*.h' | grep -E '^(engine|workbench|columns|settings|shell|cli|ui)/')
+mapfile -t files < <(git ls-files -- '*.cpp' '*.h' | grep -E '^(text_engine|workbench|columns|settings|shell|cli|ui)/')
 
 awk '
 BEGIN {
     # The layers each layer may include.
-    allowed["engine"] = " engine "
-    allowed["workbench"] = " engine workbench "
-    allowed["columns"] = " engine workbench columns "
-    allowed["settings"] = " engine workbench columns settings "
-    allowed["shell"] = " engine workbench columns settings shell "
-    allowed["cli"] = " engine workbench columns settings shell cli "
-    allowed["ui"] = " engine workbench columns settings shell ui "
+    allowed["text_engine"] = " text_engine "
+    allowed["workbench"] = " text_engine workbench "
+    allowed["columns"] = " text_engine workbench columns "
+    allowed["settings"] = " text_engine workbench columns settings "
+    allowed["shell"] = " text_engine workbench columns settings shell "
+    allowed["cli"] = " text_engine workbench columns settings shell cli "
+    allowed["ui"] = " text_engine workbench columns settings shell ui "
 }
 # Includes named from the repository root: "layer/..." or <layer/...>.
 /^[ \t]*#[ \t]*include[ \t]*["<][^">]+\// {

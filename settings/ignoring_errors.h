@@ -1,7 +1,7 @@
 #pragma once
 // For the Settings routines that go past errors step by step.
 
-#include "engine/runtime_error.h"
+#include "text_engine/runtime_error.h"
 
 #include <optional>
 

@@ -3,7 +3,7 @@
 // entering the Settings tab brings up to date.
 
 #include "settings/settings_state.h"
-#include "workbench/engine/database.h"
+#include "workbench/database_engine/database.h"
 
 #include <string>
 #include <vector>

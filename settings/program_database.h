@@ -2,7 +2,7 @@
 // Opening the program's own database from outside the windows (the command
 // line), where no start-up has found it yet.
 
-#include "workbench/engine/database.h"
+#include "workbench/database_engine/database.h"
 
 #include <memory>
 #include <string>

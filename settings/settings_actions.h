@@ -4,11 +4,11 @@
 // `dialogs`, and keeps what the window shows in `state` (the name comes from
 // state.nameBox). None of them opens a window.
 
-#include "engine/parameter_keys.h"
-#include "engine/runtime_error.h"
-#include "engine/user_dialogs.h"
 #include "settings/settings_state.h"
-#include "workbench/engine/database.h"
+#include "text_engine/parameter_keys.h"
+#include "text_engine/runtime_error.h"
+#include "text_engine/user_dialogs.h"
+#include "workbench/database_engine/database.h"
 
 #include <optional>
 

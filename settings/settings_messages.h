@@ -2,7 +2,7 @@
 // The Settings store's own messages and questions, in the program's words,
 // and their identifiers.
 
-#include "engine/user_dialogs.h"
+#include "text_engine/user_dialogs.h"
 
 #include <string>
 #include <string_view>

@@ -1,8 +1,8 @@
 #include "settings/settings_record.h"
 
-#include "engine/database_error_numbers.h"
-#include "workbench/engine/engine_errors.h"
-#include "workbench/engine/field_type.h"
+#include "text_engine/database_error_numbers.h"
+#include "workbench/database_engine/engine_errors.h"
+#include "workbench/database_engine/field_type.h"
 #include "workbench/fieldizer_database.h"
 
 namespace fieldizer {

@@ -3,8 +3,8 @@
 // every parameter key, found through the index nameOfSettings. Names are
 // compared without regard to letter case, as the index does.
 
-#include "engine/parameter_keys.h"
-#include "workbench/engine/database.h"
+#include "text_engine/parameter_keys.h"
+#include "workbench/database_engine/database.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 // and a saved set's table fieldize_<name> hold the same five fields, matched
 // without regard to letter case.
 
-#include "workbench/engine/database.h"
+#include "workbench/database_engine/database.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 #include "workbench/fieldizer_database.h"
 
-#include "engine/cp1252.h"
-#include "engine/parameter_keys.h"
-#include "workbench/engine/engine_errors.h"
+#include "text_engine/cp1252.h"
+#include "text_engine/parameter_keys.h"
+#include "workbench/database_engine/engine_errors.h"
 #include "workbench/workspace.h"
 
 #include <array>

@@ -4,7 +4,7 @@
 // (fieldize_allFields with its index nameOfSettings). Its schema is
 // documented in docs/database-schema.md.
 
-#include "workbench/engine/table_def.h"
+#include "workbench/database_engine/table_def.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "workbench/workspace.h"
 
-#include "engine/cp1252.h"
-#include "workbench/engine/engine_errors.h"
-#include "workbench/engine/table_def.h"
+#include "text_engine/cp1252.h"
+#include "workbench/database_engine/engine_errors.h"
+#include "workbench/database_engine/table_def.h"
 #include "workbench/functions/sql_functions.h"
 
 #include <filesystem>

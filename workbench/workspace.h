@@ -2,7 +2,7 @@
 // The workspace that opens databases, and the one current database the
 // program's windows share (an object handed to them, not a global).
 
-#include "workbench/engine/database.h"
+#include "workbench/database_engine/database.h"
 
 #include <memory>
 #include <string>

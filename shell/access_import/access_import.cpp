@@ -1,12 +1,12 @@
 #include "shell/access_import/access_import.h"
 
-#include "engine/cp1252.h"
-#include "engine/runtime_error.h"
+#include "text_engine/cp1252.h"
+#include "text_engine/runtime_error.h"
 #include "workbench/access/access_file_header.h"
 
 #ifdef FIELDIZER_HAVE_ACCESS
 #include "workbench/access/access_converter.h"
-#include "workbench/engine/engine_errors.h"
+#include "workbench/database_engine/engine_errors.h"
 #endif
 
 #include <cstdlib>

@@ -5,8 +5,8 @@
 // Access file) and names the file to open instead. The window calls this
 // with the chosen path before it opens anything.
 
-#include "engine/processing_pass.h"
-#include "engine/user_dialogs.h"
+#include "text_engine/processing_pass.h"
+#include "text_engine/user_dialogs.h"
 
 #include <functional>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "shell/databases/table_copy.h"
 
-#include "workbench/engine/table_copy.h"
+#include "workbench/database_engine/table_copy.h"
 
 namespace fieldizer {
 

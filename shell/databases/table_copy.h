@@ -5,10 +5,10 @@
 // holding every record. The copy is all or nothing: on any failure no part
 // of the new table remains.
 
-#include "engine/processing_pass.h"
-#include "engine/user_dialogs.h"
 #include "shell/dialogs/file_dialogs.h"
-#include "workbench/engine/database.h"
+#include "text_engine/processing_pass.h"
+#include "text_engine/user_dialogs.h"
+#include "workbench/database_engine/database.h"
 
 #include <optional>
 #include <string>

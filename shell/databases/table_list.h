@@ -3,8 +3,8 @@
 // the caption and instruction of each mode, and deleting a table after its
 // question.
 
-#include "engine/user_dialogs.h"
-#include "workbench/engine/database.h"
+#include "text_engine/user_dialogs.h"
+#include "workbench/database_engine/database.h"
 
 #include <string>
 #include <vector>

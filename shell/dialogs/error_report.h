@@ -2,8 +2,8 @@
 // handleError: the one report of a trapped error, for every window. An
 // information box titled "Fieldizer - Sorry..." with the error report's text.
 
-#include "engine/runtime_error.h"
-#include "engine/user_dialogs.h"
+#include "text_engine/runtime_error.h"
+#include "text_engine/user_dialogs.h"
 
 namespace fieldizer {
 

@@ -3,7 +3,7 @@
 // program's character set, Windows-1252, has no byte for. The field refuses
 // it: stored, it would silently become "?".
 
-#include "engine/user_dialogs.h"
+#include "text_engine/user_dialogs.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "shell/fieldize_grid/fieldize_preview.h"
 
 #include "columns/fieldize.h"
-#include "engine/text_lines.h"
 #include "shell/fieldize_grid/spec_grid_rules.h"
+#include "text_engine/text_lines.h"
 
 namespace fieldizer {
 

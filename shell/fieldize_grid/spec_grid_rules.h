@@ -4,8 +4,8 @@
 // and of its navigation strip. The window shows what these decide.
 
 #include "columns/column_spec.h"
-#include "engine/runtime_error.h"
-#include "engine/user_dialogs.h"
+#include "text_engine/runtime_error.h"
+#include "text_engine/user_dialogs.h"
 
 #include <cstddef>
 #include <optional>

@@ -2,8 +2,8 @@
 // The state of the Find window between its clicks: where Find Again goes on
 // from and how many occurrences it has found, with the messages it shows.
 
-#include "engine/user_dialogs.h"
 #include "shell/find/find_matcher.h"
+#include "text_engine/user_dialogs.h"
 
 #include <cstddef>
 #include <optional>

@@ -3,8 +3,8 @@
 // folder first, then folders the user points to. The program never creates
 // its database; without it, it ends.
 
-#include "engine/user_dialogs.h"
 #include "shell/dialogs/file_dialogs.h"
+#include "text_engine/user_dialogs.h"
 
 #include <filesystem>
 #include <optional>

@@ -4,7 +4,7 @@
 // one made by the program. One instance, owned by the main window and handed
 // to each window that needs it; nothing reaches it as a global.
 
-#include "workbench/engine/database.h"
+#include "workbench/database_engine/database.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
 #include "shell/program_state/running_windows.h"
 
 #include "columns/spec_table.h"
-#include "engine/cp1252.h"
+#include "text_engine/cp1252.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -3,8 +3,8 @@
 // window's Save and Execute show an error as its bare description in an OK
 // box, not through the error report.
 
-#include "engine/runtime_error.h"
-#include "engine/user_dialogs.h"
+#include "text_engine/runtime_error.h"
+#include "text_engine/user_dialogs.h"
 
 #include <string>
 

@@ -3,8 +3,8 @@
 // prompts, the row questions and the error box of their own commands. The
 // two browsers differ only in one line of the filter prompt.
 
-#include "engine/runtime_error.h"
-#include "engine/user_dialogs.h"
+#include "text_engine/runtime_error.h"
+#include "text_engine/user_dialogs.h"
 
 #include <string>
 #include <string_view>

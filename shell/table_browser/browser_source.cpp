@@ -1,6 +1,6 @@
 #include "shell/table_browser/browser_source.h"
 
-#include "workbench/engine/table_def.h"
+#include "workbench/database_engine/table_def.h"
 
 #include <cctype>
 

@@ -3,7 +3,7 @@
 // SELECT with its parameters' values (Form12), and how such a source is
 // opened as the dynaset the browser moves through.
 
-#include "workbench/engine/database.h"
+#include "workbench/database_engine/database.h"
 
 #include <string>
 #include <string_view>

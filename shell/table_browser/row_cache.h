@@ -5,7 +5,7 @@
 // number of rows, dropping the one used longest ago, so its memory does not
 // grow with the table.
 
-#include "workbench/engine/row_source.h"
+#include "workbench/database_engine/row_source.h"
 
 #include <cstddef>
 #include <list>

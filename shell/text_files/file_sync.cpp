@@ -1,6 +1,6 @@
 #include "shell/text_files/file_sync.h"
 
-#include "engine/file_errors.h"
+#include "text_engine/file_errors.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 #include "shell/text_files/input_text.h"
 
-#include "engine/file_errors.h"
-#include "engine/memory_failure.h"
+#include "text_engine/file_errors.h"
+#include "text_engine/memory_failure.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #include "shell/text_files/output_file.h"
 
-#include "engine/file_errors.h"
 #include "shell/text_files/file_sync.h"
+#include "text_engine/file_errors.h"
 
 #include <cerrno>
 #include <fcntl.h>

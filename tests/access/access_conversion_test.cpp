@@ -1,13 +1,13 @@
 // Converting real Access files, checked against an independent reader
 // (mdb-export, mdb-schema) and against the files themselves.
-#include "engine/cp1252.h"
 #include "expected_export.h"
 #include "runtime_error_checks.h"
 #include "scratch_folder.h"
+#include "text_engine/cp1252.h"
 #include "workbench/access/access_converter.h"
 #include "workbench/access/access_field_types.h"
 #include "workbench/access/access_values.h"
-#include "workbench/engine/engine_errors.h"
+#include "workbench/database_engine/engine_errors.h"
 #include "workbench/workspace.h"
 
 #include <algorithm>

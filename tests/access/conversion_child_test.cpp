@@ -1,7 +1,7 @@
 // The child process a conversion runs in: bounded in time and memory, and
 // failed by anything the Access reader prints, whatever the work returns.
 #include "workbench/access/conversion_child.h"
-#include "workbench/engine/engine_errors.h"
+#include "workbench/database_engine/engine_errors.h"
 
 #include <cstdio>
 #include <cstring>

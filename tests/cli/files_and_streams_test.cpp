@@ -1,7 +1,7 @@
 // --in, --out, standard input and output, and --lf, against the built program.
 
 #include "cli_runner.h"
-#include "engine/required_fields.h"
+#include "text_engine/required_fields.h"
 
 #include <algorithm>
 #include <atomic>

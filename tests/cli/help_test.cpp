@@ -3,8 +3,8 @@
 
 #include "cli_runner.h"
 #include "columns/save_to_database.h"
-#include "engine/format_text.h"
-#include "engine/padding.h"
+#include "text_engine/format_text.h"
+#include "text_engine/padding.h"
 
 #include <gtest/gtest.h>
 

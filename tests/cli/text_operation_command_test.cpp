@@ -1,5 +1,5 @@
 #include "cli_runner.h"
-#include "engine/required_fields.h"
+#include "text_engine/required_fields.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "columns/fieldize.h"
-#include "engine/text_lines.h"
 #include "runtime_error_checks.h"
+#include "text_engine/text_lines.h"
 
 #include <gtest/gtest.h>
 

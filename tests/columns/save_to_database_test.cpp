@@ -1,10 +1,10 @@
 #include "columns/fieldize.h"
 #include "columns/save_messages.h"
 #include "columns/save_to_database.h"
-#include "engine/database_error_numbers.h"
 #include "program_database_fixture.h"
 #include "runtime_error_checks.h"
 #include "scripted_dialogs.h"
+#include "text_engine/database_error_numbers.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "scratch_folder.h"
 #include "scripted_dialogs.h"
 #include "shell/access_import/access_import.h"
-#include "workbench/engine/engine_errors.h"
+#include "workbench/database_engine/engine_errors.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
 

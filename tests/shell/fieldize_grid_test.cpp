@@ -1,9 +1,9 @@
 // The column specifications grid's decisions without a window: what a typed cell
 // value does, the captions, and the preview of the first lines.
 #include "columns/fieldize.h"
-#include "engine/text_lines.h"
 #include "shell/fieldize_grid/fieldize_preview.h"
 #include "shell/fieldize_grid/spec_grid_rules.h"
+#include "text_engine/text_lines.h"
 
 #include <gtest/gtest.h>
 

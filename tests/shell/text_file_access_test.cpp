@@ -1,9 +1,9 @@
 // Text files come back byte for byte; a read-only file loads; a failed save
 // leaves the former file as it was and says why.
-#include "engine/runtime_error.h"
 #include "runtime_error_checks.h"
 #include "scratch_folder.h"
 #include "shell/file_access/text_file_access.h"
+#include "text_engine/runtime_error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "engine/runtime_error.h"
 #include "scratch_folder.h"
 #include "shell/text_files/input_text.h"
 #include "shell/text_files/output_file.h"
+#include "text_engine/runtime_error.h"
 
 #include <chrono>
 #include <fcntl.h>

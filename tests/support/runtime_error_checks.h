@@ -3,7 +3,7 @@
 // number, and where the wording matters, its description. A check of the
 // type alone would also pass on the wrong error.
 
-#include "engine/runtime_error.h"
+#include "text_engine/runtime_error.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // asked it (it gets the default answer and sets `unexpected`), so no question
 // goes unnoticed.
 
-#include "engine/user_dialogs.h"
+#include "text_engine/user_dialogs.h"
 
 #include <deque>
 #include <gtest/gtest.h>

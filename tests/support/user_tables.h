@@ -3,7 +3,7 @@
 // program's kind with `rows` generated records, and one as another SQLite
 // tool would leave it, declaring a text size it does not enforce.
 
-#include "workbench/engine/database.h"
+#include "workbench/database_engine/database.h"
 
 #include <string>
 

@@ -3,11 +3,11 @@
 // the grid on a real report, and the preview.
 #include "columns/fieldize.h"
 #include "desktop_fixture.h"
-#include "engine/database_error_numbers.h"
-#include "engine/text_lines.h"
 #include "runtime_error_checks.h"
 #include "shell/fieldize_grid/fieldize_preview.h"
 #include "shell/fieldize_grid/spec_grid_rules.h"
+#include "text_engine/database_error_numbers.h"
+#include "text_engine/text_lines.h"
 #include "ui/manipulator/fieldize_spec_model.h"
 #include "ui/manipulator/fieldize_text_panel.h"
 #include "wait_until.h"

@@ -2,7 +2,7 @@
 // byte value beyond ASCII: the tools, Undo and the Text Viewer's hand-over
 // keep every byte.
 #include "desktop_fixture.h"
-#include "engine/line_tools.h"
+#include "text_engine/line_tools.h"
 #include "ui/text_viewer/text_viewer.h"
 
 #include <QLineEdit>

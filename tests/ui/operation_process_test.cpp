@@ -3,12 +3,12 @@
 // pass with their message and focus, the after-process options, and a field
 // changed during a pass counting from the next line on.
 #include "desktop_fixture.h"
-#include "engine/add_text.h"
-#include "engine/delete_text.h"
-#include "engine/format_text.h"
-#include "engine/move_text.h"
-#include "engine/replace_text.h"
-#include "engine/required_fields.h"
+#include "text_engine/add_text.h"
+#include "text_engine/delete_text.h"
+#include "text_engine/format_text.h"
+#include "text_engine/move_text.h"
+#include "text_engine/replace_text.h"
+#include "text_engine/required_fields.h"
 #include "ui/manipulator/panel_controls.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The pass frame of the Manipulator: the line tools, Stop part-way, Undo, a
 // pass that fails, and the checks before a pass.
 #include "desktop_fixture.h"
-#include "engine/line_tools.h"
+#include "text_engine/line_tools.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 #include "ui/table_browser/data_control.h"
 #include "ui/table_browser/dynaset_model.h"
 #include "ui/table_browser/print_image.h"
-#include "workbench/engine/engine_errors.h"
+#include "workbench/database_engine/engine_errors.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 // value is worked out by hand from the engine's documented rules (dates are
 // days, True is -1, Currency has four decimals ...), on the orders below.
 #include "scratch_database.h"
-#include "workbench/engine/field_type.h"
+#include "workbench/database_engine/field_type.h"
 
 #include <gtest/gtest.h>
 #include <tuple>

@@ -2,8 +2,8 @@
 // SQLite's own others (its version, its extension loader, its tokenizer
 // pointers, blobs as large as memory) are undefined functions, as any name
 // the dialect does not know.
-#include "engine/database_error_numbers.h"
 #include "scratch_database.h"
+#include "text_engine/database_error_numbers.h"
 #include "workbench/dialect/sql_dialect.h"
 
 #include <gtest/gtest.h>

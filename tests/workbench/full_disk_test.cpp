@@ -4,8 +4,8 @@
 // whole transaction back, savepoints and all.
 
 #include "scratch_database.h"
-#include "workbench/engine/engine_errors.h"
-#include "workbench/engine/row_appender.h"
+#include "workbench/database_engine/engine_errors.h"
+#include "workbench/database_engine/row_appender.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>

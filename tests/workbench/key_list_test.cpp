@@ -1,7 +1,7 @@
 // A dynaset's keys in four bytes each while the rowids fit, in eight once
 // one does not: the same rows, positions, edits and deletions either way.
 #include "scratch_database.h"
-#include "workbench/engine/key_list.h"
+#include "workbench/database_engine/key_list.h"
 
 #include <gtest/gtest.h>
 

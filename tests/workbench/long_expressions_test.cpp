@@ -1,8 +1,8 @@
 // Long expressions as users write them: a hundred and more operators in a
 // row must run, with the results each operator gives on its own, while
 // nesting beyond what the engine takes is refused as too complex.
-#include "engine/database_error_numbers.h"
 #include "scratch_database.h"
+#include "text_engine/database_error_numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "scratch_database.h"
-#include "workbench/engine/engine_errors.h"
-#include "workbench/engine/row_appender.h"
+#include "workbench/database_engine/engine_errors.h"
+#include "workbench/database_engine/row_appender.h"
 
 #include <deque>
 #include <functional>

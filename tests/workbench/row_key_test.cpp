@@ -4,7 +4,7 @@
 // Each table's field values differ from the row numbers and repeat, so that
 // a row found by the field instead of its number is the wrong row.
 #include "scratch_database.h"
-#include "workbench/engine/table_copy.h"
+#include "workbench/database_engine/table_copy.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // UserDialogs answered by real message boxes: the title, buttons, icon and
 // default button the message asks for, modal over `parent`.
 
-#include "engine/user_dialogs.h"
+#include "text_engine/user_dialogs.h"
 
 class QWidget;
 

@@ -4,8 +4,8 @@
 // Manipulator is hidden) and selects it, or counts and colours them all.
 // The searching is FindSession's; this window wires it to the controls.
 
-#include "engine/user_dialogs.h"
 #include "shell/find/find_session.h"
+#include "text_engine/user_dialogs.h"
 
 #include <QWidget>
 #include <functional>

@@ -5,12 +5,12 @@
 // runs the commands that involve more than one window: the Edit commands on
 // the active text window and the hand-over between Manipulator and Viewer.
 
-#include "engine/user_dialogs.h"
 #include "shell/databases/table_list.h"
 #include "shell/dialogs/file_dialogs.h"
 #include "shell/menus/menu_rules.h"
 #include "shell/program_state/program_state.h"
 #include "shell/queries/query_rules.h"
+#include "text_engine/user_dialogs.h"
 #include "ui/table_browser/table_browser.h"
 
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #pragma once
 // The message of a print that could not start, for every window that prints.
 
-#include "engine/user_dialogs.h"
+#include "text_engine/user_dialogs.h"
 
 namespace fieldizer::ui {
 

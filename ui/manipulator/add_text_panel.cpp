@@ -1,6 +1,6 @@
 #include "ui/manipulator/add_text_panel.h"
 
-#include "engine/add_text.h"
+#include "text_engine/add_text.h"
 
 #include <QCheckBox>
 

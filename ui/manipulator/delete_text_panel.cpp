@@ -1,6 +1,6 @@
 #include "ui/manipulator/delete_text_panel.h"
 
-#include "engine/delete_text.h"
+#include "text_engine/delete_text.h"
 #include "ui/manipulator/mode_rule.h"
 
 #include <QCheckBox>

@@ -13,8 +13,8 @@
 // and QtGui's colour: no widgets.
 
 #include "columns/column_spec.h"
-#include "engine/runtime_error.h"
-#include "workbench/engine/database.h"
+#include "text_engine/runtime_error.h"
+#include "workbench/database_engine/database.h"
 
 #include <QAbstractTableModel>
 #include <memory>

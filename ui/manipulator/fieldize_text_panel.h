@@ -9,8 +9,8 @@
 // its own to that file, so opening or closing other databases leaves the
 // grid's recordset alone.
 
-#include "engine/user_dialogs.h"
 #include "shell/program_state/program_state.h"
+#include "text_engine/user_dialogs.h"
 #include "ui/manipulator/manipulator.h"
 
 #include <QTimer>

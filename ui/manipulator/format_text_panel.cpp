@@ -1,6 +1,6 @@
 #include "ui/manipulator/format_text_panel.h"
 
-#include "engine/format_text.h"
+#include "text_engine/format_text.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -6,12 +6,12 @@
 // "&Process" button runs through. The wiring is here; the rules are in
 // shell/.
 
-#include "engine/processing_pass.h"
-#include "engine/required_fields.h"
-#include "engine/user_dialogs.h"
 #include "shell/dialogs/file_dialogs.h"
 #include "shell/editing/change_tracking.h"
 #include "shell/program_state/program_state.h"
+#include "text_engine/processing_pass.h"
+#include "text_engine/required_fields.h"
+#include "text_engine/user_dialogs.h"
 #include "ui/manipulator/pass_frame.h"
 #include "ui/manipulator/run_scope.h"
 

@@ -1,8 +1,8 @@
 // The pass frame: every "&Process" button and the three line tools run
 // through here, with the progress bar, Stop, the busy pointer and Undo.
-#include "engine/line_tools.h"
-#include "engine/memory_failure.h"
 #include "shell/dialogs/error_report.h"
+#include "text_engine/line_tools.h"
+#include "text_engine/memory_failure.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
 #include "ui/text_box/document_builder.h"

@@ -1,6 +1,6 @@
 #include "ui/manipulator/move_text_panel.h"
 
-#include "engine/move_text.h"
+#include "text_engine/move_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -9,9 +9,9 @@
 // changed during a pass (the pass lets events through between lines) counts
 // from the next line on, and an unchanged panel costs one flag test a line.
 
-#include "engine/parameter_keys.h"
-#include "engine/processing_pass.h"
-#include "engine/required_fields.h"
+#include "text_engine/parameter_keys.h"
+#include "text_engine/processing_pass.h"
+#include "text_engine/required_fields.h"
 #include "ui/manipulator/panel_controls.h"
 
 #include <QWidget>

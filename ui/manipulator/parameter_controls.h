@@ -4,7 +4,7 @@
 // whichever panels exist. A control kind this file does not know holds no
 // parameter.
 
-#include "engine/parameter_keys.h"
+#include "text_engine/parameter_keys.h"
 
 #include <optional>
 #include <string>

@@ -4,7 +4,7 @@
 // yield() by time, never once per line, so a million-line pass costs the
 // event loop next to nothing. Stop is a flag the click sets.
 
-#include "engine/processing_pass.h"
+#include "text_engine/processing_pass.h"
 
 #include <cstdint>
 

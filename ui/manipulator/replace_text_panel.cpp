@@ -1,6 +1,6 @@
 #include "ui/manipulator/replace_text_panel.h"
 
-#include "engine/replace_text.h"
+#include "text_engine/replace_text.h"
 #include "ui/manipulator/mode_rule.h"
 
 #include <QCheckBox>

@@ -7,8 +7,8 @@
 // table list.
 
 #include "columns/save_to_database.h"
-#include "engine/user_dialogs.h"
 #include "shell/program_state/program_state.h"
+#include "text_engine/user_dialogs.h"
 
 #include <QWidget>
 #include <functional>

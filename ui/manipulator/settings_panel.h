@@ -5,9 +5,9 @@
 // window: every parameter edit on any tab reaches parametersChanged(), and
 // a restore sets panelsLoading so its own changes do not count as edits.
 
-#include "engine/user_dialogs.h"
 #include "settings/settings_state.h"
 #include "shell/program_state/program_state.h"
+#include "text_engine/user_dialogs.h"
 
 #include <QWidget>
 #include <memory>

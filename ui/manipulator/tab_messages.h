@@ -2,7 +2,7 @@
 // The messages of the database check on returning to the Manipulator, and
 // their identifiers.
 
-#include "engine/user_dialogs.h"
+#include "text_engine/user_dialogs.h"
 
 #include <string>
 #include <string_view>

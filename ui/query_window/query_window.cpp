@@ -3,8 +3,8 @@
 #include "shell/dialogs/error_report.h"
 #include "shell/queries/query_messages.h"
 #include "ui/text_box/cp1252_qstring.h"
-#include "workbench/engine/database.h"
-#include "workbench/engine/engine_errors.h"
+#include "workbench/database_engine/database.h"
+#include "workbench/database_engine/engine_errors.h"
 
 #include <QApplication>
 #include <QFile>

@@ -5,10 +5,10 @@
 // showResult; any other runs here as an action query. The window
 // always works on the program's current database, taken anew each time.
 
-#include "engine/user_dialogs.h"
 #include "shell/dialogs/file_dialogs.h"
 #include "shell/program_state/program_state.h"
 #include "shell/queries/query_rules.h"
+#include "text_engine/user_dialogs.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "ui/table_browser/dynaset_model.h"
 
 #include "ui/text_box/cp1252_qstring.h"
-#include "workbench/engine/engine_errors.h"
-#include "workbench/engine/field_type.h"
+#include "workbench/database_engine/engine_errors.h"
+#include "workbench/database_engine/field_type.h"
 
 namespace fieldizer::ui {
 namespace {

@@ -9,9 +9,9 @@
 // A write the engine refuses is reported and the row keeps its former
 // values. Runs on the user-interface thread only.
 
-#include "engine/runtime_error.h"
 #include "shell/table_browser/row_cache.h"
-#include "workbench/engine/recordset.h"
+#include "text_engine/runtime_error.h"
+#include "workbench/database_engine/recordset.h"
 
 #include <QAbstractTableModel>
 #include <functional>

@@ -3,7 +3,7 @@
 #include "ui/table_browser/data_control.h"
 #include "ui/table_browser/dynaset_model.h"
 #include "ui/text_box/cp1252_qstring.h"
-#include "workbench/engine/engine_errors.h"
+#include "workbench/database_engine/engine_errors.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -7,11 +7,11 @@
 // Refresh report their errors in a box of their own and keep the rows shown
 // before. What the windows say is shell/table_browser's.
 
-#include "engine/user_dialogs.h"
 #include "shell/dialogs/file_dialogs.h"
 #include "shell/program_state/program_state.h"
 #include "shell/table_browser/browser_messages.h"
 #include "shell/table_browser/browser_source.h"
+#include "text_engine/user_dialogs.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "ui/text_box/byte_text_box.h"
 
-#include "engine/cp1252.h"
+#include "text_engine/cp1252.h"
 #include "ui/text_box/ascii_text.h"
 #include "ui/text_box/cp1252_qstring.h"
 #include "ui/text_box/document_builder.h"

@@ -1,6 +1,6 @@
 #include "ui/text_box/cp1252_qstring.h"
 
-#include "engine/cp1252.h"
+#include "text_engine/cp1252.h"
 
 namespace fieldizer::ui {
 

@@ -1,8 +1,8 @@
 #include "ui/text_box/document_builder.h"
 
-#include "engine/cp1252.h"
-#include "engine/memory_failure.h"
-#include "engine/runtime_error.h"
+#include "text_engine/cp1252.h"
+#include "text_engine/memory_failure.h"
+#include "text_engine/runtime_error.h"
 #include "ui/text_box/ascii_text.h"
 
 #include <Qsci/qsciscintillabase.h>

@@ -5,7 +5,7 @@
 // its own nor copied into the editor in one piece at the end. The box keeps
 // showing its text until it takes the finished (or stopped) document.
 
-#include "engine/processing_pass.h"
+#include "text_engine/processing_pass.h"
 
 #include <cstddef>
 #include <string_view>

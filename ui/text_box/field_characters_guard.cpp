@@ -1,7 +1,7 @@
 #include "ui/text_box/field_characters_guard.h"
 
-#include "engine/cp1252.h"
 #include "shell/editing/unheld_character.h"
+#include "text_engine/cp1252.h"
 
 #include <QAbstractSpinBox>
 #include <QEvent>

@@ -6,7 +6,7 @@
 // Installed once on the application by the main window; it wraps each
 // field's own validator, if any, when the field is first shown.
 
-#include "engine/user_dialogs.h"
+#include "text_engine/user_dialogs.h"
 
 #include <QObject>
 

@@ -1,12 +1,12 @@
 #include "workbench/access/access_converter.h"
 
-#include "engine/cp1252.h"
-#include "engine/progress_pacer.h"
+#include "text_engine/cp1252.h"
+#include "text_engine/progress_pacer.h"
 #include "workbench/access/access_file_header.h"
 #include "workbench/access/access_saved_queries.h"
 #include "workbench/access/access_table_copy.h"
 #include "workbench/access/conversion_child.h"
-#include "workbench/engine/engine_errors.h"
+#include "workbench/database_engine/engine_errors.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
 

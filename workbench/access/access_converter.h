@@ -5,7 +5,7 @@
 // file is only read, and the new file appears under its name only once
 // everything is in it.
 
-#include "engine/processing_pass.h"
+#include "text_engine/processing_pass.h"
 #include "workbench/access/conversion_report.h"
 
 #include <string>

@@ -6,7 +6,7 @@
 // empty, with the reason for the conversion report.
 
 #include "workbench/access/access_reader.h"
-#include "workbench/engine/field_type.h"
+#include "workbench/database_engine/field_type.h"
 
 #include <string>
 

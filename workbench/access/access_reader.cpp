@@ -1,6 +1,6 @@
 #include "workbench/access/access_reader.h"
 
-#include "workbench/engine/engine_errors.h"
+#include "workbench/database_engine/engine_errors.h"
 
 #include <cstring>
 #include <filesystem>

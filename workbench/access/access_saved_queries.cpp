@@ -1,6 +1,6 @@
 #include "workbench/access/access_saved_queries.h"
 
-#include "engine/cp1252.h"
+#include "text_engine/cp1252.h"
 #include "workbench/access/access_values.h"
 
 #include <map>

@@ -1,9 +1,9 @@
 #include "workbench/access/access_table_copy.h"
 
-#include "engine/cp1252.h"
+#include "text_engine/cp1252.h"
 #include "workbench/access/access_field_types.h"
 #include "workbench/access/access_values.h"
-#include "workbench/engine/row_appender.h"
+#include "workbench/database_engine/row_appender.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,12 +3,12 @@
 // through RowAppender (the engine's own checks on every value), then its
 // primary key and indexes. What could not be copied goes into the report.
 
-#include "engine/processing_pass.h"
-#include "engine/progress_pacer.h"
+#include "text_engine/processing_pass.h"
+#include "text_engine/progress_pacer.h"
 #include "workbench/access/access_field_types.h"
 #include "workbench/access/access_reader.h"
 #include "workbench/access/conversion_report.h"
-#include "workbench/engine/database.h"
+#include "workbench/database_engine/database.h"
 
 #include <set>
 #include <string>

@@ -1,8 +1,8 @@
 #include "workbench/access/access_values.h"
 
-#include "engine/cp1252.h"
+#include "text_engine/cp1252.h"
 #include "workbench/access/access_text.h"
-#include "workbench/engine/date_text.h"
+#include "workbench/database_engine/date_text.h"
 
 #include <algorithm>
 #include <charconv>

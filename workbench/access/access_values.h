@@ -5,7 +5,7 @@
 // Windows-1252.
 
 #include "workbench/access/access_reader.h"
-#include "workbench/engine/value.h"
+#include "workbench/database_engine/value.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,8 +1,8 @@
 #include "workbench/access/conversion_child.h"
 
-#include "engine/memory_failure.h"
+#include "text_engine/memory_failure.h"
 #include "workbench/access/report_wire.h"
-#include "workbench/engine/engine_errors.h"
+#include "workbench/database_engine/engine_errors.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -8,7 +8,7 @@
 // whatever it prints (libmdb tells of damage it reads past on standard
 // error) comes through another.
 
-#include "engine/processing_pass.h"
+#include "text_engine/processing_pass.h"
 #include "workbench/access/child_limits.h"
 #include "workbench/access/conversion_report.h"
 

@@ -5,7 +5,7 @@
 // message (5, 94, 93, 13 and 6). They live here, below the functions, the
 // translator and the engine, so none needs the others for them.
 
-#include "engine/runtime_error.h"
+#include "text_engine/runtime_error.h"
 
 #include <array>
 #include <optional>

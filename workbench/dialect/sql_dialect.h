@@ -3,7 +3,7 @@
 // into SQLite's dialect. Built on a tokenizer, so string literals and
 // bracketed names always pass through intact.
 
-#include "engine/runtime_error.h"
+#include "text_engine/runtime_error.h"
 
 #include <optional>
 #include <string>

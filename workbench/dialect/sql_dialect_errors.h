@@ -2,8 +2,8 @@
 // The engine's syntax errors, with its numbers and wording, for the dialect
 // translator.
 
-#include "engine/database_error_numbers.h"
-#include "engine/runtime_error.h"
+#include "text_engine/database_error_numbers.h"
+#include "text_engine/runtime_error.h"
 
 #include <string_view>
 

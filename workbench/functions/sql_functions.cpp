@@ -1,6 +1,6 @@
 #include "workbench/functions/sql_functions.h"
 
-#include "engine/runtime_error.h"
+#include "text_engine/runtime_error.h"
 #include "workbench/dialect/sql_dialect.h"
 #include "workbench/functions/sql_functions_arithmetic.h"
 #include "workbench/functions/sql_functions_convert.h"

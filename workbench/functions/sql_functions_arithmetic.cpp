@@ -1,7 +1,7 @@
 #include "workbench/functions/sql_functions_arithmetic.h"
 
-#include "engine/runtime_error.h"
-#include "workbench/engine/date_text.h"
+#include "text_engine/runtime_error.h"
+#include "workbench/database_engine/date_text.h"
 #include "workbench/functions/sql_functions_values.h"
 
 #include <cerrno>

@@ -1,8 +1,8 @@
 #include "workbench/functions/sql_functions_dates.h"
 
-#include "engine/runtime_error.h"
+#include "text_engine/runtime_error.h"
+#include "workbench/database_engine/date_text.h"
 #include "workbench/dialect/sql_dialect.h"
-#include "workbench/engine/date_text.h"
 #include "workbench/functions/sql_functions_values.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "workbench/functions/sql_functions_fields.h"
 
-#include "workbench/engine/field_type.h"
-#include "workbench/engine/typed_writes.h"
+#include "workbench/database_engine/field_type.h"
+#include "workbench/database_engine/typed_writes.h"
 #include "workbench/functions/sql_functions_values.h"
 
 #include <sqlite3.h>

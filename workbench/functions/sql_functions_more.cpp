@@ -1,8 +1,8 @@
 #include "workbench/functions/sql_functions_more.h"
 
-#include "engine/cp1252.h"
-#include "engine/memory_failure.h"
-#include "engine/runtime_error.h"
+#include "text_engine/cp1252.h"
+#include "text_engine/memory_failure.h"
+#include "text_engine/runtime_error.h"
 #include "workbench/dialect/sql_dialect.h"
 #include "workbench/functions/sql_functions_text.h"
 #include "workbench/functions/sql_functions_values.h"

@@ -1,9 +1,9 @@
 #include "workbench/functions/sql_functions_values.h"
 
-#include "engine/memory_failure.h"
-#include "engine/runtime_error.h"
+#include "text_engine/memory_failure.h"
+#include "text_engine/runtime_error.h"
+#include "workbench/database_engine/date_text.h"
 #include "workbench/dialect/sql_dialect.h"
-#include "workbench/engine/date_text.h"
 
 #include <cmath>
 #include <cstdio>
