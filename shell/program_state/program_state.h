@@ -27,7 +27,7 @@ struct ProgramState {
     std::string previousDbName;
     // The table the table browser shows; "Save TABLE As" copies it.
     std::string openTableName;
-    bool copyRunning = false; // a table is being copied
+    bool tableCopyRunning = false; // Save TABLE As is copying the open table
     // Held while the window runs: tells windows started later on the same
     // database that this one uses its working specifications.
     std::shared_ptr<RunningWindowMark> runningWindow;

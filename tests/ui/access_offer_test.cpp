@@ -4,6 +4,7 @@
 #include "shell/access_import/access_import.h"
 #include "ui/password_access/password_access.h"
 
+#include <QMenuBar>
 #include <QTimer>
 
 using namespace fieldizer;
@@ -55,8 +56,8 @@ TEST_F(AccessOffer, yesConvertsReportsAndOpensTheCopyThroughPasswordAccess) {
     EXPECT_EQ(state_.dbPath, copyPath());
     EXPECT_TRUE(fs::exists(copyPath()));
     // The run is over: the menus and the Manipulator take commands again.
-    EXPECT_FALSE(state_.copyRunning);
     EXPECT_FALSE(manipulator().passRunning());
+    EXPECT_TRUE(window_->menuBar()->isEnabled());
     EXPECT_FALSE(dialogs_.unexpected);
 }
 
@@ -66,7 +67,8 @@ TEST_F(AccessOffer, noLeavesThePreviousDatabaseCurrentAndMakesNothing) {
     EXPECT_FALSE(form4Shown_);
     EXPECT_EQ(state_.dbPath, state_.homeDbPath);
     EXPECT_FALSE(fs::exists(copyPath()));
-    EXPECT_FALSE(state_.copyRunning);
+    EXPECT_FALSE(manipulator().passRunning());
+    EXPECT_TRUE(window_->menuBar()->isEnabled());
     EXPECT_FALSE(dialogs_.unexpected);
 }
 

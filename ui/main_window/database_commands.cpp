@@ -35,9 +35,9 @@ void MainWindow::connectDatabaseMenus() {
     connect(this, &MainWindow::databaseChanged, this, &MainWindow::refreshQueryWindow);
 }
 
-// Nothing changes the current database under a running pass or table copy.
+// Nothing changes the current database under long work.
 bool MainWindow::databaseBusy() const {
-    return manipulator_->passRunning() || state_.copyRunning;
+    return manipulator_->passRunning();
 }
 
 // An Access file is offered as a copy in the program's own format; the copy
@@ -47,20 +47,8 @@ std::string MainWindow::resolveChosenDatabase(const std::string& path) {
     if (!access::isAccessDatabaseFile(path))
         return path;
     std::optional<std::string> copy;
-    state_.copyRunning = true;
-    menuBar()->setEnabled(false);
-    const auto restore = [this] {
-        state_.copyRunning = false;
-        menuBar()->setEnabled(true);
-    };
-    try {
-        manipulator_->runWithProgress(
-            [&](PassObserver& observer) { copy = offerAccessCopy(path, dialogs_, observer); });
-    } catch (...) {
-        restore();
-        throw;
-    }
-    restore();
+    manipulator_->runWithProgress(
+        [&](PassObserver& observer) { copy = offerAccessCopy(path, dialogs_, observer); });
     return copy.value_or(std::string());
 }
 
@@ -217,36 +205,16 @@ void MainWindow::saveTableAsCommand() {
         copyOpenTable(*name);
 }
 
-// The copy runs with the Manipulator's progress bar and Stop; meanwhile
-// nothing else may touch the database, so the menus, the other windows and
-// the Manipulator's tabs wait, the bar still drawn and Stop at hand.
-void MainWindow::setCopyRunning(bool running) {
-    state_.copyRunning = running;
-    // Disabled actions answer neither their menus nor their shortcuts.
-    for (QAction* action : menuBar()->findChildren<QAction*>()) {
-        if (running)
-            action->setProperty("enabledBeforeCopy", action->isEnabled());
-        action->setEnabled(running ? false : action->property("enabledBeforeCopy").toBool());
-    }
-    menuBar()->setEnabled(!running);
-    for (QMdiSubWindow* window : mdi_->subWindowList())
-        if (window != manipulatorWindow_)
-            window->setEnabled(!running);
-    manipulator_->tabs()->setEnabled(!running);
-    if (running)
-        setCursor(Qt::WaitCursor);
-    else
-        unsetCursor();
-}
-
 void MainWindow::copyOpenTable(const std::string& name) {
     const std::string source = state_.openTableName;
     std::optional<long> copied;
     try {
-        // The windows wait while the copy runs, and come back on every way out.
-        setCopyRunning(true);
-        const std::unique_ptr<MainWindow, void (*)(MainWindow*)> copying(
-            this, [](MainWindow* window) { window->setCopyRunning(false); });
+        // The copy runs with the Manipulator's progress bar and Stop, every
+        // other command waiting; the open table's browser writes a pending
+        // row unasked meanwhile.
+        state_.tableCopyRunning = true;
+        const std::unique_ptr<ProgramState, void (*)(ProgramState*)> copying(
+            &state_, [](ProgramState* state) { state->tableCopyRunning = false; });
         manipulator_->runWithProgress([&](PassObserver& progress) {
             copied = saveTableAs(*state_.database, source, name, progress);
         });

@@ -3,6 +3,7 @@
 #include "shell/program_state/database_location.h"
 #include "shell/program_state/running_windows.h"
 #include "ui/find/find_window.h"
+#include "ui/main_window/command_lock.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/splash/splash_window.h"
 #include "ui/text_box/byte_text_box.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     manipulatorWindow_ = addSubWindow(manipulator_);
     viewer_ = new TextViewer;
     viewerWindow_ = addSubWindow(viewer_);
+    commandLock_ = new CommandLock(*this, *mdi_, manipulatorWindow_);
     manipulator_->setVisibleViewer(
         [this] { return viewerVisible() ? viewer_->textBox() : nullptr; });
 
@@ -204,22 +206,15 @@ void MainWindow::manipulatorClosed() {
     caretStatus_->clear();
 }
 
-// While a pass or tool runs, the commands that would change its text wait;
-// afterwards they come back as they were.
+// Every long work of the Manipulator (a pass, a tool, a save) and of this
+// window (a table copy, a conversion) runs in the Manipulator's run scope;
+// while it lasts every command but Stop waits.
 void MainWindow::runningChanged(bool running) {
-    // Undo is the Manipulator's own, locked with its button.
-    static constexpr int lockedCount = 5;
-    QAction* locked[lockedCount] = {menus_.openFile, menus_.closeFile, menus_.cut, menus_.paste,
-                                    menus_.deleteAll};
-    for (QAction* action : locked) {
-        if (running)
-            action->setProperty("enabledBeforeRun", action->isEnabled());
-        action->setEnabled(running ? false : action->property("enabledBeforeRun").toBool());
-    }
-    // The viewer's text goes to the Manipulator at every key: typing there
-    // waits too.
-    viewer_->textBox()->setReadOnly(running);
-    actionsLockedByRun_ = running;
+    commandLock_->setLocked(running);
+    if (running)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
 }
 
 void MainWindow::updateStatus(ByteTextBox* box) {
@@ -239,8 +234,7 @@ void MainWindow::updateStatus(ByteTextBox* box) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Unsaved changes are offered for saving; Cancel keeps the program.
-    if (manipulator_->passRunning() || state_.copyRunning ||
-        (state_.textModified && !manipulator_->closeFile())) {
+    if (manipulator_->passRunning() || (state_.textModified && !manipulator_->closeFile())) {
         event->ignore();
         return;
     }

@@ -30,6 +30,7 @@ class QPrinter;
 namespace fieldizer::ui {
 
 class ByteTextBox;
+class CommandLock;
 class FindWindow;
 class Manipulator;
 class QueryWindow;
@@ -194,7 +195,6 @@ class MainWindow final : public QMainWindow {
     void tableChosen(const std::string& name, bool deleting);
     void deleteChosenTable(const std::string& name);
     void copyOpenTable(const std::string& name);
-    void setCopyRunning(bool running);
     int twips(int value) const;
     bool askPrinter(const QString& title);
     TableBrowser* createBrowser(TableBrowser::Kind kind);
@@ -222,7 +222,7 @@ class MainWindow final : public QMainWindow {
     QMdiSubWindow* browserWindows_[2] = {}; // their frames
     std::unique_ptr<QPrinter> printer_;
     PrintDialog printDialog_;
-    bool actionsLockedByRun_ = false;
+    CommandLock* commandLock_ = nullptr;
     // The last hand-over between the two text boxes: the box copied from
     // and the revisions both had right after it.
     struct HandOver {

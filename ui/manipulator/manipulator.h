@@ -70,8 +70,8 @@ class Manipulator final : public QWidget {
     // The progress bar, for long work of other windows (a table copy).
     PassFrame& progressFrame() { return frame_; }
     // Long work of another window with this window's progress bar and
-    // "&Stop" (an Access file's conversion): the text, the line tools and
-    // the "&Process" buttons wait as they do for a pass.
+    // "&Stop" (a table copy, an Access file's conversion): everything but
+    // Stop waits as it does for a pass.
     void runWithProgress(const std::function<void(PassObserver&)>& work);
     const TextHistory& history() const { return history_; }
 
@@ -176,6 +176,7 @@ class Manipulator final : public QWidget {
     // Through RunScope only, so that every run ends.
     void beginRun();
     void endRun();
+    void setTabsLocked(bool locked);
     friend class RunScope<Manipulator>;
 
     ProgramState& state_;

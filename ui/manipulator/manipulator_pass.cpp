@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace fieldizer::ui {
@@ -39,14 +40,18 @@ void Manipulator::nothingToProcess() {
     richTextBox1_->setFocus();
 }
 
-// While a run lasts nothing may change the text under it: the tools, Undo
-// and typing wait; Stop, scrolling and looking stay live.
+// While a run lasts nothing may change the text or the database under it:
+// the tools, Undo, typing, the tab strip and the other tabs wait (a change
+// of tab opens the program's database again); Stop, scrolling and looking
+// at the text stay live. The main window locks its own commands on the
+// signal.
 void Manipulator::beginRun() {
     passRunning_ = true;
     setCursor(Qt::WaitCursor);
     richTextBox1_->setReadOnly(true);
     showUndoState();
     updateLineTools();
+    setTabsLocked(true);
     frame_.begin();
     Q_EMIT runningChanged(true);
 }
@@ -55,12 +60,22 @@ void Manipulator::beginRun() {
 void Manipulator::endRun() {
     frame_.end();
     setCounterVisible(true);
+    setTabsLocked(false);
     richTextBox1_->setReadOnly(false);
     passRunning_ = false;
     unsetCursor();
     showUndoState();
     updateLineTools();
     Q_EMIT runningChanged(false);
+}
+
+// A page disabled by its parent keeps the states its controls have of
+// their own, so unlocking brings back exactly what the tab rules set.
+void Manipulator::setTabsLocked(bool locked) {
+    sstab1_->tabBar()->setEnabled(!locked);
+    for (int tab = 0; tab < sstab1_->count(); ++tab)
+        if (QWidget* page = sstab1_->widget(tab); !page->isAncestorOf(richTextBox1_))
+            page->setEnabled(!locked);
 }
 
 void Manipulator::runWithProgress(const std::function<void(PassObserver&)>& work) {

@@ -58,7 +58,6 @@ void Manipulator::buildSavingTabs() {
             [this](const std::string& table) { setSettingsName(settingsNameOfTable(table)); });
     connect(settingsPanel_, &SettingsPanel::specificationsReplaced, this,
             &Manipulator::refreshFieldizeGrid);
-    connect(this, &Manipulator::runningChanged, savePanel_, &SaveToDatabasePanel::setRunning);
     connect(sstab1_, &QTabWidget::currentChanged, this, &Manipulator::SSTab1_Click);
     connect(qApp, &QApplication::focusChanged, this, &Manipulator::focusChanged);
 }

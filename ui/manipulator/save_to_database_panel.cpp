@@ -182,12 +182,6 @@ std::shared_ptr<db::Database> SaveToDatabasePanel::targetDatabase() const {
     return state_.database;
 }
 
-void SaveToDatabasePanel::setRunning(bool running) {
-    for (QWidget* control : {static_cast<QWidget*>(frame1_), static_cast<QWidget*>(command10_),
-                             static_cast<QWidget*>(command11_)})
-        control->setEnabled(!running);
-}
-
 void SaveToDatabasePanel::Combo18_Change() {
     const bool byDelimiter = fromQString(combo18_->currentText()) == parseByDelimiterMethod;
     text10_->setVisible(byDelimiter);

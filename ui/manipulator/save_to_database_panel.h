@@ -51,8 +51,6 @@ class SaveToDatabasePanel final : public QWidget {
     // Another database became current: for options 2 and 3 it is the one
     // the records go to; the list shows its tables.
     void databaseChanged();
-    // While a pass or a save runs, the options and buttons wait.
-    void setRunning(bool running);
 
   Q_SIGNALS:
     // "&Select Database": the window's open-database flow takes over.

@@ -176,7 +176,7 @@ void TableBrowser::setFilterOffered(bool offered) {
 
 bool TableBrowser::askRowQuestion(const Message& question) {
     // A table copy writes through the table browser unasked.
-    if (kind_ == Kind::Table && state_.copyRunning)
+    if (kind_ == Kind::Table && state_.tableCopyRunning)
         return true;
     return dialogs_.ask(question) == Answer::Yes;
 }
