@@ -17,10 +17,11 @@ namespace fieldizer {
 // A line operation: appends the result for `line` to `out` and returns true,
 // or returns false to drop the line. A result may hold CR LF of its own.
 // Throws RuntimeError for an invalid argument (error 5). It is called once
-// per line, so a window may read its panel afresh inside it.
+// per line, in order.
 using LineOperation = std::function<bool(std::string_view line, std::string& out)>;
 
-// "n" while lines remain, "y" once the end is reached, empty after Stop.
+// Reading while lines remain, Done once the end is reached, Stopped when
+// Stop ended the pass early; the pass reads on only while Reading.
 enum class PassState { Stopped, Reading, Done };
 
 // What a window implements to keep its progress bar and Stop button live.
