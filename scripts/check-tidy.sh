@@ -82,7 +82,14 @@ units_for() {
 line_filter=()
 if [ $all -eq 0 ] && git rev-parse --git-dir >/dev/null 2>&1 && find_base; then
     changes=$(git diff -U0 --diff-filter=ACMR "$since" -- '*.cpp' '*.h')
-    line_filter=("--line-filter=$(python3 scripts/changed_lines.py <<<"$changes")")
+    lines=$(python3 scripts/changed_lines.py <<<"$changes")
+    if [ "$lines" = "[]" ]; then
+        # An empty filter would show every line: a change that only removes
+        # lines has nothing to check.
+        echo "Tidy: no changed line to check."
+        exit 0
+    fi
+    line_filter=("--line-filter=$lines")
     mapfile -t files < <(git diff --name-only --diff-filter=ACMR "$since" -- '*.cpp' '*.h' |
         units_for | sort -u)
 else
