@@ -186,6 +186,10 @@ class Checker:
             if not path.endswith(SOURCE_SUFFIXES):
                 continue
             count += 1
+            layer, sub = area_of(path)
+            if sub not in SUB_AREA_LEVEL.get(layer, {sub: 0}):
+                self.breach(path, 1, f"sub-area {layer}/{sub} has no place in the order of "
+                            f"{layer}/ (ARCHITECTURE.md, scripts/layering.py)")
             with open(full, encoding="utf-8", errors="replace") as source:
                 for number, text in enumerate(source, 1):
                     found = INCLUDE.match(text)

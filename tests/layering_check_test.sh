@@ -90,6 +90,10 @@ expect_refused relative-parent-include workbench/database_engine/database.cpp:2 
     workbench/database_engine/database.cpp '#include "../dialect/sql_dialect.h"'
 expect_refused include-by-own-folder workbench/database_engine/database.cpp:2 \
     workbench/database_engine/database.cpp '#include "connection.h"'
+mkdir -p "$pristine/shell/unplaced" && touch "$pristine/shell/unplaced/rules.h"
+expect_refused sub-area-without-a-place shell/unplaced/rules.h:1 \
+    shell/unplaced/rules.h '#include "text_engine/cp1252.h"'
+rm -r "$pristine/shell/unplaced"
 expect_refused link-up-a-layer "text_engine/CMakeLists.txt:$(last_line text_engine/CMakeLists.txt)" \
     text_engine/CMakeLists.txt 'target_link_libraries(fieldizer_text_engine PUBLIC fieldizer_columns)'
 expect_refused sqlite-linked-above-workbench "columns/CMakeLists.txt:$(last_line columns/CMakeLists.txt)" \
