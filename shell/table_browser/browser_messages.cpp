@@ -29,6 +29,8 @@ std::string filterPrompt(BrowserKind kind) {
                       "- Enclose the Criteria of TEXT fields in DOUBLE quotes.",
                       "- Enclose the Criteria of DATE fields in NUMBER signs.", "",
                       "Use 'and' or 'or' to create combined criterias.",
+                      // One line too long to write on one: the literals are joined on purpose.
+                      // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
                       "Example: CustName = ''RuzovovOvovedorive'' and OrderDate >= #8/7/00# or "
                       "moneyEarned < 100000.00",
                       "", fancy, "Example: custname like ''pant*'' or OrDeRiD <> 123",

@@ -73,7 +73,7 @@ void removeStaleTemporariesBeside(const std::filesystem::path& target) {
     }
 }
 
-TemporaryRegistration::TemporaryRegistration(const std::string& path) : slot_(-1) {
+TemporaryRegistration::TemporaryRegistration(const std::string& path) {
     if (path.size() >= sizeof(Place::path))
         return;
     for (std::size_t i = 0; i < places.size(); ++i) {

@@ -31,7 +31,7 @@ class TemporaryRegistration {
     TemporaryRegistration& operator=(const TemporaryRegistration&) = delete;
 
   private:
-    int slot_;
+    int slot_ = -1; // -1: the path found no free place
 };
 
 // Holds back SIGINT, SIGTERM and SIGHUP while it lives: a temporary file is

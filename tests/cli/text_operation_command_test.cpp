@@ -28,7 +28,7 @@ TEST(CliTextOperation, OutputIsByteExactWithCrLfJoins) {
 
 TEST(CliTextOperation, EscapesInValuesAreDecoded) {
     CliRunner cli;
-    auto result = cli.run({"replace", "replaceText=;", "replaceWith=\\t\\\\"}, "a;b");
+    auto result = cli.run({"replace", "replaceText=;", R"(replaceWith=\t\\)"}, "a;b");
     EXPECT_EQ(result.out, "a\t\\b");
     result = cli.run({"replace", "replaceText=\\x", "replaceWith=-"}, "a\\xb");
     EXPECT_EQ(result.out, "a-b") << "an unknown escape stays as typed";

@@ -21,7 +21,7 @@ class ScratchFolder {
     std::string write(const std::string& name, const std::string& bytes) const;
     // The folder itself, or a sub-folder of it made on the way.
     std::filesystem::path folder(const std::string& sub = {}) const {
-        const auto made = path_ / sub;
+        auto made = path_ / sub;
         std::filesystem::create_directories(made);
         return made;
     }
