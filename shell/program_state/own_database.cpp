@@ -1,6 +1,8 @@
 #include "shell/program_state/own_database.h"
 
+#include "shell/dialogs/error_report.h"
 #include "shell/menus/menu_rules.h"
+#include "shell/program_state/database_location.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
 
@@ -14,6 +16,17 @@ void makeOwnDatabaseCurrent(ProgramState& state) {
     state.dbPath = state.homeDbPath;
     state.database.reset();
     state.database = db::Workspace().openDatabase(state.dbPath, db::ownConnectString);
+}
+
+bool openOwnDatabaseAtStartUp(ProgramState& state, UserDialogs& dialogs) {
+    try {
+        makeOwnDatabaseCurrent(state);
+        return true;
+    } catch (const RuntimeError& error) {
+        handleError(dialogs, error);
+    }
+    dialogs.tell(databaseMissingNotice());
+    return false;
 }
 
 std::shared_ptr<db::Database> ownDatabaseConnection(std::shared_ptr<db::Database> held,

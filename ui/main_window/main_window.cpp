@@ -1,6 +1,7 @@
 #include "ui/main_window/main_window.h"
 
 #include "shell/program_state/database_location.h"
+#include "shell/program_state/own_database.h"
 #include "shell/program_state/running_windows.h"
 #include "ui/find/find_window.h"
 #include "ui/manipulator/manipulator.h"
@@ -154,7 +155,8 @@ bool MainWindow::start(const std::filesystem::path& folder, bool withSplash) {
         std::filesystem::current_path(location->folder, ignored);
     }
     state_.homeDbPath = state_.dbPath;
-    openProgramDatabase();
+    if (!openOwnDatabaseAtStartUp(state_, dialogs_))
+        return false;
     state_.previousDbName.clear();
     emptyWorkingSpecsAtStartUp(state_);
     showManipulator();

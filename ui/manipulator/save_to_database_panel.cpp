@@ -254,7 +254,7 @@ void SaveToDatabasePanel::runSave(SaveRequest request) {
         // Held for the whole save: a tab change meanwhile makes another
         // database current, and must not close this one under the writer.
         const std::shared_ptr<db::Database> database = targetDatabase();
-        const SaveTarget target{database.get(), database ? state_.dbPath : std::string()};
+        const SaveTarget target{database.get(), database ? state_.dbPath : std::filesystem::path()};
         const SaveOutcome outcome = saveToDatabase(request, target, dialogs_, observer);
         if (outcome.status == SaveStatus::Refused)
             refusedField = outcome.focus;
