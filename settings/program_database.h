@@ -1,6 +1,6 @@
 #pragma once
-// Opening the program's own database from outside the windows (the command
-// line), where no start-up has found it yet.
+// The one routine that opens the program's own database, for the windows
+// (through shell/program_state/own_database.h) and the command line alike.
 
 #include "workbench/database_engine/database.h"
 

@@ -1,6 +1,6 @@
 #include "shell/databases/database_choice.h"
 
-#include "workbench/fieldizer_database.h"
+#include "shell/program_state/own_database.h"
 #include "workbench/workspace.h"
 
 namespace fieldizer {
@@ -50,10 +50,8 @@ void restorePreviousPath(ProgramState& state) {
 }
 
 void useOriginalDatabase(ProgramState& state) {
-    state.dbPath = state.homeDbPath;
     closeQuietly(state.database);
-    state.database.reset();
-    state.database = db::Workspace().openDatabase(state.homeDbPath, db::ownConnectString);
+    makeOwnDatabaseCurrent(state);
 }
 
 } // namespace fieldizer

@@ -1,10 +1,9 @@
 #include "shell/program_state/own_database.h"
 
+#include "settings/program_database.h"
 #include "shell/dialogs/error_report.h"
 #include "shell/menus/menu_rules.h"
 #include "shell/program_state/database_location.h"
-#include "workbench/fieldizer_database.h"
-#include "workbench/workspace.h"
 
 namespace fieldizer {
 
@@ -15,7 +14,7 @@ bool ownDatabaseIsCurrent(const ProgramState& state) {
 void makeOwnDatabaseCurrent(ProgramState& state) {
     state.dbPath = state.homeDbPath;
     state.database.reset();
-    state.database = db::Workspace().openDatabase(state.dbPath, db::ownConnectString);
+    state.database = openProgramDatabase(state.dbPath);
 }
 
 bool openOwnDatabaseAtStartUp(ProgramState& state, UserDialogs& dialogs) {
@@ -33,7 +32,7 @@ std::shared_ptr<db::Database> ownDatabaseConnection(std::shared_ptr<db::Database
                                                     const ProgramState& state) {
     if (held && held->isOpen() && held->name() == state.homeDbPath)
         return held;
-    return db::Workspace().openDatabase(state.homeDbPath, db::ownConnectString);
+    return openProgramDatabase(state.homeDbPath);
 }
 
 } // namespace fieldizer

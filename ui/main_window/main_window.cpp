@@ -165,10 +165,9 @@ bool MainWindow::start(const std::filesystem::path& folder, bool withSplash) {
 
 void MainWindow::openProgramDatabase() {
     try {
-        state_.database = db::Workspace().openDatabase(state_.dbPath, db::ownConnectString);
+        makeOwnDatabaseCurrent(state_);
     } catch (const RuntimeError&) {
-        // Start-up goes on; the table commands stay disabled.
-        state_.database.reset();
+        // No database is current; the table commands stay disabled.
     }
 }
 
@@ -177,7 +176,6 @@ void MainWindow::openProgramDatabase() {
 bool MainWindow::reopenClosedDatabase() {
     if (state_.database && state_.database->isOpen())
         return false;
-    state_.dbPath = state_.homeDbPath;
     openProgramDatabase();
     return true;
 }

@@ -32,7 +32,7 @@ QString latin1(std::string_view text) {
 // The working specifications, read from the program's own database opened
 // on its own, whichever database is current.
 ColumnSpecs workingSpecs(const ProgramState& state) {
-    auto own = db::Workspace().openDatabase(state.homeDbPath, db::ownConnectString);
+    auto own = ownDatabaseConnection(nullptr, state);
     ColumnSpecs specs = readColumnSpecs(*own, db::specificationTable);
     own->close();
     return specs;
