@@ -18,7 +18,7 @@ class FixedAnswers final : public UserDialogs, public FileDialogs {
     void tell(const Message& message) override {
         std::printf("message: %s\n", message.text.c_str());
     }
-    std::string chooseFile(const FileDialogRequest&) override { return {}; }
+    std::filesystem::path chooseFile(const FileDialogRequest&) override { return {}; }
     std::optional<std::string> inputText(const std::string&, const std::string&,
                                          const std::string&) override {
         return input;

@@ -22,7 +22,7 @@ class Silent final : public UserDialogs, public FileDialogs {
         last = message.text;
         std::printf("message:       %s\n", last.c_str());
     }
-    std::string chooseFile(const FileDialogRequest&) override { return {}; }
+    std::filesystem::path chooseFile(const FileDialogRequest&) override { return {}; }
     std::optional<std::string> inputText(const std::string&, const std::string&,
                                          const std::string&) override {
         return std::nullopt;

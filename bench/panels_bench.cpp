@@ -37,7 +37,7 @@ class Printing final : public fieldizer::UserDialogs, public fieldizer::FileDial
         std::printf("message: %s\n", message.text.c_str());
         ++messages;
     }
-    std::string chooseFile(const fieldizer::FileDialogRequest&) override { return {}; }
+    std::filesystem::path chooseFile(const fieldizer::FileDialogRequest&) override { return {}; }
     std::optional<std::string> inputText(const std::string&, const std::string&,
                                          const std::string&) override {
         return std::nullopt;

@@ -37,7 +37,7 @@ class Silent final : public fieldizer::UserDialogs, public fieldizer::FileDialog
     void tell(const fieldizer::Message& message) override {
         std::printf("message:       %s\n", message.text.c_str());
     }
-    std::string chooseFile(const fieldizer::FileDialogRequest&) override { return {}; }
+    std::filesystem::path chooseFile(const fieldizer::FileDialogRequest&) override { return {}; }
     std::optional<std::string> inputText(const std::string&, const std::string&,
                                          const std::string&) override {
         return std::nullopt;

@@ -54,7 +54,7 @@ int runImportAccess(Args args) {
     SignalStop stop; // no window: no progress to show; Ctrl-C is Stop
     access::ConversionReport report;
     try {
-        report = access::convertAccessDatabase(textArgument(args[0]), textArgument(args[1]), stop);
+        report = access::convertAccessDatabase(args[0], args[1], stop);
     } catch (const RuntimeError& failure) {
         reportFailure(failure);
         return exitRuntimeError;

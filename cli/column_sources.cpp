@@ -17,7 +17,7 @@ namespace fieldizer::cli {
 std::shared_ptr<db::Database> openProgramDatabaseAt(const std::string& path) {
     refuseAccessFile(path);
     try {
-        return openProgramDatabase(textArgument(path));
+        return openProgramDatabase(path);
     } catch (const RuntimeError& error) {
         if (error.number() == db::errors::missingFile)
             throw HintedError(error, cliMessageIds::programDatabaseMissing, path);

@@ -114,8 +114,7 @@ db::QueryDef parameterQuery(db::Database& database, const std::string& statement
 
 void runStatement(const SqlArguments& parsed) {
     refuseAccessFile(parsed.db);
-    auto database =
-        db::Workspace().openDatabase(textArgument(parsed.db), textArgument(parsed.connect));
+    auto database = db::Workspace().openDatabase(parsed.db, textArgument(parsed.connect));
     std::string statement = textArgument(parsed.statement);
     const bool select = database->returnsRecords(statement);
     if (!parsed.parameters.empty()) {
@@ -148,10 +147,10 @@ int runCreateDatabase(Args args) {
     // The database is built under a temporary name beside the file (and
     // SQLite's journal beside that) and then linked to it: an interrupted run
     // removes them.
-    const std::string temporary = db::newDatabaseTemporaryName(args[0]);
+    const std::filesystem::path temporary = db::newDatabaseTemporaryName(args[0]);
     const files::TemporaryRegistration building(temporary);
-    const files::TemporaryRegistration journal(temporary + "-journal");
-    db::createFieldizerDatabase(textArgument(args[0]));
+    const files::TemporaryRegistration journal(temporary.native() + "-journal");
+    db::createFieldizerDatabase(args[0]);
     // The new file and its entry in the folder reach the disk before the
     // command says it is done.
     files::syncFile(args[0]);

@@ -84,7 +84,7 @@ void checkChoice(const ParsedArguments& parsed, const std::string& option,
 std::shared_ptr<db::Database> openTarget(const std::string& path, const std::string& connect) {
     refuseAccessFile(path);
     try {
-        return db::Workspace().openDatabase(textArgument(path), connect);
+        return db::Workspace().openDatabase(path, connect);
     } catch (const RuntimeError& error) {
         if (error.number() == db::errors::missingFile)
             throw HintedError(error, cliMessageIds::targetMissing, path);
@@ -147,13 +147,13 @@ int runSaveCommand(Args args) {
         request.specs = columnSpecsOf(parsed);
 
     std::shared_ptr<db::Database> database;
-    std::string dbPath;
+    std::filesystem::path dbPath;
     if (targetPath && !noTarget) {
-        dbPath = textArgument(*targetPath);
+        dbPath = *targetPath;
         database = openTarget(*targetPath, parsed.option("--connect").value_or(""));
     } else if (!targetPath && !text.empty()) {
         database = openProgramDatabaseOf(parsed);
-        dbPath = textArgument(parsed.option("--db").value_or(defaultProgramDatabase));
+        dbPath = parsed.option("--db").value_or(defaultProgramDatabase);
     }
     ScriptedAnswers answers(parsed.option("--if-exists"),
                             parsed.option("--too-long").value_or("stop") == "skip",

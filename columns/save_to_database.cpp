@@ -3,6 +3,7 @@
 #include "columns/laid_out_text.h"
 #include "columns/record_writer.h"
 #include "columns/save_messages.h"
+#include "text_engine/display_path.h"
 
 #include <optional>
 
@@ -172,14 +173,15 @@ SaveOutcome writeIntoTable(const SaveRequest& request, const SaveTarget& target,
     std::optional<std::string> table = findTable(database, request.tableName);
     Existing existing = Existing::Keep;
     if (createsTable && table) {
-        existing =
-            keepOrEmpty(saveMessages::tableAlreadyIn(request.tableName, target.dbPath), dialogs);
+        existing = keepOrEmpty(
+            saveMessages::tableAlreadyIn(request.tableName, displayPath(target.dbPath)), dialogs);
     } else if (createsTable) {
         createTable(database, request.tableName, request.specs);
         table = findTable(database, request.tableName);
     } else if (!table) {
         return refused(dialogs, Refusal{saveMessages::id::tableNotIn,
-                                        saveMessages::tableNotIn(request.tableName, target.dbPath),
+                                        saveMessages::tableNotIn(request.tableName,
+                                                                 displayPath(target.dbPath)),
                                         Focus::on(InputField::TableName)});
     } else {
         existing = keepOrEmpty(saveMessages::addToRecords, dialogs);

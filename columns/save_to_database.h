@@ -10,6 +10,7 @@
 #include "text_engine/user_dialogs.h"
 #include "workbench/database_engine/database.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -34,11 +35,11 @@ struct SaveRequest {
     ColumnSpecs specs; // the working specifications of the program's own database
 };
 
-// The current database the records go to, and its path as messages show it.
+// The current database the records go to, and its path, which messages show.
 // `database` is null when no database is selected.
 struct SaveTarget {
     db::Database* database = nullptr;
-    std::string dbPath;
+    std::filesystem::path dbPath;
 };
 
 enum class SaveStatus {

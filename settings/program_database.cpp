@@ -5,7 +5,7 @@
 
 namespace fieldizer {
 
-std::shared_ptr<db::Database> openProgramDatabase(const std::string& path) {
+std::shared_ptr<db::Database> openProgramDatabase(const std::filesystem::path& path) {
     return db::Workspace().openDatabase(path, db::ownConnectString);
 }
 

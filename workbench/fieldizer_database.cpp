@@ -1,6 +1,6 @@
 #include "workbench/fieldizer_database.h"
 
-#include "text_engine/cp1252.h"
+#include "text_engine/display_path.h"
 #include "text_engine/parameter_keys.h"
 #include "workbench/database_engine/engine_errors.h"
 #include "workbench/workspace.h"
@@ -30,9 +30,9 @@ int typeOfKey(KeyKind kind) {
     }
 }
 
-void removeFile(const std::string& path) {
+void removeFile(const std::filesystem::path& path) {
     std::error_code ignored;
-    std::filesystem::remove(std::filesystem::path(cp1252ToUtf8(path)), ignored);
+    std::filesystem::remove(path, ignored);
 }
 
 // The heading, then the four numbers, in this order.
@@ -78,7 +78,7 @@ void writeTables(Database& database) {
 
 // Builds the whole database under `temporary`; on failure nothing of it
 // stays, and the error names `path`, the file the user asked for.
-void buildDatabase(const std::string& temporary, const std::string& path) {
+void buildDatabase(const std::filesystem::path& temporary, const std::filesystem::path& path) {
     try {
         std::shared_ptr<Database> database = Workspace().createDatabase(temporary);
         try {
@@ -91,13 +91,14 @@ void buildDatabase(const std::string& temporary, const std::string& path) {
     } catch (const RuntimeError& error) {
         removeFile(temporary);
         std::string description = error.description();
-        if (std::size_t at = description.find(temporary); at != description.npos)
-            description.replace(at, temporary.size(), path);
+        const std::string shown = displayPath(temporary);
+        if (std::size_t at = description.find(shown); at != description.npos)
+            description.replace(at, shown.size(), displayPath(path));
         throw RuntimeError(error.number(), description);
     }
 }
 
-RuntimeError linkError(int systemError, const std::string& path) {
+RuntimeError linkError(int systemError, const std::filesystem::path& path) {
     switch (systemError) {
     case EEXIST:
         return RuntimeError(errors::databaseExists, "Database already exists.");
@@ -107,7 +108,7 @@ RuntimeError linkError(int systemError, const std::string& path) {
     case EPERM:
     case EROFS:
         return RuntimeError(fieldizer::errors::permissionDenied,
-                            "Permission denied: '" + path + "'");
+                            "Permission denied: '" + displayPath(path) + "'");
     default:
         return errors::cannotOpen(path);
     }
@@ -119,21 +120,21 @@ RuntimeError linkError(int systemError, const std::string& path) {
 // linked to it: link() refuses an existing name atomically, so a file of
 // another run (or of the user) is never overwritten nor removed, and no
 // empty or half-made file ever stands at `path`, even on a full disk.
-void createFieldizerDatabase(const std::string& path) {
+void createFieldizerDatabase(const std::filesystem::path& path) {
     std::error_code error;
-    if (std::filesystem::exists(std::filesystem::path(cp1252ToUtf8(path)), error) || error)
+    if (std::filesystem::exists(path, error) || error)
         throw RuntimeError(errors::databaseExists, "Database already exists.");
-    const std::string temporary = newDatabaseTemporaryName(path);
+    const std::filesystem::path temporary = newDatabaseTemporaryName(path);
     buildDatabase(temporary, path);
-    int linked = ::link(cp1252ToUtf8(temporary).c_str(), cp1252ToUtf8(path).c_str());
+    int linked = ::link(temporary.c_str(), path.c_str());
     int systemError = errno;
     removeFile(temporary);
     if (linked != 0)
         throw linkError(systemError, path);
 }
 
-std::string newDatabaseTemporaryName(const std::string& path) {
-    return path + ".new-" + std::to_string(::getpid());
+std::filesystem::path newDatabaseTemporaryName(const std::filesystem::path& path) {
+    return path.native() + ".new-" + std::to_string(::getpid());
 }
 
 } // namespace fieldizer::db

@@ -6,6 +6,7 @@
 
 #include "workbench/database_engine/table_def.h"
 
+#include <filesystem>
 #include <string>
 
 namespace fieldizer::db {
@@ -32,10 +33,10 @@ TableDef settingsTableDef();
 
 // Writes a new fieldizer.mdb with both tables and the index, all or
 // nothing. Refuses an existing file with 3204 "Database already exists.".
-void createFieldizerDatabase(const std::string& path);
+void createFieldizerDatabase(const std::filesystem::path& path);
 // The temporary name beside `path` the file is built under by this process
 // (SQLite's journal beside it adds "-journal"), so that a caller can remove
-// it when interrupted. In whatever character set `path` is in.
-std::string newDatabaseTemporaryName(const std::string& path);
+// it when interrupted.
+std::filesystem::path newDatabaseTemporaryName(const std::filesystem::path& path);
 
 } // namespace fieldizer::db

@@ -1,6 +1,5 @@
 #include "workbench/workspace.h"
 
-#include "text_engine/cp1252.h"
 #include "workbench/database_engine/engine_errors.h"
 #include "workbench/database_engine/table_def.h"
 #include "workbench/functions/sql_functions.h"
@@ -31,7 +30,7 @@ namespace {
 
 // The engine's connection is bare; every connection the program works with
 // also runs translated SQL, which calls the Access functions.
-std::shared_ptr<Connection> openWithFunctions(const std::string& path, bool create) {
+std::shared_ptr<Connection> openWithFunctions(const std::filesystem::path& path, bool create) {
     std::shared_ptr<Connection> connection = Connection::open(path, create);
     registerAccessFunctions(connection->handle());
     return connection;
@@ -39,16 +38,16 @@ std::shared_ptr<Connection> openWithFunctions(const std::string& path, bool crea
 
 } // namespace
 
-std::shared_ptr<Database> Workspace::openDatabase(const std::string& path,
+std::shared_ptr<Database> Workspace::openDatabase(const std::filesystem::path& path,
                                                   std::string_view connect) const {
     return std::make_shared<Database>(openWithFunctions(path, false), std::string(connect));
 }
 
-std::shared_ptr<Database> Workspace::createDatabase(const std::string& path) const {
+std::shared_ptr<Database> Workspace::createDatabase(const std::filesystem::path& path) const {
     std::error_code error;
     if (path.empty())
         throw errors::notAValidPath(path);
-    if (std::filesystem::exists(std::filesystem::path(cp1252ToUtf8(path)), error) || error)
+    if (std::filesystem::exists(path, error) || error)
         throw RuntimeError(errors::databaseExists, "Database already exists.");
     auto connection = openWithFunctions(path, true);
     // SQLite writes nothing until asked to; a database file with no page

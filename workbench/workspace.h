@@ -4,6 +4,7 @@
 
 #include "workbench/database_engine/database.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,10 +25,10 @@ class Workspace {
     // error 3024; a folder 3044; a file that is not a sound SQLite database
     // (another engine's format, random bytes, a damaged or truncated file)
     // 3343.
-    std::shared_ptr<Database> openDatabase(const std::string& path,
+    std::shared_ptr<Database> openDatabase(const std::filesystem::path& path,
                                            std::string_view connect = {}) const;
     // Creates a new, empty database file; 3204 when the file exists.
-    std::shared_ptr<Database> createDatabase(const std::string& path) const;
+    std::shared_ptr<Database> createDatabase(const std::filesystem::path& path) const;
 };
 
 class CurrentDatabase {

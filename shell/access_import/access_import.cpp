@@ -1,6 +1,6 @@
 #include "shell/access_import/access_import.h"
 
-#include "text_engine/cp1252.h"
+#include "text_engine/display_path.h"
 #include "text_engine/runtime_error.h"
 #include "workbench/access/access_file_header.h"
 
@@ -23,7 +23,7 @@ bool taken(const fs::path& path) {
     return fs::exists(path, error) || error; // unknown counts as taken
 }
 
-bool canWrite(const std::string& folder) {
+bool canWrite(const fs::path& folder) {
     return ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
 }
 
@@ -35,12 +35,8 @@ fs::path freeName(const fs::path& folder, const std::string& stem) {
     return candidate;
 }
 
-std::string shown(const fs::path& path) {
-    return utf8ToCp1252(path.string());
-}
-
 Message makeCopyQuestion(const std::string& name, const std::optional<fs::path>& elsewhere) {
-    std::string where = elsewhere ? "in your documents folder " + shown(*elsewhere) +
+    std::string where = elsewhere ? "in your documents folder " + displayPath(*elsewhere) +
                                         " (its own folder cannot be written)"
                                   : "beside it";
     return question(accessImportIds::makeCopy,
@@ -53,7 +49,7 @@ Message makeCopyQuestion(const std::string& name, const std::optional<fs::path>&
 
 Message openExistingQuestion(const fs::path& copy) {
     return question(accessImportIds::openExistingCopy,
-                    shown(copy) +
+                    displayPath(copy) +
                         " already exists. Open it as it is?\n\nYes opens it; No makes a new "
                         "copy under another name. Nothing is overwritten.",
                     Buttons::YesNo, Icon::Question, Answer::Yes);
@@ -68,11 +64,11 @@ Message damagedFileNotice(const RuntimeError& failure) {
                   errorReportText(failure) + "\n\n" + failure.description());
 }
 
-std::optional<std::string> convert(const std::string& source, const fs::path& copy,
-                                   UserDialogs& dialogs, PassObserver& observer) {
+std::optional<fs::path> convert(const fs::path& source, const fs::path& copy, UserDialogs& dialogs,
+                                PassObserver& observer) {
     access::ConversionReport report;
     try {
-        report = access::convertAccessDatabase(source, shown(copy), observer);
+        report = access::convertAccessDatabase(source, copy, observer);
     } catch (const RuntimeError& failure) {
         if (failure.number() != db::errors::unrecognizedFormat)
             throw;
@@ -84,14 +80,14 @@ std::optional<std::string> convert(const std::string& source, const fs::path& co
         return std::nullopt;
     }
     dialogs.tell(notice(accessImportIds::report,
-                        "The copy is " + shown(copy) + ".\n\n" + access::reportText(report)));
-    return shown(copy);
+                        "The copy is " + displayPath(copy) + ".\n\n" + access::reportText(report)));
+    return copy;
 }
 
 #else
 
-std::optional<std::string> convert(const std::string&, const fs::path&, UserDialogs& dialogs,
-                                   PassObserver&) {
+std::optional<fs::path> convert(const fs::path&, const fs::path&, UserDialogs& dialogs,
+                                PassObserver&) {
     dialogs.tell(notice(accessImportIds::cannotRead,
                         "This build of Fieldizer cannot read Access files: it was made without "
                         "libmdb (Debian package mdbtools-dev)."));
@@ -102,32 +98,31 @@ std::optional<std::string> convert(const std::string&, const fs::path&, UserDial
 
 } // namespace
 
-std::string documentsFolder() {
+fs::path documentsFolder() {
     if (const char* xdg = std::getenv("XDG_DOCUMENTS_DIR"); xdg && *xdg)
-        return utf8ToCp1252(xdg);
+        return xdg;
     const char* home = std::getenv("HOME");
     fs::path base = home && *home ? fs::path(home) : fs::current_path();
     std::error_code error;
-    return shown(fs::is_directory(base / "Documents", error) ? base / "Documents" : base);
+    return fs::is_directory(base / "Documents", error) ? base / "Documents" : base;
 }
 
-std::optional<std::string> offerAccessCopy(const std::string& path, UserDialogs& dialogs,
-                                           PassObserver& observer, CopyFolders folders) {
-    const fs::path source(cp1252ToUtf8(path));
-    if (!access::isAccessDatabaseFile(source.string()))
-        return path;
+std::optional<fs::path> offerAccessCopy(const fs::path& source, UserDialogs& dialogs,
+                                        PassObserver& observer, CopyFolders folders) {
+    if (!access::isAccessDatabaseFile(source))
+        return source;
     std::optional<fs::path> elsewhere;
     auto writable = folders.writable ? folders.writable : canWrite;
-    if (!writable(source.parent_path().string()))
-        elsewhere = fs::path(cp1252ToUtf8(folders.documents));
+    if (!writable(source.parent_path()))
+        elsewhere = folders.documents;
     const fs::path folder = elsewhere ? *elsewhere : source.parent_path();
     const std::string stem = source.stem().string();
-    if (dialogs.ask(makeCopyQuestion(utf8ToCp1252(stem) + ".db", elsewhere)) != Answer::Yes)
+    if (dialogs.ask(makeCopyQuestion(displayPath(stem + ".db"), elsewhere)) != Answer::Yes)
         return std::nullopt;
     const fs::path copy = folder / (stem + ".db");
     if (taken(copy) && dialogs.ask(openExistingQuestion(copy)) == Answer::Yes)
-        return shown(copy);
-    return convert(path, freeName(folder, stem), dialogs, observer);
+        return copy;
+    return convert(source, freeName(folder, stem), dialogs, observer);
 }
 
 } // namespace fieldizer

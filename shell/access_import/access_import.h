@@ -8,6 +8,7 @@
 #include "text_engine/processing_pass.h"
 #include "text_engine/user_dialogs.h"
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -24,17 +25,17 @@ inline constexpr MessageId damaged{"accessImport.damaged"};
 } // namespace accessImportIds
 
 // The user's documents folder: $XDG_DOCUMENTS_DIR, else ~/Documents when it
-// exists, else the home folder (paths in the program's character set).
-std::string documentsFolder();
+// exists, else the home folder.
+std::filesystem::path documentsFolder();
 
 // Where copies may go: the documents folder, and the test of whether a
 // folder can be written (access(2) by default).
 struct CopyFolders {
-    std::string documents = documentsFolder();
-    std::function<bool(const std::string& folder)> writable;
+    std::filesystem::path documents = documentsFolder();
+    std::function<bool(const std::filesystem::path& folder)> writable;
 };
 
-// `path` (the program's character set) when it is no Access file. For an
+// `path` itself when it is no Access file. For an
 // Access file: asks whether to make the copy NAME.db beside it (in the
 // documents folder when its own cannot be written, saying so); No gives
 // nothing. When the copy exists, asks whether to open it as it is (Yes: its
@@ -43,7 +44,8 @@ struct CopyFolders {
 // Stop gives nothing. A damaged file is told with what was found in it and
 // gives nothing; other conversion errors are thrown (RuntimeError). No copy
 // is left behind by either.
-std::optional<std::string> offerAccessCopy(const std::string& path, UserDialogs& dialogs,
-                                           PassObserver& observer, CopyFolders folders = {});
+std::optional<std::filesystem::path> offerAccessCopy(const std::filesystem::path& path,
+                                                     UserDialogs& dialogs, PassObserver& observer,
+                                                     CopyFolders folders = {});
 
 } // namespace fieldizer

@@ -1,6 +1,6 @@
 #include "shell/databases/database_choice.h"
 
-#include "workbench/fieldizer_database.h"
+#include "shell/program_state/own_database.h"
 #include "workbench/workspace.h"
 
 namespace fieldizer {
@@ -9,7 +9,7 @@ std::string userConnectString(std::string_view user, std::string_view password) 
     return ";UID=" + std::string(user) + ";PWD=" + std::string(password);
 }
 
-std::shared_ptr<db::Database> openChosenDatabase(const std::string& path,
+std::shared_ptr<db::Database> openChosenDatabase(const std::filesystem::path& path,
                                                  const std::string& connect) {
     std::shared_ptr<db::Database> database = db::Workspace().openDatabase(path, connect);
     try {
@@ -37,7 +37,7 @@ void closeQuietly(const std::shared_ptr<db::Database>& database) {
 } // namespace
 
 void makeCurrent(ProgramState& state, std::shared_ptr<db::Database> database,
-                 const std::string& path) {
+                 const std::filesystem::path& path) {
     closeQuietly(state.database);
     state.database = std::move(database);
     state.dbPath = path;
@@ -50,10 +50,8 @@ void restorePreviousPath(ProgramState& state) {
 }
 
 void useOriginalDatabase(ProgramState& state) {
-    state.dbPath = state.homeDbPath;
     closeQuietly(state.database);
-    state.database.reset();
-    state.database = db::Workspace().openDatabase(state.homeDbPath, db::ownConnectString);
+    makeOwnDatabaseCurrent(state);
 }
 
 } // namespace fieldizer

@@ -6,6 +6,7 @@
 
 #include "shell/program_state/program_state.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,14 +25,14 @@ std::string userConnectString(std::string_view user, std::string_view password);
 // Opens the chosen file with the connect string and reads its table list
 // once, so that a file damaged past its first page is refused here (3343)
 // rather than later in a window. Throws RuntimeError; nothing is current yet.
-std::shared_ptr<db::Database> openChosenDatabase(const std::string& path,
+std::shared_ptr<db::Database> openChosenDatabase(const std::filesystem::path& path,
                                                  const std::string& connect);
 
 // Makes an opened database current: the previous one is closed first (a
 // failure to close it is of no interest any more), `dbPath` names the new
 // one and no open dialog's Cancel is pending.
 void makeCurrent(ProgramState& state, std::shared_ptr<db::Database> database,
-                 const std::string& path);
+                 const std::filesystem::path& path);
 
 // Cancel of an open dialog: `dbPath` names the database that was current
 // when it started (or the program's own), which stays open.

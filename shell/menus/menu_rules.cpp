@@ -11,7 +11,9 @@ char lowerAscii(char c) {
 
 } // namespace
 
-bool samePathIgnoringCase(const std::string& a, const std::string& b) {
+bool samePathIgnoringCase(const std::filesystem::path& first, const std::filesystem::path& second) {
+    const std::string& a = first.native();
+    const std::string& b = second.native();
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }

@@ -3,6 +3,7 @@
 // windows gather what the rules look at into a WindowsSnapshot and apply the
 // result; an item left empty keeps its state.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -20,8 +21,8 @@ struct WindowsSnapshot {
     // A pass or a line tool runs: nothing may change the text under it.
     bool passRunning = false;
     bool anyListedTable = false; // the current database has a table the user may open
-    std::string dbPath;
-    std::string homeDbPath;
+    std::filesystem::path dbPath;
+    std::filesystem::path homeDbPath;
     std::string activeFormName;
 };
 
@@ -47,6 +48,6 @@ ViewMenuState viewMenuState(const WindowsSnapshot& windows);
 bool findEnabled(const WindowsSnapshot& windows);
 
 // Paths compared as the program's file system once did: in lower case.
-bool samePathIgnoringCase(const std::string& a, const std::string& b);
+bool samePathIgnoringCase(const std::filesystem::path& a, const std::filesystem::path& b);
 
 } // namespace fieldizer

@@ -24,12 +24,15 @@ inline constexpr const char* databaseMissingText =
     "This application cannot execute properly without the database fieldizer.mdb.  Please "
     "install this database on your system, and run the program again.";
 
+// The message before the program ends for want of its database.
+Message databaseMissingNotice();
+
 // `folder` + "/" + "fieldizer.mdb"; a folder that already ends in "/" (the
 // root) gets no second one.
-std::string databasePathIn(const std::string& folder);
+std::filesystem::path databasePathIn(const std::filesystem::path& folder);
 
 struct DatabaseLocation {
-    std::string dbPath;           // the database found
+    std::filesystem::path dbPath; // the database found
     std::filesystem::path folder; // its folder, the program's working folder from now on
 };
 

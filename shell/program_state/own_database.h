@@ -4,6 +4,7 @@
 // whenever the user has opened another.
 
 #include "shell/program_state/program_state.h"
+#include "text_engine/user_dialogs.h"
 
 namespace fieldizer {
 
@@ -16,6 +17,12 @@ bool ownDatabaseIsCurrent(const ProgramState& state);
 // first, so that a failing open leaves no database current rather than the
 // wrong one; the error is thrown.
 void makeOwnDatabaseCurrent(ProgramState& state);
+
+// Start-up: the program's database, at homeDbPath, becomes current. The
+// program cannot work without it, so a failure to open it is never passed
+// over: the error is reported, then the message that the program cannot
+// execute without its database, and the answer is false (the program ends).
+bool openOwnDatabaseAtStartUp(ProgramState& state, UserDialogs& dialogs);
 
 // The program's own database on a connection a window keeps for the
 // program's own work (the Settings), whichever database is current: `held`

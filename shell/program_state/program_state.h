@@ -6,6 +6,7 @@
 
 #include "workbench/database_engine/database.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -19,12 +20,14 @@ enum class ActiveTextForm { None, Fieldz1, Form2 };
 inline constexpr const char* manipulatorFormName = "Fieldz1";
 
 struct ProgramState {
-    std::string dbPath;     // the current database; every window uses it
-    std::string homeDbPath; // the program's own fieldizer.mdb, fixed at start-up
+    // Paths are the file system's bytes, never the program's text
+    // (text_engine/display_path.h).
+    std::filesystem::path dbPath;     // the current database; every window uses it
+    std::filesystem::path homeDbPath; // the program's own fieldizer.mdb, fixed at start-up
     std::shared_ptr<db::Database> database;
     // The database path that was current when an open-database dialog
     // started; put back on Cancel.
-    std::string previousDbName;
+    std::filesystem::path previousDbName;
     // The table the table browser shows; "Save TABLE As" copies it.
     std::string openTableName;
     bool tableCopyRunning = false; // Save TABLE As is copying the open table

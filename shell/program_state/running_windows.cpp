@@ -1,7 +1,6 @@
 #include "shell/program_state/running_windows.h"
 
 #include "columns/spec_table.h"
-#include "text_engine/cp1252.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -40,7 +39,7 @@ RunningWindowMark::~RunningWindowMark() {
 }
 
 void emptyWorkingSpecsAtStartUp(ProgramState& state) {
-    const std::filesystem::path database(cp1252ToUtf8(state.homeDbPath));
+    const std::filesystem::path& database = state.homeDbPath;
     state.runningWindow.reset(); // a window started again is no other window
     state.runningWindow = std::make_shared<RunningWindowMark>(database.parent_path());
     if (!state.database || state.runningWindow->othersWereRunning())

@@ -1,5 +1,7 @@
 #include "shell/queries/query_rules.h"
 
+#include "text_engine/display_path.h"
+
 namespace fieldizer::queries {
 
 std::vector<std::string> listedQueryNames(const std::vector<std::string>& savedNames,
@@ -13,8 +15,8 @@ std::vector<std::string> listedQueryNames(const std::vector<std::string>& savedN
     return listed;
 }
 
-std::string windowCaption(const std::string& dbPath) {
-    return "Queries - Current Database: " + dbPath;
+std::string windowCaption(const std::filesystem::path& dbPath) {
+    return "Queries - Current Database: " + displayPath(dbPath);
 }
 
 std::string savedQueryCaption(const std::string& name) {

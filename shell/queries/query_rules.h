@@ -3,6 +3,7 @@
 // list shows, its captions and explanation, the row to select after a
 // removal, the statement box's line ends and the window's sizes (twips).
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,7 +37,7 @@ std::vector<std::string> listedQueryNames(const std::vector<std::string>& savedN
                                           QueryMode mode);
 
 // "Queries - Current Database: " and the current database's path.
-std::string windowCaption(const std::string& dbPath);
+std::string windowCaption(const std::filesystem::path& dbPath);
 
 // The result browser's caption: a saved query's name, or the start of a
 // typed statement (32 characters, always followed by "...").

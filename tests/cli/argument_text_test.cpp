@@ -1,8 +1,10 @@
 // Text arguments are UTF-8 converted to the program's Windows-1252 once, the
 // same for values, headings and names.
 
+#include "awkward_paths.h"
 #include "cli_runner.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace fieldizer::testing {
@@ -86,6 +88,33 @@ TEST(CliArgumentText, ColumnNumbersALongCannotHoldAreUsageErrors) {
     }
     EXPECT_EQ(cli.run({"sql", "--db", "fieldizer.mdb", "select count(*) from T"}).status, 1)
         << "no table was made";
+}
+
+// Paths are not text: --db, --target and create-database's PATH reach the
+// file system as the terminal gave them, whatever characters they hold.
+TEST(CliArgumentText, pathsReachTheFileSystemAsGiven) {
+    CliRunner cli;
+    std::filesystem::create_directories(cli.folder() / awkwardFolderName);
+    const std::string program = awkwardFolderName + "/fieldizer.mdb";
+    const std::string target = awkwardFolderName + "/other.db";
+    for (const std::string& path : {program, target}) {
+        const CliResult created = cli.run({"create-database", path});
+        ASSERT_EQ(created.status, 0) << created.err;
+        EXPECT_TRUE(std::filesystem::is_regular_file(cli.folder() / path));
+    }
+    CliResult result = cli.run({"settings", "save", "S", "--db", program, "--column", "A:1:3:0:3"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(cli.run({"settings", "list", "--db", program}).out, "S\n");
+    result = cli.run({"save", "--table", "T", "--db", program, "--settings", "S", "--target",
+                      target, "databaseProcessMethod=Use column specs on the Fieldize Text tab"},
+                     "abc");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(cli.run({"sql", "--db", target, "SELECT * FROM T"}).out, "A\nabc\n");
+
+    result = cli.run({"sql", "--db", awkwardFolderName + "/missing.db", "SELECT 1"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("d" + eAcuteUtf8 + " x'y ?/missing.db"), std::string::npos)
+        << "named as messages show paths: " << result.err;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // The offer to copy an Access file, answered by script.
+#include "awkward_paths.h"
 #include "scratch_folder.h"
 #include "scripted_dialogs.h"
 #include "shell/access_import/access_import.h"
@@ -52,6 +53,19 @@ TEST_F(AccessChoice, yesMakesTheCopyBesideItReportsAndOpensIt) {
     EXPECT_NE(dialogs.messages[0].text.find("Table1: 2 rows"), std::string::npos);
     EXPECT_TRUE(hasTable(tablesOf(*chosen), "Table1"));
     EXPECT_FALSE(dialogs.unexpected);
+}
+
+TEST_F(AccessChoice, aFileInAFolderWithAnAwkwardNameIsCopiedBesideIt) {
+    const fs::path moved = moveIntoAwkwardFolder(source, "sales.mdb");
+    ScriptedDialogs dialogs({Answer::Yes});
+    auto chosen = offerAccessCopy(moved, dialogs, observer, {folder.path(), {}});
+    ASSERT_EQ(chosen, moved.parent_path() / "sales.db");
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0].id, accessImportIds::makeCopy);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find(awkwardFolderShown + "/sales.db"), std::string::npos)
+        << dialogs.messages[0].text;
+    EXPECT_TRUE(hasTable(tablesOf(*chosen), "Table1"));
 }
 
 TEST_F(AccessChoice, noChangesNothing) {

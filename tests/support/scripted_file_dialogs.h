@@ -14,16 +14,17 @@ namespace fieldizer::testing {
 
 class ScriptedFileDialogs final : public FileDialogs {
   public:
-    explicit ScriptedFileDialogs(std::deque<std::string> files = {}) : files_(std::move(files)) {}
+    explicit ScriptedFileDialogs(std::deque<std::filesystem::path> files = {})
+        : files_(std::move(files)) {}
 
-    std::string chooseFile(const FileDialogRequest& request) override {
+    std::filesystem::path chooseFile(const FileDialogRequest& request) override {
         requests.push_back(request);
         if (files_.empty()) {
             unexpected = true;
             ADD_FAILURE() << "unscripted file dialog: " << request.title;
             return {};
         }
-        std::string file = std::move(files_.front());
+        std::filesystem::path file = std::move(files_.front());
         files_.pop_front();
         return file;
     }
@@ -40,7 +41,7 @@ class ScriptedFileDialogs final : public FileDialogs {
         inputs_.pop_front();
         return answer;
     }
-    void add(std::string file) { files_.push_back(std::move(file)); }
+    void add(std::filesystem::path file) { files_.push_back(std::move(file)); }
     // The next input box's answer; nothing stands for Cancel.
     void addInput(std::optional<std::string> answer) { inputs_.push_back(std::move(answer)); }
 
@@ -50,7 +51,7 @@ class ScriptedFileDialogs final : public FileDialogs {
     bool unexpected = false;
 
   private:
-    std::deque<std::string> files_;
+    std::deque<std::filesystem::path> files_;
     std::deque<std::optional<std::string>> inputs_;
 };
 

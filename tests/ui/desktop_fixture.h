@@ -9,12 +9,14 @@
 #include "scripted_file_dialogs.h"
 #include "ui/main_window/main_window.h"
 #include "ui/manipulator/manipulator.h"
+#include "ui/password_access/password_access.h"
 #include "ui/text_box/byte_text_box.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QSettings>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -60,6 +62,25 @@ class DesktopTest : public ::testing::Test {
     ui::ByteTextBox& box() const { return *manipulator().textBox(); }
     std::string text() const { return std::string(box().bytes()); }
     void click(const char* button) const { find<QPushButton>(button)->click(); }
+
+    // While `poll` runs, OK is clicked in the password dialog Form4 as soon
+    // as it shows; a Form4 still shown after that (the file did not open) is
+    // cancelled, so that a test of a failing open ends.
+    void acceptPasswordAccess(QTimer& poll) {
+        auto okClicked = std::make_shared<bool>(false);
+        QObject::connect(&poll, &QTimer::timeout, [this, &poll, okClicked] {
+            auto* form4 = window_->findChild<ui::PasswordAccess*>(QStringLiteral("Form4"));
+            if (!form4 || !form4->isVisible())
+                return;
+            if (*okClicked)
+                poll.stop();
+            const QString button =
+                *okClicked ? QStringLiteral("Command2") : QStringLiteral("Command1");
+            *okClicked = true;
+            form4->findChild<QPushButton*>(button)->click();
+        });
+        poll.start(5);
+    }
 
     // A file beside the database with these bytes.
     std::string writeFile(const std::string& name, const std::string& bytes) const {

@@ -83,7 +83,8 @@ TEST_F(QueryWindowTest, defineModeListsNothingAndSelectModeHidesTildeNames) {
 
     ui::QueryWindow& queries = open("menuQueriesDefine");
     EXPECT_TRUE(listed().empty());
-    EXPECT_EQ(queries.windowTitle().toStdString(), "Queries - Current Database: " + state_.dbPath);
+    EXPECT_EQ(queries.windowTitle().toStdString(),
+              "Queries - Current Database: " + state_.dbPath.string());
     EXPECT_EQ(state_.activeFormName, "frmQuerys");
 
     open("menuQueriesSelect");

@@ -1,9 +1,11 @@
 // The "Save to Database" tab in the window: each save option with each
 // answer to its questions, the table list, the controls each option and
 // method offers, Stop, and the refusals with their focus.
+#include "awkward_paths.h"
 #include "columns/save_messages.h"
 #include "columns/save_to_database.h"
 #include "saving_tabs_fixture.h"
+#include "text_engine/display_path.h"
 
 #include <QProgressBar>
 #include <QRadioButton>
@@ -79,7 +81,7 @@ TEST_F(SaveTab, anExistingTableIsAddedToReplacedOrLeftByTheAnswer) {
     box().setBytes("Bob;NE");
     save({Answer::Yes});
     EXPECT_EQ(dialogs_.questions.back().text,
-              saveMessages::tableAlreadyIn("people", state_.homeDbPath));
+              saveMessages::tableAlreadyIn("people", displayPath(state_.homeDbPath)));
     EXPECT_EQ(database_.rows("people"), (Rows{{"Ann", "IA"}, {"Bob", "NE"}}));
 
     box().setBytes("Cy;KS");
@@ -179,6 +181,29 @@ TEST_F(SaveTab, optionsTwoAndThreeWriteIntoTheDatabaseTheUserChose) {
     EXPECT_TRUE(items("Combo17").empty()) << "the own database holds no user table";
 }
 
+// The whole way from the file dialog: the path it hands over is opened as
+// it is, and the records go into that file.
+TEST_F(SaveTab, aDatabaseChosenInAFolderWithAnAwkwardNameIsOpenedAndSavedInto) {
+    const std::filesystem::path other = moveIntoAwkwardFolder(createOtherDatabase(), "other.db");
+    choose("Option2");
+    files_.add(other);
+    QTimer poll;
+    acceptPasswordAccess(poll);
+    click("Command11");
+    EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.messages.front().text;
+    EXPECT_EQ(state_.dbPath, other);
+    EXPECT_EQ(items("Combo17"), std::vector<std::string>{"people"});
+    box().setBytes("Bob   NE");
+    fill("towns", useColumnSpecsMethod, "");
+    save();
+    EXPECT_EQ(rowsOf(other, "towns"), (Rows{{"Bob  ", "NE"}}));
+    fill("people", useColumnSpecsMethod, "");
+    save({Answer::Cancel});
+    EXPECT_EQ(dialogs_.questions.back().text,
+              saveMessages::tableAlreadyIn("people", displayPath(other)));
+    EXPECT_NE(dialogs_.questions.back().text.find(awkwardFolderShown), std::string::npos);
+}
+
 TEST_F(SaveTab, theDelimiterIsOfferedOnlyForTheDelimiterMethod) {
     for (std::string_view method :
          {parseByDelimiterMethod, useColumnSpecsMethod, std::string_view()}) {
@@ -273,7 +298,7 @@ TEST_F(SaveTab, aClosedDatabaseIsReplacedByTheProgramsOwnThroughTheFirstOption) 
     EXPECT_TRUE(state_.database->isOpen());
 
     // Without the program's database the list stays empty, after one report.
-    const std::string moved = state_.homeDbPath + ".away";
+    const std::string moved = state_.homeDbPath.string() + ".away";
     std::filesystem::rename(state_.homeDbPath, moved);
     state_.database->close();
     manipulator().checkDatabaseOnReturn();

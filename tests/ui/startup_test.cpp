@@ -1,6 +1,8 @@
 // Start-up, the menu tree's starting states, and the menus recomputed as
 // they open.
+#include "awkward_paths.h"
 #include "desktop_fixture.h"
+#include "shell/program_state/database_location.h"
 #include "ui/text_viewer/text_viewer.h"
 
 #include <QLabel>
@@ -85,6 +87,35 @@ TEST_F(StartUp, asksForTheDatabaseAndEndsWhenItIsNotFound) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text.substr(0, 46),
               "This application cannot execute properly witho");
+}
+
+TEST_F(StartUp, opensTheDatabaseInAFolderWithAnAwkwardName) {
+    const auto folder = folder_ / awkwardFolderName;
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(database_.path(), folder / "fieldizer.mdb");
+    ProgramState otherState;
+    ScriptedDialogs dialogs;
+    ScriptedFileDialogs files;
+    ui::MainWindow other(otherState, dialogs, files);
+    ASSERT_TRUE(other.start(folder, false));
+    EXPECT_EQ(otherState.homeDbPath, folder / "fieldizer.mdb");
+    ASSERT_TRUE(otherState.database && otherState.database->isOpen());
+    EXPECT_EQ(otherState.database->name(), otherState.homeDbPath);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(StartUp, aDatabaseThatWillNotOpenIsReportedAndTheProgramEnds) {
+    const auto folder = folder_ / awkwardFolderName;
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "fieldizer.mdb", std::ios::binary) << "not a database at all";
+    ProgramState otherState;
+    ScriptedDialogs dialogs;
+    ScriptedFileDialogs files;
+    ui::MainWindow other(otherState, dialogs, files);
+    EXPECT_FALSE(other.start(folder, false));
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].id, errorReportMessage);
+    EXPECT_EQ(dialogs.messages[1].id, startupMessageIds::databaseMissing);
 }
 
 TEST_F(StartUp, closingTheManipulatorHidesEditAndSearchAndTheViewMenuReopensIt) {

@@ -94,14 +94,7 @@ TEST_F(WorkbenchWindows, selectDatabaseOnTheSaveTabOpensThroughPasswordAccess) {
     find<QRadioButton>("Option2")->click();
     files_.add(other);
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [this, &poll] {
-        auto* form4 = window_->findChild<ui::PasswordAccess*>(QStringLiteral("Form4"));
-        if (form4 && form4->isVisible()) {
-            poll.stop();
-            form4->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-        }
-    });
-    poll.start(5);
+    acceptPasswordAccess(poll);
     click("Command11");
     EXPECT_EQ(state_.dbPath, other);
     auto* combo17 = find<QComboBox>("Combo17");

@@ -21,7 +21,7 @@ QString qtFilter(const std::string& filter) {
 
 } // namespace
 
-std::string QtFileDialogs::chooseFile(const FileDialogRequest& request) {
+std::filesystem::path QtFileDialogs::chooseFile(const FileDialogRequest& request) {
     const QString title = toQString(request.title);
     const QString filter = qtFilter(request.filter);
     const QString initial = QFile::decodeName(request.initialPath.c_str());
@@ -29,7 +29,7 @@ std::string QtFileDialogs::chooseFile(const FileDialogRequest& request) {
                                ? QFileDialog::getOpenFileName(parent_, title, initial, filter)
                                : QFileDialog::getSaveFileName(parent_, title, initial, filter);
     // Paths are the file system's bytes, not Windows-1252 text.
-    return QFile::encodeName(chosen).toStdString();
+    return std::filesystem::path(QFile::encodeName(chosen).toStdString());
 }
 
 std::optional<std::string> QtFileDialogs::inputText(const std::string& prompt,

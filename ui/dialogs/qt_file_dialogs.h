@@ -12,7 +12,7 @@ class QtFileDialogs final : public FileDialogs {
     explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    std::string chooseFile(const FileDialogRequest& request) override;
+    std::filesystem::path chooseFile(const FileDialogRequest& request) override;
     std::optional<std::string> inputText(const std::string& prompt, const std::string& title,
                                          const std::string& initial) override;
 

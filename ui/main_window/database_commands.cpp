@@ -43,13 +43,13 @@ bool MainWindow::databaseBusy() const {
 // An Access file is offered as a copy in the program's own format; the copy
 // is what opens. The conversion runs with the Manipulator's progress bar and
 // Stop, and no other database command starts meanwhile.
-std::string MainWindow::resolveChosenDatabase(const std::string& path) {
+std::filesystem::path MainWindow::resolveChosenDatabase(const std::filesystem::path& path) {
     if (!access::isAccessDatabaseFile(path))
         return path;
-    std::optional<std::string> copy;
+    std::optional<std::filesystem::path> copy;
     manipulator_->runWithProgress(
         [&](PassObserver& observer) { copy = offerAccessCopy(path, dialogs_, observer); });
-    return copy.value_or(std::string());
+    return copy.value_or(std::filesystem::path());
 }
 
 void MainWindow::openUserDatabase() {
@@ -57,9 +57,9 @@ void MainWindow::openUserDatabase() {
         return;
     state_.previousDbName = state_.dbPath;
     // The dialog starts on the current database's file.
-    const std::string chosen = files_.chooseFile(
+    const std::filesystem::path chosen = files_.chooseFile(
         {FileDialogRequest::Mode::Open, selectDatabaseTitle, userDatabaseFilter, state_.dbPath});
-    std::string path;
+    std::filesystem::path path;
     try {
         path = chosen.empty() ? chosen : resolveChosenDatabase(chosen);
     } catch (const RuntimeError& error) {
@@ -80,7 +80,7 @@ void MainWindow::openUserDatabase() {
 
 // Form4's OK: the file opened with the connect string becomes current; a
 // failure is reported and the previous database stays current.
-bool MainWindow::openChosenFile(const std::string& path, const std::string& user,
+bool MainWindow::openChosenFile(const std::filesystem::path& path, const std::string& user,
                                 const std::string& password) {
     std::shared_ptr<db::Database> database;
     try {
@@ -93,7 +93,8 @@ bool MainWindow::openChosenFile(const std::string& path, const std::string& user
     return true;
 }
 
-void MainWindow::switchDatabase(std::shared_ptr<db::Database> database, const std::string& path) {
+void MainWindow::switchDatabase(std::shared_ptr<db::Database> database,
+                                const std::filesystem::path& path) {
     if (tableListWindow_)
         tableListWindow_->close();
     Q_EMIT databaseAboutToChange();

@@ -1,6 +1,7 @@
 #include "ui/main_window/main_window.h"
 
 #include "shell/program_state/database_location.h"
+#include "shell/program_state/own_database.h"
 #include "shell/program_state/running_windows.h"
 #include "ui/find/find_window.h"
 #include "ui/main_window/command_lock.h"
@@ -156,7 +157,8 @@ bool MainWindow::start(const std::filesystem::path& folder, bool withSplash) {
         std::filesystem::current_path(location->folder, ignored);
     }
     state_.homeDbPath = state_.dbPath;
-    openProgramDatabase();
+    if (!openOwnDatabaseAtStartUp(state_, dialogs_))
+        return false;
     state_.previousDbName.clear();
     emptyWorkingSpecsAtStartUp(state_);
     showManipulator();
@@ -165,10 +167,9 @@ bool MainWindow::start(const std::filesystem::path& folder, bool withSplash) {
 
 void MainWindow::openProgramDatabase() {
     try {
-        state_.database = db::Workspace().openDatabase(state_.dbPath, db::ownConnectString);
+        makeOwnDatabaseCurrent(state_);
     } catch (const RuntimeError&) {
-        // Start-up goes on; the table commands stay disabled.
-        state_.database.reset();
+        // No database is current; the table commands stay disabled.
     }
 }
 
@@ -177,7 +178,6 @@ void MainWindow::openProgramDatabase() {
 bool MainWindow::reopenClosedDatabase() {
     if (state_.database && state_.database->isOpen())
         return false;
-    state_.dbPath = state_.homeDbPath;
     openProgramDatabase();
     return true;
 }

@@ -96,7 +96,7 @@ class MainWindow final : public QMainWindow {
     void openUserDatabase();
     // The chosen file's path as the database to open; a converter may put
     // another file in its place. Empty: nothing is opened.
-    std::string resolveChosenDatabase(const std::string& path);
+    std::filesystem::path resolveChosenDatabase(const std::filesystem::path& path);
     void useOriginalDatabaseCommand();
     void openTableCommand();
     void deleteTableCommand();
@@ -187,9 +187,9 @@ class MainWindow final : public QMainWindow {
     void connectDatabaseMenus();
     void connectBrowsers();
     bool databaseBusy() const;
-    bool openChosenFile(const std::string& path, const std::string& user,
+    bool openChosenFile(const std::filesystem::path& path, const std::string& user,
                         const std::string& password);
-    void switchDatabase(std::shared_ptr<db::Database> database, const std::string& path);
+    void switchDatabase(std::shared_ptr<db::Database> database, const std::filesystem::path& path);
     void showTableList(const TableListMode& mode);
     void createTableList();
     void tableChosen(const std::string& name, bool deleting);

@@ -5,6 +5,7 @@
 #include "shell/dialogs/error_report.h"
 #include "shell/fieldize_grid/fieldize_preview.h"
 #include "shell/fieldize_grid/spec_grid_rules.h"
+#include "shell/program_state/own_database.h"
 #include "ui/manipulator/fieldize_spec_model.h"
 #include "ui/text_box/cp1252_qstring.h"
 #include "workbench/fieldizer_database.h"
@@ -77,8 +78,7 @@ void FieldizeTextPanel::connectControls() {
 }
 
 std::shared_ptr<db::Database> FieldizeTextPanel::programDatabase() {
-    if (!database_ || !database_->isOpen() || database_->name() != state_.homeDbPath)
-        database_ = db::Workspace().openDatabase(state_.homeDbPath, db::ownConnectString);
+    database_ = ownDatabaseConnection(database_, state_);
     return database_;
 }
 

@@ -32,7 +32,7 @@ QString latin1(std::string_view text) {
 // The working specifications, read from the program's own database opened
 // on its own, whichever database is current.
 ColumnSpecs workingSpecs(const ProgramState& state) {
-    auto own = db::Workspace().openDatabase(state.homeDbPath, db::ownConnectString);
+    auto own = ownDatabaseConnection(nullptr, state);
     ColumnSpecs specs = readColumnSpecs(*own, db::specificationTable);
     own->close();
     return specs;
@@ -248,7 +248,7 @@ void SaveToDatabasePanel::runSave(SaveRequest request) {
         // Held for the whole save: a tab change meanwhile makes another
         // database current, and must not close this one under the writer.
         const std::shared_ptr<db::Database> database = targetDatabase();
-        const SaveTarget target{database.get(), database ? state_.dbPath : std::string()};
+        const SaveTarget target{database.get(), database ? state_.dbPath : std::filesystem::path()};
         const SaveOutcome outcome = saveToDatabase(request, target, dialogs_, observer);
         if (outcome.status == SaveStatus::Refused)
             refusedField = outcome.focus;

@@ -11,6 +11,7 @@
 #include "text_engine/user_dialogs.h"
 
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string_view>
@@ -91,7 +92,7 @@ class SaveToDatabasePanel final : public QWidget {
     QPushButton* command10_ = nullptr;
     QPushButton* command11_ = nullptr;
     // The database chosen for options 2 and 3, empty until one is.
-    std::string chosenDbPath_;
+    std::filesystem::path chosenDbPath_;
 };
 
 } // namespace fieldizer::ui

@@ -7,7 +7,6 @@
 #include "workbench/database_engine/engine_errors.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,7 +49,7 @@ db::Database& QueryWindow::database() const {
 
 void QueryWindow::activated() {
     state_.activeFormName = queryWindowFormName;
-    setWindowTitle(QFile::decodeName(windowCaption(state_.dbPath).c_str()));
+    setWindowTitle(toQString(windowCaption(state_.dbPath)));
     refreshQuerys();
     if (mode_ == QueryMode::Select)
         lstQueryDefs_->setFocus();

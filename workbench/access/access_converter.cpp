@@ -1,6 +1,6 @@
 #include "workbench/access/access_converter.h"
 
-#include "text_engine/cp1252.h"
+#include "text_engine/display_path.h"
 #include "text_engine/progress_pacer.h"
 #include "workbench/access/access_file_header.h"
 #include "workbench/access/access_saved_queries.h"
@@ -64,16 +64,16 @@ bool copyAll(db::Database& database, const AccessFile& file, PassObserver& obser
 }
 
 // The passing folder, with whatever a child killed by Stop left in it.
-void removeQuietly(const std::string& utf8Path) {
+void removeQuietly(const fs::path& path) {
     std::error_code ignored; // it may never have been made
-    fs::remove_all(utf8Path, ignored);
+    fs::remove_all(path, ignored);
 }
 
 // The conversion itself, in the child: everything into the new file at
 // `temporary`, which the parent links into place.
-ConversionReport convertInto(const std::string& source, const std::string& temporary,
+ConversionReport convertInto(const fs::path& source, const fs::path& temporary,
                              PassObserver& observer) {
-    AccessFile file(cp1252ToUtf8(source));
+    AccessFile file(source);
     db::createFieldizerDatabase(temporary);
     auto database = db::Workspace().openDatabase(temporary, db::ownConnectString);
     ConversionReport report;
@@ -84,25 +84,24 @@ ConversionReport convertInto(const std::string& source, const std::string& tempo
 
 } // namespace
 
-ConversionReport convertAccessDatabase(const std::string& source, const std::string& target,
+ConversionReport convertAccessDatabase(const fs::path& source, const fs::path& target,
                                        PassObserver& observer) {
-    const std::string targetPath = cp1252ToUtf8(target);
     std::error_code error;
-    if (fs::exists(targetPath, error) || error)
+    if (fs::exists(target, error) || error)
         throw RuntimeError(db::errors::databaseExists, "Database already exists.");
-    if (!fs::is_regular_file(cp1252ToUtf8(source), error))
+    if (!fs::is_regular_file(source, error))
         throw db::errors::couldNotFindFile(source);
-    if (!isAccessDatabaseFile(cp1252ToUtf8(source)))
+    if (!isAccessDatabaseFile(source))
         throw db::errors::unrecognizedDatabaseFormat(source);
     // Built in a passing folder beside the target, then linked into place,
     // which fails rather than overwrite a file made meanwhile.
-    const std::string folder = target + ".access-" + std::to_string(::getpid());
-    const std::string temporary = folder + "/copy.db";
-    removeQuietly(cp1252ToUtf8(folder)); // a left-over of a run that was killed
-    fs::create_directory(cp1252ToUtf8(folder), error);
+    const fs::path folder = target.native() + ".access-" + std::to_string(::getpid());
+    const fs::path temporary = folder / "copy.db";
+    removeQuietly(folder); // a left-over of a run that was killed
+    fs::create_directory(folder, error);
     if (error)
-        throw RuntimeError(errors::permissionDenied, "Permission denied: " + folder);
-    std::uintmax_t sourceSize = fs::file_size(cp1252ToUtf8(source), error);
+        throw RuntimeError(errors::permissionDenied, "Permission denied: " + displayPath(folder));
+    std::uintmax_t sourceSize = fs::file_size(source, error);
     if (error)
         sourceSize = 0; // read as it can be, within the smallest bounds
     ConversionReport report;
@@ -110,14 +109,14 @@ ConversionReport convertAccessDatabase(const std::string& source, const std::str
         report = runConversionInChild(
             [&](PassObserver& progress) { return convertInto(source, temporary, progress); },
             observer, source, limitsForFile(sourceSize));
-        if (!report.stopped && ::link(cp1252ToUtf8(temporary).c_str(), targetPath.c_str()) != 0)
+        if (!report.stopped && ::link(temporary.c_str(), target.c_str()) != 0)
             throw RuntimeError(db::errors::databaseExists, "Database already exists.");
     } catch (...) {
-        removeQuietly(cp1252ToUtf8(folder));
+        removeQuietly(folder);
         observer.finished();
         throw;
     }
-    removeQuietly(cp1252ToUtf8(folder));
+    removeQuietly(folder);
     observer.finished();
     return report;
 }

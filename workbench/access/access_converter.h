@@ -8,18 +8,18 @@
 #include "text_engine/processing_pass.h"
 #include "workbench/access/conversion_report.h"
 
-#include <string>
+#include <filesystem>
 
 namespace fieldizer::access {
 
-// Converts `source` into the new file `target` (paths in the program's
-// character set), in a child process (conversion_child.h). Progress runs
+// Converts `source` into the new file `target` (the file system's paths),
+// in a child process (conversion_child.h). Progress runs
 // over the rows the tables announce; Stop ends it at any moment and gives a
 // report marked stopped, with no target.
 // Errors: 3204 when `target` exists, 3024 when `source` is missing, 3343
 // when it is no Access file libmdb can read (damaged or truncated), or any
 // error of the new database; on every error nothing is left at `target`.
-ConversionReport convertAccessDatabase(const std::string& source, const std::string& target,
-                                       PassObserver& observer);
+ConversionReport convertAccessDatabase(const std::filesystem::path& source,
+                                       const std::filesystem::path& target, PassObserver& observer);
 
 } // namespace fieldizer::access

@@ -6,7 +6,7 @@
 
 namespace fieldizer::access {
 
-bool isAccessDatabaseFile(const std::string& path) {
+bool isAccessDatabaseFile(const std::filesystem::path& path) {
     constexpr std::size_t nameOffset = 4;
     constexpr std::string_view jet = "Standard Jet DB";
     constexpr std::string_view ace = "Standard ACE DB";

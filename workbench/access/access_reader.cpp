@@ -91,7 +91,7 @@ std::vector<AccessIndex> describeIndexes(MdbTableDef* table) {
 
 struct AccessTable::Impl {
     MdbTableDef* table = nullptr;
-    std::string path;
+    std::filesystem::path path;
     std::vector<std::vector<char>> buffers; // text columns only
     std::vector<int> lengths;
     bool rereadPage = false; // a Memo read may leave another page in the buffer
@@ -189,7 +189,8 @@ bool AccessTable::nextRow(std::vector<AccessCell>& cells) {
     return true;
 }
 
-AccessFile::AccessFile(const std::string& path) : impl_(std::make_unique<Impl>()), path_(path) {
+AccessFile::AccessFile(const std::filesystem::path& path)
+    : impl_(std::make_unique<Impl>()), path_(path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         throw db::errors::couldNotFindFile(path);

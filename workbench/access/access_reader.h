@@ -8,6 +8,7 @@
 // Not thread-safe: one reader per thread.
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -92,12 +93,12 @@ class AccessFile {
   public:
     // Opens the file read-only. Missing: 3024; not an Access file or one
     // libmdb cannot read: 3343.
-    explicit AccessFile(const std::string& path);
+    explicit AccessFile(const std::filesystem::path& path);
     ~AccessFile();
     AccessFile(const AccessFile&) = delete;
     AccessFile& operator=(const AccessFile&) = delete;
 
-    const std::string& path() const { return path_; }
+    const std::filesystem::path& path() const { return path_; }
     // The user tables in the catalogue's order (no system tables, no links).
     std::vector<std::string> userTables() const;
     // Any table, system tables included; 3078 when absent.
@@ -106,7 +107,7 @@ class AccessFile {
   private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
-    std::string path_;
+    std::filesystem::path path_;
 };
 
 } // namespace fieldizer::access

@@ -219,7 +219,7 @@ std::string whyNoOutcome(int status, const ChildLimits& limits) {
     return std::string("The reader ended abnormally (") + ::strsignal(signal) + ").";
 }
 
-RuntimeError damaged(const std::string& source, std::string why, const ChildRun& run) {
+RuntimeError damaged(const std::filesystem::path& source, std::string why, const ChildRun& run) {
     RuntimeError base = db::errors::unrecognizedDatabaseFormat(source);
     if (!run.printed.empty())
         why += (why.empty() ? "" : " ") + ("The Access reader reported: " + printedLines(run));
@@ -230,7 +230,7 @@ RuntimeError damaged(const std::string& source, std::string why, const ChildRun&
 } // namespace
 
 ConversionReport runConversionInChild(const std::function<ConversionReport(PassObserver&)>& work,
-                                      PassObserver& observer, const std::string& source,
+                                      PassObserver& observer, const std::filesystem::path& source,
                                       const ChildLimits& limits) {
     int outcome[2];
     int printed[2];

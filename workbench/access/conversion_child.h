@@ -12,6 +12,7 @@
 #include "workbench/access/child_limits.h"
 #include "workbench/access/conversion_report.h"
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -25,7 +26,7 @@ namespace fieldizer::access {
 // printed anything: a report of damage, even from work that went on, means
 // the copy cannot be trusted.
 ConversionReport runConversionInChild(const std::function<ConversionReport(PassObserver&)>& work,
-                                      PassObserver& observer, const std::string& source,
+                                      PassObserver& observer, const std::filesystem::path& source,
                                       const ChildLimits& limits);
 
 } // namespace fieldizer::access

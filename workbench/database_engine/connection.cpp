@@ -32,7 +32,7 @@ bool onlyReads(sqlite3_stmt* statement) {
 // Judges the file SQLite has open, through SQLite's own descriptor, while
 // the caller holds a read lock: no writer is half-way through it then, so a
 // header ahead of the file's length means damage, not a commit in progress.
-void checkWholeFile(sqlite3* db, const std::string& path) {
+void checkWholeFile(sqlite3* db, const std::filesystem::path& path) {
     sqlite3_file* file = nullptr;
     sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file);
     sqlite3_int64 size = 0;
@@ -157,12 +157,12 @@ std::string Statement::columnUtf8(int index) const {
     return text ? std::string(text, sqlite3_column_bytes(handle(), index)) : std::string();
 }
 
-std::shared_ptr<Connection> Connection::open(const std::string& path, bool create) {
+std::shared_ptr<Connection> Connection::open(const std::filesystem::path& path, bool create) {
     if (!create)
         checkDatabaseFile(path);
     sqlite3* db = nullptr;
     int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
-    int rc = sqlite3_open_v2(cp1252ToUtf8(path).c_str(), &db, flags, nullptr);
+    int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
     std::shared_ptr<Connection> connection(new Connection(db, path));
     if (rc != SQLITE_OK)
         connection->fail(rc);

@@ -8,6 +8,7 @@
 #include "workbench/database_engine/value.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,15 +60,15 @@ class Statement {
 class Connection : public std::enable_shared_from_this<Connection> {
   public:
     // Opens an existing file for reading and writing (read-only when the file
-    // is write-protected); never creates one unless `create`. The path is in
-    // the program's character set, like every text of this layer. A missing file is error
-    // 3024, a file that is not a sound SQLite database 3343.
+    // is write-protected); never creates one unless `create`. The path is the
+    // file system's bytes, handed to SQLite as they are. A missing file is
+    // error 3024, a file that is not a sound SQLite database 3343.
     // The connection is bare: the Access functions that translated SQL calls
     // are registered by the workspace that opens databases, a layer above.
-    static std::shared_ptr<Connection> open(const std::string& path, bool create = false);
+    static std::shared_ptr<Connection> open(const std::filesystem::path& path, bool create = false);
     ~Connection();
 
-    const std::string& path() const { return path_; }
+    const std::filesystem::path& path() const { return path_; }
     bool isOpen() const { return db_ != nullptr; }
     void close();
     void ensureOpen() const; // error 3420 once closed
@@ -102,7 +103,7 @@ class Connection : public std::enable_shared_from_this<Connection> {
     std::int64_t schemaVersion();
 
   private:
-    Connection(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}
+    Connection(sqlite3* db, std::filesystem::path path) : db_(db), path_(std::move(path)) {}
 
     friend class Statement;
     [[noreturn]] void failStep(int rc);
@@ -111,7 +112,7 @@ class Connection : public std::enable_shared_from_this<Connection> {
     void endLostLevel();
 
     sqlite3* db_;
-    std::string path_;
+    std::filesystem::path path_;
     int depth_ = 0;
     std::optional<RuntimeError> lostBy_; // why SQLite rolled the transaction back
     friend class CheckedWrites;

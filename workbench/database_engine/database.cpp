@@ -11,7 +11,7 @@ Database::Database(std::shared_ptr<Connection> connection, std::string connect)
     : connection_(std::move(connection)), connect_(std::move(connect)), tableDefs_(connection_),
       queryDefs_(connection_) {}
 
-const std::string& Database::name() const {
+const std::filesystem::path& Database::name() const {
     connection_->ensureOpen();
     return connection_->path();
 }

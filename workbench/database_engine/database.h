@@ -9,6 +9,7 @@
 #include "workbench/database_engine/recordset.h"
 #include "workbench/database_engine/table_defs.h"
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,7 +23,7 @@ class Database {
     Database(std::shared_ptr<Connection> connection, std::string connect);
 
     // The file's path as it was opened; error 3420 once closed.
-    const std::string& name() const;
+    const std::filesystem::path& name() const;
     const std::string& connect() const { return connect_; }
     bool isOpen() const { return connection_->isOpen(); }
     void close();

@@ -1,6 +1,5 @@
 #include "workbench/database_engine/database_file.h"
 
-#include "text_engine/cp1252.h"
 #include "workbench/database_engine/engine_errors.h"
 
 #include <cstdint>
@@ -37,17 +36,16 @@ bool soundDatabaseHeader(const unsigned char* header, std::uint64_t fileSize) {
     return !countValid || fileSize >= std::uint64_t(pageCount) * pageSize;
 }
 
-void checkDatabaseFile(const std::string& path) {
+void checkDatabaseFile(const std::filesystem::path& file) {
     namespace fs = std::filesystem;
     std::error_code error;
-    fs::path file(cp1252ToUtf8(path));
     fs::file_status status = fs::status(file, error);
-    if (path.empty() || status.type() == fs::file_type::not_found)
-        throw errors::couldNotFindFile(path);
+    if (file.empty() || status.type() == fs::file_type::not_found)
+        throw errors::couldNotFindFile(file);
     if (status.type() == fs::file_type::directory)
-        throw errors::notAValidPath(path);
+        throw errors::notAValidPath(file);
     if (error || ::access(file.c_str(), R_OK) != 0)
-        throw errors::cannotOpen(path);
+        throw errors::cannotOpen(file);
 }
 
 } // namespace fieldizer::db

@@ -2,6 +2,7 @@
 // The checks a file must pass before and after it is opened as a database.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace fieldizer::db {
@@ -9,7 +10,7 @@ namespace fieldizer::db {
 // Refuses, before SQLite touches it, a path that does not exist (3024), a
 // folder (3044) and an unreadable file (3051). It opens no descriptor of the
 // file: closing one would drop the locks this process holds on it.
-void checkDatabaseFile(const std::string& path);
+void checkDatabaseFile(const std::filesystem::path& path);
 
 // Whether the first 100 bytes of a file of `fileSize` bytes are the header
 // of a whole SQLite database: magic text, page size, and no fewer pages

@@ -1,6 +1,7 @@
 #include "workbench/database_engine/engine_errors.h"
 
 #include "text_engine/cp1252.h"
+#include "text_engine/display_path.h"
 #include "text_engine/memory_failure.h"
 #include "workbench/dialect/function_failures.h"
 
@@ -73,8 +74,12 @@ const char* fixedText(int number) {
     }
 }
 
-std::string quoted(std::string_view text) {
+std::string inQuotes(std::string_view text) {
     return "'" + std::string(text) + "'";
+}
+
+std::string quotedPath(const std::filesystem::path& path) {
+    return inQuotes(displayPath(path));
 }
 
 // SQLite names the failed CHECK constraint; ours are named "<rule>:<field>"
@@ -84,7 +89,7 @@ RuntimeError fromCheckConstraint(std::string_view message) {
     while (!name.empty() && name.front() == ' ')
         name.remove_prefix(1);
     if (name.starts_with("zeroLength:"))
-        return RuntimeError(zeroLengthString, "Field " + quoted(name.substr(11)) +
+        return RuntimeError(zeroLengthString, "Field " + inQuotes(name.substr(11)) +
                                                   " cannot be a zero-length string.");
     if (name.starts_with("fieldSize:"))
         return error(fieldTooSmall);
@@ -121,7 +126,7 @@ RuntimeError fromMessage(std::string_view message) {
     if (message.starts_with("index ") && message.find(" already exists") != message.npos) {
         // Index names are shared by all tables of an SQLite file.
         std::string_view name = message.substr(6, message.find(" already exists") - 6);
-        return RuntimeError(indexExists, "Index " + quoted(name) + " already exists.");
+        return RuntimeError(indexExists, "Index " + inQuotes(name) + " already exists.");
     }
     if (message.starts_with("table ") && message.find(" already exists") != message.npos) {
         std::string_view name = message.substr(6, message.find(" already exists") - 6);
@@ -142,34 +147,35 @@ RuntimeError error(int number) {
 }
 
 RuntimeError tableAlreadyExists(std::string_view table) {
-    return RuntimeError(tableExists, "Table " + quoted(table) + " already exists.");
+    return RuntimeError(tableExists, "Table " + inQuotes(table) + " already exists.");
 }
 
 RuntimeError objectAlreadyExists(std::string_view name) {
-    return RuntimeError(objectExists, "Object " + quoted(name) + " already exists.");
+    return RuntimeError(objectExists, "Object " + inQuotes(name) + " already exists.");
 }
 
 RuntimeError itemNotInCollection() {
     return error(itemNotFound);
 }
 
-RuntimeError couldNotFindFile(std::string_view path) {
-    return RuntimeError(missingFile, "Could not find file " + quoted(path) + ".");
+RuntimeError couldNotFindFile(const std::filesystem::path& path) {
+    return RuntimeError(missingFile, "Could not find file " + quotedPath(path) + ".");
 }
 
-RuntimeError unrecognizedDatabaseFormat(std::string_view path) {
-    return RuntimeError(unrecognizedFormat, "Unrecognized database format " + quoted(path) + ".");
+RuntimeError unrecognizedDatabaseFormat(const std::filesystem::path& path) {
+    return RuntimeError(unrecognizedFormat,
+                        "Unrecognized database format " + quotedPath(path) + ".");
 }
 
-RuntimeError cannotOpen(std::string_view path) {
+RuntimeError cannotOpen(const std::filesystem::path& path) {
     return RuntimeError(cannotOpenFile, "The Microsoft Jet database engine cannot open the file " +
-                                            quoted(path) +
+                                            quotedPath(path) +
                                             ".  It is already opened exclusively by another "
                                             "user, or you need permission to view its data.");
 }
 
-RuntimeError notAValidPath(std::string_view path) {
-    return RuntimeError(invalidPath, quoted(path) +
+RuntimeError notAValidPath(const std::filesystem::path& path) {
+    return RuntimeError(invalidPath, quotedPath(path) +
                                          " isn't a valid path.  Make sure that the path name is "
                                          "spelled correctly and that you are connected to the "
                                          "server on which the file resides.");
@@ -178,12 +184,12 @@ RuntimeError notAValidPath(std::string_view path) {
 RuntimeError inputTableOrQueryNotFound(std::string_view name) {
     return RuntimeError(inputTableNotFound,
                         "The Microsoft Jet database engine cannot find the input table or query " +
-                            quoted(name) +
+                            inQuotes(name) +
                             ".  Make sure it exists and that its name is spelled correctly.");
 }
 
 RuntimeError notAValidName(std::string_view name) {
-    return RuntimeError(invalidName, quoted(name) +
+    return RuntimeError(invalidName, inQuotes(name) +
                                          " is not a valid name.  Make sure that it does not "
                                          "include invalid characters or punctuation and that it "
                                          "is not too long.");
@@ -191,21 +197,21 @@ RuntimeError notAValidName(std::string_view name) {
 
 RuntimeError zeroLengthNotAllowed(std::string_view table, std::string_view field) {
     return RuntimeError(zeroLengthString,
-                        "Field " + quoted(std::string(table) + "." + std::string(field)) +
+                        "Field " + inQuotes(std::string(table) + "." + std::string(field)) +
                             " cannot be a zero-length string.");
 }
 
 RuntimeError requiredFieldIsNull(std::string_view table, std::string_view field) {
     return RuntimeError(requiredIsNull,
-                        "The field " + quoted(std::string(table) + "." + std::string(field)) +
+                        "The field " + inQuotes(std::string(table) + "." + std::string(field)) +
                             " cannot contain a Null value because the Required property for "
                             "this field is set to True.  Enter a value in this field.");
 }
 
 RuntimeError conversionFailed(std::string_view table, std::string_view field) {
     std::string what = table.empty()
-                           ? "parameter " + quoted(field)
-                           : "field " + quoted(std::string(table) + "." + std::string(field));
+                           ? "parameter " + inQuotes(field)
+                           : "field " + inQuotes(std::string(table) + "." + std::string(field));
     return RuntimeError(conversionError, "Data type conversion error in " + what + ".");
 }
 
@@ -215,7 +221,7 @@ RuntimeError tooFewParametersExpected(int count) {
 }
 
 RuntimeError tableInUse(std::string_view table) {
-    return RuntimeError(tableLocked, "The database engine could not lock table " + quoted(table) +
+    return RuntimeError(tableLocked, "The database engine could not lock table " + inQuotes(table) +
                                          " because it is already in use by another person or "
                                          "process.");
 }
@@ -224,12 +230,13 @@ RuntimeError lockedForReading() {
     return RuntimeError(readLocked, "Could not read; currently locked.");
 }
 
-RuntimeError permissionDeniedOn(std::string_view path) {
-    return RuntimeError(fieldizer::errors::permissionDenied, "Permission denied: " + quoted(path));
+RuntimeError permissionDeniedOn(const std::filesystem::path& path) {
+    return RuntimeError(fieldizer::errors::permissionDenied,
+                        "Permission denied: " + quotedPath(path));
 }
 
 // Why SQLite could not open or create the file, by the system's reason.
-RuntimeError cannotOpenBecause(int systemError, std::string_view path) {
+RuntimeError cannotOpenBecause(int systemError, const std::filesystem::path& path) {
     switch (systemError) {
     case ENOENT:
     case ENOTDIR:
@@ -246,7 +253,7 @@ RuntimeError cannotOpenBecause(int systemError, std::string_view path) {
 
 // An I/O error by its kind and the system's reason: a disk that filled up
 // while SQLite synced or grew a file says so, as SQLITE_FULL does.
-RuntimeError fromIoError(int rc, int systemError, std::string_view path) {
+RuntimeError fromIoError(int rc, int systemError, const std::filesystem::path& path) {
     if (rc == SQLITE_IOERR_NOMEM)
         return fieldizer::outOfMemoryError();
     if (rc == SQLITE_IOERR_SHORT_READ || rc == SQLITE_IOERR_CORRUPTFS)
@@ -266,7 +273,7 @@ RuntimeError fromIoError(int rc, int systemError, std::string_view path) {
     }
 }
 
-RuntimeError fromSqlite(sqlite3* db, int rc, std::string_view path) {
+RuntimeError fromSqlite(sqlite3* db, int rc, const std::filesystem::path& path) {
     std::string message = utf8ToCp1252(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
     switch (rc & 0xFF) {
     case SQLITE_NOTADB:
