@@ -16,8 +16,6 @@ namespace fieldizer::queries {
 // "select": the list shows the saved queries and has the focus.
 enum class QueryMode { Define, Select };
 
-inline constexpr const char* queryWindowFormName = "frmQuerys";
-
 // The explanation under "In your SQL statement:", two lines.
 inline constexpr const char* sqlExplanationLine1 =
     "You can create a new table in the active Access 97 database by using the INTO clause.";

@@ -1,5 +1,7 @@
 #include "ui/about/about_box.h"
 
+#include "ui/about/about_box_controls.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -8,7 +10,7 @@
 namespace fieldizer::ui {
 
 AboutBox::AboutBox(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
-    setObjectName(QStringLiteral("Fieldz2"));
+    setObjectName(QLatin1String(aboutBoxControls::window));
     setWindowTitle(QStringLiteral("About Fieldizer"));
     auto* layout = new QVBoxLayout(this);
     auto* text = new QLabel(QStringLiteral("Fieldizer 0.1\n\nTurns loosely formatted text, such "
@@ -16,7 +18,7 @@ AboutBox::AboutBox(ProgramState& state, QWidget* parent) : QDialog(parent), stat
                             this);
     text->setAlignment(Qt::AlignCenter);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setObjectName(QLatin1String(aboutBoxControls::okButton));
     ok->setDefault(true);
     layout->addWidget(text);
     layout->addWidget(ok, 0, Qt::AlignCenter);
@@ -29,7 +31,7 @@ AboutBox::~AboutBox() {
 
 void AboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    state_.activeFormName = "Fieldz2";
+    state_.activeFormName = formNames::about;
     if (const QScreen* screen = this->screen())
         move(screen->geometry().center() - rect().center());
 }

@@ -1,5 +1,6 @@
 #include "ui/find/find_window.h"
 
+#include "ui/find/find_window_controls.h"
 #include "ui/text_box/byte_text_box.h"
 #include "ui/text_box/cp1252_qstring.h"
 
@@ -24,61 +25,69 @@ template <class Widget> Widget* named(Widget* widget, const char* name) {
 FindWindow::FindWindow(UserDialogs& dialogs, std::function<ByteTextBox*()> target,
                        std::function<void(ByteTextBox*)> showTarget, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), target_(std::move(target)),
-      showTarget_(std::move(showTarget)), text1_(named(new QLineEdit(this), "Text1")),
-      command1_(named(new QPushButton(QStringLiteral("&Find"), this), "Command1")),
-      command2_(named(new QPushButton(QStringLiteral("Fin&d Again"), this), "Command2")),
-      command3_(named(new QPushButton(QStringLiteral("Find &All"), this), "Command3")),
-      check1_(named(new QCheckBox(QStringLiteral("&Ignore case"), this), "Check1")),
-      check2_(named(new QCheckBox(QStringLiteral("&Whole word only"), this), "Check2")),
-      check3_(named(new QCheckBox(QStringLiteral("&Reset color"), this), "Check3")) {
-    setObjectName(QStringLiteral("fieldz3"));
+      showTarget_(std::move(showTarget)),
+      searchBox_(named(new QLineEdit(this), findWindowControls::searchBox)),
+      findButton_(
+          named(new QPushButton(QStringLiteral("&Find"), this), findWindowControls::findButton)),
+      findAgainButton_(named(new QPushButton(QStringLiteral("Fin&d Again"), this),
+                             findWindowControls::findAgainButton)),
+      findAllButton_(named(new QPushButton(QStringLiteral("Find &All"), this),
+                           findWindowControls::findAllButton)),
+      ignoreCaseCheck_(named(new QCheckBox(QStringLiteral("&Ignore case"), this),
+                             findWindowControls::ignoreCaseCheck)),
+      wholeWordCheck_(named(new QCheckBox(QStringLiteral("&Whole word only"), this),
+                            findWindowControls::wholeWordCheck)),
+      resetColourCheck_(named(new QCheckBox(QStringLiteral("&Reset color"), this),
+                              findWindowControls::resetColourCheck)) {
+    setObjectName(QLatin1String(findWindowControls::window));
     setWindowTitle(QStringLiteral("Fieldizer - Search"));
-    auto* label1 = named(new QLabel(QStringLiteral("Look For:"), this), "Label1");
-    label1->setBuddy(text1_);
+    auto* searchLabel =
+        named(new QLabel(QStringLiteral("Look For:"), this), findWindowControls::searchLabel);
+    searchLabel->setBuddy(searchBox_);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(label1, 0, 0);
-    layout->addWidget(text1_, 0, 1, 1, 2);
-    layout->addWidget(command1_, 1, 0);
-    layout->addWidget(command2_, 1, 1);
-    layout->addWidget(command3_, 1, 2);
-    layout->addWidget(check1_, 2, 0);
-    layout->addWidget(check2_, 2, 1);
-    layout->addWidget(check3_, 2, 2);
-    check1_->setChecked(true);
-    check2_->setChecked(true);
-    check3_->setEnabled(false);
-    command2_->setEnabled(false);
-    text1_->installEventFilter(this);
+    layout->addWidget(searchLabel, 0, 0);
+    layout->addWidget(searchBox_, 0, 1, 1, 2);
+    layout->addWidget(findButton_, 1, 0);
+    layout->addWidget(findAgainButton_, 1, 1);
+    layout->addWidget(findAllButton_, 1, 2);
+    layout->addWidget(ignoreCaseCheck_, 2, 0);
+    layout->addWidget(wholeWordCheck_, 2, 1);
+    layout->addWidget(resetColourCheck_, 2, 2);
+    ignoreCaseCheck_->setChecked(true);
+    wholeWordCheck_->setChecked(true);
+    resetColourCheck_->setEnabled(false);
+    findAgainButton_->setEnabled(false);
+    searchBox_->installEventFilter(this);
 
-    connect(text1_, &QLineEdit::textChanged, this, &FindWindow::searchTextChanged);
-    connect(text1_, &QLineEdit::returnPressed, this, &FindWindow::find);
-    connect(command1_, &QPushButton::clicked, this, &FindWindow::find);
-    connect(command2_, &QPushButton::clicked, this, &FindWindow::findAgain);
-    connect(command3_, &QPushButton::clicked, this, &FindWindow::findAll);
+    connect(searchBox_, &QLineEdit::textChanged, this, &FindWindow::searchTextChanged);
+    connect(searchBox_, &QLineEdit::returnPressed, this, &FindWindow::find);
+    connect(findButton_, &QPushButton::clicked, this, &FindWindow::find);
+    connect(findAgainButton_, &QPushButton::clicked, this, &FindWindow::findAgain);
+    connect(findAllButton_, &QPushButton::clicked, this, &FindWindow::findAll);
 }
 
 FindOptions FindWindow::options() const {
-    return {check1_->isChecked(), check2_->isChecked()};
+    return {ignoreCaseCheck_->isChecked(), wholeWordCheck_->isChecked()};
 }
 
 void FindWindow::searchTextChanged() {
     session_.reset();
-    command1_->setEnabled(true);
-    command2_->setEnabled(false);
+    findButton_->setEnabled(true);
+    findAgainButton_->setEnabled(false);
 }
 
 // Focus into the search box selects its text, so typing replaces it.
 bool FindWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text1_ && event->type() == QEvent::FocusIn)
-        QTimer::singleShot(0, text1_, &QLineEdit::selectAll);
+    if (watched == searchBox_ && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, searchBox_, &QLineEdit::selectAll);
     return QWidget::eventFilter(watched, event);
 }
 
 void FindWindow::resetColours(ByteTextBox* box) {
-    if (!check3_->isChecked())
+    if (!resetColourCheck_->isChecked())
         return;
-    check3_->setChecked(false);
-    check3_->setEnabled(false);
+    resetColourCheck_->setChecked(false);
+    resetColourCheck_->setEnabled(false);
     const std::size_t caret = box->caret();
     box->clearMarks();
     box->setCaret(caret);
@@ -94,24 +103,24 @@ void FindWindow::findAgain() {
     if (!box)
         return;
     resetColours(box);
-    const std::string searchText = fromQString(text1_->text());
+    const std::string searchText = fromQString(searchBox_->text());
     const auto result = session_.findAgain(box->bytes(), searchText, options());
     if (!result)
         return;
     if (!result->found) {
-        command2_->setEnabled(false);
+        findAgainButton_->setEnabled(false);
         dialogs_.tell(notice(result->messageId, result->message));
         return;
     }
     box->selectRange(result->start, result->length);
-    command2_->setEnabled(true);
-    command2_->setFocus();
+    findAgainButton_->setEnabled(true);
+    findAgainButton_->setFocus();
     showTarget_(box);
 }
 
 void FindWindow::findAll() {
-    command2_->setEnabled(false);
-    const std::string searchText = fromQString(text1_->text());
+    findAgainButton_->setEnabled(false);
+    const std::string searchText = fromQString(searchBox_->text());
     ByteTextBox* box = target_();
     if (searchText.empty() || !box)
         return;
@@ -120,7 +129,7 @@ void FindWindow::findAll() {
     const auto result = session_.findAll(box->bytes(), searchText, options());
     if (!result->occurrences.empty()) {
         box->markOccurrences(result->occurrences, searchText.size());
-        check3_->setEnabled(true);
+        resetColourCheck_->setEnabled(true);
     }
     dialogs_.tell(notice(result->messageId, result->message));
     box->setCaret(caret);

@@ -42,13 +42,13 @@ class FindWindow final : public QWidget {
     std::function<ByteTextBox*()> target_;
     std::function<void(ByteTextBox*)> showTarget_;
     FindSession session_;
-    QLineEdit* text1_;
-    QPushButton* command1_;
-    QPushButton* command2_;
-    QPushButton* command3_;
-    QCheckBox* check1_;
-    QCheckBox* check2_;
-    QCheckBox* check3_;
+    QLineEdit* searchBox_;
+    QPushButton* findButton_;
+    QPushButton* findAgainButton_;
+    QPushButton* findAllButton_;
+    QCheckBox* ignoreCaseCheck_;
+    QCheckBox* wholeWordCheck_;
+    QCheckBox* resetColourCheck_;
 };
 
 } // namespace fieldizer::ui

@@ -1,5 +1,6 @@
 #include "ui/password_access/password_access.h"
 
+#include "ui/password_access/password_access_controls.h"
 #include "ui/text_box/cp1252_qstring.h"
 
 #include <QEvent>
@@ -16,50 +17,50 @@
 namespace fieldizer::ui {
 
 PasswordAccess::PasswordAccess(TryOpen tryOpen, QWidget* parent)
-    : QDialog(parent), tryOpen_(std::move(tryOpen)), text1_(new QLineEdit), text2_(new QLineEdit),
-      command1_(new QPushButton(QStringLiteral("OK"))),
-      command2_(new QPushButton(QStringLiteral("&Cancel"))) {
-    setObjectName(QStringLiteral("Form4"));
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text2_->setObjectName(QStringLiteral("Text2"));
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command2_->setObjectName(QStringLiteral("Command2"));
+    : QDialog(parent), tryOpen_(std::move(tryOpen)), userNameBox_(new QLineEdit),
+      passwordBox_(new QLineEdit), okButton_(new QPushButton(QStringLiteral("OK"))),
+      cancelButton_(new QPushButton(QStringLiteral("&Cancel"))) {
+    setObjectName(QLatin1String(passwordAccessControls::window));
+    userNameBox_->setObjectName(QLatin1String(passwordAccessControls::userNameBox));
+    passwordBox_->setObjectName(QLatin1String(passwordAccessControls::passwordBox));
+    okButton_->setObjectName(QLatin1String(passwordAccessControls::okButton));
+    cancelButton_->setObjectName(QLatin1String(passwordAccessControls::cancelButton));
     setWindowTitle(QStringLiteral("Password Access"));
-    text2_->setEchoMode(QLineEdit::Password);
+    passwordBox_->setEchoMode(QLineEdit::Password);
     // Enter in either box is OK, as the default button.
-    command1_->setDefault(true);
-    command1_->setAutoDefault(true);
-    command2_->setAutoDefault(false);
+    okButton_->setDefault(true);
+    okButton_->setAutoDefault(true);
+    cancelButton_->setAutoDefault(false);
 
     auto* frame = new QGroupBox(QStringLiteral("If the database is secured, enter details"));
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto* label1 = new QLabel(QStringLiteral("User Name:"));
-    label1->setObjectName(QStringLiteral("Label1"));
-    auto* label2 = new QLabel(QStringLiteral("Password:"));
-    label2->setObjectName(QStringLiteral("Label2"));
+    frame->setObjectName(QLatin1String(passwordAccessControls::detailsFrame));
+    auto* userNameLabel = new QLabel(QStringLiteral("User Name:"));
+    userNameLabel->setObjectName(QLatin1String(passwordAccessControls::userNameLabel));
+    auto* passwordLabel = new QLabel(QStringLiteral("Password:"));
+    passwordLabel->setObjectName(QLatin1String(passwordAccessControls::passwordLabel));
     auto* fields = new QFormLayout(frame);
-    fields->addRow(label1, text1_);
-    fields->addRow(label2, text2_);
+    fields->addRow(userNameLabel, userNameBox_);
+    fields->addRow(passwordLabel, passwordBox_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(command1_);
-    buttons->addWidget(command2_);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(buttons);
     setMinimumWidth(360);
 
-    for (QLineEdit* box : {text1_, text2_})
+    for (QLineEdit* box : {userNameBox_, passwordBox_})
         box->installEventFilter(this);
-    connect(command1_, &QPushButton::clicked, this, &PasswordAccess::command1Click);
-    connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton_, &QPushButton::clicked, this, &PasswordAccess::onOkClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void PasswordAccess::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (const QScreen* screen = this->screen())
         move(screen->geometry().center() - rect().center());
-    text1_->setFocus();
+    userNameBox_->setFocus();
 }
 
 // Entering a box selects its whole text, so typing replaces it.
@@ -70,8 +71,8 @@ bool PasswordAccess::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void PasswordAccess::command1Click() {
-    if (tryOpen_(fromQString(text1_->text()), fromQString(text2_->text())))
+void PasswordAccess::onOkClicked() {
+    if (tryOpen_(fromQString(userNameBox_->text()), fromQString(passwordBox_->text())))
         accept();
 }
 

@@ -27,13 +27,13 @@ class PasswordAccess final : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void command1Click();
+    void onOkClicked();
 
     TryOpen tryOpen_;
-    QLineEdit* text1_;
-    QLineEdit* text2_;
-    QPushButton* command1_;
-    QPushButton* command2_;
+    QLineEdit* userNameBox_;
+    QLineEdit* passwordBox_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 };
 
 } // namespace fieldizer::ui

@@ -1,6 +1,7 @@
 #include "ui/query_window/query_window.h"
 
 #include "shell/dialogs/error_report.h"
+#include "shell/program_state/form_names.h"
 #include "shell/queries/query_messages.h"
 #include "ui/text_box/cp1252_qstring.h"
 #include "workbench/database_engine/database.h"
@@ -48,7 +49,7 @@ db::Database& QueryWindow::database() const {
 }
 
 void QueryWindow::activated() {
-    state_.activeFormName = queryWindowFormName;
+    state_.activeFormName = formNames::queryWindow;
     setWindowTitle(toQString(windowCaption(state_.dbPath)));
     refreshQuerys();
     if (mode_ == QueryMode::Select)

@@ -72,14 +72,14 @@ class QueryWindow final : public QWidget {
     UserDialogs& dialogs_;
     FileDialogs& files_;
     queries::QueryMode mode_ = queries::QueryMode::Define;
-    QLabel* label1_;
+    QLabel* savedQueriesLabel_;
     QListWidget* lstQueryDefs_;
-    QLabel* label2_;
+    QLabel* statementLabel_;
     QPlainTextEdit* txtSQLStatement_;
     QPushButton* cmdRemoveQuery_;
     QPushButton* cmdSaveQueryDef_;
     QPushButton* cmdExecuteSQL_;
-    QGroupBox* frame1_;
+    QGroupBox* explanationFrame_;
     QLabel* lblSQL_;
 };
 

@@ -1,6 +1,7 @@
 // The query window's controls, their places as the window is resized, and
 // the position kept when it closes.
 #include "ui/query_window/query_window.h"
+#include "ui/query_window/query_window_controls.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -34,26 +35,32 @@ constexpr int frameGap = 60;
 } // namespace
 
 void QueryWindow::buildControls() {
-    setObjectName(QStringLiteral("frmQuerys"));
+    setObjectName(QLatin1String(queryWindowControls::window));
     setWindowTitle(QStringLiteral("Queries"));
-    label1_ = named(new QLabel(QStringLiteral("Saved Queries:"), this), "Label1");
-    lstQueryDefs_ = named(new QListWidget(this), "lstQueryDefs");
-    label2_ = named(new QLabel(QStringLiteral("SQL Statement:"), this), "Label2");
-    txtSQLStatement_ = named(new QPlainTextEdit(this), "txtSQLStatement");
+    savedQueriesLabel_ = named(new QLabel(QStringLiteral("Saved Queries:"), this),
+                               queryWindowControls::savedQueriesLabel);
+    lstQueryDefs_ = named(new QListWidget(this), queryWindowControls::savedQueriesList);
+    statementLabel_ = named(new QLabel(QStringLiteral("SQL Statement:"), this),
+                            queryWindowControls::statementLabel);
+    txtSQLStatement_ = named(new QPlainTextEdit(this), queryWindowControls::statementBox);
     txtSQLStatement_->setTabChangesFocus(true); // Tab goes on to the buttons
-    cmdRemoveQuery_ = named(new QPushButton(QStringLiteral("&Remove"), this), "cmdRemoveQuery");
-    cmdSaveQueryDef_ = named(new QPushButton(QStringLiteral("&Save"), this), "cmdSaveQueryDef");
-    cmdExecuteSQL_ = named(new QPushButton(QStringLiteral("&Execute"), this), "cmdExecuteSQL");
-    frame1_ = named(new QGroupBox(QStringLiteral("In your SQL statement:"), this), "Frame1");
-    lblSQL_ = named(new QLabel(frame1_), "lblSQL");
+    cmdRemoveQuery_ =
+        named(new QPushButton(QStringLiteral("&Remove"), this), queryWindowControls::removeButton);
+    cmdSaveQueryDef_ =
+        named(new QPushButton(QStringLiteral("&Save"), this), queryWindowControls::saveButton);
+    cmdExecuteSQL_ = named(new QPushButton(QStringLiteral("&Execute"), this),
+                           queryWindowControls::executeButton);
+    explanationFrame_ = named(new QGroupBox(QStringLiteral("In your SQL statement:"), this),
+                              queryWindowControls::explanationFrame);
+    lblSQL_ = named(new QLabel(explanationFrame_), queryWindowControls::explanationLabel);
     lblSQL_->setText(QLatin1String(queries::sqlExplanationLine1) + QLatin1Char('\n') +
                      QLatin1String(queries::sqlExplanationLine2));
     lblSQL_->setWordWrap(true);
-    auto* frameLayout = new QVBoxLayout(frame1_);
+    auto* frameLayout = new QVBoxLayout(explanationFrame_);
     frameLayout->setContentsMargins(6, 2, 6, 2);
     frameLayout->addWidget(lblSQL_);
-    label1_->setBuddy(lstQueryDefs_);
-    label2_->setBuddy(txtSQLStatement_);
+    savedQueriesLabel_->setBuddy(lstQueryDefs_);
+    statementLabel_->setBuddy(txtSQLStatement_);
 }
 
 int QueryWindow::toTwips(int pixels) const {
@@ -74,17 +81,17 @@ void QueryWindow::placeControls() {
         widget->setGeometry(toPixels(left), toPixels(top), toPixels(w), toPixels(h));
     };
     const int buttonLeft = margin + width - buttonWidth;
-    place(label1_, margin, margin, width, listTop - margin);
+    place(savedQueriesLabel_, margin, margin, width, listTop - margin);
     place(lstQueryDefs_, margin, listTop, std::max(0, width - buttonWidth - margin), listHeight);
     const int step = (listHeight - buttonHeight) / 2;
     place(cmdRemoveQuery_, buttonLeft, listTop, buttonWidth, buttonHeight);
     place(cmdSaveQueryDef_, buttonLeft, listTop + step, buttonWidth, buttonHeight);
     place(cmdExecuteSQL_, buttonLeft, listTop + 2 * step, buttonWidth, buttonHeight);
-    place(label2_, margin, statementLabelTop, width, statementTop - statementLabelTop);
+    place(statementLabel_, margin, statementLabelTop, width, statementTop - statementLabelTop);
     place(txtSQLStatement_, margin, statementTop, width, height);
     // The explanation takes what is left below the statement.
     const int frameTop = statementTop + height + frameGap;
-    place(frame1_, margin, frameTop, width,
+    place(explanationFrame_, margin, frameTop, width,
           std::max(0, toTwips(this->height()) - frameTop - frameGap));
 }
 

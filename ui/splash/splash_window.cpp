@@ -1,5 +1,7 @@
 #include "ui/splash/splash_window.h"
 
+#include "shell/program_state/form_names.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QVBoxLayout>
@@ -14,19 +16,19 @@ constexpr int largestPoints = 54;
 SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       title_(new QLabel(QStringLiteral("Fieldizer"), this)),
-      line1_(new QLabel(QStringLiteral("Loosely formatted text"), this)),
-      line2_(new QLabel(QStringLiteral("into database records"), this)),
-      line3_(new QLabel(QStringLiteral("Version 0.1"), this)) {
-    setObjectName(QStringLiteral("Form1"));
+      sloganStart_(new QLabel(QStringLiteral("Loosely formatted text"), this)),
+      sloganEnd_(new QLabel(QStringLiteral("into database records"), this)),
+      version_(new QLabel(QStringLiteral("Version 0.1"), this)) {
+    setObjectName(QLatin1String(formNames::splash));
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
     setFixedSize(420, 260);
     auto* layout = new QVBoxLayout(this);
-    for (QLabel* label : {title_, line1_, line2_, line3_}) {
+    for (QLabel* label : {title_, sloganStart_, sloganEnd_, version_}) {
         label->setAlignment(Qt::AlignCenter);
         layout->addWidget(label);
     }
-    for (QLabel* label : {line1_, line2_, line3_})
+    for (QLabel* label : {sloganStart_, sloganEnd_, version_})
         label->setVisible(false);
     QFont font = title_->font();
     font.setPointSize(12);
@@ -47,13 +49,13 @@ void SplashWindow::advanceTo(qint64 elapsedMs) {
             font.setPointSize(font.pointSize() + 1);
             title_->setFont(font);
         }
-        line1_->setVisible(elapsedMs > 1600);
-        line2_->setVisible(elapsedMs > 1900);
+        sloganStart_->setVisible(elapsedMs > 1600);
+        sloganEnd_->setVisible(elapsedMs > 1900);
         return;
     }
-    line1_->setVisible(true);
-    line2_->setVisible(true);
-    line3_->setVisible(true);
+    sloganStart_->setVisible(true);
+    sloganEnd_->setVisible(true);
+    version_->setVisible(true);
     if (elapsedMs >= growMs + stayMs)
         close();
 }

@@ -28,9 +28,9 @@ class SplashWindow final : public QWidget {
     void tick();
 
     QLabel* title_;
-    QLabel* line1_;
-    QLabel* line2_;
-    QLabel* line3_;
+    QLabel* sloganStart_;
+    QLabel* sloganEnd_;
+    QLabel* version_;
     QTimer timer_;
     QElapsedTimer clock_;
 };

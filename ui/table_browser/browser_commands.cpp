@@ -56,7 +56,7 @@ void TableBrowser::filterCommand() {
         return reportError(error);
     }
     setFilterOffered(true);
-    command1_->setFocus();
+    showAllButton_->setFocus();
 }
 
 void TableBrowser::sortCommand() {
@@ -111,14 +111,14 @@ void TableBrowser::refreshCommand() {
     if (model_->recordCount() > 0)
         grid_->setCurrentIndex(model_->index(0, 0));
     updatePositionCaption();
-    if (command1_->isVisible())
-        command1_->setFocus();
+    if (showAllButton_->isVisible())
+        showAllButton_->setFocus();
 }
 
 void TableBrowser::showAllCommand() {
     model_->commitPendingRow();
     setFilterOffered(false);
-    cmdFilter_->setFocus();
+    filterButton_->setFocus();
     try {
         WaitCursor wait;
         showRecordset(openBrowserRecordset(*state_.database, source_));

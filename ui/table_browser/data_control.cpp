@@ -1,5 +1,7 @@
 #include "ui/table_browser/data_control.h"
 
+#include "ui/table_browser/table_browser_controls.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
@@ -7,7 +9,7 @@
 namespace fieldizer::ui {
 
 DataControl::DataControl(QWidget* parent) : QWidget(parent), caption_(new QLabel(this)) {
-    setObjectName(QStringLiteral("Data1"));
+    setObjectName(QLatin1String(tableBrowserControls::dataControl));
     setAutoFillBackground(true);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -19,14 +21,14 @@ DataControl::DataControl(QWidget* parent) : QWidget(parent), caption_(new QLabel
         connect(tool, &QToolButton::clicked, this, [this, move] { emit moveRequested(move); });
         layout->addWidget(tool);
     };
-    button("Data1First", QStringLiteral("|\u25C0"), Move::First);
-    button("Data1Previous", QStringLiteral("\u25C0"), Move::Previous);
-    caption_->setObjectName(QStringLiteral("Data1Caption"));
+    button(tableBrowserControls::firstRecordButton, QStringLiteral("|\u25C0"), Move::First);
+    button(tableBrowserControls::previousRecordButton, QStringLiteral("\u25C0"), Move::Previous);
+    caption_->setObjectName(QLatin1String(tableBrowserControls::positionCaption));
     caption_->setFrameShape(QFrame::StyledPanel);
     caption_->setContentsMargins(6, 0, 6, 0);
     layout->addWidget(caption_, 1);
-    button("Data1Next", QStringLiteral("\u25B6"), Move::Next);
-    button("Data1Last", QStringLiteral("\u25B6|"), Move::Last);
+    button(tableBrowserControls::nextRecordButton, QStringLiteral("\u25B6"), Move::Next);
+    button(tableBrowserControls::lastRecordButton, QStringLiteral("\u25B6|"), Move::Last);
 }
 
 QString DataControl::caption() const {

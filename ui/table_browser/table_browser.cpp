@@ -2,6 +2,7 @@
 
 #include "ui/table_browser/data_control.h"
 #include "ui/table_browser/dynaset_model.h"
+#include "ui/table_browser/table_browser_controls.h"
 #include "ui/text_box/cp1252_qstring.h"
 #include "workbench/database_engine/engine_errors.h"
 
@@ -22,7 +23,8 @@ TableBrowser::TableBrowser(Kind kind, ProgramState& state, UserDialogs& dialogs,
                            QWidget* parent)
     : QWidget(parent), kind_(kind), state_(state), dialogs_(dialogs), files_(files),
       model_(new DynasetModel(this)) {
-    setObjectName(kind == Kind::Table ? QStringLiteral("Form13") : QStringLiteral("Form12"));
+    setObjectName(QLatin1String(kind == Kind::Table ? tableBrowserControls::tableWindow
+                                                    : tableBrowserControls::queryWindow));
     setWindowTitle(kind == Kind::Table ? QStringLiteral("Opened Table")
                                        : QStringLiteral("Queries"));
     buildControls();
@@ -34,11 +36,11 @@ TableBrowser::~TableBrowser() = default;
 
 void TableBrowser::buildControls() {
     gridCaption_ = new QLabel(this);
-    gridCaption_->setObjectName(QStringLiteral("grdDataGridCaption"));
+    gridCaption_->setObjectName(QLatin1String(tableBrowserControls::gridCaption));
     gridCaption_->setAlignment(Qt::AlignCenter);
     gridCaption_->hide();
     grid_ = new QTableView(this);
-    grid_->setObjectName(QStringLiteral("grdDataGrid"));
+    grid_->setObjectName(QLatin1String(tableBrowserControls::grid));
     grid_->setModel(model_);
     grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -47,41 +49,41 @@ void TableBrowser::buildControls() {
     // Fixed row heights: the view never measures a million rows.
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
-    data1_ = new DataControl(this);
-    picButtons_ = new QWidget(this);
-    picButtons_->setObjectName(QStringLiteral("picButtons"));
-    auto* buttons = new QHBoxLayout(picButtons_);
+    dataControl_ = new DataControl(this);
+    buttonBar_ = new QWidget(this);
+    buttonBar_->setObjectName(QLatin1String(tableBrowserControls::buttonBar));
+    auto* buttons = new QHBoxLayout(buttonBar_);
     buttons->setContentsMargins(0, 0, 0, 0);
-    cmdFilter_ = addButton("cmdFilter", "&Filter");
-    cmdSort_ = addButton("cmdSort", "&Sort");
-    cmdRefresh_ = addButton("cmdRefresh", "&Refresh");
-    command1_ = addButton("Command1", "Show &All");
-    command2_ = addButton("Command2", "&Print");
-    command2_->setToolTip(QStringLiteral("Print what's currently VISIBLE in this window."));
-    cmdClose_ = addButton("cmdClose", "&Close");
-    command1_->hide(); // offered only while a filter is in force
+    filterButton_ = addButton(tableBrowserControls::filterButton, "&Filter");
+    sortButton_ = addButton(tableBrowserControls::sortButton, "&Sort");
+    refreshButton_ = addButton(tableBrowserControls::refreshButton, "&Refresh");
+    showAllButton_ = addButton(tableBrowserControls::showAllButton, "Show &All");
+    printButton_ = addButton(tableBrowserControls::printButton, "&Print");
+    printButton_->setToolTip(QStringLiteral("Print what's currently VISIBLE in this window."));
+    closeButton_ = addButton(tableBrowserControls::closeButton, "&Close");
+    showAllButton_->hide(); // offered only while a filter is in force
     // The grid takes the window's height less the data control and buttons.
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gridCaption_);
     layout->addWidget(grid_, 1);
-    layout->addWidget(data1_);
-    layout->addWidget(picButtons_);
+    layout->addWidget(dataControl_);
+    layout->addWidget(buttonBar_);
 }
 
 QPushButton* TableBrowser::addButton(const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), picButtons_);
+    auto* button = new QPushButton(QString::fromLatin1(caption), buttonBar_);
     button->setObjectName(QLatin1String(name));
-    picButtons_->layout()->addWidget(button);
+    buttonBar_->layout()->addWidget(button);
     return button;
 }
 
 void TableBrowser::connectControls() {
-    connect(cmdFilter_, &QPushButton::clicked, this, &TableBrowser::filterCommand);
-    connect(cmdSort_, &QPushButton::clicked, this, &TableBrowser::sortCommand);
-    connect(cmdRefresh_, &QPushButton::clicked, this, &TableBrowser::refreshCommand);
-    connect(command1_, &QPushButton::clicked, this, &TableBrowser::showAllCommand);
-    connect(command2_, &QPushButton::clicked, this, &TableBrowser::printCommand);
-    connect(cmdClose_, &QPushButton::clicked, this, [this] {
+    connect(filterButton_, &QPushButton::clicked, this, &TableBrowser::filterCommand);
+    connect(sortButton_, &QPushButton::clicked, this, &TableBrowser::sortCommand);
+    connect(refreshButton_, &QPushButton::clicked, this, &TableBrowser::refreshCommand);
+    connect(showAllButton_, &QPushButton::clicked, this, &TableBrowser::showAllCommand);
+    connect(printButton_, &QPushButton::clicked, this, &TableBrowser::printCommand);
+    connect(closeButton_, &QPushButton::clicked, this, [this] {
         if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
             frame->close();
         else
@@ -91,7 +93,7 @@ void TableBrowser::connectControls() {
             &TableBrowser::headingClicked);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TableBrowser::currentRowChanged);
-    connect(data1_, &DataControl::moveRequested, this,
+    connect(dataControl_, &DataControl::moveRequested, this,
             [this](DataControl::Move move) { dataControlMoved(int(move)); });
     connect(model_, &QAbstractItemModel::rowsInserted, this, &TableBrowser::updatePositionCaption);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, &TableBrowser::updatePositionCaption);
@@ -103,13 +105,14 @@ void TableBrowser::connectControls() {
 }
 
 QString TableBrowser::positionCaption() const {
-    return data1_->caption();
+    return dataControl_->caption();
 }
 
 void TableBrowser::updatePositionCaption() {
     const QModelIndex current = grid_->currentIndex();
     const long position = current.isValid() ? current.row() : -1;
-    data1_->setCaption(toQString(fieldizer::positionCaption(position, model_->recordCount())));
+    dataControl_->setCaption(
+        toQString(fieldizer::positionCaption(position, model_->recordCount())));
 }
 
 // Leaving a row stores what was typed into it, all its fields as one
@@ -170,8 +173,8 @@ void TableBrowser::showRecordset(db::Recordset recordset) {
 }
 
 void TableBrowser::setFilterOffered(bool offered) {
-    cmdRefresh_->setText(offered ? QStringLiteral("Re-Filter") : QStringLiteral("&Refresh"));
-    command1_->setVisible(offered);
+    refreshButton_->setText(offered ? QStringLiteral("Re-Filter") : QStringLiteral("&Refresh"));
+    showAllButton_->setVisible(offered);
 }
 
 bool TableBrowser::askRowQuestion(const Message& question) {

@@ -86,10 +86,10 @@ class TableBrowser final : public QWidget {
     DynasetModel* model_;
     QLabel* gridCaption_ = nullptr; // the table's name over the grid
     QTableView* grid_ = nullptr;
-    DataControl* data1_ = nullptr;
-    QWidget* picButtons_ = nullptr;
-    QPushButton *cmdFilter_ = nullptr, *cmdSort_ = nullptr, *cmdRefresh_ = nullptr,
-                *command1_ = nullptr, *command2_ = nullptr, *cmdClose_ = nullptr;
+    DataControl* dataControl_ = nullptr;
+    QWidget* buttonBar_ = nullptr;
+    QPushButton *filterButton_ = nullptr, *sortButton_ = nullptr, *refreshButton_ = nullptr,
+                *showAllButton_ = nullptr, *printButton_ = nullptr, *closeButton_ = nullptr;
     std::string pendingSort_;
     Qt::KeyboardModifiers pressModifiers_ = Qt::NoModifier;
     bool justShown_ = false;

@@ -1,5 +1,6 @@
 #include "ui/table_list/table_list.h"
 
+#include "ui/table_list/table_list_controls.h"
 #include "ui/text_box/cp1252_qstring.h"
 
 #include <QCloseEvent>
@@ -10,36 +11,36 @@
 namespace fieldizer::ui {
 
 TableList::TableList(QWidget* parent)
-    : QWidget(parent), label1_(new QLabel(this)), list1_(new QListWidget(this)) {
-    setObjectName(QStringLiteral("Form3"));
+    : QWidget(parent), instruction_(new QLabel(this)), tableNames_(new QListWidget(this)) {
+    setObjectName(QLatin1String(tableListControls::window));
     setWindowTitle(QString::fromLatin1(tableListCaption));
-    label1_->setObjectName(QStringLiteral("Label1"));
-    list1_->setObjectName(QStringLiteral("List1"));
+    instruction_->setObjectName(QLatin1String(tableListControls::instructionLabel));
+    tableNames_->setObjectName(QLatin1String(tableListControls::tableNamesList));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label1_);
-    layout->addWidget(list1_, 1);
-    connect(list1_, &QListWidget::itemDoubleClicked, this, &TableList::list1DblClick);
+    layout->addWidget(instruction_);
+    layout->addWidget(tableNames_, 1);
+    connect(tableNames_, &QListWidget::itemDoubleClicked, this, &TableList::onTableDoubleClicked);
 }
 
 void TableList::setMode(const TableListMode& mode) {
     mode_ = mode;
     setWindowTitle(QString::fromLatin1(mode.caption));
-    label1_->setText(QString::fromLatin1(mode.instruction));
-    QPalette palette = label1_->palette();
+    instruction_->setText(QString::fromLatin1(mode.instruction));
+    QPalette palette = instruction_->palette();
     palette.setColor(QPalette::WindowText, QColor::fromRgb(mode.instructionRgb));
-    label1_->setPalette(palette);
+    instruction_->setPalette(palette);
 }
 
 void TableList::setNames(const std::vector<std::string>& names) {
-    list1_->clear();
+    tableNames_->clear();
     for (const std::string& name : names)
-        list1_->addItem(toQString(name));
-    if (list1_->count() > 0)
-        list1_->setCurrentRow(0);
+        tableNames_->addItem(toQString(name));
+    if (tableNames_->count() > 0)
+        tableNames_->setCurrentRow(0);
 }
 
 int TableList::count() const {
-    return list1_->count();
+    return tableNames_->count();
 }
 
 void TableList::closeEvent(QCloseEvent* event) {
@@ -47,7 +48,7 @@ void TableList::closeEvent(QCloseEvent* event) {
     Q_EMIT closed();
 }
 
-void TableList::list1DblClick(QListWidgetItem* item) {
+void TableList::onTableDoubleClicked(QListWidgetItem* item) {
     if (item)
         Q_EMIT tableChosen(fromQString(item->text()), mode_.deleting);
 }

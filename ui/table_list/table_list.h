@@ -36,10 +36,10 @@ class TableList final : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void list1DblClick(QListWidgetItem* item);
+    void onTableDoubleClicked(QListWidgetItem* item);
 
-    QLabel* label1_;
-    QListWidget* list1_;
+    QLabel* instruction_;
+    QListWidget* tableNames_;
     TableListMode mode_;
 };
 

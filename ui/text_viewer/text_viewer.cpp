@@ -1,6 +1,7 @@
 #include "ui/text_viewer/text_viewer.h"
 
 #include "ui/text_box/byte_text_box.h"
+#include "ui/text_viewer/text_viewer_controls.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
@@ -8,15 +9,15 @@
 
 namespace fieldizer::ui {
 
-TextViewer::TextViewer(QWidget* parent) : QWidget(parent), richTextBox1_(new ByteTextBox(this)) {
-    setObjectName(QStringLiteral("Form2"));
+TextViewer::TextViewer(QWidget* parent) : QWidget(parent), textBox_(new ByteTextBox(this)) {
+    setObjectName(QLatin1String(textViewerControls::window));
     setWindowTitle(QStringLiteral("Manipulator - Text Viewer"));
-    richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
+    textBox_->setObjectName(QLatin1String(textViewerControls::textBox));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(richTextBox1_);
+    layout->addWidget(textBox_);
     // A double click into the text closes the viewer, as its close box does.
-    connect(richTextBox1_, &ByteTextBox::doubleClicked, this, &TextViewer::closeWindow);
+    connect(textBox_, &ByteTextBox::doubleClicked, this, &TextViewer::closeWindow);
 }
 
 // Inside the main window the viewer sits in a frame of its own: closing

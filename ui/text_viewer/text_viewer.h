@@ -14,7 +14,7 @@ class TextViewer final : public QWidget {
   public:
     explicit TextViewer(QWidget* parent = nullptr);
 
-    ByteTextBox* textBox() const { return richTextBox1_; }
+    ByteTextBox* textBox() const { return textBox_; }
 
   Q_SIGNALS:
     // The viewer is about to close: its text goes back first.
@@ -26,7 +26,7 @@ class TextViewer final : public QWidget {
   private:
     void closeWindow();
 
-    ByteTextBox* richTextBox1_;
+    ByteTextBox* textBox_;
 };
 
 } // namespace fieldizer::ui

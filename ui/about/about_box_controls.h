@@ -1,0 +1,12 @@
+#pragma once
+// The object names of the About box and its button; each is set once, from
+// here.
+
+#include "shell/program_state/form_names.h"
+
+namespace fieldizer::ui::aboutBoxControls {
+
+inline constexpr const char* window = formNames::about;
+inline constexpr char okButton[] = "Command1";
+
+} // namespace fieldizer::ui::aboutBoxControls
