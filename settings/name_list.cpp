@@ -42,10 +42,10 @@ void refillNameBox(db::Database& database, NameBox& box) {
 
 void enterSettingsTab(db::Database& database, SettingsState& state) {
     refillNameBox(database, state.nameBox);
-    state.command8Enabled = state.settingsChanged;
+    state.saveSettingsEnabled = state.settingsChanged;
     const bool onFile = !state.nameBox.items.empty() && !state.nameBox.items.front().empty();
-    state.command9Enabled = onFile;
-    state.command16Enabled = onFile;
+    state.selectSettingsEnabled = onFile;
+    state.deleteSettingsEnabled = onFile;
 }
 
 } // namespace fieldizer

@@ -61,10 +61,10 @@ SettingsOutcome saveSettings(db::Database& database, UserDialogs& dialogs,
     storeSpecifications(database, table);
     transaction.commit();
     state.currentSettingsTable = table;
-    state.command9Enabled = true;
-    state.command16Enabled = true;
+    state.selectSettingsEnabled = true;
+    state.deleteSettingsEnabled = true;
     refillNameBox(database, state.nameBox);
-    state.command8Enabled = false;
+    state.saveSettingsEnabled = false;
     state.settingsChanged = false;
     return SettingsOutcome::Done;
 }

@@ -25,7 +25,7 @@ SettingsOutcome selectSettings(db::Database& database, UserDialogs& dialogs,
     ignoringErrors([&] { table = records.field("nameofsettings").value().toText(); });
     state.currentSettingsTable = table;
     restoreSpecificationCopy(database, table);
-    state.command8Enabled = false;
+    state.saveSettingsEnabled = false;
     state.settingsChanged = false;
     ignoringErrors([&] { records.close(); });
     return SettingsOutcome::Done;

@@ -21,9 +21,9 @@ struct SettingsState {
     std::string currentSettingsTable;
     // A parameter was edited since the last save or select.
     bool settingsChanged = false;
-    bool command8Enabled = false;  // "&Save Settings"
-    bool command9Enabled = false;  // "S&elect Settings"
-    bool command16Enabled = false; // "&Delete Settings"
+    bool saveSettingsEnabled = false;   // "&Save Settings"
+    bool selectSettingsEnabled = false; // "S&elect Settings"
+    bool deleteSettingsEnabled = false; // "&Delete Settings"
     NameBox nameBox;
 };
 

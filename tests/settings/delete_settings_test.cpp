@@ -140,10 +140,10 @@ TEST_F(DeleteSettings, DeletingEverySetDisablesSelectAndDeleteOnTheNextVisit) {
         remove(name, 0, Answer::Yes);
     EXPECT_TRUE(state.nameBox.items.empty());
     EXPECT_EQ(state.nameBox.selectedIndex, -1);
-    EXPECT_TRUE(state.command9Enabled) << "not before the tab is entered again";
+    EXPECT_TRUE(state.selectSettingsEnabled) << "not before the tab is entered again";
     enterSettingsTab(*database, state);
-    EXPECT_FALSE(state.command9Enabled);
-    EXPECT_FALSE(state.command16Enabled);
+    EXPECT_FALSE(state.selectSettingsEnabled);
+    EXPECT_FALSE(state.deleteSettingsEnabled);
 }
 
 } // namespace

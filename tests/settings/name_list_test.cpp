@@ -57,16 +57,16 @@ TEST(SettingsTabEntry, EnablesTheButtonsByState) {
     SettingsState state;
     state.settingsChanged = true;
     enterSettingsTab(*database, state);
-    EXPECT_TRUE(state.command8Enabled);
-    EXPECT_FALSE(state.command9Enabled);
-    EXPECT_FALSE(state.command16Enabled);
+    EXPECT_TRUE(state.saveSettingsEnabled);
+    EXPECT_FALSE(state.selectSettingsEnabled);
+    EXPECT_FALSE(state.deleteSettingsEnabled);
 
     addRecord(*database, db::Value("fieldize_x"));
     state.settingsChanged = false;
     enterSettingsTab(*database, state);
-    EXPECT_FALSE(state.command8Enabled);
-    EXPECT_TRUE(state.command9Enabled);
-    EXPECT_TRUE(state.command16Enabled);
+    EXPECT_FALSE(state.saveSettingsEnabled);
+    EXPECT_TRUE(state.selectSettingsEnabled);
+    EXPECT_TRUE(state.deleteSettingsEnabled);
 }
 
 TEST(SettingsTabEntry, ANamelessFirstSetCountsAsNoneOnFile) {
@@ -75,8 +75,8 @@ TEST(SettingsTabEntry, ANamelessFirstSetCountsAsNoneOnFile) {
     addRecord(*database, db::Value("fieldize_x"));
     SettingsState state;
     enterSettingsTab(*database, state);
-    EXPECT_FALSE(state.command9Enabled);
-    EXPECT_FALSE(state.command16Enabled);
+    EXPECT_FALSE(state.selectSettingsEnabled);
+    EXPECT_FALSE(state.deleteSettingsEnabled);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ class SaveSettings : public ::testing::Test {
                          ScriptedDialogs& dialogs) {
         state.nameBox.text = name;
         state.settingsChanged = true;
-        state.command8Enabled = true;
+        state.saveSettingsEnabled = true;
         return saveSettings(*database, dialogs, values, state);
     }
     SettingsOutcome save(const std::string& name, const ParameterValues& values) {
@@ -71,9 +71,9 @@ TEST_F(SaveSettings, StateAfterASave) {
     EXPECT_EQ(save("Monthly", values), SettingsOutcome::Done);
     EXPECT_EQ(state.currentSettingsTable, "fieldize_Monthly");
     EXPECT_FALSE(state.settingsChanged);
-    EXPECT_FALSE(state.command8Enabled);
-    EXPECT_TRUE(state.command9Enabled);
-    EXPECT_TRUE(state.command16Enabled);
+    EXPECT_FALSE(state.saveSettingsEnabled);
+    EXPECT_TRUE(state.selectSettingsEnabled);
+    EXPECT_TRUE(state.deleteSettingsEnabled);
     EXPECT_EQ(state.nameBox.items, std::vector<std::string>{"Monthly"});
     EXPECT_EQ(state.nameBox.selectedIndex, -1) << "a typed name selects nothing";
     EXPECT_EQ(state.nameBox.text, "Monthly");
@@ -113,7 +113,7 @@ TEST_F(SaveSettings, CancelLeavesRecordTableListAndStateAlone) {
     EXPECT_EQ(state.nameBox.items, std::vector<std::string>{"stale"});
     EXPECT_EQ(state.currentSettingsTable, "fieldize_other");
     EXPECT_TRUE(state.settingsChanged);
-    EXPECT_TRUE(state.command8Enabled);
+    EXPECT_TRUE(state.saveSettingsEnabled);
 }
 
 TEST_F(SaveSettings, NamesDifferingInCaseAreOneSet) {

@@ -24,7 +24,7 @@ class SelectSettings : public ::testing::Test {
     SettingsOutcome select(const std::string& name) {
         state.nameBox.text = name;
         state.settingsChanged = true;
-        state.command8Enabled = true;
+        state.saveSettingsEnabled = true;
         return selectSettings(*database, dialogs, values, state);
     }
 
@@ -59,7 +59,7 @@ TEST_F(SelectSettings, RestoresEveryKeyAndTheSpecifications) {
     EXPECT_EQ(describe(database.working()), "Name:1:20:1:20|State:21:10:0:10");
     EXPECT_EQ(state.currentSettingsTable, "fieldize_Monthly") << "the name as stored";
     EXPECT_FALSE(state.settingsChanged);
-    EXPECT_FALSE(state.command8Enabled);
+    EXPECT_FALSE(state.saveSettingsEnabled);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -1,14 +1,17 @@
 #include "ui/manipulator/add_text_panel.h"
 
 #include "text_engine/add_text.h"
+#include "ui/manipulator/manipulator_controls.h"
 
 #include <QCheckBox>
 
 namespace fieldizer::ui {
 
+namespace names = manipulatorControls;
+
 namespace {
 
-constexpr const char* text3Tip =
+constexpr const char* addIfContainsTip =
     "If left blank, the text will be added to all lines.  To process a blank line/carriage "
     "return, place cursor in field and hit Enter.  If scrollbar is enabled, at least two "
     "lines/a carriage return is in this field.";
@@ -17,25 +20,29 @@ constexpr const char* text3Tip =
 
 AddTextPanel::AddTextPanel(QWidget* page)
     : OperationPanel(operationKind(addParameters, addOperation, checkAddFields), page) {
-    setObjectName(QStringLiteral("addTextPanel"));
+    setObjectName(QLatin1String(names::addPanel));
     FieldGrid& fields = grid();
-    fields.lineEdit("Text2", "addText", "Text to add:", "Enter text to add, and specify column.");
-    fields.multiLine("Text3", "addIfContains", "Add text if line contains (optional):", text3Tip);
-    const PanelField maskEdBox9 =
-        fields.numberBox("MaskEdBox9", "UpDown9", "addAtCol", "Add at column:");
-    QCheckBox* check2 = fields.checkBox("Check2", "addEndOfLine", "Add to end of line", false);
-    const PanelField combo5 = fields.spacesOption("Combo5", "addOptions", "Options:");
-    const PanelField maskEdBox6 =
-        fields.numberBox("MaskEdBox6", "UpDown6", "addSpaces", "# of spaces:");
-    const PanelField combo4 = fields.placeSpaces("Combo4", "addPlaceSpaces");
-    addAfterProcessBoxes("Check6", "addAfterProcess", "Check12", "addAfterProcessShow");
-    addProcessButton("Command3", 1);
+    fields.lineEdit(names::addText, "addText",
+                    "Text to add:", "Enter text to add, and specify column.");
+    fields.multiLine(names::addIfContains, "addIfContains",
+                     "Add text if line contains (optional):", addIfContainsTip);
+    const PanelField addAtCol =
+        fields.numberBox(names::addAtCol, names::addAtColSpinner, "addAtCol", "Add at column:");
+    QCheckBox* addEndOfLine =
+        fields.checkBox(names::addEndOfLine, "addEndOfLine", "Add to end of line", false);
+    const PanelField addOptions = fields.spacesOption(names::addOptions, "addOptions", "Options:");
+    const PanelField addSpaces =
+        fields.numberBox(names::addSpaces, names::addSpacesSpinner, "addSpaces", "# of spaces:");
+    const PanelField addPlaceSpaces = fields.placeSpaces(names::addPlaceSpaces, "addPlaceSpaces");
+    addAfterProcessBoxes(names::addAfterProcess, "addAfterProcess", names::addAfterProcessShow,
+                         "addAfterProcessShow");
+    addProcessButton(names::addProcessButton, 1);
 
-    auto check2Rule = endOfLineRule(check2, maskEdBox9);
-    auto combo5Rule = spacesRule(combo5, {maskEdBox6, combo4});
+    auto addEndOfLineRule = endOfLineRule(addEndOfLine, addAtCol);
+    auto addOptionsRule = spacesRule(addOptions, {addSpaces, addPlaceSpaces});
     finishBuilding([=] {
-        check2Rule();
-        combo5Rule();
+        addEndOfLineRule();
+        addOptionsRule();
     });
 }
 

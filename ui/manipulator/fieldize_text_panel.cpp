@@ -38,29 +38,31 @@ FieldizeTextPanel::FieldizeTextPanel(ProgramState& state, UserDialogs& dialogs,
       runPass_(std::move(runPass)), model_(new FieldizeSpecModel(this)) {
     buildControls();
     connectControls();
-    applyCheck10Rule();
+    applyAfterProcessRule();
     previewTimer_.setSingleShot(true);
     previewTimer_.setInterval(previewDelayMs);
     setSettingsName({});
-    data1Caption_->setText(QString::fromLatin1(recordCaption(0, 0).c_str()));
+    positionCaption_->setText(QString::fromLatin1(recordCaption(0, 0).c_str()));
 }
 
 FieldizeTextPanel::~FieldizeTextPanel() = default;
 
 void FieldizeTextPanel::connectControls() {
-    connect(command7_, &QPushButton::clicked, this, &FieldizeTextPanel::process);
-    connect(command12_, &QPushButton::clicked, this, &FieldizeTextPanel::clearSpecifications);
-    connect(maskEdBox4_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    connect(processButton_, &QPushButton::clicked, this, &FieldizeTextPanel::process);
+    connect(clearSpecsButton_, &QPushButton::clicked, this,
+            &FieldizeTextPanel::clearSpecifications);
+    connect(fieldizeStartLineAt_, &QLineEdit::textChanged, this, [this](const QString& text) {
         startLineAt_ = text.toInt();
         schedulePreview();
         Q_EMIT parametersChanged();
     });
     // Every change of a check box, the program's own included, runs its rule.
-    connect(check10_, &QCheckBox::toggled, this, [this] {
-        applyCheck10Rule();
+    connect(fieldizeAfterProcess_, &QCheckBox::toggled, this, [this] {
+        applyAfterProcessRule();
         Q_EMIT parametersChanged();
     });
-    connect(check16_, &QCheckBox::toggled, this, &FieldizeTextPanel::parametersChanged);
+    connect(fieldizeAfterProcessShow_, &QCheckBox::toggled, this,
+            &FieldizeTextPanel::parametersChanged);
     connect(model_, &FieldizeSpecModel::specsChanged, this, &FieldizeTextPanel::schedulePreview);
     connect(model_, &QAbstractItemModel::dataChanged, this, [this] { Q_EMIT parametersChanged(); });
     connect(model_, &FieldizeSpecModel::cellRefused, this, [this](const QString& message) {
@@ -69,8 +71,8 @@ void FieldizeTextPanel::connectControls() {
     connect(model_, &FieldizeSpecModel::rowRefused, this, &FieldizeTextPanel::report);
     connect(model_, &FieldizeSpecModel::rowAdded, this, &FieldizeTextPanel::rowsChangedAt);
     connect(model_, &QAbstractItemModel::rowsRemoved, this,
-            [this] { rowsChangedAt(dbGrid1_->currentIndex().row()); });
-    connect(dbGrid1_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { rowsChangedAt(specGrid_->currentIndex().row()); });
+    connect(specGrid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
                 currentRowChanged(current.row(), previous.row());
             });
@@ -94,11 +96,11 @@ void FieldizeTextPanel::refresh() {
         report(error);
     }
     if (model_->rowCount() > 0)
-        dbGrid1_->setCurrentIndex(model_->index(0, 0));
-    data1Caption_->setText(toQString(recordCaption(0, model_->storedRowCount())));
+        specGrid_->setCurrentIndex(model_->index(0, 0));
+    positionCaption_->setText(toQString(recordCaption(0, model_->storedRowCount())));
     setSettingsName(settingsName_);
     if (isVisible())
-        dbGrid1_->setFocus();
+        specGrid_->setFocus();
 }
 
 void FieldizeTextPanel::setSettingsName(const std::string& name) {
@@ -120,7 +122,7 @@ bool FieldizeTextPanel::commitPendingEdit() {
 // row added so says so in the caption.
 void FieldizeTextPanel::currentRowChanged(int row, int previousRow) {
     if (row >= 0)
-        data1Caption_->setText(toQString(criteriaCaption(row, model_->storedRowCount())));
+        positionCaption_->setText(toQString(criteriaCaption(row, model_->storedRowCount())));
     if (previousRow >= 0 && previousRow != row && model_->pendingRow() == previousRow)
         commitPendingEdit();
 }
@@ -128,22 +130,22 @@ void FieldizeTextPanel::currentRowChanged(int row, int previousRow) {
 void FieldizeTextPanel::moveTo(int row) {
     if (row < 0 || row >= model_->rowCount())
         return;
-    const int column = std::max(dbGrid1_->currentIndex().column(), 0);
-    dbGrid1_->setCurrentIndex(model_->index(row, column));
+    const int column = std::max(specGrid_->currentIndex().column(), 0);
+    specGrid_->setCurrentIndex(model_->index(row, column));
 }
 
 void FieldizeTextPanel::showFirstIncompleteRow() {
     const ColumnSpecs& specs = model_->specs();
     for (std::size_t row = 0; row < specs.size(); ++row)
         if (!isUsableLayoutSpec(specs[row])) {
-            dbGrid1_->selectRow(static_cast<int>(row));
-            dbGrid1_->setFocus();
+            specGrid_->selectRow(static_cast<int>(row));
+            specGrid_->setFocus();
             return;
         }
 }
 
 void FieldizeTextPanel::rowsChangedAt(int row) {
-    data1Caption_->setText(toQString(recordCaption(std::max(row, 0), model_->storedRowCount())));
+    positionCaption_->setText(toQString(recordCaption(std::max(row, 0), model_->storedRowCount())));
 }
 
 // Rows selected whole (by their record selectors) go with the Delete key,
@@ -151,7 +153,7 @@ void FieldizeTextPanel::rowsChangedAt(int row) {
 void FieldizeTextPanel::deleteSelectedRows() {
     std::vector<int> rows;
     std::size_t storedRows = 0;
-    for (const QModelIndex& index : dbGrid1_->selectionModel()->selectedRows()) {
+    for (const QModelIndex& index : specGrid_->selectionModel()->selectedRows()) {
         rows.push_back(index.row());
         storedRows += index.row() < model_->storedRowCount() ? 1 : 0;
     }
@@ -168,24 +170,24 @@ void FieldizeTextPanel::deleteSelectedRows() {
 }
 
 bool FieldizeTextPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == dbGrid1_ && event->type() == QEvent::KeyPress &&
+    if (watched == specGrid_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
-        !dbGrid1_->selectionModel()->selectedRows().isEmpty()) {
+        !specGrid_->selectionModel()->selectedRows().isEmpty()) {
         deleteSelectedRows();
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void FieldizeTextPanel::applyCheck10Rule() {
-    if (!check10_->isChecked())
-        check16_->setChecked(false);
-    check16_->setEnabled(check10_->isChecked());
+void FieldizeTextPanel::applyAfterProcessRule() {
+    if (!fieldizeAfterProcess_->isChecked())
+        fieldizeAfterProcessShow_->setChecked(false);
+    fieldizeAfterProcessShow_->setEnabled(fieldizeAfterProcess_->isChecked());
 }
 
 void FieldizeTextPanel::stepStartColumn(int step) {
-    const int value = std::clamp(maskEdBox4_->text().toInt() + step, 0, 999);
-    maskEdBox4_->setText(QString::number(value));
+    const int value = std::clamp(fieldizeStartLineAt_->text().toInt() + step, 0, 999);
+    fieldizeStartLineAt_->setText(QString::number(value));
 }
 
 int FieldizeTextPanel::startColumn() const {
@@ -199,7 +201,7 @@ void FieldizeTextPanel::process() {
     // the command line does, and leave the text as it is.
     if (model_->specs().empty()) {
         dialogs_.tell(notice(noColumnSpecsId, noColumnSpecsMessage));
-        dbGrid1_->setFocus();
+        specGrid_->setFocus();
         return;
     }
     PassRequest request;
@@ -220,7 +222,7 @@ void FieldizeTextPanel::process() {
             throw;
         }
     };
-    request.showTextTab = check10_->isChecked();
+    request.showTextTab = fieldizeAfterProcess_->isChecked();
     runPass_(request);
 }
 

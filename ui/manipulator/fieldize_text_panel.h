@@ -81,7 +81,7 @@ class FieldizeTextPanel final : public QWidget {
     void deleteSelectedRows();
     void showFirstIncompleteRow();
     void rowsChangedAt(int row);
-    void applyCheck10Rule();
+    void applyAfterProcessRule();
     void stepStartColumn(int step);
     int startColumn() const;
     void schedulePreview();
@@ -97,17 +97,17 @@ class FieldizeTextPanel final : public QWidget {
 
     FieldizeSpecModel* model_ = nullptr;
     QLabel* gridCaption_ = nullptr;
-    QTableView* dbGrid1_ = nullptr;
-    QLabel* data1Caption_ = nullptr;
-    QLineEdit* maskEdBox4_ = nullptr;
-    QCheckBox* check10_ = nullptr;
-    QCheckBox* check16_ = nullptr;
-    QPushButton* command7_ = nullptr;
-    QPushButton* command12_ = nullptr;
+    QTableView* specGrid_ = nullptr;
+    QLabel* positionCaption_ = nullptr;
+    QLineEdit* fieldizeStartLineAt_ = nullptr;
+    QCheckBox* fieldizeAfterProcess_ = nullptr;
+    QCheckBox* fieldizeAfterProcessShow_ = nullptr;
+    QPushButton* processButton_ = nullptr;
+    QPushButton* clearSpecsButton_ = nullptr;
     QLabel* previewCaption_ = nullptr;
     QPlainTextEdit* preview_ = nullptr;
     QTimer previewTimer_;
-    int startLineAt_ = 1; // MaskEdBox4's value, read by the pass for every line
+    int startLineAt_ = 1; // fieldizeStartLineAt_'s value, read by the pass for every line
 };
 
 } // namespace fieldizer::ui

@@ -1,6 +1,7 @@
 // The controls of the "Fieldize Text" tab, built once with their names.
 #include "ui/manipulator/fieldize_spec_model.h"
 #include "ui/manipulator/fieldize_text_panel.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/manipulator/named_widget.h"
 
 #include <QCheckBox>
@@ -17,6 +18,8 @@
 #include <QVBoxLayout>
 
 namespace fieldizer::ui {
+
+namespace names = manipulatorControls;
 namespace {
 
 QToolButton* navigationButton(const char* name, const char* caption, QWidget* parent) {
@@ -36,7 +39,7 @@ QToolButton* arrowButton(const char* name, Qt::ArrowType arrow, QWidget* parent)
 } // namespace
 
 void FieldizeTextPanel::buildControls() {
-    setObjectName(QStringLiteral("fieldizeTextPanel"));
+    setObjectName(QLatin1String(names::fieldizePanel));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildGridArea(), 1);
     layout->addWidget(buildParameters());
@@ -45,47 +48,47 @@ void FieldizeTextPanel::buildControls() {
 
 QWidget* FieldizeTextPanel::buildGridArea() {
     auto* area = new QWidget(this);
-    gridCaption_ = named(new QLabel(area), "DBGrid1Caption");
+    gridCaption_ = named(new QLabel(area), names::specGridCaption);
     gridCaption_->setAlignment(Qt::AlignCenter);
     gridCaption_->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    dbGrid1_ = named(new QTableView(area), "DBGrid1");
-    dbGrid1_->setModel(model_);
+    specGrid_ = named(new QTableView(area), names::specGrid);
+    specGrid_->setModel(model_);
     // A cell is edited when typed into or double-clicked, never merely for
     // becoming current: a row selected by its record selector is only
     // selected, and Delete reaches the grid, not an editor on its heading.
-    dbGrid1_->setEditTriggers(QAbstractItemView::DoubleClicked |
-                              QAbstractItemView::SelectedClicked |
-                              QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    specGrid_->setEditTriggers(
+        QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+        QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     // The headings take the room left; the numbers keep to their headers.
-    dbGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    dbGrid1_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    dbGrid1_->verticalHeader()->setDefaultSectionSize(dbGrid1_->fontMetrics().height() + 6);
-    dbGrid1_->installEventFilter(this);
+    specGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    specGrid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    specGrid_->verticalHeader()->setDefaultSectionSize(specGrid_->fontMetrics().height() + 6);
+    specGrid_->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(gridCaption_);
-    layout->addWidget(dbGrid1_, 1);
+    layout->addWidget(specGrid_, 1);
     layout->addWidget(buildNavigation());
     return area;
 }
 
-// Data1: the data control's strip, with its caption between the buttons
+// The data control's strip, with its caption between the buttons
 // that move to the first, previous, next and last record.
 QWidget* FieldizeTextPanel::buildNavigation() {
-    auto* strip = named(new QWidget(this), "Data1");
-    data1Caption_ = named(new QLabel(strip), "Data1Caption");
-    data1Caption_->setAlignment(Qt::AlignCenter);
-    data1Caption_->setFrameShape(QFrame::StyledPanel);
-    auto* first = navigationButton("Data1First", "|<", strip);
-    auto* previous = navigationButton("Data1Previous", "<", strip);
-    auto* next = navigationButton("Data1Next", ">", strip);
-    auto* last = navigationButton("Data1Last", ">|", strip);
+    auto* strip = named(new QWidget(this), names::specNavigation);
+    positionCaption_ = named(new QLabel(strip), names::specPositionCaption);
+    positionCaption_->setAlignment(Qt::AlignCenter);
+    positionCaption_->setFrameShape(QFrame::StyledPanel);
+    auto* first = navigationButton(names::specFirstButton, "|<", strip);
+    auto* previous = navigationButton(names::specPreviousButton, "<", strip);
+    auto* next = navigationButton(names::specNextButton, ">", strip);
+    auto* last = navigationButton(names::specLastButton, ">|", strip);
     connect(first, &QToolButton::clicked, this, [this] { moveTo(0); });
     connect(previous, &QToolButton::clicked, this,
-            [this] { moveTo(dbGrid1_->currentIndex().row() - 1); });
+            [this] { moveTo(specGrid_->currentIndex().row() - 1); });
     connect(next, &QToolButton::clicked, this,
-            [this] { moveTo(dbGrid1_->currentIndex().row() + 1); });
+            [this] { moveTo(specGrid_->currentIndex().row() + 1); });
     connect(last, &QToolButton::clicked, this, [this] { moveTo(model_->storedRowCount() - 1); });
 
     auto* layout = new QHBoxLayout(strip);
@@ -93,7 +96,7 @@ QWidget* FieldizeTextPanel::buildNavigation() {
     layout->setSpacing(0);
     layout->addWidget(first);
     layout->addWidget(previous);
-    layout->addWidget(data1Caption_, 1);
+    layout->addWidget(positionCaption_, 1);
     layout->addWidget(next);
     layout->addWidget(last);
     return strip;
@@ -101,55 +104,61 @@ QWidget* FieldizeTextPanel::buildNavigation() {
 
 QWidget* FieldizeTextPanel::buildParameters() {
     auto* row = new QWidget(this);
-    maskEdBox4_ = named(new QLineEdit(QStringLiteral("1"), row), "MaskEdBox4");
-    maskEdBox4_->setValidator(new QIntValidator(0, 999, maskEdBox4_));
-    maskEdBox4_->setMaxLength(3);
-    maskEdBox4_->setFixedWidth(48);
-    maskEdBox4_->setProperty("settingsKey", QStringLiteral("fieldizeStartLineAt"));
-    // UpDown4: the spinner of MaskEdBox4, stepping by 1.
-    auto* upDown4 = named(new QWidget(row), "UpDown4");
-    auto* up = arrowButton("UpDown4Up", Qt::UpArrow, upDown4);
-    auto* down = arrowButton("UpDown4Down", Qt::DownArrow, upDown4);
+    fieldizeStartLineAt_ =
+        named(new QLineEdit(QStringLiteral("1"), row), names::fieldizeStartLineAt);
+    fieldizeStartLineAt_->setValidator(new QIntValidator(0, 999, fieldizeStartLineAt_));
+    fieldizeStartLineAt_->setMaxLength(3);
+    fieldizeStartLineAt_->setFixedWidth(48);
+    fieldizeStartLineAt_->setProperty("settingsKey", QStringLiteral("fieldizeStartLineAt"));
+    // The spinner of the start column, stepping by 1.
+    auto* spinner = named(new QWidget(row), names::fieldizeStartLineAtSpinner);
+    auto* up = arrowButton(names::fieldizeStartLineAtUp, Qt::UpArrow, spinner);
+    auto* down = arrowButton(names::fieldizeStartLineAtDown, Qt::DownArrow, spinner);
     connect(up, &QToolButton::clicked, this, [this] { stepStartColumn(1); });
     connect(down, &QToolButton::clicked, this, [this] { stepStartColumn(-1); });
-    auto* spinner = new QVBoxLayout(upDown4);
-    spinner->setContentsMargins(0, 0, 0, 0);
-    spinner->setSpacing(0);
+    auto* arrows = new QVBoxLayout(spinner);
+    arrows->setContentsMargins(0, 0, 0, 0);
+    arrows->setSpacing(0);
     for (QToolButton* arrow : {up, down}) {
         arrow->setFixedSize(16, 12);
-        spinner->addWidget(arrow);
+        arrows->addWidget(arrow);
     }
     auto* caption = named(new QLabel(QStringLiteral("New lines start at column:"), row),
-                          "fieldizeStartLineAtLabel");
-    caption->setBuddy(maskEdBox4_);
+                          names::fieldizeStartLineAtLabel);
+    caption->setBuddy(fieldizeStartLineAt_);
 
-    check10_ =
-        named(new QCheckBox(QStringLiteral("After Process, show Text/Lines tab"), row), "Check10");
-    check10_->setChecked(true);
-    check10_->setProperty("settingsKey", QStringLiteral("fieldizeAfterProcess"));
-    check16_ = named(new QCheckBox(QStringLiteral("Select All Text"), row), "Check16");
-    check16_->setProperty("settingsKey", QStringLiteral("fieldizeAfterProcessShow"));
-    command7_ = named(new QPushButton(QStringLiteral("&Process"), row), "Command7");
-    command12_ = named(new QPushButton(QStringLiteral("&Clear settings"), row), "Command12");
+    fieldizeAfterProcess_ =
+        named(new QCheckBox(QStringLiteral("After Process, show Text/Lines tab"), row),
+              names::fieldizeAfterProcess);
+    fieldizeAfterProcess_->setChecked(true);
+    fieldizeAfterProcess_->setProperty("settingsKey", QStringLiteral("fieldizeAfterProcess"));
+    fieldizeAfterProcessShow_ = named(new QCheckBox(QStringLiteral("Select All Text"), row),
+                                      names::fieldizeAfterProcessShow);
+    fieldizeAfterProcessShow_->setProperty("settingsKey",
+                                           QStringLiteral("fieldizeAfterProcessShow"));
+    processButton_ =
+        named(new QPushButton(QStringLiteral("&Process"), row), names::fieldizeProcessButton);
+    clearSpecsButton_ =
+        named(new QPushButton(QStringLiteral("&Clear settings"), row), names::clearSpecsButton);
 
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(caption);
-    layout->addWidget(maskEdBox4_);
-    layout->addWidget(upDown4);
+    layout->addWidget(fieldizeStartLineAt_);
+    layout->addWidget(spinner);
     layout->addSpacing(16);
-    layout->addWidget(check10_);
-    layout->addWidget(check16_);
+    layout->addWidget(fieldizeAfterProcess_);
+    layout->addWidget(fieldizeAfterProcessShow_);
     layout->addStretch(1);
-    layout->addWidget(command12_);
-    layout->addWidget(command7_);
+    layout->addWidget(clearSpecsButton_);
+    layout->addWidget(processButton_);
     return row;
 }
 
 QWidget* FieldizeTextPanel::buildPreview() {
     auto* area = new QWidget(this);
-    previewCaption_ = named(new QLabel(area), "fieldizePreviewCaption");
-    preview_ = named(new QPlainTextEdit(area), "fieldizePreview");
+    previewCaption_ = named(new QLabel(area), names::previewCaption);
+    preview_ = named(new QPlainTextEdit(area), names::preview);
     preview_->setReadOnly(true);
     preview_->setLineWrapMode(QPlainTextEdit::NoWrap);
     preview_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -15,14 +15,15 @@ class FormatTextPanel final : public OperationPanel {
     explicit FormatTextPanel(QWidget* page);
 
   private:
-    void combo12Rule();
-    void combo13Rule();
-    void fillCombo13(const QStringList& items);
+    void formatCreateRule();
+    void formatAddTextRule();
+    void fillAddTextItems(const QStringList& items);
     void setAddedTextEnabled(bool enabled);
 
-    PanelField combo12_, maskEdBox16_, combo13_, text9_, maskEdBox14_, maskEdBox15_, combo15_,
-        combo10_, combo11_, maskEdBox13_;
-    std::function<void()> combo10Rule_;
+    PanelField formatCreate_, formatSpacesBetweenCols_, formatAddText_, formatTextToAdd_,
+        formatAddFromCol_, formatNumOfChars_, formatFirstSection_, formatOptions_,
+        formatPlaceSpaces_, formatSpaces_;
+    std::function<void()> formatOptionsRule_;
 };
 
 } // namespace fieldizer::ui

@@ -1,6 +1,7 @@
 #include "ui/manipulator/move_text_panel.h"
 
 #include "text_engine/move_text.h"
+#include "ui/manipulator/manipulator_controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,53 +9,63 @@
 
 namespace fieldizer::ui {
 
+namespace names = manipulatorControls;
+
 MoveTextPanel::MoveTextPanel(QWidget* page)
     : OperationPanel(operationKind(moveParameters, moveOperation, checkMoveFields), page) {
-    setObjectName(QStringLiteral("moveTextPanel"));
+    setObjectName(QLatin1String(names::movePanel));
     FieldGrid& fields = grid();
-    combo1_ = fields.editableCombo("Combo1", "textToMove", "Enter text to move/Select move type:",
-                                   {"General Move", "Specific Move"},
-                                   "Enter text to move, or select from the dropdown list.");
-    text1_ = fields.lineEdit("Text1", "moveSpecificText", "Specific text to move:",
-                             "Enter specific text to move, and specify columns.");
-    maskEdBox1_ = fields.numberBox("MaskEdBox1", "UpDown1", "moveFromCol", "Move from column:");
-    maskEdBox3_ = fields.numberBox("MaskEdBox3", "UpDown3", "moveNumOfChars", "# of characters:");
-    maskEdBox2_ = fields.numberBox("MaskEdBox2", "UpDown2", "moveToCol", "Move to column:");
-    QCheckBox* check1 = fields.checkBox("Check1", "moveEndOfLine", "Move to end of line", false);
-    const PanelField combo2 = fields.spacesOption("Combo2", "moveOptions", "Optons:");
-    const PanelField maskEdBox5 =
-        fields.numberBox("MaskEdBox5", "UpDown5", "moveSpaces", "# of spaces:");
-    combo3_ = fields.placeSpaces("Combo3", "movePlaceSpaces");
-    addAfterProcessBoxes("Check5", "moveAfterProcess", "Check11", "moveAfterProcessShow");
-    addProcessButton("Command2", 2);
+    textToMove_ = fields.editableCombo(
+        names::textToMove, "textToMove",
+        "Enter text to move/Select move type:", {"General Move", "Specific Move"},
+        "Enter text to move, or select from the dropdown list.");
+    moveSpecificText_ = fields.lineEdit(
+        names::moveSpecificText, "moveSpecificText",
+        "Specific text to move:", "Enter specific text to move, and specify columns.");
+    moveFromCol_ = fields.numberBox(names::moveFromCol, names::moveFromColSpinner, "moveFromCol",
+                                    "Move from column:");
+    moveNumOfChars_ = fields.numberBox(names::moveNumOfChars, names::moveNumOfCharsSpinner,
+                                       "moveNumOfChars", "# of characters:");
+    moveToCol_ =
+        fields.numberBox(names::moveToCol, names::moveToColSpinner, "moveToCol", "Move to column:");
+    QCheckBox* moveEndOfLine =
+        fields.checkBox(names::moveEndOfLine, "moveEndOfLine", "Move to end of line", false);
+    const PanelField moveOptions =
+        fields.spacesOption(names::moveOptions, "moveOptions", "Optons:");
+    const PanelField moveSpaces =
+        fields.numberBox(names::moveSpaces, names::moveSpacesSpinner, "moveSpaces", "# of spaces:");
+    movePlaceSpaces_ = fields.placeSpaces(names::movePlaceSpaces, "movePlaceSpaces");
+    addAfterProcessBoxes(names::moveAfterProcess, "moveAfterProcess", names::moveAfterProcessShow,
+                         "moveAfterProcessShow");
+    addProcessButton(names::moveProcessButton, 2);
     selectAllAfterProcess_ = true;
 
-    onChange(combo1_.control, [this] { combo1Rule(); });
-    auto check1Rule = endOfLineRule(check1, maskEdBox2_);
-    auto combo2Rule = spacesRule(combo2, {maskEdBox5, combo3_});
-    onChange(maskEdBox2_.control, [this] { maskEdBox2Rule(); });
+    onChange(textToMove_.control, [this] { textToMoveRule(); });
+    auto moveEndOfLineRule = endOfLineRule(moveEndOfLine, moveToCol_);
+    auto moveOptionsRule = spacesRule(moveOptions, {moveSpaces, movePlaceSpaces_});
+    onChange(moveToCol_.control, [this] { moveToColRule(); });
     finishBuilding([=, this] {
-        combo1Rule();
-        check1Rule();
-        combo2Rule();
+        textToMoveRule();
+        moveEndOfLineRule();
+        moveOptionsRule();
     });
 }
 
 // A typed text is moved wherever it stands: the columns and the specific
 // text mean nothing then. "Move to column:" and the spaces stay as they are.
-void MoveTextPanel::combo1Rule() {
-    const QString mode = comboOf(combo1_)->currentText();
+void MoveTextPanel::textToMoveRule() {
+    const QString mode = comboOf(textToMove_)->currentText();
     const bool typed =
         !mode.isEmpty() && mode != latin("General Move") && mode != latin("Specific Move");
-    maskEdBox1_.setEnabled(!typed);
-    maskEdBox3_.setEnabled(!typed);
-    text1_.setEnabled(mode == latin("Specific Move"));
+    moveFromCol_.setEnabled(!typed);
+    moveNumOfChars_.setEnabled(!typed);
+    moveSpecificText_.setEnabled(mode == latin("Specific Move"));
 }
 
 // A target column given greys out the place of spaces, though the pass still
 // reads it.
-void MoveTextPanel::maskEdBox2Rule() {
-    combo3_.setEnabled(lineEditOf(maskEdBox2_)->text().isEmpty());
+void MoveTextPanel::moveToColRule() {
+    movePlaceSpaces_.setEnabled(lineEditOf(moveToCol_)->text().isEmpty());
 }
 
 } // namespace fieldizer::ui

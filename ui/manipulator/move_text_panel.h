@@ -13,10 +13,11 @@ class MoveTextPanel final : public OperationPanel {
     explicit MoveTextPanel(QWidget* page);
 
   private:
-    void combo1Rule();
-    void maskEdBox2Rule();
+    void textToMoveRule();
+    void moveToColRule();
 
-    PanelField combo1_, text1_, maskEdBox1_, maskEdBox3_, maskEdBox2_, combo3_;
+    PanelField textToMove_, moveSpecificText_, moveFromCol_, moveNumOfChars_, moveToCol_,
+        movePlaceSpaces_;
 };
 
 } // namespace fieldizer::ui

@@ -7,6 +7,7 @@
 #include "shell/menus/menu_rules.h"
 #include "shell/program_state/own_database.h"
 #include "ui/manipulator/list_position.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/manipulator/named_controls.h"
 #include "ui/text_box/cp1252_qstring.h"
 #include "workbench/fieldizer_database.h"
@@ -23,6 +24,8 @@
 #include <QVBoxLayout>
 
 namespace fieldizer::ui {
+
+namespace names = manipulatorControls;
 namespace {
 
 QString latin1(std::string_view text) {
@@ -45,112 +48,124 @@ SaveToDatabasePanel::SaveToDatabasePanel(ProgramState& state, UserDialogs& dialo
     : QWidget(parent), state_(state), dialogs_(dialogs), host_(std::move(host)) {
     buildControls();
     connectControls();
-    option1_->setChecked(true);
-    command11_->setVisible(false);
-    Combo18_Change();
+    ownDatabaseOption_->setChecked(true);
+    selectDatabaseButton_->setVisible(false);
+    onProcessMethodChanged();
 }
 
 void SaveToDatabasePanel::buildControls() {
-    setObjectName(QStringLiteral("saveToDatabasePanel"));
-    combo17_ = named(new QComboBox(this), "Combo17");
-    combo17_->setEditable(true);
-    combo17_->setInsertPolicy(QComboBox::NoInsert);
-    combo17_->setCompleter(nullptr); // the name is kept exactly as typed
-    combo18_ = named(new QComboBox(this), "Combo18");
-    combo18_->setEditable(true);
-    combo18_->setInsertPolicy(QComboBox::NoInsert);
-    combo18_->setCompleter(nullptr);
-    combo18_->addItems({latin1(parseByDelimiterMethod), latin1(useColumnSpecsMethod)});
-    combo18_->setEditText(QString());
-    combo18_->setProperty("settingsKey", QStringLiteral("databaseProcessMethod"));
-    combo18_->installEventFilter(this);
-    text10_ = named(new QLineEdit(this), "Text10");
-    text10_->setToolTip(QStringLiteral("Spaces may be used as a delimiter."));
-    text10_->setProperty("settingsKey", QStringLiteral("databaseDelimiter"));
-    label45_ = label("Label45", "Enter delimiter:", text10_, this);
-    command10_ = button("Command10", "&Save", this);
-    command11_ = button("Command11", "&Select Database", this);
+    setObjectName(QLatin1String(names::savePanel));
+    tableNameCombo_ = named(new QComboBox(this), names::tableName);
+    tableNameCombo_->setEditable(true);
+    tableNameCombo_->setInsertPolicy(QComboBox::NoInsert);
+    tableNameCombo_->setCompleter(nullptr); // the name is kept exactly as typed
+    databaseProcessMethod_ = named(new QComboBox(this), names::databaseProcessMethod);
+    databaseProcessMethod_->setEditable(true);
+    databaseProcessMethod_->setInsertPolicy(QComboBox::NoInsert);
+    databaseProcessMethod_->setCompleter(nullptr);
+    databaseProcessMethod_->addItems(
+        {latin1(parseByDelimiterMethod), latin1(useColumnSpecsMethod)});
+    databaseProcessMethod_->setEditText(QString());
+    databaseProcessMethod_->setProperty("settingsKey", QStringLiteral("databaseProcessMethod"));
+    databaseProcessMethod_->installEventFilter(this);
+    databaseDelimiter_ = named(new QLineEdit(this), names::databaseDelimiter);
+    databaseDelimiter_->setToolTip(QStringLiteral("Spaces may be used as a delimiter."));
+    databaseDelimiter_->setProperty("settingsKey", QStringLiteral("databaseDelimiter"));
+    delimiterLabel_ =
+        label(names::databaseDelimiterLabel, "Enter delimiter:", databaseDelimiter_, this);
+    saveButton_ = button(names::saveButton, "&Save", this);
+    selectDatabaseButton_ = button(names::selectDatabaseButton, "&Select Database", this);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(label("tableNameLabel", "Enter/Select table name:", combo17_, this), 0, 0);
-    fields->addWidget(combo17_, 0, 1);
-    fields->addWidget(label("processMethodLabel", "Process method:", combo18_, this), 1, 0);
-    fields->addWidget(combo18_, 1, 1);
-    fields->addWidget(label45_, 2, 0);
-    fields->addWidget(text10_, 2, 1);
+    fields->addWidget(
+        label(names::tableNameLabel, "Enter/Select table name:", tableNameCombo_, this), 0, 0);
+    fields->addWidget(tableNameCombo_, 0, 1);
+    fields->addWidget(
+        label(names::processMethodLabel, "Process method:", databaseProcessMethod_, this), 1, 0);
+    fields->addWidget(databaseProcessMethod_, 1, 1);
+    fields->addWidget(delimiterLabel_, 2, 0);
+    fields->addWidget(databaseDelimiter_, 2, 1);
     fields->setColumnStretch(1, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(command10_);
-    buttons->addWidget(command11_);
+    buttons->addWidget(saveButton_);
+    buttons->addWidget(selectDatabaseButton_);
     buttons->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildFrame1());
+    layout->addWidget(buildSaveOptions());
     layout->addLayout(fields);
     layout->addLayout(buttons);
     layout->addStretch(1);
     // The tab order follows the form: options, table, method, delimiter,
     // then the buttons.
-    setTabOrder(option3_, combo17_);
-    setTabOrder(combo17_, combo18_);
-    setTabOrder(combo18_, text10_);
-    setTabOrder(text10_, command10_);
-    setTabOrder(command10_, command11_);
+    setTabOrder(existingTableOption_, tableNameCombo_);
+    setTabOrder(tableNameCombo_, databaseProcessMethod_);
+    setTabOrder(databaseProcessMethod_, databaseDelimiter_);
+    setTabOrder(databaseDelimiter_, saveButton_);
+    setTabOrder(saveButton_, selectDatabaseButton_);
 }
 
-QWidget* SaveToDatabasePanel::buildFrame1() {
-    frame1_ = named(new QGroupBox(QStringLiteral("Save Options"), this), "Frame1");
-    option1_ =
+QWidget* SaveToDatabasePanel::buildSaveOptions() {
+    saveOptionsFrame_ =
+        named(new QGroupBox(QStringLiteral("Save Options"), this), names::saveOptionsFrame);
+    ownDatabaseOption_ =
         named(new QRadioButton(QStringLiteral("Fieldizer will create table in "
                                               "fieldizer.mdb, from info on Fieldize Text tab"),
-                               frame1_),
-              "Option1");
-    option2_ = named(
-        new QRadioButton(
-            QStringLiteral("I will specify Access database, Fieldizer will create table"), frame1_),
-        "Option2");
-    option3_ =
-        named(new QRadioButton(QStringLiteral("I will specify Access database and table"), frame1_),
-              "Option3");
-    auto* layout = new QVBoxLayout(frame1_);
-    for (QRadioButton* option : {option1_, option2_, option3_})
+                               saveOptionsFrame_),
+              names::createInOwnDatabaseOption);
+    chosenDatabaseOption_ =
+        named(new QRadioButton(
+                  QStringLiteral("I will specify Access database, Fieldizer will create table"),
+                  saveOptionsFrame_),
+              names::createInChosenDatabaseOption);
+    existingTableOption_ =
+        named(new QRadioButton(QStringLiteral("I will specify Access database and table"),
+                               saveOptionsFrame_),
+              names::existingTableOption);
+    auto* layout = new QVBoxLayout(saveOptionsFrame_);
+    for (QRadioButton* option : {ownDatabaseOption_, chosenDatabaseOption_, existingTableOption_})
         layout->addWidget(option);
-    return frame1_;
+    return saveOptionsFrame_;
 }
 
 void SaveToDatabasePanel::connectControls() {
     // An option runs its handling when the user chooses it, not when it is
     // left.
-    connect(option1_, &QRadioButton::clicked, this, &SaveToDatabasePanel::Option1_Click);
-    connect(option2_, &QRadioButton::clicked, this, &SaveToDatabasePanel::otherOption_Click);
-    connect(option3_, &QRadioButton::clicked, this, &SaveToDatabasePanel::otherOption_Click);
-    connect(combo18_, &QComboBox::currentTextChanged, this, [this] {
-        Combo18_Change();
+    connect(ownDatabaseOption_, &QRadioButton::clicked, this,
+            &SaveToDatabasePanel::onOwnDatabaseChosen);
+    connect(chosenDatabaseOption_, &QRadioButton::clicked, this,
+            &SaveToDatabasePanel::onOtherDatabaseChosen);
+    connect(existingTableOption_, &QRadioButton::clicked, this,
+            &SaveToDatabasePanel::onOtherDatabaseChosen);
+    connect(databaseProcessMethod_, &QComboBox::currentTextChanged, this, [this] {
+        onProcessMethodChanged();
         Q_EMIT parametersChanged();
     });
-    connect(text10_, &QLineEdit::textChanged, this, &SaveToDatabasePanel::parametersChanged);
-    connect(command10_, &QPushButton::clicked, this, &SaveToDatabasePanel::Command10_Click);
-    connect(command11_, &QPushButton::clicked, this, &SaveToDatabasePanel::selectDatabaseRequested);
+    connect(databaseDelimiter_, &QLineEdit::textChanged, this,
+            &SaveToDatabasePanel::parametersChanged);
+    connect(saveButton_, &QPushButton::clicked, this, &SaveToDatabasePanel::onSaveClicked);
+    connect(selectDatabaseButton_, &QPushButton::clicked, this,
+            &SaveToDatabasePanel::selectDatabaseRequested);
 }
 
 // Receiving the focus applies the method's rule again without counting as
 // an edit.
 bool SaveToDatabasePanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == combo18_ && event->type() == QEvent::FocusIn)
-        Combo18_Change();
+    if (watched == databaseProcessMethod_ && event->type() == QEvent::FocusIn)
+        onProcessMethodChanged();
     return QWidget::eventFilter(watched, event);
 }
 
 SaveOption SaveToDatabasePanel::saveOption() const {
-    if (option2_->isChecked())
+    if (chosenDatabaseOption_->isChecked())
         return SaveOption::ChosenDatabaseNewTable;
-    if (option3_->isChecked())
+    if (existingTableOption_->isChecked())
         return SaveOption::ChosenDatabaseTable;
     return SaveOption::OwnDatabaseNewTable;
 }
 
-void SaveToDatabasePanel::Option1_Click() {
-    command11_->setVisible(false);
+void SaveToDatabasePanel::onOwnDatabaseChosen() {
+    selectDatabaseButton_->setVisible(false);
     try {
         makeOwnDatabaseCurrent(state_);
     } catch (const RuntimeError& error) {
@@ -160,10 +175,10 @@ void SaveToDatabasePanel::Option1_Click() {
 }
 
 // The user is to choose a database first; the list shows its tables then.
-void SaveToDatabasePanel::otherOption_Click() {
-    command11_->setVisible(true);
+void SaveToDatabasePanel::onOtherDatabaseChosen() {
+    selectDatabaseButton_->setVisible(true);
     chosenDbPath_.clear();
-    combo17_->clear();
+    tableNameCombo_->clear();
 }
 
 void SaveToDatabasePanel::databaseChanged() {
@@ -182,10 +197,11 @@ std::shared_ptr<db::Database> SaveToDatabasePanel::targetDatabase() const {
     return state_.database;
 }
 
-void SaveToDatabasePanel::Combo18_Change() {
-    const bool byDelimiter = fromQString(combo18_->currentText()) == parseByDelimiterMethod;
-    text10_->setVisible(byDelimiter);
-    label45_->setVisible(byDelimiter);
+void SaveToDatabasePanel::onProcessMethodChanged() {
+    const bool byDelimiter =
+        fromQString(databaseProcessMethod_->currentText()) == parseByDelimiterMethod;
+    databaseDelimiter_->setVisible(byDelimiter);
+    delimiterLabel_->setVisible(byDelimiter);
 }
 
 void SaveToDatabasePanel::refreshDbaseTableList() {
@@ -193,8 +209,8 @@ void SaveToDatabasePanel::refreshDbaseTableList() {
         return fillTableList();
     if (host_.tabSelected && host_.tabSelected()) {
         // The first option is the one that needs no database chosen.
-        option1_->setChecked(true);
-        return Option1_Click();
+        ownDatabaseOption_->setChecked(true);
+        return onOwnDatabaseChosen();
     }
     try {
         makeOwnDatabaseCurrent(state_);
@@ -206,29 +222,29 @@ void SaveToDatabasePanel::refreshDbaseTableList() {
 }
 
 void SaveToDatabasePanel::fillTableList() {
-    combo17_->clear();
+    tableNameCombo_->clear();
     if (!state_.database)
         return;
     try {
         for (const std::string& name : listedTableNames(*state_.database))
-            combo17_->addItem(toQString(name));
+            tableNameCombo_->addItem(toQString(name));
     } catch (const RuntimeError&) {
         // A list that cannot be read stays empty, as it always has.
     }
 }
 
 void SaveToDatabasePanel::refreshKeepingPosition() {
-    const QString text = combo17_->currentText();
-    const int remembered = selectedPosition(*combo17_);
+    const QString text = tableNameCombo_->currentText();
+    const int remembered = selectedPosition(*tableNameCombo_);
     refreshDbaseTableList();
-    restorePosition(*combo17_, remembered, text);
+    restorePosition(*tableNameCombo_, remembered, text);
 }
 
-void SaveToDatabasePanel::Command10_Click() {
+void SaveToDatabasePanel::onSaveClicked() {
     SaveRequest request;
-    request.tableName = fromQString(combo17_->currentText());
-    request.processMethod = fromQString(combo18_->currentText());
-    request.delimiter = fromQString(text10_->text());
+    request.tableName = fromQString(tableNameCombo_->currentText());
+    request.processMethod = fromQString(databaseProcessMethod_->currentText());
+    request.delimiter = fromQString(databaseDelimiter_->text());
     request.option = saveOption();
     runSave(std::move(request));
 }
@@ -267,13 +283,14 @@ void SaveToDatabasePanel::runSave(SaveRequest request) {
 void SaveToDatabasePanel::focusOn(const Focus& focus) {
     switch (focus.field) {
     case InputField::TableName:
-        combo17_->setFocus();
+        tableNameCombo_->setFocus();
         break;
     case InputField::DatabaseChoice:
-        command11_->setFocus();
+        selectDatabaseButton_->setFocus();
         break;
     case InputField::Parameter:
-        (focus.key->name == "databaseDelimiter" ? static_cast<QWidget*>(text10_) : combo18_)
+        (focus.key->name == "databaseDelimiter" ? static_cast<QWidget*>(databaseDelimiter_)
+                                                : databaseProcessMethod_)
             ->setFocus();
         break;
     default:

@@ -66,13 +66,13 @@ class SaveToDatabasePanel final : public QWidget {
 
   private:
     void buildControls();
-    QWidget* buildFrame1();
+    QWidget* buildSaveOptions();
     void connectControls();
-    void Option1_Click();
+    void onOwnDatabaseChosen();
     void fillTableList();
-    void otherOption_Click();
-    void Combo18_Change();
-    void Command10_Click();
+    void onOtherDatabaseChosen();
+    void onProcessMethodChanged();
+    void onSaveClicked();
     void runSave(SaveRequest request);
     void focusOn(const Focus& focus);
     // The current database while it is the save's target, else none.
@@ -81,16 +81,16 @@ class SaveToDatabasePanel final : public QWidget {
     ProgramState& state_;
     UserDialogs& dialogs_;
     SaveToDatabaseHost host_;
-    QGroupBox* frame1_ = nullptr;
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
-    QRadioButton* option3_ = nullptr;
-    QComboBox* combo17_ = nullptr;
-    QComboBox* combo18_ = nullptr;
-    QLabel* label45_ = nullptr;
-    QLineEdit* text10_ = nullptr;
-    QPushButton* command10_ = nullptr;
-    QPushButton* command11_ = nullptr;
+    QGroupBox* saveOptionsFrame_ = nullptr;
+    QRadioButton* ownDatabaseOption_ = nullptr;
+    QRadioButton* chosenDatabaseOption_ = nullptr;
+    QRadioButton* existingTableOption_ = nullptr;
+    QComboBox* tableNameCombo_ = nullptr;
+    QComboBox* databaseProcessMethod_ = nullptr;
+    QLabel* delimiterLabel_ = nullptr;
+    QLineEdit* databaseDelimiter_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* selectDatabaseButton_ = nullptr;
     // The database chosen for options 2 and 3, empty until one is.
     std::filesystem::path chosenDbPath_;
 };

@@ -5,6 +5,7 @@
 #include "shell/dialogs/error_report.h"
 #include "shell/program_state/own_database.h"
 #include "ui/manipulator/list_position.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/manipulator/named_controls.h"
 #include "ui/manipulator/parameter_controls.h"
 #include "ui/text_box/cp1252_qstring.h"
@@ -17,33 +18,39 @@
 #include <QVBoxLayout>
 
 namespace fieldizer::ui {
+
+namespace names = manipulatorControls;
 SettingsPanel::SettingsPanel(ProgramState& state, UserDialogs& dialogs, QWidget& parameters,
                              QWidget* parent)
     : QWidget(parent), state_(state), dialogs_(dialogs), parameters_(parameters) {
     buildControls();
-    connect(command8_, &QPushButton::clicked, this, &SettingsPanel::Command8_Click);
-    connect(command9_, &QPushButton::clicked, this, &SettingsPanel::Command9_Click);
-    connect(command16_, &QPushButton::clicked, this, &SettingsPanel::Command16_Click);
+    connect(saveSettingsButton_, &QPushButton::clicked, this,
+            &SettingsPanel::onSaveSettingsClicked);
+    connect(selectSettingsButton_, &QPushButton::clicked, this,
+            &SettingsPanel::onSelectSettingsClicked);
+    connect(deleteSettingsButton_, &QPushButton::clicked, this,
+            &SettingsPanel::onDeleteSettingsClicked);
     showState();
 }
 
 void SettingsPanel::buildControls() {
-    setObjectName(QStringLiteral("settingsPanel"));
-    combo16_ = named(new QComboBox(this), "Combo16");
-    combo16_->setEditable(true);
-    combo16_->setInsertPolicy(QComboBox::NoInsert);
-    combo16_->setCompleter(nullptr); // the name is kept exactly as typed
-    combo16_->setMinimumWidth(240);
-    auto* nameLabel = label("settingsNameLabel", "Enter/Select name of settings:", combo16_, this);
-    command8_ = button("Command8", "&Save Settings", this);
-    command9_ = button("Command9", "S&elect Settings", this);
-    command16_ = button("Command16", "&Delete Settings", this);
+    setObjectName(QLatin1String(names::settingsPanel));
+    settingsNameCombo_ = named(new QComboBox(this), names::settingsName);
+    settingsNameCombo_->setEditable(true);
+    settingsNameCombo_->setInsertPolicy(QComboBox::NoInsert);
+    settingsNameCombo_->setCompleter(nullptr); // the name is kept exactly as typed
+    settingsNameCombo_->setMinimumWidth(240);
+    auto* nameLabel =
+        label(names::settingsNameLabel, "Enter/Select name of settings:", settingsNameCombo_, this);
+    saveSettingsButton_ = button(names::saveSettingsButton, "&Save Settings", this);
+    selectSettingsButton_ = button(names::selectSettingsButton, "S&elect Settings", this);
+    deleteSettingsButton_ = button(names::deleteSettingsButton, "&Delete Settings", this);
 
     auto* name = new QHBoxLayout;
     name->addWidget(nameLabel);
-    name->addWidget(combo16_, 1);
+    name->addWidget(settingsNameCombo_, 1);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* each : {command8_, command9_, command16_})
+    for (QPushButton* each : {saveSettingsButton_, selectSettingsButton_, deleteSettingsButton_})
         buttons->addWidget(each);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
@@ -56,8 +63,8 @@ void SettingsPanel::parametersChanged() {
     if (panelsLoading_)
         return;
     settings_.settingsChanged = true;
-    settings_.command8Enabled = true;
-    command8_->setEnabled(true);
+    settings_.saveSettingsEnabled = true;
+    saveSettingsButton_->setEnabled(true);
 }
 
 // The Settings live in the program's own database, whichever database the
@@ -74,25 +81,25 @@ db::Database* SettingsPanel::database() {
 }
 
 void SettingsPanel::takeNameBox() {
-    settings_.nameBox.text = fromQString(combo16_->currentText());
-    settings_.nameBox.selectedIndex = selectedPosition(*combo16_);
+    settings_.nameBox.text = fromQString(settingsNameCombo_->currentText());
+    settings_.nameBox.selectedIndex = selectedPosition(*settingsNameCombo_);
 }
 
 void SettingsPanel::showState() {
     {
-        const QSignalBlocker quiet(combo16_);
+        const QSignalBlocker quiet(settingsNameCombo_);
         const NameBox& box = settings_.nameBox;
-        combo16_->clear();
+        settingsNameCombo_->clear();
         for (const std::string& item : box.items)
-            combo16_->addItem(toQString(item));
-        if (box.selectedIndex >= 0 && box.selectedIndex < combo16_->count())
-            combo16_->setCurrentIndex(box.selectedIndex);
+            settingsNameCombo_->addItem(toQString(item));
+        if (box.selectedIndex >= 0 && box.selectedIndex < settingsNameCombo_->count())
+            settingsNameCombo_->setCurrentIndex(box.selectedIndex);
         else
-            combo16_->setEditText(toQString(box.text));
+            settingsNameCombo_->setEditText(toQString(box.text));
     }
-    command8_->setEnabled(settings_.command8Enabled);
-    command9_->setEnabled(settings_.command9Enabled);
-    command16_->setEnabled(settings_.command16Enabled);
+    saveSettingsButton_->setEnabled(settings_.saveSettingsEnabled);
+    selectSettingsButton_->setEnabled(settings_.selectSettingsEnabled);
+    deleteSettingsButton_->setEnabled(settings_.deleteSettingsEnabled);
 }
 
 void SettingsPanel::enterTab() {
@@ -105,10 +112,10 @@ void SettingsPanel::enterTab() {
         }
     }
     showState();
-    combo16_->setFocus();
+    settingsNameCombo_->setFocus();
 }
 
-void SettingsPanel::Command8_Click() {
+void SettingsPanel::onSaveSettingsClicked() {
     takeNameBox();
     db::Database* database = this->database();
     if (!database)
@@ -117,7 +124,7 @@ void SettingsPanel::Command8_Click() {
     try {
         if (saveSettings(*database, dialogs_, readParameterControls(parameters_), settings_) ==
             SettingsOutcome::NameRefused)
-            combo16_->setFocus();
+            settingsNameCombo_->setFocus();
     } catch (const RuntimeError& error) {
         handleError(dialogs_, error);
     }
@@ -126,7 +133,7 @@ void SettingsPanel::Command8_Click() {
         Q_EMIT settingsNameChanged(settings_.currentSettingsTable);
 }
 
-void SettingsPanel::Command9_Click() {
+void SettingsPanel::onSelectSettingsClicked() {
     takeNameBox();
     db::Database* database = this->database();
     if (!database)
@@ -139,7 +146,7 @@ void SettingsPanel::Command9_Click() {
         handleError(dialogs_, error);
     }
     if (outcome == SettingsOutcome::NameRefused)
-        combo16_->setFocus();
+        settingsNameCombo_->setFocus();
     if (outcome != SettingsOutcome::Done)
         return;
     // The restored values run each control's rules, but are no edits.
@@ -147,13 +154,13 @@ void SettingsPanel::Command9_Click() {
     showParameterValues(parameters_, values);
     panelsLoading_ = false;
     settings_.settingsChanged = false;
-    settings_.command8Enabled = false;
+    settings_.saveSettingsEnabled = false;
     showState();
     Q_EMIT settingsNameChanged(settings_.currentSettingsTable);
     Q_EMIT specificationsReplaced();
 }
 
-void SettingsPanel::Command16_Click() {
+void SettingsPanel::onDeleteSettingsClicked() {
     takeNameBox();
     db::Database* database = this->database();
     if (!database)

@@ -46,9 +46,9 @@ class SettingsPanel final : public QWidget {
 
   private:
     void buildControls();
-    void Command8_Click();
-    void Command9_Click();
-    void Command16_Click();
+    void onSaveSettingsClicked();
+    void onSelectSettingsClicked();
+    void onDeleteSettingsClicked();
     // Combo16 and the buttons to and from the state the actions work on.
     void takeNameBox();
     void showState();
@@ -61,10 +61,10 @@ class SettingsPanel final : public QWidget {
     SettingsState settings_;
     std::shared_ptr<db::Database> database_;
     bool panelsLoading_ = false;
-    QComboBox* combo16_ = nullptr;
-    QPushButton* command8_ = nullptr;
-    QPushButton* command9_ = nullptr;
-    QPushButton* command16_ = nullptr;
+    QComboBox* settingsNameCombo_ = nullptr;
+    QPushButton* saveSettingsButton_ = nullptr;
+    QPushButton* selectSettingsButton_ = nullptr;
+    QPushButton* deleteSettingsButton_ = nullptr;
 };
 
 } // namespace fieldizer::ui
