@@ -1,5 +1,7 @@
 #include "shell/menus/menu_rules.h"
 
+#include "shell/program_state/form_names.h"
+
 #include <algorithm>
 
 namespace fieldizer {
@@ -31,7 +33,7 @@ FileMenuState fileMenuState(const WindowsSnapshot& windows) {
     state.openTable = state.deleteTable = windows.anyListedTable;
     state.saveTableAs = windows.browserVisible;
     state.useOriginalDatabase = !samePathIgnoringCase(windows.dbPath, windows.homeDbPath);
-    state.print = windows.activeFormName == "Fieldz1" && windows.manipulatorHasText;
+    state.print = windows.activeFormName == formNames::manipulator && windows.manipulatorHasText;
     return state;
 }
 

@@ -12,12 +12,10 @@
 
 namespace fieldizer {
 
-// The text window whose box the Edit commands act on.
 class RunningWindowMark;
 
-enum class ActiveTextForm { None, Fieldz1, Form2 };
-
-inline constexpr const char* manipulatorFormName = "Fieldz1";
+// The text window whose box the Edit commands act on.
+enum class ActiveTextForm { None, Manipulator, TextViewer };
 
 struct ProgramState {
     // Paths are the file system's bytes, never the program's text
@@ -41,7 +39,7 @@ struct ProgramState {
     bool closingText = false;      // closing the text empties it: not an edit
 
     ActiveTextForm activeTextForm = ActiveTextForm::None;
-    std::string activeFormName; // the form activated last that records its name
+    std::string activeFormName; // the form activated last that records its name (formNames)
 };
 
 } // namespace fieldizer

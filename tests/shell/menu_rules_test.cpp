@@ -1,5 +1,6 @@
 // The menus' enabled states as functions of the windows' state.
 #include "shell/menus/menu_rules.h"
+#include "shell/program_state/form_names.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ TEST(MenuRules, fileMenuDatabaseAndPrintItems) {
     EXPECT_TRUE(fileMenuState(windows).saveTableAs);
 
     EXPECT_FALSE(fileMenuState(windows).print);
-    windows.activeFormName = "Fieldz1";
+    windows.activeFormName = formNames::manipulator;
     EXPECT_TRUE(fileMenuState(windows).print);
     windows.manipulatorHasText = false;
     EXPECT_FALSE(fileMenuState(windows).print);

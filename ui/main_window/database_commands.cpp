@@ -7,6 +7,7 @@
 #include "shell/databases/table_list.h"
 #include "shell/dialogs/error_report.h"
 #include "shell/program_state/database_location.h"
+#include "shell/program_state/form_names.h"
 #include "ui/main_window/main_window.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/password_access/password_access.h"
@@ -21,10 +22,6 @@
 #include <optional>
 
 namespace fieldizer::ui {
-namespace {
-constexpr const char* tableListFormName = "Form3";
-} // namespace
-
 void MainWindow::connectDatabaseMenus() {
     connect(menus_.openDB, &QAction::triggered, this, &MainWindow::openUserDatabase);
     connect(menus_.useOrig, &QAction::triggered, this, &MainWindow::useOriginalDatabaseCommand);
@@ -132,12 +129,12 @@ void MainWindow::showTableList(const TableListMode& mode) {
         tableListWindow_ = addSubWindow(tableList_);
         connect(tableList_, &TableList::tableChosen, this, &MainWindow::tableChosen);
         connect(tableList_, &TableList::closed, this, [this] {
-            if (state_.activeFormName == tableListFormName)
+            if (state_.activeFormName == formNames::tableList)
                 state_.activeFormName.clear();
         });
         connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
             if (window && window == tableListWindow_)
-                state_.activeFormName = tableListFormName;
+                state_.activeFormName = formNames::tableList;
         });
     }
     tableList_->setMode(mode);

@@ -14,9 +14,9 @@ namespace fieldizer::ui {
 
 ByteTextBox* MainWindow::targetBox() const {
     switch (state_.activeTextForm) {
-    case ActiveTextForm::Fieldz1:
+    case ActiveTextForm::Manipulator:
         return manipulator_->textBox();
-    case ActiveTextForm::Form2:
+    case ActiveTextForm::TextViewer:
         return viewer_->textBox();
     case ActiveTextForm::None:
         break;

@@ -1,6 +1,7 @@
 #include "ui/main_window/main_window.h"
 
 #include "shell/program_state/database_location.h"
+#include "shell/program_state/form_names.h"
 #include "shell/program_state/own_database.h"
 #include "shell/program_state/running_windows.h"
 #include "ui/find/find_window.h"
@@ -30,7 +31,7 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
                        QWidget* parent)
     : QMainWindow(parent), state_(state), dialogs_(dialogs), files_(files),
       mdi_(new QMdiArea(this)), caretStatus_(new QLabel(this)) {
-    setObjectName(QStringLiteral("MDIForm1"));
+    setObjectName(QLatin1String(formNames::mainWindow));
     setWindowTitle(QStringLiteral("Fieldizer"));
     setAcceptDrops(true);
     // Every field of every window holds the program's characters only.
@@ -185,12 +186,12 @@ bool MainWindow::reopenClosedDatabase() {
 void MainWindow::subWindowActivated(QMdiSubWindow* window) {
     state_.activeTextForm = ActiveTextForm::None;
     if (window == manipulatorWindow_) {
-        state_.activeTextForm = ActiveTextForm::Fieldz1;
-        state_.activeFormName = manipulatorFormName;
+        state_.activeTextForm = ActiveTextForm::Manipulator;
+        state_.activeFormName = formNames::manipulator;
         updateStatus(manipulator_->textBox());
         manipulator_->checkDatabaseOnReturn();
     } else if (window == viewerWindow_) {
-        state_.activeTextForm = ActiveTextForm::Form2;
+        state_.activeTextForm = ActiveTextForm::TextViewer;
         menus_.edit->menuAction()->setVisible(true);
         menus_.search->menuAction()->setVisible(!findWindow_ || !findWindow_->isVisible());
         updateStatus(viewer_->textBox());
