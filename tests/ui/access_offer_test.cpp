@@ -2,7 +2,9 @@
 // of a copy in the program's own format, and what each answer opens.
 #include "desktop_fixture.h"
 #include "shell/access_import/access_import.h"
+#include "shell/program_state/form_names.h"
 #include "ui/password_access/password_access.h"
+#include "ui/password_access/password_access_controls.h"
 
 #include <QMenuBar>
 #include <QTimer>
@@ -24,15 +26,18 @@ class AccessOffer : public DesktopTest {
     // whose progress lets timers run), is answered with OK.
     void chooseAccessFile() {
         files_.add(source_);
-        form4Shown_ = false;
+        passwordDialogShown_ = false;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [this, &poll] {
-            auto* form4 = window_->findChild<ui::PasswordAccess*>(QStringLiteral("Form4"));
-            if (!form4 || !form4->isVisible())
+            auto* passwordDialog =
+                window_->findChild<ui::PasswordAccess*>(QLatin1String(formNames::passwordAccess));
+            if (!passwordDialog || !passwordDialog->isVisible())
                 return;
             poll.stop();
-            form4Shown_ = true;
-            form4->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            passwordDialogShown_ = true;
+            passwordDialog
+                ->findChild<QPushButton*>(QLatin1String(ui::passwordAccessControls::okButton))
+                ->click();
         });
         poll.start(5);
         action("menuFileOpenDB")->trigger();
@@ -40,7 +45,7 @@ class AccessOffer : public DesktopTest {
     std::string copyPath() const { return (folder_ / "sales.db").string(); }
 
     std::string source_;
-    bool form4Shown_ = false;
+    bool passwordDialogShown_ = false;
 };
 
 } // namespace
@@ -52,7 +57,7 @@ TEST_F(AccessOffer, yesConvertsReportsAndOpensTheCopyThroughPasswordAccess) {
     EXPECT_EQ(dialogs_.questions[0].id, accessImportIds::makeCopy);
     ASSERT_FALSE(dialogs_.messages.empty());
     EXPECT_EQ(dialogs_.messages.back().id, accessImportIds::report);
-    EXPECT_TRUE(form4Shown_);
+    EXPECT_TRUE(passwordDialogShown_);
     EXPECT_EQ(state_.dbPath, copyPath());
     EXPECT_TRUE(fs::exists(copyPath()));
     // The run is over: the menus and the Manipulator take commands again.
@@ -64,7 +69,7 @@ TEST_F(AccessOffer, yesConvertsReportsAndOpensTheCopyThroughPasswordAccess) {
 TEST_F(AccessOffer, noLeavesThePreviousDatabaseCurrentAndMakesNothing) {
     dialogs_.add(Answer::No);
     chooseAccessFile();
-    EXPECT_FALSE(form4Shown_);
+    EXPECT_FALSE(passwordDialogShown_);
     EXPECT_EQ(state_.dbPath, state_.homeDbPath);
     EXPECT_FALSE(fs::exists(copyPath()));
     EXPECT_FALSE(manipulator().passRunning());

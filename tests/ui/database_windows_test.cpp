@@ -3,8 +3,12 @@
 // both modes, and "Save TABLE As".
 #include "desktop_fixture.h"
 #include "shell/databases/table_copy.h"
+#include "shell/program_state/form_names.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/password_access/password_access.h"
+#include "ui/password_access/password_access_controls.h"
 #include "ui/table_list/table_list.h"
+#include "ui/table_list/table_list_controls.h"
 #include "user_tables.h"
 #include "workbench/fieldizer_database.h"
 
@@ -15,6 +19,8 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QTimer>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 using namespace fieldizer;
 using namespace fieldizer::testing;
@@ -51,24 +57,26 @@ class DatabaseWindows : public DesktopTest {
     void openDatabase(const std::string& path,
                       const std::function<void(ui::PasswordAccess&)>& answer) {
         files_.add(path);
-        form4Shown_ = false;
+        passwordDialogShown_ = false;
         QTimer::singleShot(0, [this, answer] {
-            auto* form4 = window_->findChild<ui::PasswordAccess*>(QStringLiteral("Form4"));
-            ASSERT_NE(form4, nullptr);
-            form4Shown_ = form4->isVisible();
-            answer(*form4);
+            auto* passwordDialog =
+                window_->findChild<ui::PasswordAccess*>(QLatin1String(formNames::passwordAccess));
+            ASSERT_NE(passwordDialog, nullptr);
+            passwordDialogShown_ = passwordDialog->isVisible();
+            answer(*passwordDialog);
         });
         action("menuFileOpenDB")->trigger();
     }
-    static void click(ui::PasswordAccess& form4, const char* button) {
-        form4.findChild<QPushButton*>(QLatin1String(button))->click();
+    static void click(ui::PasswordAccess& passwordDialog, const char* button) {
+        passwordDialog.findChild<QPushButton*>(QLatin1String(button))->click();
     }
-    static void type(ui::PasswordAccess& form4, const char* box, const char* text) {
-        form4.findChild<QLineEdit*>(QLatin1String(box))->setText(QString::fromLatin1(text));
+    static void type(ui::PasswordAccess& passwordDialog, const char* box, const char* text) {
+        passwordDialog.findChild<QLineEdit*>(QLatin1String(box))
+            ->setText(QString::fromLatin1(text));
     }
 
     void openFileMenu() { Q_EMIT action("menuFile")->menu()->aboutToShow(); }
-    QListWidget& list() const { return *find<QListWidget>("List1"); }
+    QListWidget& list() const { return *find<QListWidget>(ui::tableListControls::tableNamesList); }
     bool tableListShown() const {
         return window_->tableList() && window_->tableList()->parentWidget()->isVisible();
     }
@@ -83,7 +91,7 @@ class DatabaseWindows : public DesktopTest {
 
     std::shared_ptr<db::Database> home_;
     int databaseChanges_ = 0;
-    bool form4Shown_ = false;
+    bool passwordDialogShown_ = false;
     std::vector<std::pair<std::string, std::string>> opened_;
 };
 
@@ -103,13 +111,15 @@ TEST_F(DatabaseWindows, cancelInTheFileDialogChangesNothing) {
 
 TEST_F(DatabaseWindows, cancelInPasswordAccessLeavesThePreviousDatabaseCurrent) {
     const std::string path = userDatabase("sales.db");
-    openDatabase(path, [](ui::PasswordAccess& form4) {
-        EXPECT_EQ(form4.windowTitle(), QStringLiteral("Password Access"));
-        EXPECT_EQ(form4.findChild<QWidget*>(QStringLiteral("Frame1"))->property("title"),
+    openDatabase(path, [](ui::PasswordAccess& passwordDialog) {
+        EXPECT_EQ(passwordDialog.windowTitle(), QStringLiteral("Password Access"));
+        EXPECT_EQ(passwordDialog
+                      .findChild<QWidget*>(QLatin1String(ui::passwordAccessControls::detailsFrame))
+                      ->property("title"),
                   QStringLiteral("If the database is secured, enter details"));
-        click(form4, "Command2");
+        click(passwordDialog, ui::passwordAccessControls::cancelButton);
     });
-    EXPECT_TRUE(form4Shown_);
+    EXPECT_TRUE(passwordDialogShown_);
     EXPECT_EQ(state_.database, home_);
     EXPECT_TRUE(home_->isOpen());
     EXPECT_EQ(state_.dbPath, state_.homeDbPath);
@@ -118,10 +128,10 @@ TEST_F(DatabaseWindows, cancelInPasswordAccessLeavesThePreviousDatabaseCurrent) 
 
 TEST_F(DatabaseWindows, okOpensWithTheNameAndPasswordTypedAndUseOriginalGoesBack) {
     const std::string path = userDatabase("sales.db");
-    openDatabase(path, [](ui::PasswordAccess& form4) {
-        type(form4, "Text1", "clerk");
-        type(form4, "Text2", "secret");
-        click(form4, "Command1");
+    openDatabase(path, [](ui::PasswordAccess& passwordDialog) {
+        type(passwordDialog, ui::passwordAccessControls::userNameBox, "clerk");
+        type(passwordDialog, ui::passwordAccessControls::passwordBox, "secret");
+        click(passwordDialog, ui::passwordAccessControls::okButton);
     });
     EXPECT_EQ(state_.dbPath, path);
     EXPECT_EQ(current().connect(), ";UID=clerk;PWD=secret");
@@ -144,10 +154,10 @@ TEST_F(DatabaseWindows, okOpensWithTheNameAndPasswordTypedAndUseOriginalGoesBack
 TEST_F(DatabaseWindows, anUnreadableFileIsReportedAndThePreviousDatabaseStays) {
     const std::string path = writeFile("letter.mdb", std::string(4096, 'x'));
     bool stayedOpen = false;
-    openDatabase(path, [&stayedOpen](ui::PasswordAccess& form4) {
-        click(form4, "Command1");
-        stayedOpen = form4.isVisible();
-        click(form4, "Command2");
+    openDatabase(path, [&stayedOpen](ui::PasswordAccess& passwordDialog) {
+        click(passwordDialog, ui::passwordAccessControls::okButton);
+        stayedOpen = passwordDialog.isVisible();
+        click(passwordDialog, ui::passwordAccessControls::cancelButton);
     });
     EXPECT_TRUE(stayedOpen);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
@@ -177,11 +187,11 @@ TEST_F(DatabaseWindows, openModeAsksTheBrowserForTheTableAndCloses) {
     window_->openTableCommand();
     ASSERT_TRUE(tableListShown());
     EXPECT_EQ(window_->tableList()->windowTitle(), QStringLiteral("Fieldizer - Open Table"));
-    auto* label1 = find<QLabel>("Label1");
-    EXPECT_EQ(label1->text(), QStringLiteral("Double-click on a table name to OPEN it:"));
-    EXPECT_EQ(label1->palette().color(QPalette::WindowText), QColor(0, 0x80, 0));
+    auto* instruction = find<QLabel>(ui::tableListControls::instructionLabel);
+    EXPECT_EQ(instruction->text(), QStringLiteral("Double-click on a table name to OPEN it:"));
+    EXPECT_EQ(instruction->palette().color(QPalette::WindowText), QColor(0, 0x80, 0));
     EXPECT_EQ(listed(), (std::vector<std::string>{"archive", "Orders"}));
-    EXPECT_EQ(state_.activeFormName, "Form3");
+    EXPECT_EQ(state_.activeFormName, formNames::tableList);
 
     doubleClick(1);
     ASSERT_EQ(opened_.size(), 1u);
@@ -189,7 +199,7 @@ TEST_F(DatabaseWindows, openModeAsksTheBrowserForTheTableAndCloses) {
     EXPECT_EQ(state_.openTableName, "Orders");
     EXPECT_FALSE(tableListShown());
     // The table's browser is the active window now.
-    EXPECT_EQ(state_.activeFormName, "Form13");
+    EXPECT_EQ(state_.activeFormName, formNames::tableBrowser);
 }
 
 TEST_F(DatabaseWindows, deleteModeDeletesOnlyAfterYesClosingBrowsersFirst) {
@@ -203,9 +213,12 @@ TEST_F(DatabaseWindows, deleteModeDeletesOnlyAfterYesClosingBrowsersFirst) {
                      });
     window_->deleteTableCommand();
     EXPECT_EQ(window_->tableList()->windowTitle(), QStringLiteral("Fieldizer - Delete Table"));
-    EXPECT_EQ(find<QLabel>("Label1")->text(),
+    EXPECT_EQ(find<QLabel>(ui::tableListControls::instructionLabel)->text(),
               QStringLiteral("Double-click on a table name to DELETE it:"));
-    EXPECT_EQ(find<QLabel>("Label1")->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
+    EXPECT_EQ(find<QLabel>(ui::tableListControls::instructionLabel)
+                  ->palette()
+                  .color(QPalette::WindowText),
+              QColor(0xFF, 0, 0));
 
     dialogs_.add(Answer::No);
     doubleClick(1);
@@ -236,9 +249,9 @@ TEST_F(DatabaseWindows, saveTableAsCopiesTheOpenTableAndShowsTheCopy) {
     bool runningShown = false; // seen at the copy's first yield to the window
     QTimer::singleShot(0, [&] {
         window_->close(); // refused while the copy runs
-        runningShown = find<QProgressBar>("ProgressBar1")->isVisible() && state_.tableCopyRunning &&
-                       manipulator().passRunning() && !window_->menuBar()->isEnabled() &&
-                       window_->isVisible();
+        runningShown = find<QProgressBar>(names::progressBar)->isVisible() &&
+                       state_.tableCopyRunning && manipulator().passRunning() &&
+                       !window_->menuBar()->isEnabled() && window_->isVisible();
     });
     action("menuFileSaveTableAs")->trigger();
     EXPECT_TRUE(runningShown);
@@ -247,7 +260,7 @@ TEST_F(DatabaseWindows, saveTableAsCopiesTheOpenTableAndShowsTheCopy) {
               (std::pair<std::string, std::string>{"Orders Copy", "Tables - Orders Copy"}));
     EXPECT_EQ(state_.openTableName, "Orders Copy");
     EXPECT_EQ(database_.rows("Orders Copy"), database_.rows("Orders"));
-    EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
+    EXPECT_FALSE(find<QProgressBar>(names::progressBar)->isVisible());
     EXPECT_FALSE(state_.tableCopyRunning || manipulator().passRunning());
     EXPECT_TRUE(window_->menuBar()->isEnabled());
     EXPECT_TRUE(action("menuFileOpenFile")->isEnabled());
@@ -266,7 +279,7 @@ TEST_F(DatabaseWindows, saveTableAsOffersStopAndEndsWhenItIsClicked) {
     files_.addInput("Orders Copy");
     bool stopOffered = false; // at the copy's first yield to the window
     QTimer::singleShot(0, [&] {
-        auto* stop = find<QPushButton>("Command17");
+        auto* stop = find<QPushButton>(names::stopButton);
         stopOffered = manipulator().passRunning() && stop->isEnabled();
         stop->click();
     });
@@ -276,7 +289,7 @@ TEST_F(DatabaseWindows, saveTableAsOffersStopAndEndsWhenItIsClicked) {
     EXPECT_TRUE(opened_.empty());
     EXPECT_TRUE(dialogs_.messages.empty());
     EXPECT_FALSE(state_.tableCopyRunning || manipulator().passRunning());
-    EXPECT_FALSE(find<QPushButton>("Command17")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>(names::stopButton)->isEnabled());
     EXPECT_TRUE(window_->menuBar()->isEnabled());
 }
 

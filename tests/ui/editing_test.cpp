@@ -2,6 +2,7 @@
 // hand-over of text and caret.
 #include "desktop_fixture.h"
 #include "ui/find/find_window.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/text_viewer/text_viewer.h"
 
 #include <QClipboard>
@@ -11,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTest>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -135,11 +138,11 @@ TEST_F(Editing, theBoxGivesBackEveryByteAndCountsPositionsInBytes) {
 }
 
 TEST_F(Editing, theCharacterCounterCountsALineBreakAsTwo) {
-    auto* counter = find<QPlainTextEdit>("Text7");
+    auto* counter = find<QPlainTextEdit>(names::counterText);
     counter->setPlainText(QStringLiteral("abc\nde"));
-    EXPECT_EQ(find<QLineEdit>("Text8")->text(), QStringLiteral("7"));
+    EXPECT_EQ(find<QLineEdit>(names::counterLength)->text(), QStringLiteral("7"));
     counter->clear();
-    EXPECT_EQ(find<QLineEdit>("Text8")->text(), QStringLiteral("0"));
+    EXPECT_EQ(find<QLineEdit>(names::counterLength)->text(), QStringLiteral("0"));
 }
 
 } // namespace

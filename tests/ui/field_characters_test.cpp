@@ -2,11 +2,14 @@
 // says so; characters it can hold, and each field's own rules, are as before.
 #include "desktop_fixture.h"
 #include "shell/editing/unheld_character.h"
+#include "ui/manipulator/manipulator_controls.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -38,7 +41,7 @@ class FieldCharacters : public DesktopTest {
 };
 
 TEST_F(FieldCharacters, aCharacterOutsideWindows1252IsRefusedWithItsCodePoint) {
-    QLineEdit* field = shownField("Text2");
+    QLineEdit* field = shownField(names::addText);
     typeInto(field, QStringLiteral("ab"));
     typeInto(field, QString(QChar(0x0416)));
     EXPECT_EQ(field->text(), QStringLiteral("ab")) << "the field keeps what it had";
@@ -54,7 +57,7 @@ TEST_F(FieldCharacters, aCharacterOutsideWindows1252IsRefusedWithItsCodePoint) {
 }
 
 TEST_F(FieldCharacters, charactersOfWindows1252AndTheFieldsOwnRulesStayAsTheyWere) {
-    QLineEdit* field = shownField("Text2");
+    QLineEdit* field = shownField(names::addText);
     // e acute, the euro sign and the left double quote are all Windows-1252.
     const QString held = QString::fromUcs4(U"\u00E9\u20AC\u201C");
     typeInto(field, held);
@@ -62,7 +65,7 @@ TEST_F(FieldCharacters, charactersOfWindows1252AndTheFieldsOwnRulesStayAsTheyWer
 
     // A number box still takes three digits only, and refusing a letter
     // there is its own rule, not a character the program cannot hold.
-    QLineEdit* number = shownField("MaskEdBox9");
+    QLineEdit* number = shownField(names::addAtCol);
     number->clear();
     typeInto(number, QStringLiteral("12x3"));
     EXPECT_EQ(number->text(), QStringLiteral("123"));

@@ -10,6 +10,7 @@
 #include "text_engine/text_lines.h"
 #include "ui/manipulator/fieldize_spec_model.h"
 #include "ui/manipulator/fieldize_text_panel.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "wait_until.h"
 
 #include <QAbstractItemModelTester>
@@ -22,6 +23,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -67,7 +70,7 @@ class FieldizeTab : public DesktopTest {
 
     ui::FieldizeTextPanel& panel() const { return *manipulator().fieldizePanel(); }
     ui::FieldizeSpecModel& model() const { return panel().model(); }
-    QTableView& grid() const { return *find<QTableView>("DBGrid1"); }
+    QTableView& grid() const { return *find<QTableView>(names::specGrid); }
     std::string caption(const char* label) const {
         return find<QLabel>(label)->text().toStdString();
     }
@@ -116,25 +119,25 @@ class FieldizeTab : public DesktopTest {
 
 TEST_F(FieldizeTab, selectingTheTabShowsTheTableWithItsCaptions) {
     showTab();
-    EXPECT_EQ(caption("Data1Caption"), "Enter new record");
-    EXPECT_EQ(caption("DBGrid1Caption"), "Enter Column Specifications");
+    EXPECT_EQ(caption(names::specPositionCaption), "Enter new record");
+    EXPECT_EQ(caption(names::specGridCaption), "Enter Column Specifications");
     EXPECT_EQ(model().rowCount(), 1); // only the row for a new record
 
     const ColumnSpecs stored = {spec("Day", 1, 3, 1, 3), spec("Max", 5, 4, 0, 4)};
     database_.setWorking(stored);
     manipulator().refreshFieldizeGrid();
     EXPECT_TRUE(sameSpecs(model().specs(), stored));
-    EXPECT_EQ(caption("Data1Caption"), "Record 1 of " + std::to_string(stored.size()));
+    EXPECT_EQ(caption(names::specPositionCaption), "Record 1 of " + std::to_string(stored.size()));
 
     manipulator().setSettingsName("daily-f6");
-    EXPECT_EQ(caption("DBGrid1Caption"), "Settings: daily-f6");
+    EXPECT_EQ(caption(names::specGridCaption), "Settings: daily-f6");
     manipulator().setSettingsName("");
-    EXPECT_EQ(caption("DBGrid1Caption"), "Enter Column Specifications");
+    EXPECT_EQ(caption(names::specGridCaption), "Enter Column Specifications");
 
     leaveRowFor(1);
-    EXPECT_EQ(caption("Data1Caption"), "Criteria 2 of 2");
+    EXPECT_EQ(caption(names::specPositionCaption), "Criteria 2 of 2");
     leaveRowFor(2);
-    EXPECT_EQ(caption("Data1Caption"), "Enter new record");
+    EXPECT_EQ(caption(names::specPositionCaption), "Enter new record");
 
     const int spaces = static_cast<int>(SpecColumn::Spaces);
     EXPECT_EQ(model().headerData(spaces, Qt::Horizontal, Qt::ToolTipRole).toString(),
@@ -154,7 +157,7 @@ TEST_F(FieldizeTab, aRowIsWrittenWhenTheUserLeavesIt) {
     leaveRowFor(1);
     EXPECT_TRUE(sameSpecs(database_.working(), {typed}));
     EXPECT_EQ(model().rowCount(), 2); // the stored row and a new empty one
-    EXPECT_EQ(caption("Data1Caption"), "Record 1 of 1");
+    EXPECT_EQ(caption(names::specPositionCaption), "Record 1 of 1");
 
     // Editing a stored row: one cell changed, the others as they were.
     typeInto(0, SpecColumn::Characters, "9");
@@ -182,7 +185,7 @@ TEST_F(FieldizeTab, leavingTheTabLeavesTheRowAndEditsMarkTheSettingsChanged) {
     EXPECT_TRUE(sameSpecs(database_.working(), {typed}));
 
     changed.clear();
-    find<QLineEdit>("MaskEdBox4")->setText(QStringLiteral("7"));
+    find<QLineEdit>(names::fieldizeStartLineAt)->setText(QStringLiteral("7"));
     EXPECT_EQ(changed.count(), 1);
 }
 
@@ -196,7 +199,7 @@ TEST_F(FieldizeTab, rowsSelectedWholeGoWithTheDeleteKey) {
     QTest::keyClick(&grid(), Qt::Key_Delete);
     EXPECT_TRUE(sameSpecs(database_.working(), {stored[0], stored[2]}));
     EXPECT_TRUE(sameSpecs(model().specs(), {stored[0], stored[2]}));
-    EXPECT_EQ(caption("Data1Caption"),
+    EXPECT_EQ(caption(names::specPositionCaption),
               "Record " + std::to_string(grid().currentIndex().row() + 1) + " of 2");
 
     grid().selectAll(); // the new row too, which holds nothing to delete
@@ -206,7 +209,7 @@ TEST_F(FieldizeTab, rowsSelectedWholeGoWithTheDeleteKey) {
     EXPECT_EQ(dialogs_.questions[1].text, "Delete the 2 selected rows?");
     EXPECT_EQ(dialogs_.questions[1].title, carefulTitle);
     EXPECT_TRUE(database_.working().empty());
-    EXPECT_EQ(caption("Data1Caption"), "Enter new record");
+    EXPECT_EQ(caption(names::specPositionCaption), "Enter new record");
 
     // A cell alone is no row: Delete leaves it.
     database_.setWorking(stored);
@@ -316,18 +319,18 @@ TEST_F(FieldizeTab, anEditTheEngineRefusesIsReportedAndTheRowKeepsItsValues) {
 }
 
 TEST_F(FieldizeTab, checkingOffTheTextTabAlsoUnchecksSelectAll) {
-    auto* check10 = find<QCheckBox>("Check10");
-    auto* check16 = find<QCheckBox>("Check16");
-    EXPECT_TRUE(check10->isChecked());
-    EXPECT_FALSE(check16->isChecked());
-    check16->setChecked(true);
-    check10->setChecked(false); // as Settings restore it: the rule runs too
-    EXPECT_FALSE(check16->isChecked());
-    EXPECT_FALSE(check16->isEnabled());
-    check10->setChecked(true);
-    EXPECT_TRUE(check16->isEnabled());
-    EXPECT_FALSE(check16->isChecked());
-    EXPECT_EQ(find<QLineEdit>("MaskEdBox4")->property("settingsKey").toString(),
+    auto* afterProcess = find<QCheckBox>(names::fieldizeAfterProcess);
+    auto* selectAllAfter = find<QCheckBox>(names::fieldizeAfterProcessShow);
+    EXPECT_TRUE(afterProcess->isChecked());
+    EXPECT_FALSE(selectAllAfter->isChecked());
+    selectAllAfter->setChecked(true);
+    afterProcess->setChecked(false); // as Settings restore it: the rule runs too
+    EXPECT_FALSE(selectAllAfter->isChecked());
+    EXPECT_FALSE(selectAllAfter->isEnabled());
+    afterProcess->setChecked(true);
+    EXPECT_TRUE(selectAllAfter->isEnabled());
+    EXPECT_FALSE(selectAllAfter->isChecked());
+    EXPECT_EQ(find<QLineEdit>(names::fieldizeStartLineAt)->property("settingsKey").toString(),
               QStringLiteral("fieldizeStartLineAt"));
 }
 
@@ -364,17 +367,17 @@ TEST_F(FieldizeReport, processLaysTheReportOutAsTheColumnsLayerDoes) {
     for (std::size_t row = 0; row < specs.size(); ++row)
         typeRow(static_cast<int>(row), specs[row]);
     // "&Process" leaves the last row typed, which writes it.
-    find<QLineEdit>("MaskEdBox4")->setText(QStringLiteral("4"));
-    click("Command7");
+    find<QLineEdit>(names::fieldizeStartLineAt)->setText(QStringLiteral("4"));
+    click(names::fieldizeProcessButton);
     EXPECT_TRUE(sameSpecs(database_.working(), specs));
     EXPECT_EQ(text(), columnsLayer(original, 4));
     EXPECT_EQ(manipulator().tabs()->currentIndex(), 0); // "After Process, show Text/Lines tab"
 
     manipulator().undo();
-    find<QCheckBox>("Check10")->setChecked(false);
+    find<QCheckBox>(names::fieldizeAfterProcess)->setChecked(false);
     showTab();
-    find<QLineEdit>("MaskEdBox4")->setText(QString());
-    click("Command7");
+    find<QLineEdit>(names::fieldizeStartLineAt)->setText(QString());
+    click(names::fieldizeProcessButton);
     EXPECT_EQ(text(), columnsLayer(original, 0));
     EXPECT_EQ(manipulator().tabs()->currentIndex(), fieldizeTab);
 }
@@ -382,7 +385,7 @@ TEST_F(FieldizeReport, processLaysTheReportOutAsTheColumnsLayerDoes) {
 TEST_F(FieldizeReport, processWithoutSpecificationsLeavesTheTextAlone) {
     box().setBytes(report());
     showTab();
-    click("Command7");
+    click(names::fieldizeProcessButton);
     EXPECT_EQ(messageIds(), std::vector<MessageId>{noColumnSpecsId});
     EXPECT_EQ(text(), report());
 
@@ -403,7 +406,7 @@ TEST_F(FieldizeReport, processWithoutSpecificationsLeavesTheTextAlone) {
         database_.setWorking(rows);
         manipulator().refreshFieldizeGrid();
         dialogs_.messages.clear();
-        click("Command7");
+        click(names::fieldizeProcessButton);
         ASSERT_EQ(messageIds(), std::vector<MessageId>{errorReportMessage});
         EXPECT_EQ(dialogs_.messages[0].text, error);
         EXPECT_EQ(text(), report());
@@ -419,10 +422,10 @@ TEST_F(FieldizeReport, clearSettingsKeepsOnlyRowsWithoutAStartColumn) {
     appendColumnSpecs(*database_, "fieldize_settings", {halfTyped});
     showTab();
     EXPECT_EQ(model().storedRowCount(), static_cast<int>(specs.size() + 1));
-    click("Command12");
+    click(names::clearSpecsButton);
     EXPECT_TRUE(sameSpecs(database_.working(), {halfTyped}));
     EXPECT_TRUE(sameSpecs(model().specs(), {halfTyped}));
-    EXPECT_EQ(caption("Data1Caption"), "Record 1 of 1");
+    EXPECT_EQ(caption(names::specPositionCaption), "Record 1 of 1");
     // What lingers is shown for what it is.
     EXPECT_EQ(model().headerData(0, Qt::Vertical).toString(), QStringLiteral("1 !"));
 }
@@ -431,10 +434,10 @@ TEST_F(FieldizeReport, thePreviewShowsTheFirstLinesAsTheyWillBeLaidOut) {
     const std::string original = report();
     box().setBytes(original);
     showTab();
-    auto* preview = find<QPlainTextEdit>("fieldizePreview");
+    auto* preview = find<QPlainTextEdit>(names::preview);
     for (std::size_t row = 0; row < specs.size(); ++row)
         typeRow(static_cast<int>(row), specs[row]);
-    find<QLineEdit>("MaskEdBox4")->setText(QStringLiteral("3"));
+    find<QLineEdit>(names::fieldizeStartLineAt)->setText(QStringLiteral("3"));
 
     // The pass's own output, cut to the heading and the first 20 lines.
     const auto expected = [&](int startLineAt) {
@@ -450,14 +453,14 @@ TEST_F(FieldizeReport, thePreviewShowsTheFirstLinesAsTheyWillBeLaidOut) {
         return waitUntil([&] { return preview->toPlainText() == text; });
     };
     EXPECT_TRUE(previewShows(expected(3))) << preview->toPlainText().toStdString();
-    find<QLineEdit>("MaskEdBox4")->setText(QStringLiteral("1"));
+    find<QLineEdit>(names::fieldizeStartLineAt)->setText(QStringLiteral("1"));
     EXPECT_TRUE(previewShows(expected(1))) << preview->toPlainText().toStdString();
 
     // A row still incomplete is left out, and said to be.
     typeInto(0, SpecColumn::Start, "");
     EXPECT_TRUE(waitUntil([&] { return preview->toPlainText().startsWith(QStringLiteral("MAX")); }))
         << preview->toPlainText().toStdString();
-    EXPECT_TRUE(find<QLabel>("fieldizePreviewCaption")
+    EXPECT_TRUE(find<QLabel>(names::previewCaption)
                     ->text()
                     .endsWith(QStringLiteral("left out until complete: row 1)")));
 }

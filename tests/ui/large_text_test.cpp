@@ -3,10 +3,13 @@
 // keep every byte.
 #include "desktop_fixture.h"
 #include "text_engine/line_tools.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/text_viewer/text_viewer.h"
 
 #include <QLineEdit>
 #include <QTest>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -31,15 +34,15 @@ TEST_F(LargeText, theLineToolsAndUndoKeepEveryByte) {
     box().setBytes(original);
     PassObserver quiet;
 
-    click("Command13");
+    click(names::joinLinesButton);
     EXPECT_EQ(text(), joinParagraphLines(original, quiet).text);
-    click("Command1");
+    click(names::undoButton);
     EXPECT_EQ(text(), original);
 
-    find<QLineEdit>("MaskEdBox17")->setText(QStringLiteral("7"));
-    click("Command14");
+    find<QLineEdit>(names::startLineAfter)->setText(QStringLiteral("7"));
+    click(names::breakLinesButton);
     EXPECT_EQ(text(), breakIntoLines(original, 7, quiet).text);
-    click("Command1");
+    click(names::undoButton);
     EXPECT_EQ(text(), original);
 }
 

@@ -3,7 +3,9 @@
 // Afterwards every control is as the window's rules left it, whichever way
 // the work ended.
 #include "desktop_fixture.h"
+#include "shell/program_state/form_names.h"
 #include "text_engine/runtime_error.h"
+#include "ui/manipulator/manipulator_controls.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -13,6 +15,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <map>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -41,14 +45,14 @@ class LongWorkLock : public DesktopTest {
         QShortcutEvent event(probe_->shortcut(), 0);
         QCoreApplication::sendEvent(probe_, &event);
         now.shortcut = probeTriggered_ > before;
-        now.viewer = find("Form2")->isEnabled();
+        now.viewer = find(formNames::textViewer)->isEnabled();
         QTabWidget* tabs = manipulator().tabs();
         now.tabStrip = tabs->tabBar()->isEnabled();
         for (int tab = 1; tab < tabs->count(); ++tab)
             now.otherTabs = now.otherTabs || tabs->widget(tab)->isEnabled();
         now.textTab = tabs->widget(0)->isEnabled() && box().isEnabled();
         now.typing = !box().isReadOnly();
-        now.stop = find<QPushButton>("Command17")->isEnabled();
+        now.stop = find<QPushButton>(names::stopButton)->isEnabled();
         return now;
     }
     static void expectLocked(const Reach& now) {
@@ -107,7 +111,7 @@ TEST_F(LongWorkLock, aLineToolHoldsTheLockUntilItEnds) {
     box().setBytes(text);
     Reach during;
     QTimer::singleShot(0, [&] { during = reach(); });
-    click("Command13"); // Join Lines yields to the window as it goes
+    click(names::joinLinesButton); // Join Lines yields to the window as it goes
     expectLocked(during);
     expectFree(reach());
 }

@@ -3,9 +3,12 @@
 // other: Stop off, the commands and the text box usable again.
 #include "desktop_fixture.h"
 #include "runtime_error_checks.h"
+#include "ui/manipulator/manipulator_controls.h"
 
 #include <QPushButton>
 #include <new>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -14,8 +17,8 @@ class MemoryFailure : public DesktopTest {
   protected:
     void expectRunEnded() {
         EXPECT_FALSE(manipulator().passRunning());
-        EXPECT_FALSE(find<QPushButton>("Command17")->isEnabled()) << "Stop";
-        EXPECT_TRUE(find<QPushButton>("Command14")->isEnabled()) << "Process";
+        EXPECT_FALSE(find<QPushButton>(names::stopButton)->isEnabled()) << "Stop";
+        EXPECT_TRUE(find<QPushButton>(names::breakLinesButton)->isEnabled()) << "Process";
         EXPECT_FALSE(box().isReadOnly());
         EXPECT_EQ(text(), "kept\r\n");
     }

@@ -2,6 +2,7 @@
 // control by its Settings key with its default, the enable and show rules,
 // the number boxes and spinners, and which changes are announced.
 #include "desktop_fixture.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/manipulator/panel_controls.h"
 
 #include <QCheckBox>
@@ -14,6 +15,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <set>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -49,8 +52,8 @@ class Panels : public DesktopTest {
     }
     std::vector<QWidget*> parameterControls() const {
         std::vector<QWidget*> controls;
-        for (const char* panel : {"moveTextPanel", "addTextPanel", "replaceTextPanel",
-                                  "deleteTextPanel", "formatTextPanel"})
+        for (const char* panel : {names::movePanel, names::addPanel, names::replacePanel,
+                                  names::deletePanel, names::formatPanel})
             for (QWidget* control : find(panel)->findChildren<QWidget*>())
                 if (!ui::settingsKeyOf(control).isEmpty())
                     controls.push_back(control);
@@ -91,48 +94,57 @@ TEST_F(Panels, aValuePutIntoAControlReadsBackExactly) {
         EXPECT_EQ(ui::controlValue(control), value) << key.name;
     }
     // A multi-line box given CR LF directly still reads one line break.
-    find<QPlainTextEdit>("Text3")->setPlainText(QStringLiteral("a\r\nb"));
-    EXPECT_EQ(ui::controlValue(find("Text3")), "a\r\nb");
+    find<QPlainTextEdit>(names::addIfContains)->setPlainText(QStringLiteral("a\r\nb"));
+    EXPECT_EQ(ui::controlValue(find(names::addIfContains)), "a\r\nb");
 }
 
 TEST_F(Panels, theWindowOpensWithTheFieldsOfTheDefaultValuesGreyedOut) {
     for (const char* disabled :
-         {"Text1", "Combo3", "Combo4", "Text4", "Text6", "Text9", "Combo10", "Combo11", "Combo15"})
+         {names::moveSpecificText, names::movePlaceSpaces, names::addPlaceSpaces,
+          names::replaceSpecificText, names::deleteSpecificText, names::formatTextToAdd,
+          names::formatOptions, names::formatPlaceSpaces, names::formatFirstSection})
         EXPECT_FALSE(enabled(disabled)) << disabled;
     // The number boxes start enabled, even where their caption is grey.
-    for (const char* box : {"MaskEdBox5", "MaskEdBox6", "MaskEdBox12", "MaskEdBox13", "MaskEdBox14",
-                            "MaskEdBox15", "UpDown5", "UpDown13"})
+    for (const char* box : {names::moveSpaces, names::addSpaces, names::deleteSpaces,
+                            names::formatSpaces, names::formatAddFromCol, names::formatNumOfChars,
+                            names::moveSpacesSpinner, names::formatSpacesSpinner})
         EXPECT_TRUE(find(box)->isEnabled()) << box;
-    for (const char* box : {"MaskEdBox5", "MaskEdBox6", "MaskEdBox12", "MaskEdBox13"})
+    for (const char* box :
+         {names::moveSpaces, names::addSpaces, names::deleteSpaces, names::formatSpaces})
         EXPECT_FALSE(captionEnabled(box)) << box;
-    for (const char* on : {"MaskEdBox1", "MaskEdBox3", "MaskEdBox2", "MaskEdBox8", "MaskEdBox11",
-                           "Check3", "Check4", "Check11", "Check15", "Combo13"})
+    for (const char* on :
+         {names::moveFromCol, names::moveNumOfChars, names::moveToCol, names::replaceNumOfChars,
+          names::replaceAtCol, names::replaceEndOfLine, names::deleteEndOfLine,
+          names::moveAfterProcessShow, names::formatAfterProcessShow, names::formatAddText})
         EXPECT_TRUE(enabled(on)) << on;
-    EXPECT_TRUE(find("MaskEdBox16")->isHidden());
-    EXPECT_TRUE(find("UpDown16")->isHidden());
-    EXPECT_EQ(combo("Combo13")->itemText(0).toStdString(), "Start of line");
-    EXPECT_EQ(find("Combo9")->toolTip().toStdString(),
+    EXPECT_TRUE(find(names::formatSpacesBetweenCols)->isHidden());
+    EXPECT_TRUE(find(names::formatSpacesBetweenColsSpinner)->isHidden());
+    EXPECT_EQ(combo(names::formatAddText)->itemText(0).toStdString(), "Start of line");
+    EXPECT_EQ(find(names::formatDelimiter)->toolTip().toStdString(),
               "If there are a series of delimiters in 1 line, enter them as they would occur (no "
               "spaces).  Separately, spaces may be used as a delimiter.");
 }
 
 TEST_F(Panels, theMoveModeEnablesTheFieldsItUses) {
-    combo("Combo1")->setEditText(QStringLiteral("abc"));
-    for (const char* field : {"MaskEdBox1", "MaskEdBox3", "Text1", "UpDown1", "UpDown3"})
+    combo(names::textToMove)->setEditText(QStringLiteral("abc"));
+    for (const char* field : {names::moveFromCol, names::moveNumOfChars, names::moveSpecificText,
+                              names::moveFromColSpinner, names::moveNumOfCharsSpinner})
         EXPECT_FALSE(find(field)->isEnabled()) << field;
-    EXPECT_TRUE(enabled("MaskEdBox2")); // the target is not the mode's business
-    choose("Combo1", "Specific Move");
-    for (const char* field : {"MaskEdBox1", "MaskEdBox3", "Text1", "UpDown1"})
+    EXPECT_TRUE(enabled(names::moveToCol)); // the target is not the mode's business
+    choose(names::textToMove, "Specific Move");
+    for (const char* field : {names::moveFromCol, names::moveNumOfChars, names::moveSpecificText,
+                              names::moveFromColSpinner})
         EXPECT_TRUE(enabled(field)) << field;
-    choose("Combo1", "General Move");
-    EXPECT_FALSE(enabled("Text1"));
-    EXPECT_TRUE(enabled("MaskEdBox3"));
+    choose(names::textToMove, "General Move");
+    EXPECT_FALSE(enabled(names::moveSpecificText));
+    EXPECT_TRUE(enabled(names::moveNumOfChars));
 }
 
 TEST_F(Panels, theEndOfLineBoxesGreyOutTheirColumn) {
-    for (auto [box, column] :
-         {std::pair{"Check1", "MaskEdBox2"}, std::pair{"Check2", "MaskEdBox9"},
-          std::pair{"Check3", "MaskEdBox11"}, std::pair{"Check4", "MaskEdBox7"}}) {
+    for (auto [box, column] : {std::pair{names::moveEndOfLine, names::moveToCol},
+                               std::pair{names::addEndOfLine, names::addAtCol},
+                               std::pair{names::replaceEndOfLine, names::replaceAtCol},
+                               std::pair{names::deleteEndOfLine, names::deleteFromCol}}) {
         check(box)->click();
         EXPECT_FALSE(enabled(column)) << box;
         EXPECT_EQ(edit(column)->text().toStdString(), "1") << "a disabled field keeps its value";
@@ -142,9 +154,12 @@ TEST_F(Panels, theEndOfLineBoxesGreyOutTheirColumn) {
 }
 
 TEST_F(Panels, uncheckingShowTextTabClearsAndGreysSelectAll) {
-    for (auto [show, select] : {std::pair{"Check5", "Check11"}, std::pair{"Check6", "Check12"},
-                                std::pair{"Check7", "Check13"}, std::pair{"Check8", "Check14"},
-                                std::pair{"Check9", "Check15"}}) {
+    for (auto [show, select] :
+         {std::pair{names::moveAfterProcess, names::moveAfterProcessShow},
+          std::pair{names::addAfterProcess, names::addAfterProcessShow},
+          std::pair{names::replaceAfterProcess, names::replaceAfterProcessShow},
+          std::pair{names::deleteAfterProcess, names::deleteAfterProcessShow},
+          std::pair{names::formatAfterProcess, names::formatAfterProcessShow}}) {
         check(select)->click();
         check(show)->click();
         EXPECT_FALSE(check(select)->isChecked()) << select;
@@ -156,9 +171,10 @@ TEST_F(Panels, uncheckingShowTextTabClearsAndGreysSelectAll) {
 }
 
 TEST_F(Panels, addSpacesEnablesTheSpacesFieldsOfItsTab) {
-    for (auto [options, spaces, place] : {std::tuple{"Combo2", "MaskEdBox5", "Combo3"},
-                                          std::tuple{"Combo5", "MaskEdBox6", "Combo4"},
-                                          std::tuple{"Combo10", "MaskEdBox13", "Combo11"}}) {
+    for (auto [options, spaces, place] :
+         {std::tuple{names::moveOptions, names::moveSpaces, names::movePlaceSpaces},
+          std::tuple{names::addOptions, names::addSpaces, names::addPlaceSpaces},
+          std::tuple{names::formatOptions, names::formatSpaces, names::formatPlaceSpaces}}) {
         choose(options, "Add spaces");
         EXPECT_TRUE(enabled(spaces)) << options;
         EXPECT_TRUE(enabled(place)) << options;
@@ -170,26 +186,27 @@ TEST_F(Panels, addSpacesEnablesTheSpacesFieldsOfItsTab) {
 
 TEST_F(Panels, addSpacesOnTheDeleteTabEnablesOnlyTheNumberOfSpaces) {
     std::map<QWidget*, bool> before;
-    for (QWidget* widget : find("deleteTextPanel")->findChildren<QWidget*>())
+    for (QWidget* widget : find(names::deletePanel)->findChildren<QWidget*>())
         before[widget] = widget->isEnabled();
-    choose("Combo8", "Add spaces");
-    EXPECT_TRUE(enabled("MaskEdBox12"));
+    choose(names::deleteOptions, "Add spaces");
+    EXPECT_TRUE(enabled(names::deleteSpaces));
     for (auto [widget, wasEnabled] : before) {
-        const bool spacesField = widget == find("MaskEdBox12") || widget == find("UpDown12") ||
-                                 (qobject_cast<QLabel*>(widget) &&
-                                  static_cast<QLabel*>(widget)->buddy() == find("MaskEdBox12"));
-        if (!spacesField && widget->parentWidget() == find("deleteTextPanel")) {
+        const bool spacesField =
+            widget == find(names::deleteSpaces) || widget == find(names::deleteSpacesSpinner) ||
+            (qobject_cast<QLabel*>(widget) &&
+             static_cast<QLabel*>(widget)->buddy() == find(names::deleteSpaces));
+        if (!spacesField && widget->parentWidget() == find(names::deletePanel)) {
             EXPECT_EQ(widget->isEnabled(), wasEnabled) << widget->objectName().toStdString();
         }
     }
 }
 
 TEST_F(Panels, aMoveTargetColumnGreysOutPlaceSpacesEvenWithAddSpaces) {
-    choose("Combo2", "Add spaces");
-    edit("MaskEdBox2")->setText(QStringLiteral("5"));
-    EXPECT_FALSE(enabled("Combo3"));
-    edit("MaskEdBox2")->clear();
-    EXPECT_TRUE(enabled("Combo3"));
+    choose(names::moveOptions, "Add spaces");
+    edit(names::moveToCol)->setText(QStringLiteral("5"));
+    EXPECT_FALSE(enabled(names::movePlaceSpaces));
+    edit(names::moveToCol)->clear();
+    EXPECT_TRUE(enabled(names::movePlaceSpaces));
 }
 
 // Replace and Delete share the rule of their mode combo box.
@@ -197,10 +214,11 @@ TEST_F(Panels, theReplaceAndDeleteModesEnableTheFieldsTheyUse) {
     struct Tab {
         const char *mode, *general, *specific, *count, *column, *text, *endOfLine;
     };
-    for (const Tab& tab : {Tab{"Combo7", "General Replace", "Specific Replace", "MaskEdBox8",
-                               "MaskEdBox11", "Text4", "Check3"},
-                           Tab{"Combo6", "General Delete", "Specific Delete", "MaskEdBox10",
-                               "MaskEdBox7", "Text6", "Check4"}}) {
+    for (const Tab& tab :
+         {Tab{names::replaceText, "General Replace", "Specific Replace", names::replaceNumOfChars,
+              names::replaceAtCol, names::replaceSpecificText, names::replaceEndOfLine},
+          Tab{names::deleteText, "General Delete", "Specific Delete", names::deleteNumOfChars,
+              names::deleteFromCol, names::deleteSpecificText, names::deleteEndOfLine}}) {
         check(tab.endOfLine)->click();
         combo(tab.mode)->setEditText(QStringLiteral("typed"));
         EXPECT_FALSE(check(tab.endOfLine)->isChecked()) << tab.mode;
@@ -220,39 +238,42 @@ TEST_F(Panels, theReplaceAndDeleteModesEnableTheFieldsTheyUse) {
 }
 
 TEST_F(Panels, theFormatTabFollowsWhatADelimiterCreatesAndTheAddedText) {
-    choose("Combo13", "End of line");
-    choose("Combo12", "New column");
-    EXPECT_FALSE(find("MaskEdBox16")->isHidden());
-    EXPECT_EQ(combo("Combo13")->currentText().toStdString(), "End of column");
-    EXPECT_EQ(combo("Combo13")->count(), 3);
-    for (const char* field : {"Combo10", "Text9", "Combo15", "MaskEdBox14", "MaskEdBox15"})
-        EXPECT_TRUE(enabled(field)) << field;
-    edit("Text9")->setText(QStringLiteral("ID-"));
-    EXPECT_FALSE(enabled("MaskEdBox14"));
-    EXPECT_FALSE(enabled("MaskEdBox15"));
-    edit("Text9")->clear();
-    edit("MaskEdBox14")->setText(QStringLiteral("2"));
-    EXPECT_FALSE(enabled("Text9"));
-    edit("MaskEdBox14")->setText(QStringLiteral("0"));
-    EXPECT_TRUE(enabled("Text9"));
-    choose("Combo13", "Omit text");
+    choose(names::formatAddText, "End of line");
+    choose(names::formatCreate, "New column");
+    EXPECT_FALSE(find(names::formatSpacesBetweenCols)->isHidden());
+    EXPECT_EQ(combo(names::formatAddText)->currentText().toStdString(), "End of column");
+    EXPECT_EQ(combo(names::formatAddText)->count(), 3);
     for (const char* field :
-         {"Combo10", "Combo11", "MaskEdBox13", "Text9", "MaskEdBox14", "MaskEdBox15", "Combo15"})
+         {names::formatOptions, names::formatTextToAdd, names::formatFirstSection,
+          names::formatAddFromCol, names::formatNumOfChars})
+        EXPECT_TRUE(enabled(field)) << field;
+    edit(names::formatTextToAdd)->setText(QStringLiteral("ID-"));
+    EXPECT_FALSE(enabled(names::formatAddFromCol));
+    EXPECT_FALSE(enabled(names::formatNumOfChars));
+    edit(names::formatTextToAdd)->clear();
+    edit(names::formatAddFromCol)->setText(QStringLiteral("2"));
+    EXPECT_FALSE(enabled(names::formatTextToAdd));
+    edit(names::formatAddFromCol)->setText(QStringLiteral("0"));
+    EXPECT_TRUE(enabled(names::formatTextToAdd));
+    choose(names::formatAddText, "Omit text");
+    for (const char* field : {names::formatOptions, names::formatPlaceSpaces, names::formatSpaces,
+                              names::formatTextToAdd, names::formatAddFromCol,
+                              names::formatNumOfChars, names::formatFirstSection})
         EXPECT_FALSE(enabled(field)) << field;
-    choose("Combo12", "New line");
-    EXPECT_TRUE(find("MaskEdBox16")->isHidden());
-    EXPECT_EQ(combo("Combo13")->currentText().toStdString(), "Omit text");
+    choose(names::formatCreate, "New line");
+    EXPECT_TRUE(find(names::formatSpacesBetweenCols)->isHidden());
+    EXPECT_EQ(combo(names::formatAddText)->currentText().toStdString(), "Omit text");
 }
 
 TEST_F(Panels, theFocusReappliesAComboRuleWithoutAnnouncingAChange) {
-    choose("Combo2", "Add spaces");
-    edit("MaskEdBox2")->setText(QStringLiteral("5"));
-    ASSERT_FALSE(enabled("Combo3"));
+    choose(names::moveOptions, "Add spaces");
+    edit(names::moveToCol)->setText(QStringLiteral("5"));
+    ASSERT_FALSE(enabled(names::movePlaceSpaces));
     QSignalSpy changes(&manipulator(), &ui::Manipulator::parametersChanged);
-    focusInto("Combo2");
-    EXPECT_TRUE(enabled("Combo3"));
-    focusInto("Combo12");
-    focusInto("Combo1");
+    focusInto(names::moveOptions);
+    EXPECT_TRUE(enabled(names::movePlaceSpaces));
+    focusInto(names::formatCreate);
+    focusInto(names::textToMove);
     EXPECT_EQ(changes.count(), 0);
 }
 
@@ -263,28 +284,28 @@ TEST_F(Panels, everyEditOfAParameterIsAnnounced) {
         EXPECT_GT(changes.count(), expected) << what;
         expected = static_cast<int>(changes.count());
     };
-    QTest::keyClicks(edit("MaskEdBox7"), QStringLiteral("2"));
+    QTest::keyClicks(edit(names::deleteFromCol), QStringLiteral("2"));
     announced("number box");
-    check("Check14")->click();
+    check(names::deleteAfterProcessShow)->click();
     announced("Select All Text");
-    choose("Combo11", "Left side");
+    choose(names::formatPlaceSpaces, "Left side");
     announced("place of spaces");
-    QTest::keyClicks(find("Text3"), QStringLiteral("x"));
+    QTest::keyClicks(find(names::addIfContains), QStringLiteral("x"));
     announced("multi-line box");
-    QTest::keyClicks(combo("Combo9"), QStringLiteral(";"));
+    QTest::keyClicks(combo(names::formatDelimiter), QStringLiteral(";"));
     announced("editable combo");
-    find<ui::UpDown>("UpDown9")->step(1);
+    find<ui::UpDown>(names::addAtColSpinner)->step(1);
     announced("spinner");
-    QTest::keyClicks(edit("MaskEdBox17"), QStringLiteral("4"));
+    QTest::keyClicks(edit(names::startLineAfter), QStringLiteral("4"));
     announced("the line length of Text/Lines");
 }
 
 TEST_F(Panels, theNumberBoxesTakeThreeDigitsAndTheSpinnersStepWithinThem) {
-    QLineEdit* box = edit("MaskEdBox1");
+    QLineEdit* box = edit(names::moveFromCol);
     box->clear();
     QTest::keyClicks(box, QStringLiteral("12a345"));
     EXPECT_EQ(box->text().toStdString(), "123");
-    auto* spinner = find<ui::UpDown>("UpDown1");
+    auto* spinner = find<ui::UpDown>(names::moveFromColSpinner);
     box->clear();
     spinner->step(1);
     EXPECT_EQ(box->text().toStdString(), "1") << "an empty box counts as 0";
@@ -297,7 +318,7 @@ TEST_F(Panels, theNumberBoxesTakeThreeDigitsAndTheSpinnersStepWithinThem) {
 }
 
 TEST_F(Panels, anEditableComboKeepsTypedTextExactly) {
-    QComboBox* box = combo("Combo7");
+    QComboBox* box = combo(names::replaceText);
     QTest::keyClicks(box, QStringLiteral(" Gen "));
     EXPECT_EQ(box->currentText().toStdString(), " Gen ");
     QTest::keyClick(box, Qt::Key_Return);
@@ -306,20 +327,20 @@ TEST_F(Panels, anEditableComboKeepsTypedTextExactly) {
 }
 
 TEST_F(Panels, reopeningTheWindowRestoresTheNumberBoxesQuietly) {
-    edit("MaskEdBox1")->setText(QStringLiteral("7"));
-    edit("MaskEdBox16")->setText(QStringLiteral(""));
+    edit(names::moveFromCol)->setText(QStringLiteral("7"));
+    edit(names::formatSpacesBetweenCols)->setText(QStringLiteral(""));
     QSignalSpy changes(&manipulator(), &ui::Manipulator::parametersChanged);
     manipulator().reinitialise();
-    EXPECT_EQ(edit("MaskEdBox1")->text().toStdString(), "1");
-    EXPECT_EQ(edit("MaskEdBox16")->text().toStdString(), "1");
+    EXPECT_EQ(edit(names::moveFromCol)->text().toStdString(), "1");
+    EXPECT_EQ(edit(names::formatSpacesBetweenCols)->text().toStdString(), "1");
     EXPECT_EQ(changes.count(), 0);
 }
 
 TEST_F(Panels, tabOnProcessLeadsBetweenMoveAndAdd) {
     QTabWidget* tabs = manipulator().tabs();
-    QTest::keyClick(find("Command2"), Qt::Key_Tab);
+    QTest::keyClick(find(names::moveProcessButton), Qt::Key_Tab);
     EXPECT_EQ(tabs->currentIndex(), 2);
-    QTest::keyClick(find("Command3"), Qt::Key_Tab);
+    QTest::keyClick(find(names::addProcessButton), Qt::Key_Tab);
     EXPECT_EQ(tabs->currentIndex(), 1);
 }
 

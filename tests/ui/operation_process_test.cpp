@@ -9,6 +9,7 @@
 #include "text_engine/move_text.h"
 #include "text_engine/replace_text.h"
 #include "text_engine/required_fields.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/manipulator/panel_controls.h"
 
 #include <QCheckBox>
@@ -18,6 +19,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -68,7 +71,7 @@ class Process : public DesktopTest {
 };
 
 TEST_F(Process, moveGivesTheEnginesBytes) {
-    expectEngineBytes("Command2",
+    expectEngineBytes(names::moveProcessButton,
                       {{"textToMove", "General Move"},
                        {"moveFromCol", "3"},
                        {"moveNumOfChars", "4"},
@@ -80,7 +83,7 @@ TEST_F(Process, moveGivesTheEnginesBytes) {
 }
 
 TEST_F(Process, addGivesTheEnginesBytes) {
-    expectEngineBytes("Command3",
+    expectEngineBytes(names::addProcessButton,
                       {{"addText", "XY"},
                        {"addIfContains", "C1"},
                        {"addAtCol", "5"},
@@ -90,23 +93,24 @@ TEST_F(Process, addGivesTheEnginesBytes) {
 }
 
 TEST_F(Process, addWithEnterInTheConditionFillsTheEmptyLines) {
-    QTest::keyClick(find("Text3"), Qt::Key_Return);
-    EXPECT_EQ(ui::controlValue(find("Text3")), "\r\n");
-    expectEngineBytes("Command3", {{"addText", "--"}, {"addIfContains", "\r\n"}},
+    QTest::keyClick(find(names::addIfContains), Qt::Key_Return);
+    EXPECT_EQ(ui::controlValue(find(names::addIfContains)), "\r\n");
+    expectEngineBytes(names::addProcessButton, {{"addText", "--"}, {"addIfContains", "\r\n"}},
                       [](const ParameterValues& v) { return addOperation(addParameters(v)); });
     EXPECT_NE(text().find("\r\n--\r\n"), std::string::npos);
 }
 
 TEST_F(Process, replaceGivesTheEnginesBytesInEveryMode) {
     auto make = [](const ParameterValues& v) { return replaceOperation(replaceParameters(v)); };
-    expectEngineBytes("Command4", {{"replaceText", "ACCT"}, {"replaceWith", "account "}}, make);
-    expectEngineBytes("Command4",
+    expectEngineBytes(names::replaceProcessButton,
+                      {{"replaceText", "ACCT"}, {"replaceWith", "account "}}, make);
+    expectEngineBytes(names::replaceProcessButton,
                       {{"replaceText", "Specific Replace"},
                        {"replaceSpecificText", "ST"},
                        {"replaceAtCol", "1"},
                        {"replaceWith", "Station "}},
                       make);
-    expectEngineBytes("Command4",
+    expectEngineBytes(names::replaceProcessButton,
                       {{"replaceText", "General Replace"},
                        {"replaceEndOfLine", "1"},
                        {"replaceNumOfChars", "3"},
@@ -116,24 +120,24 @@ TEST_F(Process, replaceGivesTheEnginesBytesInEveryMode) {
 
 TEST_F(Process, deleteGivesTheEnginesBytesWithTheBlankLineRule) {
     auto make = [](const ParameterValues& v) { return deleteOperation(deleteParameters(v)); };
-    expectEngineBytes("Command5",
+    expectEngineBytes(names::deleteProcessButton,
                       {{"deleteText", "General Delete"},
                        {"deleteFromCol", "4"},
                        {"deleteNumOfChars", "3"},
                        {"deleteOptions", "Add spaces"},
                        {"deleteSpaces", "2"}},
                       make);
-    ui::setControlValue(find("Combo6"), "Specific Delete"); // Text6 takes keys then
-    QTest::keyClick(find("Text6"), Qt::Key_Return);
-    EXPECT_EQ(ui::controlValue(find("Text6")), "\r\n");
-    expectEngineBytes("Command5",
+    ui::setControlValue(find(names::deleteText), "Specific Delete"); // Text6 takes keys then
+    QTest::keyClick(find(names::deleteSpecificText), Qt::Key_Return);
+    EXPECT_EQ(ui::controlValue(find(names::deleteSpecificText)), "\r\n");
+    expectEngineBytes(names::deleteProcessButton,
                       {{"deleteText", "Specific Delete"}, {"deleteSpecificText", "\r\n"}}, make);
     EXPECT_EQ(text().find("\r\n\r\n"), std::string::npos) << "the blank lines are gone";
 }
 
 TEST_F(Process, formatGivesTheEnginesBytes) {
     expectEngineBytes(
-        "Command6",
+        names::formatProcessButton,
         {{"formatCreate", "New column"},
          {"formatDelimiter", ";"},
          {"formatSpacesBetweenCols", "3"},
@@ -151,11 +155,14 @@ TEST_F(Process, anEmptyRequiredFieldShowsItsMessageAndTakesTheFocus) {
         const char* field;
         std::optional<MissingField> missing;
     } cases[] = {
-        {"Command2", 1, "Combo1", checkMoveFields(moveParameters(defaults))},
-        {"Command3", 2, "Text2", checkAddFields(addParameters(defaults))},
-        {"Command4", 3, "Combo7", checkReplaceFields(replaceParameters(defaults))},
-        {"Command5", 4, "Combo6", checkDeleteFields(deleteParameters(defaults))},
-        {"Command6", 5, "Combo9", checkFormatFields(formatParameters(defaults))},
+        {names::moveProcessButton, 1, names::textToMove, checkMoveFields(moveParameters(defaults))},
+        {names::addProcessButton, 2, names::addText, checkAddFields(addParameters(defaults))},
+        {names::replaceProcessButton, 3, names::replaceText,
+         checkReplaceFields(replaceParameters(defaults))},
+        {names::deleteProcessButton, 4, names::deleteText,
+         checkDeleteFields(deleteParameters(defaults))},
+        {names::formatProcessButton, 5, names::formatDelimiter,
+         checkFormatFields(formatParameters(defaults))},
     };
     type("some text");
     for (const auto& [button, tab, field, missing] : cases) {
@@ -173,29 +180,29 @@ TEST_F(Process, anEmptyRequiredFieldShowsItsMessageAndTakesTheFocus) {
 
 TEST_F(Process, moveAloneSelectsAllAfterwards) {
     type("ABCDEFGH\r\nIJ");
-    find<QComboBox>("Combo1")->setEditText(QStringLiteral("DE"));
-    find<QCheckBox>("Check11")->click();
-    click("Command2");
+    find<QComboBox>(names::textToMove)->setEditText(QStringLiteral("DE"));
+    find<QCheckBox>(names::moveAfterProcessShow)->click();
+    click(names::moveProcessButton);
     EXPECT_EQ(text(), "DEABCFGH\r\nIJ");
     EXPECT_EQ(manipulator().tabs()->currentIndex(), 0);
     EXPECT_EQ(box().selectionLength(), box().length());
 
-    find<QComboBox>("Combo7")->setEditText(QStringLiteral("IJ"));
-    find<QCheckBox>("Check13")->click();
-    click("Command4");
+    find<QComboBox>(names::replaceText)->setEditText(QStringLiteral("IJ"));
+    find<QCheckBox>(names::replaceAfterProcessShow)->click();
+    click(names::replaceProcessButton);
     EXPECT_EQ(box().selectionLength(), 0u) << "Replace does not act on Select All Text";
-    find<QCheckBox>("Check7")->click();
+    find<QCheckBox>(names::replaceAfterProcess)->click();
     manipulator().tabs()->setCurrentIndex(3);
-    click("Command4");
+    click(names::replaceProcessButton);
     EXPECT_EQ(manipulator().tabs()->currentIndex(), 3);
 }
 
 TEST_F(Process, anInvalidColumnFailsThePassAndKeepsTheText) {
     type("ABCDEFGH");
-    QComboBox* mode = find<QComboBox>("Combo1");
+    QComboBox* mode = find<QComboBox>(names::textToMove);
     mode->setCurrentIndex(mode->findText(QStringLiteral("General Move")));
-    find<QLineEdit>("MaskEdBox1")->clear();
-    click("Command2");
+    find<QLineEdit>(names::moveFromCol)->clear();
+    click(names::moveProcessButton);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].title, "Fieldizer - Sorry...");
     EXPECT_EQ(text(), "ABCDEFGH");
@@ -209,15 +216,15 @@ TEST_F(Process, aFieldChangedDuringThePassCountsFromTheNextLine) {
     for (std::size_t line = 0; line < lines; ++line)
         input += "ab\r\n";
     box().setBytes(input);
-    find<QComboBox>("Combo7")->setEditText(QStringLiteral("b"));
-    find<QLineEdit>("Text5")->setText(QStringLiteral("1"));
+    find<QComboBox>(names::replaceText)->setEditText(QStringLiteral("b"));
+    find<QLineEdit>(names::replaceWith)->setText(QStringLiteral("1"));
     // The first progress past the start comes from a yield after some lines.
-    auto* progress = find<QProgressBar>("ProgressBar1");
+    auto* progress = find<QProgressBar>(names::progressBar);
     QObject::connect(progress, &QProgressBar::valueChanged, progress, [this](int value) {
         if (value > 1)
-            find<QLineEdit>("Text5")->setText(QStringLiteral("2"));
+            find<QLineEdit>(names::replaceWith)->setText(QStringLiteral("2"));
     });
-    click("Command4");
+    click(names::replaceProcessButton);
     const std::string result = text();
     const std::size_t firstNew = result.find("a2");
     ASSERT_NE(firstNew, std::string::npos) << "the pass ended before the change";

@@ -2,6 +2,7 @@
 // pass that fails, and the checks before a pass.
 #include "desktop_fixture.h"
 #include "text_engine/line_tools.h"
+#include "ui/manipulator/manipulator_controls.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,8 @@
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTimer>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -25,39 +28,39 @@ std::string paragraphs(int count) {
 
 TEST_F(PassFrame, theLineToolsReshapeTheTextAndUndoTakesItBack) {
     type("one\r\ntwo\r\n\r\nthree");
-    click("Command13");
+    click(names::joinLinesButton);
     EXPECT_EQ(text(), "onetwo\r\n\r\nthree");
-    EXPECT_TRUE(find<QPushButton>("Command1")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(names::undoButton)->isEnabled());
     EXPECT_TRUE(action("menuFileSaveFile")->isEnabled());
-    click("Command1");
+    click(names::undoButton);
     EXPECT_EQ(text(), "one\r\ntwo\r\n\r\nthree");
-    EXPECT_FALSE(find<QPushButton>("Command1")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>(names::undoButton)->isEnabled());
 
-    click("Command15");
+    click(names::createLineButton);
     EXPECT_EQ(text(), "onetwothree");
     box().setBytes("abcdefghij");
-    click("Command14"); // the length box is empty: nothing happens
+    click(names::breakLinesButton); // the length box is empty: nothing happens
     EXPECT_EQ(text(), "abcdefghij");
-    find<QLineEdit>("MaskEdBox17")->setText(QStringLiteral("5"));
-    click("Command14");
+    find<QLineEdit>(names::startLineAfter)->setText(QStringLiteral("5"));
+    click(names::breakLinesButton);
     EXPECT_EQ(text(), "abcde\r\nfghij");
 }
 
 TEST_F(PassFrame, theUndoButtonAndEditUndoShowOneStateAfterEveryRun) {
     const auto undoOffered = [this] {
-        const bool button = find<QPushButton>("Command1")->isEnabled();
+        const bool button = find<QPushButton>(names::undoButton)->isEnabled();
         EXPECT_EQ(button, action("menuEditUndo")->isEnabled()) << "button and menu disagree";
         return button;
     };
     type("abcdefghij");
     EXPECT_TRUE(undoOffered());
-    click("Command14"); // the length box is empty: the tool runs and changes nothing
+    click(names::breakLinesButton); // the length box is empty: the tool runs and changes nothing
     EXPECT_EQ(text(), "abcdefghij");
     EXPECT_TRUE(undoOffered()) << "the typing can still be undone";
     action("menuEditUndo")->trigger();
     EXPECT_EQ(text(), "");
     EXPECT_FALSE(undoOffered());
-    click("Command14"); // an empty text: nothing runs
+    click(names::breakLinesButton); // an empty text: nothing runs
     EXPECT_FALSE(undoOffered());
 }
 
@@ -66,13 +69,13 @@ TEST_F(PassFrame, aToolStoppedPartWayKeepsWhatItBuiltAndUndoRestoresAll) {
     box().setBytes(whole);
     bool stopWasLive = false;
     QTimer::singleShot(0, [&] {
-        auto* stop = find<QPushButton>("Command17");
-        stopWasLive = stop->isEnabled() && find<QProgressBar>("ProgressBar1")->isVisible() &&
-                      !find<QPushButton>("Command13")->isEnabled() && box().isReadOnly() &&
-                      !window_->menuBar()->isEnabled();
+        auto* stop = find<QPushButton>(names::stopButton);
+        stopWasLive = stop->isEnabled() && find<QProgressBar>(names::progressBar)->isVisible() &&
+                      !find<QPushButton>(names::joinLinesButton)->isEnabled() &&
+                      box().isReadOnly() && !window_->menuBar()->isEnabled();
         stop->click();
     });
-    click("Command13");
+    click(names::joinLinesButton);
     EXPECT_TRUE(stopWasLive);
     EXPECT_LT(box().length(), whole.size());
     EXPECT_GT(box().length(), 0u);
@@ -80,11 +83,11 @@ TEST_F(PassFrame, aToolStoppedPartWayKeepsWhatItBuiltAndUndoRestoresAll) {
     const std::string joined = joinParagraphLines(whole, quiet).text;
     EXPECT_TRUE(joined.starts_with(text())); // the lines handled so far, joined
     // Back to idle.
-    EXPECT_FALSE(find<QPushButton>("Command17")->isEnabled());
-    EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
+    EXPECT_FALSE(find<QPushButton>(names::stopButton)->isEnabled());
+    EXPECT_FALSE(find<QProgressBar>(names::progressBar)->isVisible());
     EXPECT_FALSE(box().isReadOnly());
     EXPECT_TRUE(window_->menuBar()->isEnabled());
-    click("Command1");
+    click(names::undoButton);
     EXPECT_EQ(text(), whole);
 }
 
@@ -100,10 +103,10 @@ TEST_F(PassFrame, aPassThatFailsReportsAndReturnsToIdleWithTheTextKept) {
     EXPECT_EQ(dialogs_.messages[0].title, "Fieldizer - Sorry...");
     EXPECT_EQ(dialogs_.messages[0].text, "Invalid procedure call or argument");
     EXPECT_FALSE(manipulator().passRunning());
-    EXPECT_FALSE(find<QPushButton>("Command17")->isEnabled());
-    EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
-    EXPECT_TRUE(find<QLabel>("Label28")->isVisible());
-    EXPECT_TRUE(find<QPushButton>("Command1")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>(names::stopButton)->isEnabled());
+    EXPECT_FALSE(find<QProgressBar>(names::progressBar)->isVisible());
+    EXPECT_TRUE(find<QLabel>(names::counterLabel)->isVisible());
+    EXPECT_TRUE(find<QPushButton>(names::undoButton)->isEnabled());
     for (const auto& entry : std::filesystem::directory_iterator(folder_))
         EXPECT_NE(entry.path().extension(), ".tmp") << entry.path() << " is left behind";
 }
@@ -125,7 +128,7 @@ TEST_F(PassFrame, aPassReplacesTheTextInOneStepAndFollowsTheAfterProcessOptions)
     manipulator().runPass(request);
     EXPECT_EQ(manipulator().tabs()->currentIndex(), 0);
     EXPECT_EQ(box().selectionLength(), box().length());
-    click("Command1");
+    click(names::undoButton);
     EXPECT_EQ(text(), "ab!\r\ncd!");
 }
 

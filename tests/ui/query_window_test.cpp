@@ -2,8 +2,10 @@
 // and running queries against the current database, and the position it
 // keeps for the user.
 #include "desktop_fixture.h"
+#include "shell/program_state/form_names.h"
 #include "shell/queries/query_messages.h"
 #include "ui/query_window/query_window.h"
+#include "ui/query_window/query_window_controls.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -51,8 +53,12 @@ class QueryWindowTest : public DesktopTest {
             shown.push_back(request);
         };
     }
-    QListWidget& list() const { return *find<QListWidget>("lstQueryDefs"); }
-    QPlainTextEdit& statement() const { return *find<QPlainTextEdit>("txtSQLStatement"); }
+    QListWidget& list() const {
+        return *find<QListWidget>(ui::queryWindowControls::savedQueriesList);
+    }
+    QPlainTextEdit& statement() const {
+        return *find<QPlainTextEdit>(ui::queryWindowControls::statementBox);
+    }
     QMdiSubWindow& frame() const {
         return *qobject_cast<QMdiSubWindow*>(window_->queryWindow()->parentWidget());
     }
@@ -85,7 +91,7 @@ TEST_F(QueryWindowTest, defineModeListsNothingAndSelectModeHidesTildeNames) {
     EXPECT_TRUE(listed().empty());
     EXPECT_EQ(queries.windowTitle().toStdString(),
               "Queries - Current Database: " + state_.dbPath.string());
-    EXPECT_EQ(state_.activeFormName, "frmQuerys");
+    EXPECT_EQ(state_.activeFormName, formNames::queryWindow);
 
     open("menuQueriesSelect");
     EXPECT_EQ(listed(), (std::vector<std::string>{"Adults", "byName"}));
@@ -95,7 +101,7 @@ TEST_F(QueryWindowTest, defineModeListsNothingAndSelectModeHidesTildeNames) {
 
 TEST_F(QueryWindowTest, opensWithItsSizeAndExplanationAndKeepsTheStatementMargins) {
     open("menuQueriesDefine");
-    EXPECT_EQ(find<QLabel>("lblSQL")->text(),
+    EXPECT_EQ(find<QLabel>(ui::queryWindowControls::explanationLabel)->text(),
               QStringLiteral("You can create a new table in the active Access 97 database by "
                              "using the INTO clause.\nExample: SELECT * INTO newTableName FROM "
                              "aTableName;"));
@@ -110,17 +116,17 @@ TEST_F(QueryWindowTest, opensWithItsSizeAndExplanationAndKeepsTheStatementMargin
 
 TEST_F(QueryWindowTest, executeIsOfferedOnlyWithAStatement) {
     open("menuQueriesDefine");
-    EXPECT_FALSE(find<QPushButton>("cmdExecuteSQL")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>(ui::queryWindowControls::executeButton)->isEnabled());
     setStatement("SELECT * FROM people");
-    EXPECT_TRUE(find<QPushButton>("cmdExecuteSQL")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(ui::queryWindowControls::executeButton)->isEnabled());
     setStatement("");
-    EXPECT_FALSE(find<QPushButton>("cmdExecuteSQL")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>(ui::queryWindowControls::executeButton)->isEnabled());
 }
 
 TEST_F(QueryWindowTest, selectIntoCreatesATableInsteadOfShowingRows) {
     open("menuQueriesDefine");
     setStatement("SELECT * INTO adults FROM people WHERE age >= 18");
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(dialogs_.messages.empty());
     EXPECT_EQ(count("adults"), 2);
@@ -129,11 +135,11 @@ TEST_F(QueryWindowTest, selectIntoCreatesATableInsteadOfShowingRows) {
 TEST_F(QueryWindowTest, actionQueriesRunAndTheirErrorsShowTheDescription) {
     open("menuQueriesDefine");
     setStatement("DELETE * FROM people WHERE age < 18");
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     EXPECT_EQ(count("people"), 2);
 
     setStatement("SELECT * FROM nowhere");
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].id, queries::queryErrorId);
     EXPECT_EQ(dialogs_.messages[0].title, applicationTitle);
@@ -147,7 +153,7 @@ TEST_F(QueryWindowTest, actionQueriesRunAndTheirErrorsShowTheDescription) {
 TEST_F(QueryWindowTest, aSelectFailingWhileItsRowsAreReadIsReportedOnceByTheQueryWindow) {
     open("menuQueriesDefine");
     setStatement("SELECT Abs(-9223372036854775807 - 1) AS x FROM people");
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].id, queries::queryErrorId);
     EXPECT_NE(dialogs_.messages[0].text.find("overflow"), std::string::npos);
@@ -155,7 +161,7 @@ TEST_F(QueryWindowTest, aSelectFailingWhileItsRowsAreReadIsReportedOnceByTheQuer
     EXPECT_FALSE(window_->browserVisible(ui::TableBrowser::Kind::QueryResult));
 
     setStatement("SELECT Abs(-5) AS x FROM people");
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     EXPECT_EQ(dialogs_.messages.size(), 1u);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(window_->browserVisible(ui::TableBrowser::Kind::QueryResult));
@@ -166,10 +172,10 @@ TEST_F(QueryWindowTest, aTypedSelectIsCaptionedWithItsFirst32CharactersAndDots) 
     const std::string exactly32 = "SELECT name FROM people WHERE 1 ";
     ASSERT_EQ(exactly32.size(), 32u);
     setStatement(exactly32.c_str());
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     // Leading spaces leave a SELECT a SELECT.
     setStatement("  SELECT name, age FROM people ORDER BY age DESC");
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].caption, "Query - " + exactly32 + "...");
     EXPECT_EQ(shown[0].sql, exactly32);
@@ -193,7 +199,7 @@ TEST_F(SavedParameterQuery, asksEachParameterAndHandsTheValuesToTheBrowser) {
     files_.addInput("18");
     files_.addInput("Cy");
     selectRow(0);
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     EXPECT_EQ(files_.prompts, (std::vector<std::string>{"Enter Value for Parameter 'minAge':",
                                                         "Enter Value for Parameter 'who':"}));
     ASSERT_EQ(shown.size(), 1u);
@@ -206,24 +212,24 @@ TEST_F(SavedParameterQuery, asksEachParameterAndHandsTheValuesToTheBrowser) {
 TEST_F(SavedParameterQuery, anEmptyAnswerCancelsBeforeAnythingRuns) {
     files_.addInput("");
     selectRow(1);
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     EXPECT_EQ(count("people"), 3);
     files_.addInput("18");
     files_.addInput(std::nullopt); // Cancel is an empty answer too
     selectRow(0);
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(dialogs_.messages.empty());
     files_.addInput("18");
     selectRow(1);
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     EXPECT_EQ(count("people"), 2);
 }
 
 TEST_F(SavedParameterQuery, editedSqlRunsAsTypedWithoutAsking) {
     selectRow(0);
     statement().setPlainText(QStringLiteral("SELECT name FROM people ORDER BY age"));
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     EXPECT_TRUE(files_.prompts.empty());
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, "Query - SELECT name FROM people ORDER BY...");
@@ -247,7 +253,7 @@ TEST_F(QueryWindowTest, undeclaredNamesAreAskedAndDeclaredTypesConvertTheAnswers
 
     files_.addInput("18");
     selectRow(0);
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     EXPECT_EQ(files_.prompts, std::vector<std::string>{"Enter Value for Parameter 'MinAge':"});
     EXPECT_TRUE(dialogs_.messages.empty());
     ASSERT_EQ(shown.size(), 1u);
@@ -257,7 +263,7 @@ TEST_F(QueryWindowTest, undeclaredNamesAreAskedAndDeclaredTypesConvertTheAnswers
 
     files_.addInput("1/1/2000");
     selectRow(1);
-    click("cmdExecuteSQL");
+    click(ui::queryWindowControls::executeButton);
     EXPECT_TRUE(dialogs_.messages.empty());
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shownRecords(), QStringLiteral("Record: 1 of 2"));
@@ -268,7 +274,7 @@ TEST_F(QueryWindowTest, savesANewQueryAndUpdatesASelectedOne) {
     setStatement("SELECT name\nFROM people");
     files_.addInput("Names");
     dialogs_.add(Answer::No); // not pass-through
-    click("cmdSaveQueryDef");
+    click(ui::queryWindowControls::saveButton);
     EXPECT_EQ(listed(), std::vector<std::string>{"Names"});
     EXPECT_EQ(state_.database->queryDefs().item("Names").sql(), "SELECT name\r\nFROM people");
     EXPECT_EQ(dialogs_.questions.back().id, queries::passThroughId);
@@ -278,7 +284,7 @@ TEST_F(QueryWindowTest, savesANewQueryAndUpdatesASelectedOne) {
     EXPECT_EQ(statement().toPlainText(), QStringLiteral("SELECT name\nFROM people"));
     setStatement("SELECT age FROM people");
     dialogs_.add(Answer::Yes);
-    click("cmdSaveQueryDef");
+    click(ui::queryWindowControls::saveButton);
     EXPECT_EQ(dialogs_.questions.back().text, "Update 'Names'?");
     EXPECT_EQ(state_.database->queryDefs().item("Names").sql(), "SELECT age FROM people");
     EXPECT_TRUE(dialogs_.scriptUsedUp());
@@ -291,12 +297,12 @@ TEST_F(QueryWindowTest, saveAsNewStopsOnAnEmptyNameAndReportsATakenOne) {
     selectRow(0);
     dialogs_.add(Answer::No); // not an update: a new query
     files_.addInput("");
-    click("cmdSaveQueryDef");
+    click(ui::queryWindowControls::saveButton);
     EXPECT_EQ(state_.database->queryDefs().count(), 1);
 
     dialogs_.add(Answer::No);
     files_.addInput("taken");
-    click("cmdSaveQueryDef");
+    click(ui::queryWindowControls::saveButton);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].id, queries::queryErrorId);
     EXPECT_NE(dialogs_.messages[0].text.find("taken"), std::string::npos);
@@ -309,7 +315,7 @@ TEST_F(QueryWindowTest, anUpdateTheEngineRefusesKeepsTheSavedStatement) {
     selectRow(0);
     setStatement("SELEC name FROM people");
     dialogs_.add(Answer::Yes);
-    click("cmdSaveQueryDef");
+    click(ui::queryWindowControls::saveButton);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].id, queries::queryErrorId);
     EXPECT_EQ(state_.database->queryDefs().item("Kept").sql(), "SELECT * FROM people");
@@ -322,7 +328,7 @@ TEST_F(QueryWindowTest, aPassThroughQueryKeepsItsConnectAndRowsAnswer) {
     dialogs_.add(Answer::Yes);
     files_.addInput("ODBC;DSN=elsewhere");
     dialogs_.add(Answer::No);
-    click("cmdSaveQueryDef");
+    click(ui::queryWindowControls::saveButton);
     const db::QueryDef saved = state_.database->queryDefs().item("Remote");
     EXPECT_EQ(saved.connect(), "ODBC;DSN=elsewhere");
     EXPECT_FALSE(saved.returnsRecords());
@@ -341,12 +347,12 @@ class ThreeSavedQueries : public QueryWindowTest {
 };
 
 TEST_F(ThreeSavedQueries, removeAsksFirstAndNeedsASelection) {
-    click("cmdRemoveQuery");
+    click(ui::queryWindowControls::removeButton);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].id, queries::selectFirstId);
     selectRow(1);
     dialogs_.add(Answer::No);
-    click("cmdRemoveQuery");
+    click(ui::queryWindowControls::removeButton);
     const Message& asked = dialogs_.questions.back();
     EXPECT_EQ(asked.text, "Delete this query: B?");
     EXPECT_EQ(asked.title, "ZR/WP - Be careful");
@@ -357,7 +363,7 @@ TEST_F(ThreeSavedQueries, removeAsksFirstAndNeedsASelection) {
 TEST_F(ThreeSavedQueries, removingTheLastEntrySelectsTheNewLastOne) {
     selectRow(2);
     dialogs_.add(Answer::Yes);
-    click("cmdRemoveQuery");
+    click(ui::queryWindowControls::removeButton);
     EXPECT_EQ(listed(), (std::vector<std::string>{"A", "B"}));
     EXPECT_EQ(list().currentRow(), 1);
     EXPECT_EQ(statement().toPlainText(), QStringLiteral("SELECT age FROM people"));
@@ -365,7 +371,7 @@ TEST_F(ThreeSavedQueries, removingTheLastEntrySelectsTheNewLastOne) {
 
     selectRow(0);
     dialogs_.add(Answer::Yes);
-    click("cmdRemoveQuery");
+    click(ui::queryWindowControls::removeButton);
     EXPECT_EQ(listed(), std::vector<std::string>{"B"});
     EXPECT_EQ(list().currentRow(), 0);
 }
@@ -382,7 +388,7 @@ TEST_F(ThreeSavedQueries, aRefusedRemoveIsReportedAndKeepsTheList) {
     selectRow(1);
     database_->queryDefs().remove("B"); // gone behind the window's back
     dialogs_.add(Answer::Yes);
-    click("cmdRemoveQuery");
+    click(ui::queryWindowControls::removeButton);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].id, queries::queryErrorId);
     EXPECT_FALSE(dialogs_.messages[0].text.empty());

@@ -6,11 +6,14 @@
 #include "columns/save_to_database.h"
 #include "saving_tabs_fixture.h"
 #include "text_engine/display_path.h"
+#include "ui/manipulator/manipulator_controls.h"
 
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -25,14 +28,14 @@ class SaveTab : public SavingTabsTest {
         showTab(SaveToDatabase);
     }
     void fill(const std::string& table, std::string_view method, const std::string& delimiter) {
-        setCombo("Combo17", table);
-        setCombo("Combo18", std::string(method));
-        setLine("Text10", delimiter);
+        setCombo(names::tableName, table);
+        setCombo(names::databaseProcessMethod, std::string(method));
+        setLine(names::databaseDelimiter, delimiter);
     }
     void save(std::deque<Answer> answers = {}) {
         for (Answer answer : answers)
             dialogs_.add(answer);
-        click("Command10");
+        click(names::saveButton);
         EXPECT_TRUE(dialogs_.scriptUsedUp());
         EXPECT_FALSE(dialogs_.unexpected);
     }
@@ -46,9 +49,10 @@ TEST_F(SaveTab, optionOneCreatesTheTableInTheProgramsDatabaseFromTheColumns) {
     save();
     EXPECT_TRUE(dialogs_.messages.empty());
     EXPECT_EQ(database_.rows("people"), (Rows{{"Ann  ", "IA"}, {"Bob  ", "NE"}}));
-    EXPECT_EQ(items("Combo17"), std::vector<std::string>{"people"}) << "the list is refilled";
-    EXPECT_EQ(comboText("Combo17"), "people");
-    EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
+    EXPECT_EQ(items(names::tableName), std::vector<std::string>{"people"})
+        << "the list is refilled";
+    EXPECT_EQ(comboText(names::tableName), "people");
+    EXPECT_FALSE(find<QProgressBar>(names::progressBar)->isVisible());
     EXPECT_FALSE(manipulator().passRunning());
 }
 
@@ -58,7 +62,7 @@ TEST_F(SaveTab, aSaveTellsItsCountInTheStatusBarAndLeavesUndoAsItWas) {
     save();
     EXPECT_EQ(window_->statusBar()->currentMessage(),
               QStringLiteral("2 records stored in people (0 values left out)"));
-    EXPECT_TRUE(find<QPushButton>("Command1")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(names::undoButton)->isEnabled());
     EXPECT_TRUE(action("menuEditUndo")->isEnabled());
 
     box().setBytes("Cy;IOWA\r\n");
@@ -69,8 +73,8 @@ TEST_F(SaveTab, aSaveTellsItsCountInTheStatusBarAndLeavesUndoAsItWas) {
     box().setCaret(2); // the user works in the text again
     EXPECT_TRUE(window_->statusBar()->currentMessage().isEmpty());
 
-    setCombo("Combo17", "");
-    click("Command10"); // refused: nothing to tell
+    setCombo(names::tableName, "");
+    click(names::saveButton); // refused: nothing to tell
     EXPECT_TRUE(window_->statusBar()->currentMessage().isEmpty());
 }
 
@@ -94,8 +98,8 @@ TEST_F(SaveTab, anExistingTableIsAddedToReplacedOrLeftByTheAnswer) {
 TEST_F(SaveTab, aTextFieldizeLaidOutIsSavedByItsNewPositionsWhenTheUserSaysSo) {
     box().setBytes("Ann   IA\r\nBob   NE");
     showTab(FieldizeText);
-    setLine("MaskEdBox4", "3");
-    click("Command7");
+    setLine(names::fieldizeStartLineAt, "3");
+    click(names::fieldizeProcessButton);
     const std::string laidOut(box().bytes());
     showTab(SaveToDatabase);
     fill("people", useColumnSpecsMethod, "");
@@ -143,56 +147,56 @@ TEST_F(SaveTab, optionsTwoAndThreeWriteIntoTheDatabaseTheUserChose) {
     });
     files_.add("");
     files_.add("");
-    EXPECT_FALSE(shown("Command11")) << "option 1 needs no database choice";
-    choose("Option2");
-    EXPECT_TRUE(shown("Command11"));
-    EXPECT_TRUE(items("Combo17").empty()) << "the list waits for the chosen database";
+    EXPECT_FALSE(shown(names::selectDatabaseButton)) << "option 1 needs no database choice";
+    choose(names::createInChosenDatabaseOption);
+    EXPECT_TRUE(shown(names::selectDatabaseButton));
+    EXPECT_TRUE(items(names::tableName).empty()) << "the list waits for the chosen database";
     box().setBytes("Bob   NE");
     fill("towns", useColumnSpecsMethod, "");
     save();
     EXPECT_EQ(dialogs_.messages.back().text, saveMessages::noDatabase)
         << "not the program's database the user did not choose";
-    EXPECT_TRUE(find<QPushButton>("Command11")->hasFocus());
-    click("Command11");
+    EXPECT_TRUE(find<QPushButton>(names::selectDatabaseButton)->hasFocus());
+    click(names::selectDatabaseButton);
     EXPECT_EQ(requests, 1);
-    EXPECT_EQ(items("Combo17"), std::vector<std::string>{"people"});
+    EXPECT_EQ(items(names::tableName), std::vector<std::string>{"people"});
     fill("towns", useColumnSpecsMethod, "");
     save();
     EXPECT_EQ(rowsOf(other, "towns"), (Rows{{"Bob  ", "NE"}}));
-    EXPECT_EQ(items("Combo17"), (std::vector<std::string>{"people", "towns"}));
+    EXPECT_EQ(items(names::tableName), (std::vector<std::string>{"people", "towns"}));
 
-    choose("Option3");
-    EXPECT_TRUE(shown("Command11"));
-    click("Command11");
+    choose(names::existingTableOption);
+    EXPECT_TRUE(shown(names::selectDatabaseButton));
+    click(names::selectDatabaseButton);
     fill("PEOPLE", parseByDelimiterMethod, ",");
     box().setBytes("Cy,KS");
     save({Answer::Yes});
     EXPECT_EQ(dialogs_.questions.back().text, saveMessages::addToRecords);
     EXPECT_EQ(rowsOf(other, "people"), (Rows{{"Ann", "IA"}, {"Cy", "KS"}}));
 
-    setCombo("Combo17", "nowhere");
+    setCombo(names::tableName, "nowhere");
     save();
     EXPECT_EQ(dialogs_.messages.back().text, saveMessages::tableNotIn("nowhere", other));
-    EXPECT_TRUE(find<QComboBox>("Combo17")->hasFocus());
+    EXPECT_TRUE(find<QComboBox>(names::tableName)->hasFocus());
 
-    choose("Option1");
-    EXPECT_FALSE(shown("Command11"));
+    choose(names::createInOwnDatabaseOption);
+    EXPECT_FALSE(shown(names::selectDatabaseButton));
     EXPECT_TRUE(ownDatabaseCurrent());
-    EXPECT_TRUE(items("Combo17").empty()) << "the own database holds no user table";
+    EXPECT_TRUE(items(names::tableName).empty()) << "the own database holds no user table";
 }
 
 // The whole way from the file dialog: the path it hands over is opened as
 // it is, and the records go into that file.
 TEST_F(SaveTab, aDatabaseChosenInAFolderWithAnAwkwardNameIsOpenedAndSavedInto) {
     const std::filesystem::path other = moveIntoAwkwardFolder(createOtherDatabase(), "other.db");
-    choose("Option2");
+    choose(names::createInChosenDatabaseOption);
     files_.add(other);
     QTimer poll;
     acceptPasswordAccess(poll);
-    click("Command11");
+    click(names::selectDatabaseButton);
     EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.messages.front().text;
     EXPECT_EQ(state_.dbPath, other);
-    EXPECT_EQ(items("Combo17"), std::vector<std::string>{"people"});
+    EXPECT_EQ(items(names::tableName), std::vector<std::string>{"people"});
     box().setBytes("Bob   NE");
     fill("towns", useColumnSpecsMethod, "");
     save();
@@ -207,23 +211,23 @@ TEST_F(SaveTab, aDatabaseChosenInAFolderWithAnAwkwardNameIsOpenedAndSavedInto) {
 TEST_F(SaveTab, theDelimiterIsOfferedOnlyForTheDelimiterMethod) {
     for (std::string_view method :
          {parseByDelimiterMethod, useColumnSpecsMethod, std::string_view()}) {
-        setCombo("Combo18", std::string(method));
+        setCombo(names::databaseProcessMethod, std::string(method));
         const bool byDelimiter = method == parseByDelimiterMethod;
-        EXPECT_EQ(shown("Text10"), byDelimiter) << method;
-        EXPECT_EQ(shown("Label45"), byDelimiter) << method;
+        EXPECT_EQ(shown(names::databaseDelimiter), byDelimiter) << method;
+        EXPECT_EQ(shown(names::databaseDelimiterLabel), byDelimiter) << method;
     }
     EXPECT_TRUE(manipulator().settingsChanged()) << "choosing a method is an edit";
-    setCombo("Combo18", std::string(parseByDelimiterMethod));
+    setCombo(names::databaseProcessMethod, std::string(parseByDelimiterMethod));
     showTab(Settings);
-    setCombo("Combo16", "Set");
-    click("Command8");
+    setCombo(names::settingsName, "Set");
+    click(names::saveSettingsButton);
     ASSERT_FALSE(manipulator().settingsChanged()) << "saved";
     showTab(SaveToDatabase);
-    combo("Combo18")->setFocus();
-    EXPECT_TRUE(shown("Text10"));
+    combo(names::databaseProcessMethod)->setFocus();
+    EXPECT_TRUE(shown(names::databaseDelimiter));
     EXPECT_FALSE(manipulator().settingsChanged())
         << "the focus re-applies the rule without marking a change";
-    EXPECT_EQ(find<QWidget>("Text10")->toolTip(),
+    EXPECT_EQ(find<QWidget>(names::databaseDelimiter)->toolTip(),
               QStringLiteral("Spaces may be used as a delimiter."));
 }
 
@@ -232,16 +236,16 @@ TEST_F(SaveTab, refusalsNameTheirFieldAndPutTheFocusThere) {
     fill("", parseByDelimiterMethod, "");
     save();
     EXPECT_EQ(dialogs_.messages.back().text, saveMessages::noTableName);
-    EXPECT_TRUE(combo("Combo17")->hasFocus());
-    setCombo("Combo17", "people");
+    EXPECT_TRUE(combo(names::tableName)->hasFocus());
+    setCombo(names::tableName, "people");
     save();
     EXPECT_EQ(dialogs_.messages.back().text, saveMessages::noDelimiter);
-    EXPECT_TRUE(find<QLineEdit>("Text10")->hasFocus());
-    setCombo("Combo18", "");
+    EXPECT_TRUE(find<QLineEdit>(names::databaseDelimiter)->hasFocus());
+    setCombo(names::databaseProcessMethod, "");
     save();
     EXPECT_EQ(dialogs_.messages.back().text, saveMessages::noProcessMethod);
-    EXPECT_TRUE(combo("Combo18")->hasFocus());
-    setCombo("Combo17", "Fieldize_Settings");
+    EXPECT_TRUE(combo(names::databaseProcessMethod)->hasFocus());
+    setCombo(names::tableName, "Fieldize_Settings");
     save();
     EXPECT_EQ(dialogs_.messages.back().text, saveMessages::programTable("Fieldize_Settings"));
     EXPECT_EQ(database_.rows("fieldize_settings").size(), 2u);
@@ -255,21 +259,21 @@ TEST_F(SaveTab, stopEndsTheSaveWithTheRecordsSoFarKept) {
     fill("people", parseByDelimiterMethod, ";");
     bool live = false;
     QTimer::singleShot(0, [&] {
-        live = find<QProgressBar>("ProgressBar1")->isVisible() && box().isReadOnly();
-        click("Command17");
+        live = find<QProgressBar>(names::progressBar)->isVisible() && box().isReadOnly();
+        click(names::stopButton);
     });
     save();
     EXPECT_TRUE(live);
     const std::size_t stored = database_.rows("people").size();
     EXPECT_GT(stored, 0u);
     EXPECT_LT(stored, 300000u);
-    EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
+    EXPECT_FALSE(find<QProgressBar>(names::progressBar)->isVisible());
     EXPECT_FALSE(box().isReadOnly());
 }
 
 TEST_F(SaveTab, aTabChangeDuringTheSaveLeavesItsDatabaseToItUntilTheEnd) {
     const std::string other = createOtherDatabase();
-    choose("Option3");
+    choose(names::existingTableOption);
     makeCurrent(other);
     std::string text;
     for (int i = 0; i < 100000; ++i)
@@ -278,22 +282,23 @@ TEST_F(SaveTab, aTabChangeDuringTheSaveLeavesItsDatabaseToItUntilTheEnd) {
     fill("people", parseByDelimiterMethod, ",");
     bool waited = false;
     QTimer::singleShot(0, [&] {
-        waited = !find<QWidget>("Command10")->isEnabled() && !find<QWidget>("Frame1")->isEnabled();
+        waited = !find<QWidget>(names::saveButton)->isEnabled() &&
+                 !find<QWidget>(names::saveOptionsFrame)->isEnabled();
         showTab(0); // the program's own database is current again
     });
     save({Answer::Yes});
     EXPECT_TRUE(waited) << "the options and buttons wait while the save runs";
     EXPECT_TRUE(ownDatabaseCurrent());
     EXPECT_EQ(rowsOf(other, "people").size(), 100001u);
-    EXPECT_TRUE(find<QWidget>("Command10")->isEnabled());
+    EXPECT_TRUE(find<QWidget>(names::saveButton)->isEnabled());
 }
 
 TEST_F(SaveTab, aClosedDatabaseIsReplacedByTheProgramsOwnThroughTheFirstOption) {
-    choose("Option2");
+    choose(names::createInChosenDatabaseOption);
     state_.database->close();
     manipulator().checkDatabaseOnReturn(); // refreshes the list of the tab
-    EXPECT_TRUE(find<QRadioButton>("Option1")->isChecked());
-    EXPECT_FALSE(shown("Command11"));
+    EXPECT_TRUE(find<QRadioButton>(names::createInOwnDatabaseOption)->isChecked());
+    EXPECT_FALSE(shown(names::selectDatabaseButton));
     EXPECT_TRUE(ownDatabaseCurrent());
     EXPECT_TRUE(state_.database->isOpen());
 
@@ -305,7 +310,7 @@ TEST_F(SaveTab, aClosedDatabaseIsReplacedByTheProgramsOwnThroughTheFirstOption) 
     std::filesystem::rename(moved, state_.homeDbPath);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages.front().id, errorReportMessage);
-    EXPECT_TRUE(items("Combo17").empty());
+    EXPECT_TRUE(items(names::tableName).empty());
 }
 
 } // namespace

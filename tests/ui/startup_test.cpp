@@ -3,11 +3,15 @@
 #include "awkward_paths.h"
 #include "desktop_fixture.h"
 #include "shell/program_state/database_location.h"
+#include "shell/program_state/form_names.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/text_viewer/text_viewer.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -15,10 +19,10 @@ namespace {
 using StartUp = DesktopTest;
 
 TEST_F(StartUp, showsTheManipulatorWithItsTabsAndTheStartingMenuStates) {
-    EXPECT_EQ(window_->objectName(), QStringLiteral("MDIForm1"));
+    EXPECT_EQ(window_->objectName(), QLatin1String(formNames::mainWindow));
     EXPECT_TRUE(manipulator().isVisible());
     EXPECT_EQ(manipulator().windowTitle(), QStringLiteral("Manipulator"));
-    auto* tabs = find<QTabWidget>("SSTab1");
+    auto* tabs = find<QTabWidget>(names::tabs);
     const QStringList captions = {QStringLiteral("Text/Lines"),      QStringLiteral("Move Text"),
                                   QStringLiteral("Add Text"),        QStringLiteral("Replace Text"),
                                   QStringLiteral("Delete Text"),     QStringLiteral("Format Text"),
@@ -39,9 +43,9 @@ TEST_F(StartUp, showsTheManipulatorWithItsTabsAndTheStartingMenuStates) {
         EXPECT_TRUE(action(on)->isEnabled()) << on;
     EXPECT_EQ(action("menuFileOpenFile")->text(), QStringLiteral("&Open File..."));
     EXPECT_EQ(action("menuFileSaveTableAs")->text(), QStringLiteral("Save TABLE &As..."));
-    EXPECT_FALSE(find<QPushButton>("Command1")->isEnabled());
-    EXPECT_FALSE(find<QPushButton>("Command17")->isEnabled());
-    EXPECT_FALSE(find<QPushButton>("Command13")->isEnabled()); // nothing to join yet
+    EXPECT_FALSE(find<QPushButton>(names::undoButton)->isEnabled());
+    EXPECT_FALSE(find<QPushButton>(names::stopButton)->isEnabled());
+    EXPECT_FALSE(find<QPushButton>(names::joinLinesButton)->isEnabled()); // nothing to join yet
 }
 
 TEST_F(StartUp, emptiesTheWorkingColumnSpecificationsOfEarlierRuns) {
@@ -150,12 +154,14 @@ TEST_F(StartUp, tableCommandsFollowTheDatabasesListedTables) {
 }
 
 TEST_F(StartUp, everyLabelledFieldHasItsLabelAsBuddy) {
-    for (const char* name : {"Label28", "Label27", "Label30"}) {
+    for (const char* name :
+         {names::counterLabel, names::counterHasLabel, names::startLineAfterLabel}) {
         auto* label = find<QLabel>(name);
         ASSERT_NE(label, nullptr);
         EXPECT_NE(label->buddy(), nullptr) << name;
     }
-    EXPECT_EQ(find<QLabel>("Label28")->buddy()->objectName(), QStringLiteral("Text7"));
+    EXPECT_EQ(find<QLabel>(names::counterLabel)->buddy()->objectName(),
+              QLatin1String(names::counterText));
 }
 
 } // namespace

@@ -2,11 +2,14 @@
 // current is closed again and the program's own reopened, with the two
 // messages of the database check; the table list keeps its position.
 #include "saving_tabs_fixture.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/manipulator/tab_messages.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -27,13 +30,13 @@ TEST_F(TabChanges, everyTabChangeReopensTheProgramsDatabase) {
 TEST_F(TabChanges, theChosenDatabaseStaysWhileSaveToDatabaseStaysSelected) {
     const std::string other = createOtherDatabase();
     showTab(SaveToDatabase);
-    find<QRadioButton>("Option3")->click();
+    find<QRadioButton>(names::existingTableOption)->click();
     makeCurrent(other);
-    EXPECT_EQ(items("Combo17"), std::vector<std::string>{"people"});
-    combo("Combo17")->setCurrentIndex(0);
+    EXPECT_EQ(items(names::tableName), std::vector<std::string>{"people"});
+    combo(names::tableName)->setCurrentIndex(0);
     manipulator().checkDatabaseOnReturn();
     EXPECT_EQ(state_.dbPath, other);
-    EXPECT_EQ(comboText("Combo17"), "people") << "the position is kept";
+    EXPECT_EQ(comboText(names::tableName), "people") << "the position is kept";
     showTab(0);
     EXPECT_TRUE(ownDatabaseCurrent());
 }

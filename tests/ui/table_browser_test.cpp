@@ -2,9 +2,11 @@
 // filter, sort by heading, Show All, the row questions and refused writes,
 // against a real table in the program's database.
 #include "desktop_fixture.h"
+#include "shell/program_state/form_names.h"
 #include "ui/table_browser/data_control.h"
 #include "ui/table_browser/dynaset_model.h"
 #include "ui/table_browser/print_image.h"
+#include "ui/table_browser/table_browser_controls.h"
 #include "workbench/database_engine/engine_errors.h"
 
 #include <QAbstractItemModelTester>
@@ -72,7 +74,7 @@ class TableBrowserTest : public DesktopTest {
         return RuntimeError(0, {});
     }
     static QTableView& gridOf(const ui::TableBrowser& browser) {
-        auto* grid = browser.findChild<QTableView*>(QStringLiteral("grdDataGrid"));
+        auto* grid = browser.findChild<QTableView*>(QLatin1String(ui::tableBrowserControls::grid));
         EXPECT_NE(grid, nullptr);
         return *grid;
     }
@@ -119,10 +121,11 @@ TEST_F(TableBrowserTest, anEmptyTableShowsNoRecordOnFile) {
     makeTable(0);
     ui::TableBrowser& browser = openTable();
     EXPECT_EQ(caption(browser), "No record on file.");
-    EXPECT_EQ(browser.objectName(), QStringLiteral("Form13"));
+    EXPECT_EQ(browser.objectName(), QLatin1String(formNames::tableBrowser));
     EXPECT_TRUE(window_->browserVisible(Kind::Table));
     EXPECT_EQ(state_.openTableName, "readings");
-    EXPECT_EQ(find<QLabel>("grdDataGridCaption")->text(), QStringLiteral("readings"));
+    EXPECT_EQ(find<QLabel>(ui::tableBrowserControls::gridCaption)->text(),
+              QStringLiteral("readings"));
     window_->closeBrowsers(); // another database became current
     EXPECT_FALSE(window_->browserVisible(Kind::Table));
 }
@@ -131,16 +134,16 @@ TEST_F(TableBrowserTest, theDataControlMovesAndTellsThePosition) {
     makeTable(10);
     ui::TableBrowser& browser = openTable();
     EXPECT_EQ(caption(browser), "Record: 1 of 10");
-    press(browser, "Data1Next");
-    press(browser, "Data1Next");
+    press(browser, ui::tableBrowserControls::nextRecordButton);
+    press(browser, ui::tableBrowserControls::nextRecordButton);
     EXPECT_EQ(caption(browser), "Record: 3 of 10");
-    press(browser, "Data1Last");
+    press(browser, ui::tableBrowserControls::lastRecordButton);
     EXPECT_EQ(caption(browser), "Record: 10 of 10");
-    press(browser, "Data1Next"); // stays on the last record
+    press(browser, ui::tableBrowserControls::nextRecordButton); // stays on the last record
     EXPECT_EQ(caption(browser), "Record: 10 of 10");
-    press(browser, "Data1Previous");
+    press(browser, ui::tableBrowserControls::previousRecordButton);
     EXPECT_EQ(caption(browser), "Record: 9 of 10");
-    press(browser, "Data1First");
+    press(browser, ui::tableBrowserControls::firstRecordButton);
     EXPECT_EQ(caption(browser), "Record: 1 of 10");
 }
 
@@ -148,34 +151,37 @@ TEST_F(TableBrowserTest, aFilterOffersShowAllWhichRestoresEveryRow) {
     makeTable(10);
     ui::TableBrowser& browser = openTable();
     files_.addInput("id > 6 and name like \"n9*\"");
-    press(browser, "cmdFilter");
+    press(browser, ui::tableBrowserControls::filterButton);
     ASSERT_EQ(files_.prompts.size(), 1u);
     EXPECT_EQ(files_.prompts[0], filterPrompt(BrowserKind::Table));
     EXPECT_EQ(caption(browser), "Record: 1 of 4");
-    EXPECT_EQ(button(browser, "cmdRefresh")->text(), QStringLiteral("Re-Filter"));
-    EXPECT_TRUE(button(browser, "Command1")->isVisibleTo(&browser));
+    EXPECT_EQ(button(browser, ui::tableBrowserControls::refreshButton)->text(),
+              QStringLiteral("Re-Filter"));
+    EXPECT_TRUE(button(browser, ui::tableBrowserControls::showAllButton)->isVisibleTo(&browser));
 
-    press(browser, "cmdRefresh"); // Re-Filter keeps the filter
+    press(browser, ui::tableBrowserControls::refreshButton); // Re-Filter keeps the filter
     EXPECT_EQ(caption(browser), "Record: 1 of 4");
 
-    press(browser, "Command1");
+    press(browser, ui::tableBrowserControls::showAllButton);
     EXPECT_EQ(caption(browser), "Record: 1 of 10");
-    EXPECT_EQ(button(browser, "cmdRefresh")->text(), QStringLiteral("&Refresh"));
-    EXPECT_FALSE(button(browser, "Command1")->isVisibleTo(&browser));
+    EXPECT_EQ(button(browser, ui::tableBrowserControls::refreshButton)->text(),
+              QStringLiteral("&Refresh"));
+    EXPECT_FALSE(button(browser, ui::tableBrowserControls::showAllButton)->isVisibleTo(&browser));
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 
 TEST_F(TableBrowserTest, aCancelledOrEmptyFilterChangesNothing) {
     makeTable(10);
     ui::TableBrowser& browser = openTable();
-    press(browser, "Data1Next");
+    press(browser, ui::tableBrowserControls::nextRecordButton);
     files_.addInput(std::nullopt);
     files_.addInput("");
-    press(browser, "cmdFilter");
-    press(browser, "cmdFilter");
+    press(browser, ui::tableBrowserControls::filterButton);
+    press(browser, ui::tableBrowserControls::filterButton);
     EXPECT_EQ(caption(browser), "Record: 2 of 10");
-    EXPECT_EQ(button(browser, "cmdRefresh")->text(), QStringLiteral("&Refresh"));
-    EXPECT_FALSE(button(browser, "Command1")->isVisibleTo(&browser));
+    EXPECT_EQ(button(browser, ui::tableBrowserControls::refreshButton)->text(),
+              QStringLiteral("&Refresh"));
+    EXPECT_FALSE(button(browser, ui::tableBrowserControls::showAllButton)->isVisibleTo(&browser));
 }
 
 TEST_F(TableBrowserTest, aBadFilterIsReportedWithItsNumberAndTheRowsStay) {
@@ -183,18 +189,19 @@ TEST_F(TableBrowserTest, aBadFilterIsReportedWithItsNumberAndTheRowsStay) {
     ui::TableBrowser& browser = openTable();
     for (const std::string criteria : {"id >", "nosuchfield = 1"}) {
         files_.addInput(criteria);
-        press(browser, "cmdFilter");
+        press(browser, ui::tableBrowserControls::filterButton);
         const RuntimeError expected = filterError(criteria);
         ASSERT_FALSE(dialogs_.messages.empty()) << criteria;
         EXPECT_EQ(lastMessage(),
                   "Error:" + std::to_string(expected.number()) + " " + expected.description());
         EXPECT_EQ(dialogs_.messages.back().title, applicationTitle);
         EXPECT_EQ(caption(browser), "Record: 1 of 10");
-        EXPECT_FALSE(button(browser, "Command1")->isVisibleTo(&browser));
+        EXPECT_FALSE(
+            button(browser, ui::tableBrowserControls::showAllButton)->isVisibleTo(&browser));
     }
     // The failed filter is not left behind for the next command.
     files_.addInput("id <= 2");
-    press(browser, "cmdFilter");
+    press(browser, ui::tableBrowserControls::filterButton);
     EXPECT_EQ(caption(browser), "Record: 1 of 2");
 }
 
@@ -218,12 +225,12 @@ TEST_F(TableBrowserTest, theSortCommandAsksForItsColumnAndReportsABadOne) {
     makeTable(5);
     ui::TableBrowser& browser = openTable();
     files_.addInput("name");
-    press(browser, "cmdSort");
+    press(browser, ui::tableBrowserControls::sortButton);
     ASSERT_EQ(files_.prompts.size(), 1u);
     EXPECT_EQ(files_.prompts[0], sortPrompt());
     EXPECT_EQ(cell(browser, 0, 1), "n95");
     files_.addInput("[no such]");
-    press(browser, "cmdSort");
+    press(browser, ui::tableBrowserControls::sortButton);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(lastMessage().rfind("Error:", 0), 0u);
     EXPECT_EQ(cell(browser, 0, 1), "n95"); // the sorted rows stay
@@ -353,11 +360,11 @@ TEST_F(TableBrowserTest, theQueryResultBrowserHasItsOwnPromptAndClosesWithItsTab
               "PARAMETERS lowest Long; SELECT name FROM [Readings] WHERE id >= lowest",
               {{"lowest", "4"}},
               "Query"});
-    EXPECT_EQ(query.objectName(), QStringLiteral("Form12"));
+    EXPECT_EQ(query.objectName(), QLatin1String(formNames::queryResultBrowser));
     EXPECT_EQ(query.windowTitle(), QStringLiteral("Query"));
     EXPECT_EQ(caption(query), "Record: 1 of 3");
     files_.addInput(std::nullopt);
-    press(query, "cmdFilter");
+    press(query, ui::tableBrowserControls::filterButton);
     EXPECT_EQ(files_.prompts.back(), filterPrompt(BrowserKind::QueryResult));
 
     window_->closeBrowsersOf("other");
@@ -380,10 +387,10 @@ TEST_F(TableBrowserTest, aReadOnlyQueryResultCountsEveryRowAndTakesNoEdits) {
     ui::DynasetModel& model = query.model();
     EXPECT_EQ(model.rowCount(), 7); // no line for a new record
     EXPECT_FALSE(model.flags(model.index(0, 0)).testFlag(Qt::ItemIsEditable));
-    press(query, "Data1Last");
+    press(query, ui::tableBrowserControls::lastRecordButton);
     EXPECT_EQ(caption(query), "Record: 7 of 7");
     files_.addInput("n > 4");
-    press(query, "cmdFilter");
+    press(query, ui::tableBrowserControls::filterButton);
     EXPECT_EQ(caption(query), "Record: 1 of 2"); // rests 1 and 2 come five times
     EXPECT_TRUE(dialogs_.questions.empty());
 }
@@ -392,15 +399,16 @@ TEST_F(TableBrowserTest, activatedAgainTheTableShowsNewRowsUnderItsFilterAndPlac
     makeTable(5);
     ui::TableBrowser& browser = openTable();
     files_.addInput("id > 2");
-    press(browser, "cmdFilter");
-    press(browser, "Data1Next");
+    press(browser, ui::tableBrowserControls::filterButton);
+    press(browser, ui::tableBrowserControls::nextRecordButton);
     database_->execute("INSERT INTO readings (id, name) VALUES (9, 'added')");
     auto* mdi = window_->findChild<QMdiArea*>();
     mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(manipulator().parentWidget()));
     mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(browser.parentWidget()));
     EXPECT_EQ(caption(browser), "Record: 2 of 4");
-    EXPECT_EQ(button(browser, "cmdRefresh")->text(), QStringLiteral("Re-Filter"));
-    EXPECT_EQ(state_.activeFormName, "Form13");
+    EXPECT_EQ(button(browser, ui::tableBrowserControls::refreshButton)->text(),
+              QStringLiteral("Re-Filter"));
+    EXPECT_EQ(state_.activeFormName, formNames::tableBrowser);
     EXPECT_EQ(state_.openTableName, "readings");
 }
 
@@ -415,7 +423,7 @@ TEST_F(TableBrowserTest, printPutsTheWindowsImageOnThePrinter) {
         printer.setOutputFileName(QString::fromStdString(pdf));
         printed = ui::printWidgetImage(printer, window);
     };
-    press(browser, "Command2");
+    press(browser, ui::tableBrowserControls::printButton);
     EXPECT_TRUE(printed);
     EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
 }

@@ -1,9 +1,12 @@
 // Open, Save, Save As and Close with the save question, the captions and the
 // enabled states they leave.
 #include "desktop_fixture.h"
+#include "ui/manipulator/manipulator_controls.h"
 
 #include <QLabel>
 #include <QTabWidget>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -24,15 +27,15 @@ TEST_F(TextFiles, openLoadsTheBytesUnchangedAndSetsTheStates) {
     EXPECT_TRUE(action("menuFileCloseFile")->isEnabled());
     EXPECT_FALSE(action("menuEditUndo")->isEnabled());
     EXPECT_TRUE(action("menuFilePrint")->isEnabled());
-    EXPECT_TRUE(find<QPushButton>("Command13")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(names::joinLinesButton)->isEnabled());
     EXPECT_FALSE(state_.textModified);
     // The lone LF is offered for conversion, as one undoable edit.
-    ASSERT_TRUE(find<QWidget>("lineEndBar")->isVisible());
-    click("convertLineEnds");
+    ASSERT_TRUE(find<QWidget>(names::lineEndBar)->isVisible());
+    click(names::convertLineEndsButton);
     EXPECT_EQ(text(), "one\r\ntwo\rthree\r\nfour\tfive\x80\x93\xFF\r\n");
     EXPECT_TRUE(state_.textModified);
     EXPECT_EQ(readFile(path), everyLineEnd); // the file waits for Save
-    click("Command1");
+    click(names::undoButton);
     EXPECT_EQ(text(), everyLineEnd);
 }
 

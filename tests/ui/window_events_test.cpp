@@ -3,6 +3,9 @@
 // focus, the key-up hand-over to the Text Viewer, the About box and the
 // splash window's course.
 #include "desktop_fixture.h"
+#include "shell/program_state/form_names.h"
+#include "ui/about/about_box_controls.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/splash/splash_window.h"
 #include "ui/text_viewer/text_viewer.h"
 
@@ -16,6 +19,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 namespace fieldizer::testing {
 namespace {
@@ -58,8 +63,8 @@ TEST_F(WindowEvents, aDroppedFileOpensAsOpenFileDoes) {
 TEST_F(WindowEvents, enteringTheBoxWithTheTextBackAtTheUndoCopyDisablesUndo) {
     window_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    auto* undoButton = find<QPushButton>("Command1");
-    auto* lengthBox = find<QLineEdit>("MaskEdBox17");
+    auto* undoButton = find<QPushButton>(names::undoButton);
+    auto* lengthBox = find<QLineEdit>(names::startLineAfter);
     type("typed");
     lengthBox->setFocus();
     box().setFocus();
@@ -76,7 +81,7 @@ TEST_F(WindowEvents, enteringTheBoxWithTheTextBackAtTheUndoCopyDisablesUndo) {
     box().setFocus();
     EXPECT_FALSE(undoButton->isEnabled());
     EXPECT_FALSE(action("menuEditUndo")->isEnabled());
-    EXPECT_TRUE(find<QPushButton>("Command13")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(names::joinLinesButton)->isEnabled());
 }
 
 TEST_F(WindowEvents, aMissingRequiredFieldTakesTheFocusOnItsOwnTab) {
@@ -92,7 +97,7 @@ TEST_F(WindowEvents, aMissingRequiredFieldTakesTheFocusOnItsOwnTab) {
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].id, requiredFieldIds::replaceText);
     EXPECT_EQ(manipulator().tabs()->currentIndex(), 0);
-    EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>("MaskEdBox17"));
+    EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>(names::startLineAfter));
     EXPECT_EQ(text(), "text"); // no pass ran
 }
 
@@ -137,11 +142,11 @@ TEST_F(WindowEvents, theAboutBoxIsModalCentredAndTheActiveForm) {
         formWhileShown = state_.activeFormName;
         centre = about->frameGeometry().center();
         screenCentre = about->screen()->geometry().center();
-        about->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        about->findChild<QPushButton*>(QLatin1String(ui::aboutBoxControls::okButton))->click();
     });
     action("menuAbout")->trigger();
     EXPECT_EQ(title, QStringLiteral("About Fieldizer"));
-    EXPECT_EQ(formWhileShown, "Fieldz2");
+    EXPECT_EQ(formWhileShown, formNames::about);
     EXPECT_LE((centre - screenCentre).manhattanLength(), 4); // halves of odd sizes
     EXPECT_EQ(state_.activeFormName, "");
 }
@@ -180,7 +185,7 @@ TEST_F(WindowEvents, theSplashGrowsItsTitleShowsItsLinesInTurnAndClosesAfterFive
 TEST_F(WindowEvents, theSplashStandsOverTheMainWindowOffsetUpAndLeft) {
     state_.dbPath.clear();
     ASSERT_TRUE(window_->start(folder_, true));
-    auto* splash = window_->findChild<ui::SplashWindow*>(QStringLiteral("Form1"));
+    auto* splash = window_->findChild<ui::SplashWindow*>(QLatin1String(formNames::splash));
     ASSERT_NE(splash, nullptr);
     const QPoint offset = window_->mapToGlobal(window_->rect().center()) -
                           splash->mapToGlobal(splash->rect().center());

@@ -3,8 +3,11 @@
 // stays in sight above the text it searches.
 #include "desktop_fixture.h"
 #include "ui/find/find_window.h"
+#include "ui/find/find_window_controls.h"
 #include "ui/query_window/query_window.h"
+#include "ui/query_window/query_window_controls.h"
 #include "ui/table_list/table_list.h"
+#include "ui/table_list/table_list_controls.h"
 #include "ui/text_viewer/text_viewer.h"
 #include "user_tables.h"
 
@@ -23,7 +26,9 @@ class WindowsShownAgain : public DesktopTest {
         return window && window->isVisible() && window->parentWidget()->isVisible();
     }
     static void closeFrame(QWidget* window) { window->parentWidget()->close(); }
-    QListWidget& tableNames() const { return *find<QListWidget>("List1"); }
+    QListWidget& tableNames() const {
+        return *find<QListWidget>(ui::tableListControls::tableNamesList);
+    }
     void doubleClickTable(int row) {
         Q_EMIT tableNames().itemDoubleClicked(tableNames().item(row));
     }
@@ -59,7 +64,7 @@ TEST_F(WindowsShownAgain, theQueryWindowClosedByItsCloseBoxComesBackWhole) {
 
     action("menuQueriesSelect")->trigger();
     EXPECT_TRUE(shownWithContents(window_->queryWindow()));
-    EXPECT_TRUE(find<QWidget>("txtSQLStatement")->isVisible());
+    EXPECT_TRUE(find<QWidget>(ui::queryWindowControls::statementBox)->isVisible());
 }
 
 TEST_F(WindowsShownAgain, aDoubleClickInTheViewerClosesItsWindowAndTheNextOneShowsTheText) {
@@ -96,7 +101,8 @@ TEST_F(WindowsShownAgain, theFindWindowStaysInFrontOfTheTextAfterEveryHit) {
     type("one cat, two cat, three cat");
     window_->showFind();
     ui::FindWindow* findWindow = window_->findWindow();
-    findWindow->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("cat"));
+    findWindow->findChild<QLineEdit*>(QLatin1String(ui::findWindowControls::searchBox))
+        ->setText(QStringLiteral("cat"));
     findWindow->find();
     for (const std::size_t expected : {4u, 13u, 24u}) {
         EXPECT_EQ(box().selectionStart(), expected);

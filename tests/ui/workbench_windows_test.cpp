@@ -2,9 +2,13 @@
 // chosen in the table list opens in Form13, a query's rows show in Form12,
 // and deleting a table or leaving the database takes their browsers along.
 #include "desktop_fixture.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/password_access/password_access.h"
 #include "ui/query_window/query_window.h"
+#include "ui/query_window/query_window_controls.h"
 #include "ui/table_browser/table_browser.h"
+#include "ui/table_browser/table_browser_controls.h"
+#include "ui/table_list/table_list_controls.h"
 #include "user_tables.h"
 #include "workbench/workspace.h"
 
@@ -16,6 +20,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
+
+namespace names = fieldizer::ui::manipulatorControls;
 
 using namespace fieldizer;
 using namespace fieldizer::testing;
@@ -33,7 +39,7 @@ class WorkbenchWindows : public DesktopTest {
     void chooseInTableList(const char* item, const std::string& table) {
         Q_EMIT action("menuFile")->menu()->aboutToShow();
         action(item)->trigger();
-        auto& list = *find<QListWidget>("List1");
+        auto& list = *find<QListWidget>(ui::tableListControls::tableNamesList);
         const auto found = list.findItems(QString::fromStdString(table), Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         Q_EMIT list.itemDoubleClicked(found.front());
@@ -41,8 +47,9 @@ class WorkbenchWindows : public DesktopTest {
     void runQuery(const char* sql) {
         Q_EMIT window_->menus().queries->aboutToShow();
         action("menuQueriesDefine")->trigger();
-        find<QPlainTextEdit>("txtSQLStatement")->setPlainText(QString::fromLatin1(sql));
-        click("cmdExecuteSQL");
+        find<QPlainTextEdit>(ui::queryWindowControls::statementBox)
+            ->setPlainText(QString::fromLatin1(sql));
+        click(ui::queryWindowControls::executeButton);
     }
     bool shown(Kind kind) const { return window_->browserVisible(kind); }
 };
@@ -55,7 +62,7 @@ TEST_F(WorkbenchWindows, aTableChosenInTheListOpensInTheTableBrowser) {
     EXPECT_EQ(window_->browser(Kind::Table)->parentWidget()->windowTitle().toStdString(),
               "Table - Orders");
     EXPECT_EQ(window_->browser(Kind::Table)
-                  ->findChild<QTableView*>(QStringLiteral("grdDataGrid"))
+                  ->findChild<QTableView*>(QLatin1String(ui::tableBrowserControls::grid))
                   ->model()
                   ->rowCount(),
               5 + 1); // the rows and the line for a new one
@@ -91,15 +98,15 @@ TEST_F(WorkbenchWindows, selectDatabaseOnTheSaveTabOpensThroughPasswordAccess) {
         makeUserTable(*database, "Customers", 2);
     }
     manipulator().tabs()->setCurrentIndex(8);
-    find<QRadioButton>("Option2")->click();
+    find<QRadioButton>(names::createInChosenDatabaseOption)->click();
     files_.add(other);
     QTimer poll;
     acceptPasswordAccess(poll);
-    click("Command11");
+    click(names::selectDatabaseButton);
     EXPECT_EQ(state_.dbPath, other);
-    auto* combo17 = find<QComboBox>("Combo17");
-    ASSERT_EQ(combo17->count(), 1);
-    EXPECT_EQ(combo17->itemText(0).toStdString(), "Customers");
+    auto* tableNames = find<QComboBox>(names::tableName);
+    ASSERT_EQ(tableNames->count(), 1);
+    EXPECT_EQ(tableNames->itemText(0).toStdString(), "Customers");
     // Both ways to the dialog start on the database current at the time.
     ASSERT_EQ(files_.requests.size(), 1u);
     EXPECT_EQ(files_.requests[0].initialPath, state_.homeDbPath);
