@@ -12,6 +12,7 @@
 #include "ui/manipulator/manipulator.h"
 #include "ui/password_access/password_access.h"
 #include "ui/table_list/table_list.h"
+#include "ui/table_list/table_list_controls.h"
 #include "workbench/access/access_file_header.h"
 
 #include <QAction>
@@ -66,12 +67,12 @@ void MainWindow::openUserDatabase() {
         restorePreviousPath(state_);
         return;
     }
-    PasswordAccess form4(
+    PasswordAccess passwordDialog(
         [this, &path](const std::string& user, const std::string& password) {
             return openChosenFile(path, user, password);
         },
         this);
-    if (form4.exec() != QDialog::Accepted)
+    if (passwordDialog.exec() != QDialog::Accepted)
         restorePreviousPath(state_);
 }
 
@@ -146,7 +147,7 @@ void MainWindow::showTableList(const TableListMode& mode) {
                            (height() - tableListWindow_->height()) / 2);
     showSubWindow(tableListWindow_);
     mdi_->setActiveSubWindow(tableListWindow_);
-    tableList_->findChild<QWidget*>(QStringLiteral("List1"))->setFocus();
+    tableList_->findChild<QWidget*>(QLatin1String(tableListControls::tableNamesList))->setFocus();
 }
 
 // createTableList: the names of the current database; with none left the

@@ -20,6 +20,7 @@
 namespace fieldizer::ui {
 
 namespace names = manipulatorControls;
+
 namespace {
 
 QToolButton* navigationButton(const char* name, const char* caption, QWidget* parent) {

@@ -19,11 +19,11 @@ Manipulator::Manipulator(ProgramState& state, UserDialogs& dialogs, FileDialogs&
       frame_(nullptr, nullptr) {
     buildControls();
     buildFieldizePanel();
-    frame_ = PassFrame(progressBar1_, command17_);
+    frame_ = PassFrame(progressBar_, stopButton_);
     buildSavingTabs();
     connectControls();
     setUndoEnabled(false);
-    command17_->setEnabled(false);
+    stopButton_->setEnabled(false);
     updateLineTools();
     // No load follows the window's opening, so no change is to be skipped:
     // the user's first keystroke is an edit like every other.
@@ -41,26 +41,26 @@ Manipulator::~Manipulator() {
 }
 
 void Manipulator::connectControls() {
-    connect(richTextBox1_, &ByteTextBox::bytesChanged, this, &Manipulator::textChanged);
-    connect(richTextBox1_, &ByteTextBox::selectionChanged, this, &Manipulator::updateLineTools);
-    connect(richTextBox1_, &ByteTextBox::keyReleased, this, [this] {
+    connect(textBox_, &ByteTextBox::bytesChanged, this, &Manipulator::textChanged);
+    connect(textBox_, &ByteTextBox::selectionChanged, this, &Manipulator::updateLineTools);
+    connect(textBox_, &ByteTextBox::keyReleased, this, [this] {
         updateLineTools();
         Q_EMIT textKeyReleased();
     });
-    connect(richTextBox1_, &ByteTextBox::doubleClicked, this, &Manipulator::textDoubleClicked);
-    connect(richTextBox1_, &ByteTextBox::focusEntered, this, &Manipulator::textBoxEntered);
-    connect(richTextBox1_, &ByteTextBox::findRequested, this, &Manipulator::findRequested);
-    connect(richTextBox1_, &ByteTextBox::pasteRequested, this, &Manipulator::pasteRequested);
-    connect(richTextBox1_, &ByteTextBox::undoRequested, this, [this] {
-        if (command1_->isEnabled())
+    connect(textBox_, &ByteTextBox::doubleClicked, this, &Manipulator::textDoubleClicked);
+    connect(textBox_, &ByteTextBox::focusEntered, this, &Manipulator::textBoxEntered);
+    connect(textBox_, &ByteTextBox::findRequested, this, &Manipulator::findRequested);
+    connect(textBox_, &ByteTextBox::pasteRequested, this, &Manipulator::pasteRequested);
+    connect(textBox_, &ByteTextBox::undoRequested, this, [this] {
+        if (undoButton_->isEnabled())
             undo();
     });
-    connect(command13_, &QPushButton::clicked, this, &Manipulator::joinLines);
-    connect(command15_, &QPushButton::clicked, this, &Manipulator::createLine);
-    connect(command14_, &QPushButton::clicked, this, &Manipulator::breakIntoLines);
-    connect(command1_, &QPushButton::clicked, this, &Manipulator::undo);
-    connect(command17_, &QPushButton::clicked, this, [this] { frame_.stop(); });
-    connect(text7_, &QPlainTextEdit::textChanged, this, &Manipulator::updateCounter);
+    connect(joinLinesButton_, &QPushButton::clicked, this, &Manipulator::joinLines);
+    connect(createLineButton_, &QPushButton::clicked, this, &Manipulator::createLine);
+    connect(breakLinesButton_, &QPushButton::clicked, this, &Manipulator::breakIntoLines);
+    connect(undoButton_, &QPushButton::clicked, this, &Manipulator::undo);
+    connect(stopButton_, &QPushButton::clicked, this, [this] { frame_.stop(); });
+    connect(counterText_, &QPlainTextEdit::textChanged, this, &Manipulator::updateCounter);
 }
 
 void Manipulator::setVisibleViewer(std::function<ByteTextBox*()> visibleViewer) {

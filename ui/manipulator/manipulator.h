@@ -59,8 +59,8 @@ class Manipulator final : public QWidget {
                 TextMenuItems menuItems, QWidget* parent = nullptr);
     ~Manipulator() override;
 
-    ByteTextBox* textBox() const { return richTextBox1_; }
-    QTabWidget* tabs() const { return sstab1_; }
+    ByteTextBox* textBox() const { return textBox_; }
+    QTabWidget* tabs() const { return tabs_; }
     // The Text Viewer's box while it is visible, or null.
     void setVisibleViewer(std::function<ByteTextBox*()> visibleViewer);
 
@@ -114,7 +114,7 @@ class Manipulator final : public QWidget {
 
     // Runs after every change of the selected tab: the program's own
     // database made current again, then the new tab's focus and lists.
-    void SSTab1_Click();
+    void onTabChanged();
     // The user comes back to the window: a database opened meanwhile is
     // closed again while "Fieldize Text" or "Settings" is selected.
     void checkDatabaseOnReturn();
@@ -185,27 +185,27 @@ class Manipulator final : public QWidget {
     TextMenuItems menu_;
     std::function<ByteTextBox*()> visibleViewer_;
 
-    QTabWidget* sstab1_ = nullptr;
-    ByteTextBox* richTextBox1_ = nullptr;
-    QWidget* lfBar_ = nullptr;
-    QPushButton* command13_ = nullptr; // Join Lines
-    QPushButton* command15_ = nullptr; // Create Line
-    QPushButton* command14_ = nullptr; // Break into lines
-    QLineEdit* maskEdBox17_ = nullptr;
-    QPushButton* command1_ = nullptr;  // Undo
-    QPushButton* command17_ = nullptr; // Stop
-    QProgressBar* progressBar1_ = nullptr;
-    QLabel* label28_ = nullptr;
-    QPlainTextEdit* text7_ = nullptr;
-    QLabel* label27_ = nullptr;
-    QLineEdit* text8_ = nullptr;
-    QLabel* label29_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    ByteTextBox* textBox_ = nullptr;
+    QWidget* lineEndBar_ = nullptr;
+    QPushButton* joinLinesButton_ = nullptr;
+    QPushButton* createLineButton_ = nullptr;
+    QPushButton* breakLinesButton_ = nullptr;
+    QLineEdit* startLineAfter_ = nullptr;
+    QPushButton* undoButton_ = nullptr;
+    QPushButton* stopButton_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QLabel* counterLabel_ = nullptr;
+    QPlainTextEdit* counterText_ = nullptr;
+    QLabel* counterHasLabel_ = nullptr;
+    QLineEdit* counterLength_ = nullptr;
+    QLabel* counterUnitLabel_ = nullptr;
     FieldizeTextPanel* fieldizePanel_ = nullptr;
 
     std::string fileName_;
     TextHistory history_;
     bool passRunning_ = false;
-    bool undoAvailable_ = false; // shown by Command1 and Edit > Undo
+    bool undoAvailable_ = false; // shown by the Undo button and Edit > Undo
     PassFrame frame_;
     SettingsPanel* settingsPanel_ = nullptr;
     SaveToDatabasePanel* savePanel_ = nullptr;

@@ -10,9 +10,9 @@
 namespace fieldizer::ui {
 
 void Manipulator::buildFieldizePanel() {
-    QWidget* page = sstab1_->widget(6);
+    QWidget* page = tabs_->widget(6);
     fieldizePanel_ = new FieldizeTextPanel(
-        state_, dialogs_, [this] { return richTextBox1_->bytes(); },
+        state_, dialogs_, [this] { return textBox_->bytes(); },
         [this](const PassRequest& request) { runPass(request); }, page);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);

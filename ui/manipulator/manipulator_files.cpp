@@ -19,7 +19,7 @@ constexpr MessageId saveChanges{"files.saveChanges"};
 } // namespace
 
 void Manipulator::myOpenFile() {
-    sstab1_->setCurrentIndex(0);
+    tabs_->setCurrentIndex(0);
     const std::string path = files_.chooseFile(
         {FileDialogRequest::Mode::Open, "Fieldizer - Open text file to process", textFileFilter});
     if (!path.empty())
@@ -27,7 +27,7 @@ void Manipulator::myOpenFile() {
 }
 
 void Manipulator::loadFile(const std::string& path) {
-    sstab1_->setCurrentIndex(0);
+    tabs_->setCurrentIndex(0);
     setCounterVisible(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
@@ -42,12 +42,12 @@ void Manipulator::loadFile(const std::string& path) {
         // An empty file empties the box too: Save must not write the former
         // text into the file now named.
         resetHistory(history_, bytes);
-        richTextBox1_->setBytes(bytes);
+        textBox_->setBytes(bytes);
         setUndoEnabled(false);
         menu_.saveFile->setEnabled(false);
         menu_.saveFileAs->setEnabled(true);
         menu_.closeFile->setEnabled(true);
-        menu_.find->setEnabled(!richTextBox1_->isEmpty());
+        menu_.find->setEnabled(!textBox_->isEmpty());
         updateLineTools();
         updateLfBar();
         QApplication::restoreOverrideCursor();
@@ -58,7 +58,7 @@ void Manipulator::loadFile(const std::string& path) {
         handleError(dialogs_, error);
     }
     setCounterVisible(true);
-    richTextBox1_->setFocus();
+    textBox_->setFocus();
 }
 
 bool Manipulator::saveFile() {
@@ -69,7 +69,7 @@ bool Manipulator::saveFile() {
     if (path.empty())
         return false;
     try {
-        saveTextFile(path, richTextBox1_->bytes());
+        saveTextFile(path, textBox_->bytes());
     } catch (const RuntimeError& error) {
         handleError(dialogs_, error); // the text and its mark stay
         return false;
@@ -85,7 +85,7 @@ bool Manipulator::saveFileAs() {
     if (path.empty())
         return false;
     try {
-        saveTextFile(path, richTextBox1_->bytes());
+        saveTextFile(path, textBox_->bytes());
     } catch (const RuntimeError& error) {
         handleError(dialogs_, error);
         return false;
@@ -118,14 +118,14 @@ bool Manipulator::closeFile() {
     }
     state_.closingText = true;
     fileName_.clear();
-    richTextBox1_->setBytes({});
+    textBox_->setBytes({});
     resetHistory(history_, {});
     for (QAction* item : {menu_.saveFile, menu_.saveFileAs, menu_.closeFile})
         item->setEnabled(false);
     setUndoEnabled(false);
     state_.textModified = false;
     state_.closingText = false;
-    lfBar_->setVisible(false);
+    lineEndBar_->setVisible(false);
     setCaptionFor({});
     return true;
 }

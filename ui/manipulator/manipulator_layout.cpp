@@ -1,6 +1,7 @@
 // The Manipulator's controls, built once with their names.
 #include "shell/editing/line_ends.h"
 #include "ui/manipulator/manipulator.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/manipulator/named_controls.h"
 #include "ui/text_box/byte_text_box.h"
 #include "ui/text_box/cp1252_qstring.h"
@@ -16,6 +17,9 @@
 #include <QVBoxLayout>
 
 namespace fieldizer::ui {
+
+namespace names = manipulatorControls;
+
 namespace {
 
 constexpr const char* tabCaptions[] = {"Text/Lines",    "Move Text",   "Add Text",
@@ -29,94 +33,98 @@ constexpr const char* counterTip =
 } // namespace
 
 void Manipulator::buildControls() {
-    setObjectName(QStringLiteral("Fieldz1"));
+    setObjectName(QLatin1String(names::window));
     setWindowTitle(QStringLiteral("Manipulator"));
-    sstab1_ = named(new QTabWidget(this), "SSTab1");
-    sstab1_->addTab(buildTextLinesTab(), QString::fromLatin1(tabCaptions[0]));
+    tabs_ = named(new QTabWidget(this), names::tabs);
+    tabs_->addTab(buildTextLinesTab(), QString::fromLatin1(tabCaptions[0]));
     // The operation tabs are filled by their own panels.
     for (int tab = 1; tab < 9; ++tab) {
-        auto* page = new QWidget(sstab1_);
-        page->setObjectName(QStringLiteral("SSTab1Page%1").arg(tab));
-        sstab1_->addTab(page, QString::fromLatin1(tabCaptions[tab]));
+        auto* page = new QWidget(tabs_);
+        page->setObjectName(QLatin1String(names::tabPages[tab]));
+        tabs_->addTab(page, QString::fromLatin1(tabCaptions[tab]));
     }
     buildOperationPanels();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(sstab1_, 1);
+    layout->addWidget(tabs_, 1);
     layout->addWidget(buildBottomRow());
 }
 
 QWidget* Manipulator::buildTextLinesTab() {
-    auto* page = named(new QWidget(this), "SSTab1Page0");
-    richTextBox1_ = named(new ByteTextBox(page), "RichTextBox1");
+    auto* page = named(new QWidget(this), names::tabPages[0]);
+    textBox_ = named(new ByteTextBox(page), names::textBox);
 
-    lfBar_ = named(new QWidget(page), "lineEndBar");
-    auto* lfText = named(new QLabel(QString::fromLatin1(loneLfNotice), lfBar_), "lineEndNotice");
-    auto* convert = button("convertLineEnds", convertToCrLfCaption, lfBar_);
+    lineEndBar_ = named(new QWidget(page), names::lineEndBar);
+    auto* lfText =
+        named(new QLabel(QString::fromLatin1(loneLfNotice), lineEndBar_), names::lineEndNotice);
+    auto* convert = button(names::convertLineEndsButton, convertToCrLfCaption, lineEndBar_);
     connect(convert, &QPushButton::clicked, this, &Manipulator::convertLineEnds);
-    auto* lfLayout = new QHBoxLayout(lfBar_);
+    auto* lfLayout = new QHBoxLayout(lineEndBar_);
     lfLayout->setContentsMargins(4, 2, 4, 2);
     lfLayout->addWidget(lfText, 1);
     lfLayout->addWidget(convert);
-    lfBar_->setStyleSheet(QStringLiteral("#lineEndBar { background: #fff4c2; }"));
-    lfBar_->setVisible(false);
+    lineEndBar_->setStyleSheet(QStringLiteral("#lineEndBar { background: #fff4c2; }"));
+    lineEndBar_->setVisible(false);
 
-    command13_ = button("Command13", "&Join Lines", page);
-    command13_->setToolTip(QStringLiteral("Preserves paragraphs"));
-    command15_ = button("Command15", "Create &Line", page);
-    command15_->setToolTip(QStringLiteral("Removes paragraphs"));
-    maskEdBox17_ = named(new QLineEdit(page), "MaskEdBox17");
-    maskEdBox17_->setValidator(new QIntValidator(0, 999, maskEdBox17_));
-    maskEdBox17_->setMaxLength(3);
-    maskEdBox17_->setFixedWidth(48);
-    maskEdBox17_->setProperty("settingsKey", QStringLiteral("startLineAfter"));
-    command14_ = button("Command14", "&Process", page);
+    joinLinesButton_ = button(names::joinLinesButton, "&Join Lines", page);
+    joinLinesButton_->setToolTip(QStringLiteral("Preserves paragraphs"));
+    createLineButton_ = button(names::createLineButton, "Create &Line", page);
+    createLineButton_->setToolTip(QStringLiteral("Removes paragraphs"));
+    startLineAfter_ = named(new QLineEdit(page), names::startLineAfter);
+    startLineAfter_->setValidator(new QIntValidator(0, 999, startLineAfter_));
+    startLineAfter_->setMaxLength(3);
+    startLineAfter_->setFixedWidth(48);
+    startLineAfter_->setProperty("settingsKey", QStringLiteral("startLineAfter"));
+    breakLinesButton_ = button(names::breakLinesButton, "&Process", page);
 
     auto* tools = new QHBoxLayout;
-    tools->addWidget(command13_);
-    tools->addWidget(command15_);
+    tools->addWidget(joinLinesButton_);
+    tools->addWidget(createLineButton_);
     tools->addSpacing(24);
-    tools->addWidget(label("Label30", "Start new line after every", maskEdBox17_, page));
-    tools->addWidget(maskEdBox17_);
-    tools->addWidget(label("Label31", "characters", maskEdBox17_, page));
-    tools->addWidget(command14_);
+    tools->addWidget(
+        label(names::startLineAfterLabel, "Start new line after every", startLineAfter_, page));
+    tools->addWidget(startLineAfter_);
+    tools->addWidget(label(names::startLineAfterUnitLabel, "characters", startLineAfter_, page));
+    tools->addWidget(breakLinesButton_);
     tools->addStretch(1);
 
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(lfBar_);
-    layout->addWidget(richTextBox1_, 1);
+    layout->addWidget(lineEndBar_);
+    layout->addWidget(textBox_, 1);
     layout->addLayout(tools);
     return page;
 }
 
 QWidget* Manipulator::buildBottomRow() {
-    auto* row = named(new QWidget(this), "bottomRow");
-    command1_ = button("Command1", "&Undo", row);
-    command17_ = button("Command17", "&Stop", row);
+    auto* row = named(new QWidget(this), names::bottomRow);
+    undoButton_ = button(names::undoButton, "&Undo", row);
+    stopButton_ = button(names::stopButton, "&Stop", row);
     // The Stop button keeps the normal pointer so it can be aimed at.
-    command17_->setCursor(Qt::ArrowCursor);
-    progressBar1_ = named(new QProgressBar(row), "ProgressBar1");
-    progressBar1_->setVisible(false);
-    text7_ = named(new QPlainTextEdit(row), "Text7");
-    text7_->setToolTip(QString::fromLatin1(counterTip));
-    text7_->setTabChangesFocus(true);
-    text7_->setFixedHeight(text7_->fontMetrics().lineSpacing() * 2 + 10);
-    text8_ = named(new QLineEdit(QStringLiteral("0"), row), "Text8");
-    text8_->setReadOnly(true);
-    text8_->setFixedWidth(48);
-    text7_->setMinimumWidth(60);
-    label28_ = label("Label28", "Character Counter - Enter text:", text7_, row);
-    label27_ = label("Label27", "has", text8_, row);
-    label29_ = label("Label29", "characters", text8_, row);
+    stopButton_->setCursor(Qt::ArrowCursor);
+    progressBar_ = named(new QProgressBar(row), names::progressBar);
+    progressBar_->setVisible(false);
+    counterText_ = named(new QPlainTextEdit(row), names::counterText);
+    counterText_->setToolTip(QString::fromLatin1(counterTip));
+    counterText_->setTabChangesFocus(true);
+    counterText_->setFixedHeight(counterText_->fontMetrics().lineSpacing() * 2 + 10);
+    counterLength_ = named(new QLineEdit(QStringLiteral("0"), row), names::counterLength);
+    counterLength_->setReadOnly(true);
+    counterLength_->setFixedWidth(48);
+    counterText_->setMinimumWidth(60);
+    counterLabel_ =
+        label(names::counterLabel, "Character Counter - Enter text:", counterText_, row);
+    counterHasLabel_ = label(names::counterHasLabel, "has", counterLength_, row);
+    counterUnitLabel_ = label(names::counterUnitLabel, "characters", counterLength_, row);
 
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(command1_);
-    layout->addWidget(command17_);
-    layout->addWidget(progressBar1_, 1);
-    for (QWidget* widget : {static_cast<QWidget*>(label28_), static_cast<QWidget*>(text7_),
-                            static_cast<QWidget*>(label27_), static_cast<QWidget*>(text8_),
-                            static_cast<QWidget*>(label29_)})
-        layout->addWidget(widget, widget == text7_ ? 1 : 0);
+    layout->addWidget(undoButton_);
+    layout->addWidget(stopButton_);
+    layout->addWidget(progressBar_, 1);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(counterLabel_), static_cast<QWidget*>(counterText_),
+          static_cast<QWidget*>(counterHasLabel_), static_cast<QWidget*>(counterLength_),
+          static_cast<QWidget*>(counterUnitLabel_)})
+        layout->addWidget(widget, widget == counterText_ ? 1 : 0);
     return row;
 }
 
@@ -132,16 +140,18 @@ QWidget* Manipulator::controlFor(const Focus& focus) const {
 }
 
 void Manipulator::setCounterVisible(bool visible) {
-    for (QWidget* widget : {static_cast<QWidget*>(label28_), static_cast<QWidget*>(text7_),
-                            static_cast<QWidget*>(label27_), static_cast<QWidget*>(text8_),
-                            static_cast<QWidget*>(label29_)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(counterLabel_), static_cast<QWidget*>(counterText_),
+          static_cast<QWidget*>(counterHasLabel_), static_cast<QWidget*>(counterLength_),
+          static_cast<QWidget*>(counterUnitLabel_)})
         widget->setVisible(visible);
 }
 
 void Manipulator::updateCounter() {
     // A line break typed into the box is CR LF to the program: it counts 2.
-    const QString text = text7_->toPlainText();
-    text8_->setText(QString::number(fromQString(text).size() + text.count(QLatin1Char('\n'))));
+    const QString text = counterText_->toPlainText();
+    counterLength_->setText(
+        QString::number(fromQString(text).size() + text.count(QLatin1Char('\n'))));
 }
 
 } // namespace fieldizer::ui

@@ -13,7 +13,7 @@
 namespace fieldizer::ui {
 
 void Manipulator::buildOperationPanels() {
-    auto page = [this](int tab) { return sstab1_->widget(tab); };
+    auto page = [this](int tab) { return tabs_->widget(tab); };
     OperationPanel* panels[] = {new MoveTextPanel(page(1)), new AddTextPanel(page(2)),
                                 new ReplaceTextPanel(page(3)), new DeleteTextPanel(page(4)),
                                 new FormatTextPanel(page(5))};
@@ -21,10 +21,10 @@ void Manipulator::buildOperationPanels() {
         connect(panel, &OperationPanel::parametersChanged, this, &Manipulator::parametersChanged);
         connect(panel, &OperationPanel::processRequested, this,
                 [this, panel] { runPass(panel->passRequest()); });
-        connect(panel, &OperationPanel::nextTabRequested, sstab1_, &QTabWidget::setCurrentIndex);
+        connect(panel, &OperationPanel::nextTabRequested, tabs_, &QTabWidget::setCurrentIndex);
     }
     // The line length of the Text/Lines tab is a Settings parameter too.
-    connect(maskEdBox17_, &QLineEdit::textChanged, this, &Manipulator::parametersChanged);
+    connect(startLineAfter_, &QLineEdit::textChanged, this, &Manipulator::parametersChanged);
 }
 
 void Manipulator::restoreNumberDefaults() {

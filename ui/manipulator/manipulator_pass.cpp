@@ -30,14 +30,14 @@ void Manipulator::setUndoEnabled(bool enabled) {
 
 void Manipulator::showUndoState() {
     const bool usable = undoAvailable_ && !passRunning_;
-    command1_->setEnabled(usable);
+    undoButton_->setEnabled(usable);
     menu_.undo->setEnabled(usable);
 }
 
 void Manipulator::nothingToProcess() {
     dialogs_.tell(notice(requiredFieldIds::nothingToProcess, std::string(nothingToProcessMessage)));
-    sstab1_->setCurrentIndex(0);
-    richTextBox1_->setFocus();
+    tabs_->setCurrentIndex(0);
+    textBox_->setFocus();
 }
 
 // While a run lasts nothing may change the text or the database under it:
@@ -48,7 +48,7 @@ void Manipulator::nothingToProcess() {
 void Manipulator::beginRun() {
     passRunning_ = true;
     setCursor(Qt::WaitCursor);
-    richTextBox1_->setReadOnly(true);
+    textBox_->setReadOnly(true);
     showUndoState();
     updateLineTools();
     setTabsLocked(true);
@@ -61,7 +61,7 @@ void Manipulator::endRun() {
     frame_.end();
     setCounterVisible(true);
     setTabsLocked(false);
-    richTextBox1_->setReadOnly(false);
+    textBox_->setReadOnly(false);
     passRunning_ = false;
     unsetCursor();
     showUndoState();
@@ -72,9 +72,9 @@ void Manipulator::endRun() {
 // A page disabled by its parent keeps the states its controls have of
 // their own, so unlocking brings back exactly what the tab rules set.
 void Manipulator::setTabsLocked(bool locked) {
-    sstab1_->tabBar()->setEnabled(!locked);
-    for (int tab = 0; tab < sstab1_->count(); ++tab)
-        if (QWidget* page = sstab1_->widget(tab); !page->isAncestorOf(richTextBox1_))
+    tabs_->tabBar()->setEnabled(!locked);
+    for (int tab = 0; tab < tabs_->count(); ++tab)
+        if (QWidget* page = tabs_->widget(tab); !page->isAncestorOf(textBox_))
             page->setEnabled(!locked);
 }
 
@@ -86,17 +86,17 @@ void Manipulator::runWithProgress(const std::function<void(PassObserver&)>& work
 // The pass itself: the Undo copy first, then the result built beside the
 // box, which then shows it without another copy.
 void Manipulator::processText(const PassRequest& request, bool& undoTaken) {
-    history_.undoText.assign(richTextBox1_->bytes());
+    history_.undoText.assign(textBox_->bytes());
     undoTaken = true;
     RunScope<Manipulator> run(*this);
     setCounterVisible(false);
     const std::string_view former = history_.undoText;
-    DocumentBuilder output(*richTextBox1_, former.size() + former.size() / 8);
+    DocumentBuilder output(*textBox_, former.size() + former.size() / 8);
     runProcessingPass(former, request.operation, frame_, output);
     run.end();
     state_.textSetByProgram = true;
-    richTextBox1_->takeDocument(output);
-    history_.lastText.assign(richTextBox1_->bytes());
+    textBox_->takeDocument(output);
+    history_.lastText.assign(textBox_->bytes());
 }
 
 void Manipulator::runPass(const PassRequest& request) {
@@ -107,14 +107,14 @@ void Manipulator::runPass(const PassRequest& request) {
         dialogs_.tell(notice(missing.id, std::string(missing.message), missing.focus));
         if (QWidget* field = controlFor(missing.focus)) {
             // A field on a tab not shown could not take the focus.
-            for (int tab = 0; tab < sstab1_->count(); ++tab)
-                if (sstab1_->widget(tab)->isAncestorOf(field))
-                    sstab1_->setCurrentIndex(tab);
+            for (int tab = 0; tab < tabs_->count(); ++tab)
+                if (tabs_->widget(tab)->isAncestorOf(field))
+                    tabs_->setCurrentIndex(tab);
             field->setFocus();
         }
         return;
     }
-    if (richTextBox1_->isEmpty())
+    if (textBox_->isEmpty())
         return nothingToProcess();
     bool undoTaken = false;
     try {
@@ -128,12 +128,12 @@ void Manipulator::runPass(const PassRequest& request) {
         return;
     }
     if (request.showTextTab) {
-        sstab1_->setCurrentIndex(0);
-        richTextBox1_->setFocus();
+        tabs_->setCurrentIndex(0);
+        textBox_->setFocus();
         if (request.selectAll)
-            richTextBox1_->selectRange(0, richTextBox1_->length());
+            textBox_->selectRange(0, textBox_->length());
         else
-            richTextBox1_->setCaret(0);
+            textBox_->setCaret(0);
     }
     enableUndo();
     menu_.saveFile->setEnabled(true);
@@ -157,22 +157,22 @@ void Manipulator::runFramed(const std::function<void(PassObserver&)>& work) {
 template <class Tool> void Manipulator::runLineTool(Tool tool) {
     if (passRunning_)
         return;
-    if (richTextBox1_->isEmpty()) {
-        richTextBox1_->setFocus();
+    if (textBox_->isEmpty()) {
+        textBox_->setFocus();
         return;
     }
-    const std::string_view former = richTextBox1_->bytes();
+    const std::string_view former = textBox_->bytes();
     try {
         memoryFailureAsError([&] {
             RunScope<Manipulator> run(*this);
-            DocumentBuilder output(*richTextBox1_, former.size() + former.size() / 8);
+            DocumentBuilder output(*textBox_, former.size() + former.size() / 8);
             const LineToolResult result = tool(former, frame_, output);
             run.end();
             if (result.ran) {
                 history_.undoText.assign(former);
                 state_.textSetByProgram = true;
-                richTextBox1_->takeDocument(output);
-                history_.lastText.assign(richTextBox1_->bytes());
+                textBox_->takeDocument(output);
+                history_.lastText.assign(textBox_->bytes());
                 enableUndo();
                 menu_.saveFile->setEnabled(true);
             }
@@ -183,7 +183,7 @@ template <class Tool> void Manipulator::runLineTool(Tool tool) {
         if (error.number() == errors::outOfMemory)
             handleError(dialogs_, error);
     }
-    richTextBox1_->setFocus();
+    textBox_->setFocus();
 }
 
 void Manipulator::joinLines() {
@@ -199,7 +199,7 @@ void Manipulator::createLine() {
 }
 
 void Manipulator::breakIntoLines() {
-    const int lineLength = maskEdBox17_->text().toInt();
+    const int lineLength = startLineAfter_->text().toInt();
     runLineTool([lineLength](std::string_view text, PassObserver& observer, PassOutput& output) {
         return fieldizer::breakIntoLines(text, lineLength, observer, &output);
     });
@@ -211,8 +211,8 @@ void Manipulator::undo() {
     history_.undoRunning = true;
     if (isVisible()) {
         setTextByProgram(history_.undoText);
-        sstab1_->setCurrentIndex(0);
-        richTextBox1_->setFocus();
+        tabs_->setCurrentIndex(0);
+        textBox_->setFocus();
     }
     if (ByteTextBox* viewer = visibleViewer_ ? visibleViewer_() : nullptr) {
         state_.textSetByProgram = true;

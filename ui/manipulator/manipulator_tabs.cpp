@@ -4,6 +4,7 @@
 #include "shell/fieldize_grid/spec_grid_rules.h"
 #include "shell/program_state/own_database.h"
 #include "ui/manipulator/manipulator.h"
+#include "ui/manipulator/manipulator_controls.h"
 #include "ui/manipulator/save_to_database_panel.h"
 #include "ui/manipulator/settings_panel.h"
 #include "ui/manipulator/tab_messages.h"
@@ -14,6 +15,9 @@
 #include <QVBoxLayout>
 
 namespace fieldizer::ui {
+
+namespace names = manipulatorControls;
+
 namespace {
 
 enum Tab {
@@ -39,14 +43,14 @@ template <class Panel> Panel* placeOn(QWidget* page, Panel* panel) {
 } // namespace
 
 void Manipulator::buildSavingTabs() {
-    settingsPanel_ = placeOn(sstab1_->widget(Settings),
-                             new SettingsPanel(state_, dialogs_, *this, sstab1_->widget(Settings)));
-    SaveToDatabaseHost host{[this] { return richTextBox1_->bytes(); },
+    settingsPanel_ = placeOn(tabs_->widget(Settings),
+                             new SettingsPanel(state_, dialogs_, *this, tabs_->widget(Settings)));
+    SaveToDatabaseHost host{[this] { return textBox_->bytes(); },
                             [this](const auto& work) { runFramed(work); },
-                            [this] { return sstab1_->currentIndex() == SaveToDatabase; }};
-    savePanel_ = placeOn(sstab1_->widget(SaveToDatabase),
-                         new SaveToDatabasePanel(state_, dialogs_, std::move(host),
-                                                 sstab1_->widget(SaveToDatabase)));
+                            [this] { return tabs_->currentIndex() == SaveToDatabase; }};
+    savePanel_ = placeOn(
+        tabs_->widget(SaveToDatabase),
+        new SaveToDatabasePanel(state_, dialogs_, std::move(host), tabs_->widget(SaveToDatabase)));
     connect(this, &Manipulator::parametersChanged, settingsPanel_,
             &SettingsPanel::parametersChanged);
     connect(savePanel_, &SaveToDatabasePanel::parametersChanged, this,
@@ -58,11 +62,11 @@ void Manipulator::buildSavingTabs() {
             [this](const std::string& table) { setSettingsName(settingsNameOfTable(table)); });
     connect(settingsPanel_, &SettingsPanel::specificationsReplaced, this,
             &Manipulator::refreshFieldizeGrid);
-    connect(sstab1_, &QTabWidget::currentChanged, this, &Manipulator::SSTab1_Click);
+    connect(tabs_, &QTabWidget::currentChanged, this, &Manipulator::onTabChanged);
     connect(qApp, &QApplication::focusChanged, this, &Manipulator::focusChanged);
 }
 
-void Manipulator::SSTab1_Click() {
+void Manipulator::onTabChanged() {
     if (!ownDatabaseIsCurrent(state_)) {
         try {
             makeOwnDatabaseCurrent(state_);
@@ -76,21 +80,21 @@ void Manipulator::SSTab1_Click() {
         if (auto* control = findChild<QWidget*>(QLatin1String(name)))
             control->setFocus();
     };
-    switch (sstab1_->currentIndex()) {
+    switch (tabs_->currentIndex()) {
     case TextLines:
-        richTextBox1_->setEnabled(true);
-        richTextBox1_->setFocus();
+        textBox_->setEnabled(true);
+        textBox_->setFocus();
         break;
     case MoveText:
-        return focusOn("Combo1");
+        return focusOn(names::textToMove);
     case AddText:
-        return focusOn("Text2");
+        return focusOn(names::addText);
     case ReplaceText:
-        return focusOn("Combo7");
+        return focusOn(names::replaceText);
     case DeleteText:
-        return focusOn("Combo6");
+        return focusOn(names::deleteText);
     case FormatText:
-        return focusOn("Combo12");
+        return focusOn(names::formatCreate);
     case FieldizeText:
         return refreshFieldizeGrid();
     case Settings:
@@ -105,7 +109,7 @@ void Manipulator::SSTab1_Click() {
 void Manipulator::checkDatabaseOnReturn() {
     if (passRunning_)
         return; // a save's own questions take the focus and give it back
-    const int tab = sstab1_->currentIndex();
+    const int tab = tabs_->currentIndex();
     if (tab == SaveToDatabase)
         return savePanel_->refreshKeepingPosition();
     if ((tab != FieldizeText && tab != Settings) || ownDatabaseIsCurrent(state_))
@@ -113,7 +117,7 @@ void Manipulator::checkDatabaseOnReturn() {
     dialogs_.tell(notice(
         tab == FieldizeText ? tabMessageIds::fieldizeTabCloses : tabMessageIds::settingsTabCloses,
         databaseClosedMessage(tab == FieldizeText ? "Fieldize Text" : "Settings")));
-    SSTab1_Click();
+    onTabChanged();
 }
 
 // Coming back means the focus enters this window from outside it: from

@@ -12,13 +12,12 @@
 namespace fieldizer::ui {
 
 void Manipulator::textChanged() {
-    const ChangeReaction reaction =
-        manipulatorTextChanged(state_, history_, richTextBox1_->bytes());
+    const ChangeReaction reaction = manipulatorTextChanged(state_, history_, textBox_->bytes());
     if (reaction.countedAsEdit)
         menu_.saveFile->setEnabled(true);
     if (reaction.enableUndo) {
         enableUndo();
-        menu_.find->setEnabled(!richTextBox1_->isEmpty());
+        menu_.find->setEnabled(!textBox_->isEmpty());
     }
     updateLineTools();
 }
@@ -26,8 +25,8 @@ void Manipulator::textChanged() {
 // The line tools have nothing to work on in an empty box, and wait while a
 // pass runs.
 void Manipulator::updateLineTools() {
-    const bool usable = !richTextBox1_->isEmpty() && !passRunning_;
-    for (QPushButton* tool : {command13_, command14_, command15_})
+    const bool usable = !textBox_->isEmpty() && !passRunning_;
+    for (QPushButton* tool : {joinLinesButton_, breakLinesButton_, createLineButton_})
         tool->setEnabled(usable);
 }
 
@@ -36,7 +35,7 @@ void Manipulator::updateLineTools() {
 void Manipulator::textBoxEntered() {
     if (state_.textSetByProgram)
         return;
-    if (richTextBox1_->bytes() == history_.undoText) {
+    if (textBox_->bytes() == history_.undoText) {
         setUndoEnabled(false);
     }
     updateLineTools();
@@ -44,25 +43,25 @@ void Manipulator::textBoxEntered() {
 
 void Manipulator::setTextByProgram(std::string_view bytes) {
     state_.textSetByProgram = true;
-    richTextBox1_->matchBytes(bytes);
+    textBox_->matchBytes(bytes);
     // The text the program put in place is the base of the next edit's
     // Undo copy; otherwise Undo after typing would go back past it.
     history_.lastText.assign(bytes);
 }
 
 void Manipulator::updateLfBar() {
-    lfBar_->setVisible(hasLoneLf(richTextBox1_->bytes()));
+    lineEndBar_->setVisible(hasLoneLf(textBox_->bytes()));
 }
 
 // One undoable edit; the file changes only when the user saves.
 void Manipulator::convertLineEnds() {
     if (passRunning_)
         return;
-    history_.undoText.assign(richTextBox1_->bytes());
+    history_.undoText.assign(textBox_->bytes());
     setTextByProgram(convertLoneLfToCrLf(history_.undoText));
     enableUndo();
     menu_.saveFile->setEnabled(true);
-    lfBar_->setVisible(false);
+    lineEndBar_->setVisible(false);
 }
 
 void Manipulator::setCaptionFor(const std::string& path) {

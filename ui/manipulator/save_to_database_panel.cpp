@@ -26,6 +26,7 @@
 namespace fieldizer::ui {
 
 namespace names = manipulatorControls;
+
 namespace {
 
 QString latin1(std::string_view text) {

@@ -25,7 +25,7 @@ class SettingsPanel final : public QWidget {
     SettingsPanel(ProgramState& state, UserDialogs& dialogs, QWidget& parameters,
                   QWidget* parent = nullptr);
 
-    // SSTab1_Click's steps for this tab: the list refilled with its position
+    // onTabChanged's steps for this tab: the list refilled with its position
     // kept, the buttons brought up to date, the focus into Combo16.
     void enterTab();
     // A parameter was edited: marks the Settings as changed unless a
