@@ -1,6 +1,6 @@
 #include "shell/menus/menu_rules.h"
 
-#include "shell/program_state/form_names.h"
+#include "shell/menus/form_names.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The menus' enabled states as functions of the windows' state.
+#include "shell/menus/form_names.h"
 #include "shell/menus/menu_rules.h"
-#include "shell/program_state/form_names.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // of a copy in the program's own format, and what each answer opens.
 #include "desktop_fixture.h"
 #include "shell/access_import/access_import.h"
-#include "shell/program_state/form_names.h"
+#include "shell/menus/form_names.h"
 #include "ui/password_access/password_access.h"
 #include "ui/password_access/password_access_controls.h"
 

@@ -3,7 +3,7 @@
 // both modes, and "Save TABLE As".
 #include "desktop_fixture.h"
 #include "shell/databases/table_copy.h"
-#include "shell/program_state/form_names.h"
+#include "shell/menus/form_names.h"
 #include "ui/manipulator/manipulator_controls.h"
 #include "ui/password_access/password_access.h"
 #include "ui/password_access/password_access_controls.h"

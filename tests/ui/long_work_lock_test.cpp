@@ -3,7 +3,7 @@
 // Afterwards every control is as the window's rules left it, whichever way
 // the work ended.
 #include "desktop_fixture.h"
-#include "shell/program_state/form_names.h"
+#include "shell/menus/form_names.h"
 #include "text_engine/runtime_error.h"
 #include "ui/manipulator/manipulator_controls.h"
 

@@ -2,7 +2,7 @@
 // and running queries against the current database, and the position it
 // keeps for the user.
 #include "desktop_fixture.h"
-#include "shell/program_state/form_names.h"
+#include "shell/menus/form_names.h"
 #include "shell/queries/query_messages.h"
 #include "ui/query_window/query_window.h"
 #include "ui/query_window/query_window_controls.h"

@@ -2,8 +2,8 @@
 // they open.
 #include "awkward_paths.h"
 #include "desktop_fixture.h"
+#include "shell/menus/form_names.h"
 #include "shell/program_state/database_location.h"
-#include "shell/program_state/form_names.h"
 #include "ui/manipulator/manipulator_controls.h"
 #include "ui/text_viewer/text_viewer.h"
 

@@ -2,7 +2,7 @@
 // filter, sort by heading, Show All, the row questions and refused writes,
 // against a real table in the program's database.
 #include "desktop_fixture.h"
-#include "shell/program_state/form_names.h"
+#include "shell/menus/form_names.h"
 #include "ui/table_browser/data_control.h"
 #include "ui/table_browser/dynaset_model.h"
 #include "ui/table_browser/print_image.h"

@@ -3,7 +3,7 @@
 // focus, the key-up hand-over to the Text Viewer, the About box and the
 // splash window's course.
 #include "desktop_fixture.h"
-#include "shell/program_state/form_names.h"
+#include "shell/menus/form_names.h"
 #include "ui/about/about_box_controls.h"
 #include "ui/manipulator/manipulator_controls.h"
 #include "ui/splash/splash_window.h"

@@ -2,7 +2,7 @@
 // The object names of the About box and its button; each is set once, from
 // here.
 
-#include "shell/program_state/form_names.h"
+#include "shell/menus/form_names.h"
 
 namespace fieldizer::ui::aboutBoxControls {
 

@@ -1,7 +1,7 @@
 #include "ui/main_window/main_window.h"
 
+#include "shell/menus/form_names.h"
 #include "shell/program_state/database_location.h"
-#include "shell/program_state/form_names.h"
 #include "shell/program_state/own_database.h"
 #include "shell/program_state/running_windows.h"
 #include "ui/find/find_window.h"

@@ -5,7 +5,7 @@
 // Settings key (text_engine/parameter_keys.h), its spinner after the key
 // and "Spinner".
 
-#include "shell/program_state/form_names.h"
+#include "shell/menus/form_names.h"
 
 namespace fieldizer::ui::manipulatorControls {
 

@@ -1,7 +1,7 @@
 #include "ui/query_window/query_window.h"
 
 #include "shell/dialogs/error_report.h"
-#include "shell/program_state/form_names.h"
+#include "shell/menus/form_names.h"
 #include "shell/queries/query_messages.h"
 #include "ui/text_box/cp1252_qstring.h"
 #include "workbench/database_engine/database.h"

@@ -1,6 +1,6 @@
 #include "ui/splash/splash_window.h"
 
-#include "shell/program_state/form_names.h"
+#include "shell/menus/form_names.h"
 
 #include <QLabel>
 #include <QMouseEvent>
