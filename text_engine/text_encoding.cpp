@@ -152,13 +152,16 @@ std::string codePointName(char32_t c) {
     return name;
 }
 
+std::string unheldPlace(std::string_view converted, std::string_view character, char32_t c) {
+    return placeAfter(converted) + " holds the character " + codePointName(c) + " '" +
+           std::string(character) + "'";
+}
+
 EncodingError unheldCharacterError(std::string_view source, std::string_view converted,
                                    std::string_view character, char32_t c) {
     return EncodingError(errors::invalidCall,
-                         std::string(source) + ": " + placeAfter(converted) +
-                             " holds the character " + codePointName(c) + " '" +
-                             std::string(character) +
-                             "', which Windows-1252 cannot hold. The program holds Western "
+                         std::string(source) + ": " + unheldPlace(converted, character, c) +
+                             ", which Windows-1252 cannot hold. The program holds Western "
                              "European text; the file was not read.");
 }
 
@@ -226,6 +229,17 @@ std::size_t encodeUtf8(std::string_view text, char* out) {
 
 std::string_view encodingName(Encoding encoding) {
     return encoding == Encoding::Utf8 ? "UTF-8" : "Windows-1252";
+}
+
+std::string unheldCharacterPlace(std::string_view text) {
+    std::string bytes(text);
+    const Utf8Stop stop = convertUtf8(bytes.data(), bytes.size(), 0, 0);
+    if (stop.kind != Utf8Stop::Kind::Unheld)
+        return {};
+    char32_t c = 0;
+    const std::size_t length = decodeUtf8Sequence(bytes.data(), bytes.size(), stop.read, c);
+    return unheldPlace(std::string_view(bytes.data(), stop.written),
+                       std::string_view(bytes.data() + stop.read, length), c);
 }
 
 FileEncoding detectEncoding(std::string_view bytes) {

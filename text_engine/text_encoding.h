@@ -6,7 +6,7 @@
 #include "text_engine/runtime_error.h"
 
 #include <cstddef>
-#include <optional>
+#include <string>
 #include <string_view>
 
 namespace fieldizer {
@@ -44,6 +44,12 @@ class EncodingError final : public RuntimeError {
   public:
     using RuntimeError::RuntimeError;
 };
+
+// Where the first character of UTF-8 `text` that Windows-1252 cannot hold
+// stands, in the words of EncodingError: "line 2, column 4 holds the
+// character U+0416 'Ж'" (UTF-8). Empty when the text has none; the text is
+// read up to its first byte that is no UTF-8.
+std::string unheldCharacterPlace(std::string_view text);
 
 // Converts the `size` bytes of a file at `bytes`, in place, into the
 // program's text, and returns its encoding and the text's size (never more

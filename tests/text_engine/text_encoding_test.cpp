@@ -125,6 +125,12 @@ TEST(Utf8Refusal, namesTheLineTheColumnAndTheCharacter) {
                          "Western European text; the file was not read.");
 }
 
+TEST(Utf8Refusal, thePlaceOfTheFirstCharacterOutsideInAnyText) {
+    EXPECT_EQ(unheldCharacterPlace("Caf\xC3\xA9\n\xE2\x82\xAC \xCE\xB1\xCE\xB2"),
+              "line 2, column 3 holds the character U+03B1 '\xCE\xB1'");
+    EXPECT_EQ(unheldCharacterPlace("Caf\xC3\xA9 \xE2\x82\xAC"), "");
+}
+
 TEST(Utf8Refusal, isAnEncodingError) {
     try {
         decode("\xCE\xB1");
