@@ -18,8 +18,4 @@ void saveTextFile(const std::filesystem::path& path, std::string_view text, File
     file.commit();
 }
 
-void saveTextFile(const std::filesystem::path& path, std::string_view bytes) {
-    saveTextFile(path, bytes, {Encoding::Windows1252, false});
-}
-
 } // namespace fieldizer

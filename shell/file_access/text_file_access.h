@@ -24,7 +24,4 @@ LoadedText loadTextFile(const std::filesystem::path& path,
 
 void saveTextFile(const std::filesystem::path& path, std::string_view text, FileEncoding encoding);
 
-// The bytes written as they are.
-void saveTextFile(const std::filesystem::path& path, std::string_view bytes);
-
 } // namespace fieldizer

@@ -13,6 +13,9 @@ namespace {
 
 using testing::ScratchFolder;
 
+const FileEncoding utf8{Encoding::Utf8, false};
+const FileEncoding windows1252{Encoding::Windows1252, false};
+
 std::string everyByte() {
     std::string bytes;
     for (int c = 0; c < 256; ++c)
@@ -22,7 +25,7 @@ std::string everyByte() {
 
 TEST(TextFileAccess, everyByteSurvivesSaveAndLoad) {
     ScratchFolder files;
-    saveTextFile(files.file("all.txt"), everyByte());
+    saveTextFile(files.file("all.txt"), everyByte(), windows1252);
     EXPECT_EQ(files.read("all.txt"), everyByte());
     EXPECT_EQ(loadTextFile(files.file("all.txt")).text, everyByte());
     EXPECT_EQ(loadTextFile(files.write("empty.txt", "")).text, "");
@@ -37,9 +40,6 @@ void expectRoundTrip(const std::string& bytes, FileEncoding encoding, const std:
     saveTextFile(files.file("out.txt"), loaded.text, loaded.encoding);
     EXPECT_EQ(files.read("out.txt"), bytes);
 }
-
-const FileEncoding utf8{Encoding::Utf8, false};
-const FileEncoding windows1252{Encoding::Windows1252, false};
 
 TEST(TextFileRoundTrip, utf8WithAndWithoutItsByteOrderMark) {
     expectRoundTrip("Caf\xC3\xA9  12\xC2\xB0"
@@ -118,11 +118,11 @@ TEST(TextFileAccess, failuresAreNumberedErrorsNamingTheFile) {
     // A folder where the file should be: the write cannot replace it.
     std::filesystem::create_directories(files.folder() / "taken");
     const std::string taken = files.file("taken");
-    EXPECT_RUNTIME_ERROR(saveTextFile(taken, "text"), errors::pathFileAccess,
+    EXPECT_RUNTIME_ERROR(saveTextFile(taken, "text", utf8), errors::pathFileAccess,
                          taken + ": Is a directory");
     EXPECT_TRUE(std::filesystem::is_directory(files.folder() / "taken"));
     const std::string noFolder = files.file("no/such/folder.txt");
-    EXPECT_RUNTIME_ERROR(saveTextFile(noFolder, "text"), errors::pathNotFound,
+    EXPECT_RUNTIME_ERROR(saveTextFile(noFolder, "text", utf8), errors::pathNotFound,
                          "Path not found: " + files.file("no/such"));
 }
 
