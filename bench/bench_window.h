@@ -1,7 +1,7 @@
 #pragma once
 // The desktop program for a benchmark: the main window on the offscreen
 // platform over a fresh program database in a scratch folder, every message
-// printed and answered No, no file dialog expected.
+// printed and answered No, a file dialog answered only when told the file.
 
 #include "shell/dialogs/file_dialogs.h"
 #include "text_engine/user_dialogs.h"
@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace fieldizer::bench {
 
@@ -22,12 +23,16 @@ class Silent final : public UserDialogs, public FileDialogs {
         last = message.text;
         std::printf("message:       %s\n", last.c_str());
     }
-    std::filesystem::path chooseFile(const FileDialogRequest&) override { return {}; }
+    // The file chosen in the next file dialog; none (Cancel) unless set.
+    std::filesystem::path chooseFile(const FileDialogRequest&) override {
+        return std::exchange(nextFile, {});
+    }
     std::optional<std::string> inputText(const std::string&, const std::string&,
                                          const std::string&) override {
         return std::nullopt;
     }
     std::string last;
+    std::filesystem::path nextFile;
 };
 
 // The window, started in `folder` (made afresh, removed at the end).

@@ -11,8 +11,11 @@
 namespace fieldizer::cli {
 
 int runFieldize(Args args) {
-    const ParsedArguments parsed = parseArguments(
-        args, {{"--in", "--out", "--db", "--settings", "--column"}, {"--lf"}, {"--column"}, 0});
+    const ParsedArguments parsed =
+        parseArguments(args, {{"--in", "--out", "--db", "--settings", "--column", "--encoding"},
+                              {"--lf"},
+                              {"--column"},
+                              0});
     checkKeys(parsed.keys, {KeyTab::Fieldize});
     const ParameterValues values = loadOperationValues(parsed);
     const ColumnSpecs specs = columnSpecsOf(parsed);

@@ -48,7 +48,7 @@ void printKeys(const std::set<KeyTab>& tabs) {
 
 void printHelp() {
     std::cout << R"(usage: fieldizer-cli OPERATION [KEY=VALUE ...] [--in FILE] [--out FILE] [--lf]
-                     [--db PATH] [--settings NAME]
+                     [--encoding auto|utf-8|windows-1252] [--db PATH] [--settings NAME]
 
 Reshapes every line of a text. Input is --in FILE or standard input; output,
 byte for byte, goes to --out FILE (only on success) or standard output. Lines
@@ -57,7 +57,12 @@ character. --lf reads and writes LF line ends instead (every lone LF of the
 input becomes CR LF before the pass, every CR LF of the result LF after it).
 Text is Windows-1252: arguments are read as UTF-8 and converted (an argument
 that is not valid UTF-8 is taken byte for byte; a character Windows-1252
-lacks is a usage error). VALUE texts decode \r, \n, \t and \\. Keys not
+lacks is a usage error). The input is read by --encoding: auto (the default)
+takes a text that starts with the UTF-8 byte-order mark, or whose bytes above
+0x7F all form UTF-8, as UTF-8 and any other as Windows-1252; utf-8 and
+windows-1252 read it as that. The output is written in the encoding the input
+was read in, with its byte-order mark. A character Windows-1252 cannot hold
+ends the run with exit status 1, naming its line and column. VALUE texts decode \r, \n, \t and \\. Keys not
 given take a fresh window's defaults, or those of the saved set --settings
 NAME in the program's database --db PATH (default fieldizer.mdb).
 The after-process keys are accepted and ignored.
@@ -82,12 +87,12 @@ Database commands:
                                   --param gives a value to one of its PARAMETERS,
                                   or to a name it uses that is no field
   fieldize [--settings NAME] [--column HEADING:START:CHARS:SPACES:WIDTH ...]
-           [fieldizeStartLineAt=N] [--lf]
+           [fieldizeStartLineAt=N] [--lf] [--encoding ...]
                                   lay every line out in columns
   save --table NAME [--target PATH] [--connect STRING] [--existing]
        [--if-exists append|replace] [--too-long stop|skip] [--settings NAME]
        [--column ...] [databaseProcessMethod=...] [databaseDelimiter=...] [--lf]
-       [--positions laid-out|original]
+       [--positions laid-out|original] [--encoding ...]
                                   write every line as a record
   settings list | show NAME | save NAME [KEY=VALUE ...] [--column ...] | delete NAME
                                   save overwrites a set of the same name without

@@ -6,12 +6,12 @@
 #include "cli/line_ends.h"
 #include "cli/message_hints.h"
 #include "cli/operation_table.h"
+#include "cli/text_input.h"
 #include "cli/text_io.h"
 #include "columns/save_messages.h"
 #include "columns/save_summary.h"
 #include "columns/save_to_database.h"
 #include "settings/program_database.h"
-#include "shell/text_files/input_text.h"
 #include "workbench/database_engine/engine_errors.h"
 #include "workbench/workspace.h"
 
@@ -22,7 +22,8 @@ namespace fieldizer::cli {
 namespace {
 
 const ArgumentRules saveRules{{"--in", "--db", "--settings", "--column", "--table", "--target",
-                               "--connect", "--if-exists", "--too-long", "--positions"},
+                               "--connect", "--if-exists", "--too-long", "--positions",
+                               "--encoding"},
                               {"--existing", "--lf"},
                               {"--column"},
                               0};
@@ -121,13 +122,12 @@ int runSaveCommand(Args args) {
     if (parsed.flag("--existing") && !parsed.option("--target"))
         throw UsageError("--existing needs --target PATH");
     const ParameterValues values = loadOperationValues(parsed);
-    // A file is mapped, not copied: the records are built straight from it.
-    const auto inputPath = parsed.option("--in");
-    const files::InputText input =
-        inputPath ? files::InputText::openFile(*inputPath) : files::InputText::standardInput();
-    warnOfLfText(input.bytes(), parsed.flag("--lf"), std::cerr);
-    const std::string converted = parsed.flag("--lf") ? lfToCrLf(input.bytes()) : std::string();
-    const std::string_view text = parsed.flag("--lf") ? converted : input.bytes();
+    // The input is read whole and converted where it lies: the records are
+    // built straight from it.
+    const TextInput input = readTextInput(parsed);
+    warnOfLfText(input.text(), parsed.flag("--lf"), std::cerr);
+    const std::string converted = parsed.flag("--lf") ? lfToCrLf(input.text()) : std::string();
+    const std::string_view text = parsed.flag("--lf") ? converted : input.text();
 
     SaveRequest request;
     request.text = text;

@@ -3,7 +3,8 @@
 #include "cli/commands.h"
 #include "cli/line_ends.h"
 #include "cli/message_hints.h"
-#include "shell/text_files/input_text.h"
+#include "cli/text_input.h"
+#include "shell/text_files/encoded_writer.h"
 #include "shell/text_files/output_file.h"
 #include "text_engine/required_fields.h"
 
@@ -12,21 +13,16 @@
 namespace fieldizer::cli {
 namespace {
 
-// Hands each piece of a result straight to the output.
+// Hands each piece of a result straight to the output, in the input's
+// encoding.
 class FileOutput final : public PassOutput {
   public:
-    explicit FileOutput(files::OutputFile& file) : file_(file) {}
-    void write(std::string_view bytes) override { file_.write(bytes); }
+    FileOutput(files::OutputFile& file, FileEncoding encoding) : writer_(file, encoding) {}
+    void write(std::string_view bytes) override { writer_.write(bytes); }
 
   private:
-    files::OutputFile& file_;
+    files::EncodedWriter writer_;
 };
-
-files::InputText openInput(const ParsedArguments& parsed) {
-    if (auto path = parsed.option("--in"))
-        return files::InputText::openFile(*path);
-    return files::InputText::standardInput();
-}
 
 files::OutputFile openOutput(const ParsedArguments& parsed) {
     if (auto path = parsed.option("--out"))
@@ -38,15 +34,15 @@ files::OutputFile openOutput(const ParsedArguments& parsed) {
 // output only when all went well.
 int runOverInput(const ParsedArguments& parsed,
                  const std::function<void(std::string_view, PassOutput&)>& run) {
-    const files::InputText input = openInput(parsed);
-    if (!hasTextToProcess(input.bytes())) {
+    const TextInput input = readTextInput(parsed);
+    if (!hasTextToProcess(input.text())) {
         printMessage(std::cerr, requiredFieldIds::nothingToProcess, nothingToProcessMessage);
         return exitUsage;
     }
-    warnOfLfText(input.bytes(), parsed.flag("--lf"), std::cerr);
+    warnOfLfText(input.text(), parsed.flag("--lf"), std::cerr);
     files::OutputFile file = openOutput(parsed);
-    FileOutput output(file);
-    run(input.bytes(), output);
+    FileOutput output(file, input.encoding);
+    run(input.text(), output);
     file.commit();
     return exitOk;
 }

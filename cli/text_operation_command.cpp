@@ -14,8 +14,8 @@ bool isTextOperation(std::string_view name) {
 
 int runTextOperation(std::string_view name, Args args) {
     const TextOperation& operation = *findTextOperation(name);
-    const ParsedArguments parsed =
-        parseArguments(args, {{"--in", "--out", "--db", "--settings"}, {"--lf"}, {}, 0});
+    const ParsedArguments parsed = parseArguments(
+        args, {{"--in", "--out", "--db", "--settings", "--encoding"}, {"--lf"}, {}, 0});
     checkKeys(parsed.keys, operation.tabs);
     const ParameterValues values = loadOperationValues(parsed);
     if (operation.check) {

@@ -1,5 +1,7 @@
 #include "text_engine/cp1252.h"
 
+#include "text_engine/utf8_sequence.h"
+
 #include <array>
 #include <cstdint>
 
@@ -12,10 +14,6 @@ constexpr std::array<char32_t, 32> high{
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char32_t codePoint(unsigned char byte) {
-    return byte >= 0x80 && byte <= 0x9F ? high[byte - 0x80] : char32_t(byte);
-}
 
 void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -31,33 +29,24 @@ void appendUtf8(std::string& out, char32_t c) {
 }
 
 char toByte(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return char(c);
-    for (std::size_t i = 0; i < high.size(); ++i)
-        if (high[i] == c)
-            return char(0x80 + i);
-    return '?';
-}
-
-// Decodes one UTF-8 sequence at `pos`; returns its length, 0 for a bad one.
-std::size_t decode(std::string_view text, std::size_t pos, char32_t& c) {
-    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
-    unsigned char lead = byte(0);
-    std::size_t length = lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
-    if (length == 0 || pos + length > text.size())
-        return 0;
-    c = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-        c = (c << 6) | (byte(i) & 0x3F);
-    }
-    bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
-    bool invalid = c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF);
-    return overlong || invalid ? 0 : length;
+    const int byte = cp1252ByteOf(c);
+    return byte < 0 ? '?' : char(byte);
 }
 
 } // namespace
+
+char32_t cp1252CodePoint(unsigned char byte) {
+    return byte >= 0x80 && byte <= 0x9F ? high[byte - 0x80] : char32_t(byte);
+}
+
+int cp1252ByteOf(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return int(c);
+    for (std::size_t i = 0; i < high.size(); ++i)
+        if (high[i] == c)
+            return int(0x80 + i);
+    return -1;
+}
 
 std::string cp1252ToUtf8(std::string_view text) {
     std::string out;
@@ -67,7 +56,7 @@ std::string cp1252ToUtf8(std::string_view text) {
         if (byte < 0x80)
             out += ch;
         else
-            appendUtf8(out, codePoint(byte));
+            appendUtf8(out, cp1252CodePoint(byte));
     }
     return out;
 }
@@ -82,7 +71,7 @@ std::string utf8ToCp1252(std::string_view text) {
             continue;
         }
         char32_t c = 0;
-        std::size_t length = decode(text, pos, c);
+        std::size_t length = decodeUtf8Sequence(text.data(), text.size(), pos, c);
         // A byte that is not part of valid UTF-8 was meant as a single-byte
         // character already: it stays itself, so two such names never merge.
         out += length == 0 ? text[pos] : toByte(c);

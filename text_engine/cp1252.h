@@ -23,4 +23,10 @@ std::string utf8ToCp1252(std::string_view text);
 // count, as their control characters).
 bool heldInCp1252(char32_t c);
 
+// The character of one byte, and the byte of a character (-1 when
+// Windows-1252 has none): the conversions of a single character, for the
+// file encodings (text_encoding.h).
+char32_t cp1252CodePoint(unsigned char byte);
+int cp1252ByteOf(char32_t c);
+
 } // namespace fieldizer

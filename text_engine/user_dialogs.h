@@ -54,6 +54,9 @@ struct Message {
     Answer defaultAnswer = Answer::Ok;
     // The input that gets the focus after the message (a required field).
     Focus focus;
+    // The text is UTF-8, not the program's text: it shows a character the
+    // program's text cannot hold (an EncodingError, a refused paste).
+    bool textIsUtf8 = false;
 };
 
 // A message with an OK button under the application title; `focus` names

@@ -1,17 +1,20 @@
 #include "shell/file_access/text_file_access.h"
 
+#include "shell/text_files/encoded_writer.h"
 #include "shell/text_files/input_text.h"
 #include "shell/text_files/output_file.h"
 
 namespace fieldizer {
 
-std::string loadTextFile(const std::filesystem::path& path) {
-    return std::string(files::InputText::openFile(path).bytes());
+LoadedText loadTextFile(const std::filesystem::path& path, EncodingChoice choice) {
+    files::InputText input = files::InputText::openFile(path);
+    const FileEncoding encoding = input.decode(choice, path.string());
+    return {std::string(input.bytes()), encoding};
 }
 
-void saveTextFile(const std::filesystem::path& path, std::string_view bytes) {
+void saveTextFile(const std::filesystem::path& path, std::string_view text, FileEncoding encoding) {
     files::OutputFile file(path);
-    file.write(bytes);
+    files::EncodedWriter(file, encoding).write(text);
     file.commit();
 }
 

@@ -1,8 +1,12 @@
 #pragma once
-// Text files of the Manipulator: read whole, byte for byte, from a file that
-// may be read-only; written through a temporary file in the target's folder
-// renamed over the target, so that a failed save never leaves a half-written
-// file. Failures are RuntimeErrors with the file-access numbers.
+// Text files of the Manipulator: read whole from a file that may be
+// read-only and converted from the file's encoding (UTF-8 or Windows-1252,
+// text_encoding.h) into the program's text; written back in an encoding
+// through a temporary file in the target's folder renamed over the target,
+// so that a failed save never leaves a half-written file. Failures are
+// RuntimeErrors with the file-access numbers, or an EncodingError.
+
+#include "text_engine/text_encoding.h"
 
 #include <filesystem>
 #include <string>
@@ -10,8 +14,14 @@
 
 namespace fieldizer {
 
-std::string loadTextFile(const std::filesystem::path& path);
+struct LoadedText {
+    std::string text;
+    FileEncoding encoding;
+};
 
-void saveTextFile(const std::filesystem::path& path, std::string_view bytes);
+LoadedText loadTextFile(const std::filesystem::path& path,
+                        EncodingChoice choice = EncodingChoice::Automatic);
+
+void saveTextFile(const std::filesystem::path& path, std::string_view text, FileEncoding encoding);
 
 } // namespace fieldizer

@@ -109,6 +109,12 @@ void InputText::readFileOfSize(int descriptor, std::size_t size,
         throw fileChangedWhileRead(name);
 }
 
+FileEncoding InputText::decode(EncodingChoice choice, std::string_view source) {
+    const DecodedText decoded = decodeInPlace(bytes_, size_, choice, source);
+    size_ = decoded.size;
+    return decoded.encoding;
+}
+
 // Reads until the end, whatever size the metadata claims: a /proc file says
 // 0 and a pipe says nothing.
 void InputText::readToEnd(int descriptor, const std::filesystem::path& name) {

@@ -6,6 +6,8 @@
 // terminal, a character device, a /proc file, process substitution) is read
 // as a stream to its end, because its size is unknown until then.
 
+#include "text_engine/text_encoding.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string_view>
@@ -27,6 +29,12 @@ class InputText {
 
     // Valid while the object lives.
     std::string_view bytes() const { return {bytes_, size_}; }
+
+    // Turns the bytes read into the program's text where they lie, and gives
+    // the encoding they were in (text_encoding.h). Throws EncodingError
+    // naming `source` for a text the program cannot take; bytes() is then of
+    // no use.
+    FileEncoding decode(EncodingChoice choice, std::string_view source);
 
   private:
     InputText() = default;

@@ -20,12 +20,15 @@ TEST(CliArgumentText, ACharacterTypedInUtf8IsTheSameCharacterEverywhere) {
     EXPECT_EQ(result.out, "cafe") << "a value matches the text's own byte";
 
     const std::string column = eAcuteUtf8 + ":1:3:0:3";
+    // ASCII input counts as UTF-8, and the output is written in it.
     result = cli.run({"fieldize", "--column", column}, "abc");
+    EXPECT_EQ(result.out.substr(0, 2), eAcuteUtf8) << "a heading is the character typed";
+    result = cli.run({"fieldize", "--column", column, "--encoding", "windows-1252"}, "abc");
     EXPECT_EQ(result.out.substr(0, 1), eAcute1252) << "a heading is the text's own byte";
 
     ASSERT_EQ(cli.run({"settings", "save", "S", "--column", column}).status, 0);
     result = cli.run({"fieldize", "--settings", "S"}, "abc");
-    EXPECT_EQ(result.out.substr(0, 1), eAcute1252) << "a saved heading is not encoded twice";
+    EXPECT_EQ(result.out.substr(0, 3), eAcuteUtf8 + "\r") << "a saved heading is not encoded twice";
 
     result = cli.run({"save", "--table", "T" + eAcuteUtf8, "--column", column,
                       "databaseProcessMethod=Use column specs on the Fieldize Text tab"},

@@ -56,6 +56,20 @@ TEST_F(SaveTab, optionOneCreatesTheTableInTheProgramsDatabaseFromTheColumns) {
     EXPECT_FALSE(manipulator().passRunning());
 }
 
+TEST_F(SaveTab, aUtf8ReportIsStoredWithItsCharactersInTheirColumns) {
+    database_.setWorking({spec("A", 1, 5, 10), spec("Temp\xE9rature\xB0", 7, 5, 10)});
+    open(writeFile("report.txt", "Caf\xC3\xA9  12\xC2\xB0"
+                                 "C"));
+    showTab(SaveToDatabase);
+    fill("Relev\xE9s\xB0", useColumnSpecsMethod, "");
+    save();
+    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_EQ(database_.rows("Relev\xE9s\xB0"), (Rows{{"Caf\xE9 ", "12\xB0"
+                                                                   "C"}}));
+    EXPECT_EQ(items("Combo17"), std::vector<std::string>{"Relev\xE9s\xB0"})
+        << "the table's name shows back as it was typed";
+}
+
 TEST_F(SaveTab, aSaveTellsItsCountInTheStatusBarAndLeavesUndoAsItWas) {
     type("Ann   IA\r\nBob   NE\r\n"); // typed: Undo is offered
     fill("people", useColumnSpecsMethod, "");

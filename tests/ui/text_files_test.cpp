@@ -70,7 +70,7 @@ TEST_F(TextFiles, saveWritesTheBytesAndAsksForANameOnlyWhenThereIsNone) {
     const std::string path = (folder_ / "saved.txt").string();
     files_.add(path);
     action("menuFileSaveFile")->trigger();
-    EXPECT_EQ(readFile(path), "typed\r\ntext\x80");
+    EXPECT_EQ(readFile(path), "typed\r\ntext\xE2\x82\xAC") << "a new text is written as UTF-8";
     EXPECT_EQ(manipulator().windowTitle(), QString::fromStdString("Manipulator - " + path));
     EXPECT_FALSE(action("menuFileSaveFile")->isEnabled());
     EXPECT_FALSE(action("menuEditUndo")->isEnabled());
@@ -78,13 +78,13 @@ TEST_F(TextFiles, saveWritesTheBytesAndAsksForANameOnlyWhenThereIsNone) {
 
     type("!");
     action("menuFileSaveFile")->trigger(); // no dialog: the file is named
-    EXPECT_EQ(readFile(path), "typed\r\ntext\x80!");
+    EXPECT_EQ(readFile(path), "typed\r\ntext\xE2\x82\xAC!");
 
     const std::string other = (folder_ / "other.txt").string();
     files_.add(other);
     action("menuFileSaveFileAs")->trigger();
     EXPECT_EQ(files_.requests.back().title, "Fieldizer - Save file as");
-    EXPECT_EQ(readFile(other), "typed\r\ntext\x80!");
+    EXPECT_EQ(readFile(other), "typed\r\ntext\xE2\x82\xAC!");
     EXPECT_TRUE(manipulator().windowTitle().endsWith(QStringLiteral("other.txt")));
     EXPECT_FALSE(files_.unexpected);
 }

@@ -68,7 +68,11 @@ Answer answerOf(int button) {
 // Closing the box by its close button or Escape is Cancel where there is
 // one, else the default answer.
 int showBox(QWidget* parent, const Message& message) {
-    QMessageBox box(iconOf(message.icon), toQString(message.title), toQString(message.text),
+    const QString text =
+        message.textIsUtf8
+            ? QString::fromUtf8(message.text.data(), static_cast<qsizetype>(message.text.size()))
+            : toQString(message.text);
+    QMessageBox box(iconOf(message.icon), toQString(message.title), text,
                     buttonsOf(message.buttons), parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setDefaultButton(buttonOf(message.defaultAnswer));

@@ -1,6 +1,7 @@
 // The Edit menu's commands on the active text window, and the paste both
 // text boxes share.
 #include "shell/editing/paste_rule.h"
+#include "shell/editing/unheld_character.h"
 #include "ui/main_window/main_window.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/text_box/byte_text_box.h"
@@ -48,7 +49,15 @@ void MainWindow::pasteCommand() {
 void MainWindow::pasteInto(ByteTextBox* box, bool fromMenu) {
     if (manipulator_->passRunning() || box->isReadOnly())
         return;
-    const std::string pasted = fromQString(QApplication::clipboard()->text());
+    const QString clipboard = QApplication::clipboard()->text();
+    // A character the program cannot hold is refused, never made "?".
+    const QByteArray utf8 = clipboard.toUtf8();
+    if (const auto refusal = unheldPasteRefusal(
+            std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())))) {
+        dialogs_.tell(*refusal);
+        return;
+    }
+    const std::string pasted = fromQString(clipboard);
     const PasteEdit edit =
         pasteEdit(box->length(), box->selectionStart(), box->selectionLength(), pasted);
     box->replaceBytes(edit.start, edit.removeLength, edit.insert);

@@ -6,6 +6,7 @@
 #include "ui/text_box/byte_text_box.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
@@ -42,6 +43,22 @@ void MainWindow::closeFileCommand() {
     if (viewerVisible())
         viewerWindow_->close();
     manipulator_->closeFile();
+}
+
+// The viewer's text goes back first: the save question must see it.
+void MainWindow::reopenCommand(EncodingChoice choice) {
+    if (manipulator_->passRunning())
+        return;
+    if (viewerVisible())
+        viewerWindow_->close();
+    showManipulator();
+    manipulator_->reopenWithEncoding(choice);
+    mdi_->setActiveSubWindow(manipulatorWindow_);
+}
+
+void MainWindow::showEncoding() {
+    const std::string_view name = encodingName(manipulator_->encoding().encoding);
+    encodingStatus_->setText(QLatin1String(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 void MainWindow::setPrintDialog(PrintDialog dialog) {

@@ -30,7 +30,7 @@ namespace fieldizer::ui {
 MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& files,
                        QWidget* parent)
     : QMainWindow(parent), state_(state), dialogs_(dialogs), files_(files),
-      mdi_(new QMdiArea(this)), caretStatus_(new QLabel(this)) {
+      mdi_(new QMdiArea(this)), caretStatus_(new QLabel(this)), encodingStatus_(new QLabel(this)) {
     setObjectName(QLatin1String(formNames::mainWindow));
     setWindowTitle(QStringLiteral("Fieldizer"));
     setAcceptDrops(true);
@@ -39,6 +39,8 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     setCentralWidget(mdi_);
     statusBar()->addWidget(caretStatus_);
     caretStatus_->setObjectName(QStringLiteral("caretStatus"));
+    statusBar()->addWidget(encodingStatus_);
+    encodingStatus_->setObjectName(QStringLiteral("encodingStatus"));
     buildMenus();
     connectMenus();
     connectDatabaseMenus();
@@ -48,6 +50,8 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
         state_, dialogs_, files_,
         {menus_.undo, menus_.saveFile, menus_.saveFileAs, menus_.closeFile, menus_.find});
     manipulatorWindow_ = addSubWindow(manipulator_);
+    connect(manipulator_, &Manipulator::captionChanged, this, &MainWindow::showEncoding);
+    showEncoding();
     viewer_ = new TextViewer;
     viewerWindow_ = addSubWindow(viewer_);
     commandLock_ = new CommandLock(*this, *mdi_, manipulatorWindow_);

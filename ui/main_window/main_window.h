@@ -10,6 +10,7 @@
 #include "shell/menus/menu_rules.h"
 #include "shell/program_state/program_state.h"
 #include "shell/queries/query_rules.h"
+#include "text_engine/text_encoding.h"
 #include "text_engine/user_dialogs.h"
 #include "ui/table_browser/table_browser.h"
 
@@ -40,6 +41,8 @@ class TextViewer;
 struct MainMenus {
     QMenu *file = nullptr, *edit = nullptr, *view = nullptr, *search = nullptr, *queries = nullptr,
           *help = nullptr;
+    QMenu* reopen = nullptr; // "Reopen with Encoding"
+    QAction *reopenUtf8 = nullptr, *reopenWindows1252 = nullptr;
     QAction *openFile = nullptr, *saveFile = nullptr, *saveFileAs = nullptr, *closeFile = nullptr,
             *useOrig = nullptr, *openDB = nullptr, *openTable = nullptr, *saveTableAs = nullptr,
             *deleteTable = nullptr, *printerSetup = nullptr, *print = nullptr, *exit = nullptr;
@@ -70,6 +73,7 @@ class MainWindow final : public QMainWindow {
     // The commands, as the menus run them.
     void openFileCommand(const std::string& path = {});
     void closeFileCommand();
+    void reopenCommand(EncodingChoice choice);
     void printCommand();
     void printerSetupCommand();
     void undoCommand();
@@ -218,6 +222,8 @@ class MainWindow final : public QMainWindow {
     QMdiSubWindow* tableListWindow_ = nullptr;
     std::function<bool()> tableBrowserVisible_;
     QLabel* caretStatus_ = nullptr;
+    QLabel* encodingStatus_ = nullptr; // the encoding Save writes the text in
+    void showEncoding();
     TableBrowser* browsers_[2] = {};        // by Kind: Form13, Form12
     QMdiSubWindow* browserWindows_[2] = {}; // their frames
     std::unique_ptr<QPrinter> printer_;

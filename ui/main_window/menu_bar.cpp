@@ -40,6 +40,12 @@ void MainWindow::buildMenus() {
     m.saveFile = item(m.file, "menuFileSaveFile", "&Save File", false, QKeySequence::Save);
     m.saveFileAs = item(m.file, "menuFileSaveFileAs", "Save File &As...", false);
     m.closeFile = item(m.file, "menuFileCloseFile", "C&lose File", false);
+    // For a file whose encoding the rule guessed wrong; offered while a file is open.
+    m.reopen = m.file->addMenu(QStringLiteral("Reopen with &Encoding"));
+    m.reopen->setObjectName(QStringLiteral("menuFileReopen"));
+    m.reopen->menuAction()->setObjectName(QStringLiteral("menuFileReopen"));
+    m.reopenUtf8 = item(m.reopen, "menuFileReopenUtf8", "UTF-8", true);
+    m.reopenWindows1252 = item(m.reopen, "menuFileReopenWindows1252", "Windows-1252", true);
     separator(m.file, "spacer0");
     m.useOrig = item(m.file, "menuFileUseOrig", "Use O&riginal Database", false);
     m.openDB = item(m.file, "menuFileOpenDB", "Open Access Database...", true);
@@ -92,6 +98,10 @@ void MainWindow::connectMenus() {
         manipulator_->saveFileAs();
     });
     connect(m.closeFile, &QAction::triggered, this, &MainWindow::closeFileCommand);
+    connect(m.reopenUtf8, &QAction::triggered, this,
+            [this] { reopenCommand(EncodingChoice::Utf8); });
+    connect(m.reopenWindows1252, &QAction::triggered, this,
+            [this] { reopenCommand(EncodingChoice::Windows1252); });
     connect(m.printerSetup, &QAction::triggered, this, &MainWindow::printerSetupCommand);
     connect(m.print, &QAction::triggered, this, &MainWindow::printCommand);
     connect(m.exit, &QAction::triggered, this, &QWidget::close);

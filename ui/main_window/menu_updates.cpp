@@ -6,6 +6,7 @@
 #include "ui/text_viewer/text_viewer.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QTabWidget>
 
 namespace fieldizer::ui {
@@ -48,6 +49,8 @@ void MainWindow::updateFileMenu() {
     apply(menus_.saveFile, state.saveFile);
     apply(menus_.saveFileAs, state.saveFileAs);
     apply(menus_.closeFile, state.closeFile);
+    menus_.reopen->menuAction()->setEnabled(!manipulator_->fileName().empty() &&
+                                            !manipulator_->passRunning());
     menus_.useOrig->setEnabled(state.useOriginalDatabase);
     menus_.openTable->setEnabled(state.openTable);
     menus_.deleteTable->setEnabled(state.deleteTable);

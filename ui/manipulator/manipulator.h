@@ -11,6 +11,7 @@
 #include "shell/program_state/program_state.h"
 #include "text_engine/processing_pass.h"
 #include "text_engine/required_fields.h"
+#include "text_engine/text_encoding.h"
 #include "text_engine/user_dialogs.h"
 #include "ui/manipulator/pass_frame.h"
 #include "ui/manipulator/run_scope.h"
@@ -78,10 +79,16 @@ class Manipulator final : public QWidget {
     // Text files. closeFile returns false when the user cancelled (the text,
     // file and flags stay as they were).
     void myOpenFile();
-    void loadFile(const std::string& path);
+    void loadFile(const std::string& path, EncodingChoice choice = EncodingChoice::Automatic);
     bool saveFile();
     bool saveFileAs();
     bool closeFile();
+    // "Reopen with Encoding": the current file read again as `choice`, after
+    // the save question when the text was changed.
+    void reopenWithEncoding(EncodingChoice choice);
+    // What Save writes: the encoding the file was read in, UTF-8 for a text
+    // that came from no file.
+    FileEncoding encoding() const { return encoding_; }
 
     // The pass frame of every "&Process" button.
     void runPass(const PassRequest& request);
@@ -169,6 +176,9 @@ class Manipulator final : public QWidget {
     void setCounterVisible(bool visible);
     void setCaptionFor(const std::string& path);
     void afterSave(const std::string& path);
+    // "Would you like to save changes?" when the text was changed; false
+    // when the user cancelled or the save did not happen.
+    bool offerToSave();
 
     void showUndoState();
     void processText(const PassRequest& request, bool& undoTaken);
@@ -203,6 +213,7 @@ class Manipulator final : public QWidget {
     FieldizeTextPanel* fieldizePanel_ = nullptr;
 
     std::string fileName_;
+    FileEncoding encoding_;
     TextHistory history_;
     bool passRunning_ = false;
     bool undoAvailable_ = false; // shown by the Undo button and Edit > Undo

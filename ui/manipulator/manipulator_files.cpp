@@ -26,16 +26,20 @@ void Manipulator::myOpenFile() {
         loadFile(path);
 }
 
-void Manipulator::loadFile(const std::string& path) {
+void Manipulator::loadFile(const std::string& path, EncodingChoice choice) {
     tabs_->setCurrentIndex(0);
     setCounterVisible(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         // The file's bytes where the system maps them: the box and the two
         // Undo copies take them from there, with no copy of the file between.
-        const files::InputText file = files::InputText::openFile(path);
+        // Converted from the file's encoding where they lie; a character the
+        // program cannot hold refuses the file before anything changes.
+        files::InputText file = files::InputText::openFile(path);
+        const FileEncoding encoding = file.decode(choice, path);
         const std::string_view bytes = file.bytes();
         fileName_ = path;
+        encoding_ = encoding;
         setCaptionFor(path);
         state_.textModified = false;
         state_.textJustLoaded = true;
@@ -69,7 +73,7 @@ bool Manipulator::saveFile() {
     if (path.empty())
         return false;
     try {
-        saveTextFile(path, textBox_->bytes());
+        saveTextFile(path, textBox_->bytes(), encoding_);
     } catch (const RuntimeError& error) {
         handleError(dialogs_, error); // the text and its mark stay
         return false;
@@ -85,7 +89,7 @@ bool Manipulator::saveFileAs() {
     if (path.empty())
         return false;
     try {
-        saveTextFile(path, textBox_->bytes());
+        saveTextFile(path, textBox_->bytes(), encoding_);
     } catch (const RuntimeError& error) {
         handleError(dialogs_, error);
         return false;
@@ -105,19 +109,22 @@ void Manipulator::afterSave(const std::string& path) {
     state_.textModified = false;
 }
 
+bool Manipulator::offerToSave() {
+    if (!state_.textModified)
+        return true;
+    const Answer answer = dialogs_.ask(
+        question(saveChanges, saveQuestion, Buttons::YesNoCancel, Icon::Question, Answer::Cancel));
+    // Yes whose save did not happen (the name dialog cancelled, the write
+    // failed) keeps the text rather than losing it.
+    return answer == Answer::No || (answer == Answer::Yes && saveFile());
+}
+
 bool Manipulator::closeFile() {
-    if (state_.textModified) {
-        const Answer answer = dialogs_.ask(question(saveChanges, saveQuestion, Buttons::YesNoCancel,
-                                                    Icon::Question, Answer::Cancel));
-        if (answer == Answer::Cancel)
-            return false;
-        // Yes whose save did not happen (the name dialog cancelled, the
-        // write failed) keeps the text rather than losing it.
-        if (answer == Answer::Yes && !saveFile())
-            return false;
-    }
+    if (!offerToSave())
+        return false;
     state_.closingText = true;
     fileName_.clear();
+    encoding_ = {};
     textBox_->setBytes({});
     resetHistory(history_, {});
     for (QAction* item : {menu_.saveFile, menu_.saveFileAs, menu_.closeFile})
@@ -128,6 +135,16 @@ bool Manipulator::closeFile() {
     lineEndBar_->setVisible(false);
     setCaptionFor({});
     return true;
+}
+
+// A file read in the wrong encoding is read again in the right one; its
+// text so far is offered for saving first, and stays when the file cannot
+// be read so.
+void Manipulator::reopenWithEncoding(EncodingChoice choice) {
+    const std::string path = fileName_;
+    if (path.empty() || passRunning_ || !offerToSave())
+        return;
+    loadFile(path, choice);
 }
 
 } // namespace fieldizer::ui
