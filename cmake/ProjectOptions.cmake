@@ -30,9 +30,9 @@ if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
     set(CMAKE_BUILD_TYPE Release CACHE STRING "Build type" FORCE)
 endif()
 
-# Qt and QScintilla, for shell/ (QtCore) and ui/ (widgets). Found once here so
-# that the layers below never see them. Their headers come in as SYSTEM
-# headers, so that their warnings do not fail our -Werror build.
+# Qt and QScintilla, for ui/ alone (the layering check refuses Qt anywhere
+# below it). Found once here; their headers come in as SYSTEM headers, so
+# that their warnings do not fail a -Werror build.
 find_package(Qt6 COMPONENTS Core Widgets PrintSupport Test)
 if(Qt6_FOUND)
     find_library(QSCINTILLA_LIBRARY NAMES qscintilla2_qt6 REQUIRED)
