@@ -115,6 +115,12 @@ void printRows(db::Recordset& rows, bool csv) {
     }
 }
 
+// Rows printed once from first to last need no way back: a forward-only
+// recordset holds one row at a time, whatever the table's size.
+db::RecordsetType readingType(const SqlArguments& parsed) {
+    return parsed.csv ? db::RecordsetType::ForwardOnly : db::RecordsetType::Snapshot;
+}
+
 // The statement as a temporary query, so that its parameters (declared, or
 // names that are no fields) take the --param values.
 db::QueryDef parameterQuery(db::Database& database, const std::string& statement,
@@ -141,13 +147,13 @@ void runStatement(const SqlArguments& parsed) {
     if (!parsed.parameters.empty()) {
         db::QueryDef query = parameterQuery(*database, statement, parsed);
         if (select) {
-            db::Recordset rows = query.openRecordset(db::RecordsetType::Snapshot);
+            db::Recordset rows = query.openRecordset(readingType(parsed));
             printRows(rows, parsed.csv);
         } else {
             std::cout << query.execute() << '\n';
         }
     } else if (select) {
-        db::Recordset rows = database->openRecordset(statement, db::RecordsetType::Snapshot);
+        db::Recordset rows = database->openRecordset(statement, readingType(parsed));
         printRows(rows, parsed.csv);
     } else {
         std::cout << database->execute(statement) << '\n';

@@ -16,7 +16,11 @@ void appendQuotedCsvField(std::string& out, std::string_view value) {
 }
 
 void appendCsvField(std::string& out, std::string_view value) {
-    if (value.find_first_of(",\"\r\n") == std::string_view::npos)
+    // Blanks at either end are quoted too: readers that trim unquoted
+    // fields would lose them.
+    const bool blankEnd = !value.empty() && (value.front() == ' ' || value.front() == '\t' ||
+                                             value.back() == ' ' || value.back() == '\t');
+    if (!blankEnd && value.find_first_of(",\"\r\n") == std::string_view::npos)
         out += value;
     else
         appendQuotedCsvField(out, value);

@@ -1,8 +1,8 @@
 #pragma once
 // Comma-separated values as RFC 4180 has them: a field that holds a comma, a
-// double quote, a CR or an LF is put in double quotes, each double quote in
-// it doubled. Records end at CR LF, a lone CR or a lone LF outside quotes.
-// Bytes in, bytes out: the character set is the caller's.
+// double quote, a CR or an LF, or begins or ends with a blank, is put in
+// double quotes, each double quote in it doubled. Records end at CR LF, a lone CR or a lone LF
+// outside quotes. Bytes in, bytes out: the character set is the caller's.
 
 #include <cstddef>
 #include <string>

@@ -5,15 +5,30 @@
 #include "text_engine/progress_pacer.h"
 #include "workbench/database_engine/field_type.h"
 
+#include <algorithm>
+
 namespace fieldizer::db {
 namespace {
 
 // Pieces of about this size go to the output: few calls, little memory.
 constexpr std::size_t pieceSize = 64 * 1024;
 
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 void appendValue(std::string& out, const Value& value, int type, std::string& converted) {
     if (value.isNull())
         return;
+    // Most text is ASCII, the same bytes in both character sets.
+    if (value.isText() && type != fieldType::dateTime && isAscii(value.text())) {
+        if (value.text().empty())
+            appendQuotedCsvField(out, value.text());
+        else
+            appendCsvField(out, value.text());
+        return;
+    }
     converted = cp1252ToUtf8(displayText(value, type));
     if (converted.empty())
         appendQuotedCsvField(out, converted);
