@@ -26,6 +26,8 @@ int runSql(Args args);
 int runFieldize(Args args);
 int runSave(Args args);
 int runSettings(Args args);
+// columns guess | import FILE | export
+int runColumns(Args args);
 
 void printHelp();
 

@@ -7,10 +7,12 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/message_hints.h"
+#include "cli/text_io.h"
 #include "shell/text_files/file_sync.h"
 #include "shell/text_files/temporary_files.h"
 #include "text_engine/cp1252.h"
 #include "text_engine/database_error_numbers.h"
+#include "workbench/csv_export.h"
 #include "workbench/database_engine/field_type.h"
 #include "workbench/database_engine/query_defs.h"
 #include "workbench/database_engine/table_def.h"
@@ -35,6 +37,7 @@ struct SqlArguments {
     std::string connect;
     std::string statement;
     std::vector<std::pair<std::string, std::string>> parameters; // --param NAME=VALUE
+    bool csv = false;                                            // --csv: rows as CSV
 };
 
 bool takesValue(const std::string& argument) {
@@ -57,7 +60,9 @@ std::optional<SqlArguments> parseSqlArguments(Args args, std::string& error) {
     bool haveDb = false, haveStatement = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& argument = args[i];
-        if (argument == "--param" && i + 1 < args.size()) {
+        if (argument == "--csv") {
+            parsed.csv = true;
+        } else if (argument == "--param" && i + 1 < args.size()) {
             if (!addParameter(parsed, args[++i])) {
                 error = "--param takes NAME=VALUE, not '" + args[i] + "'";
                 return std::nullopt;
@@ -83,7 +88,22 @@ std::optional<SqlArguments> parseSqlArguments(Args args, std::string& error) {
     return parsed;
 }
 
-void printRows(db::Recordset& rows) {
+// Standard output takes the CSV in the writer's pieces.
+class StandardOutput final : public PassOutput {
+  public:
+    void write(std::string_view bytes) override {
+        std::cout.write(bytes.data(), std::streamsize(bytes.size()));
+    }
+};
+
+void printRows(db::Recordset& rows, bool csv) {
+    if (csv) {
+        StandardOutput output;
+        QuietObserver quiet;
+        db::exportCsv(rows, output, quiet);
+        std::cout.flush();
+        return;
+    }
     for (int i = 0; i < rows.fieldCount(); ++i)
         std::cout << (i ? "\t" : "") << cp1252ToUtf8(rows.field(i).name());
     std::cout << '\n';
@@ -93,6 +113,12 @@ void printRows(db::Recordset& rows) {
                       << cp1252ToUtf8(db::displayText(rows.value(i), rows.field(i).type()));
         std::cout << '\n';
     }
+}
+
+// Rows printed once from first to last need no way back: a forward-only
+// recordset holds one row at a time, whatever the table's size.
+db::RecordsetType readingType(const SqlArguments& parsed) {
+    return parsed.csv ? db::RecordsetType::ForwardOnly : db::RecordsetType::Snapshot;
 }
 
 // The statement as a temporary query, so that its parameters (declared, or
@@ -120,14 +146,14 @@ void runStatement(const SqlArguments& parsed) {
     if (!parsed.parameters.empty()) {
         db::QueryDef query = parameterQuery(*database, statement, parsed);
         if (select) {
-            db::Recordset rows = query.openRecordset(db::RecordsetType::Snapshot);
-            printRows(rows);
+            db::Recordset rows = query.openRecordset(readingType(parsed));
+            printRows(rows, parsed.csv);
         } else {
             std::cout << query.execute() << '\n';
         }
     } else if (select) {
-        db::Recordset rows = database->openRecordset(statement, db::RecordsetType::Snapshot);
-        printRows(rows);
+        db::Recordset rows = database->openRecordset(statement, readingType(parsed));
+        printRows(rows, parsed.csv);
     } else {
         std::cout << database->execute(statement) << '\n';
     }

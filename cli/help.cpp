@@ -82,10 +82,12 @@ Database commands:
                                   file SOURCE (.mdb, .accdb) into the new program
                                   database TARGET (never overwritten); SOURCE is
                                   only read; the report goes to standard error
-  sql --db PATH [--connect ';UID=...;PWD=...'] [--param NAME=VALUE ...] STATEMENT
+  sql --db PATH [--connect ';UID=...;PWD=...'] [--param NAME=VALUE ...] [--csv] STATEMENT
                                   run one statement; rows print tab-separated;
                                   --param gives a value to one of its PARAMETERS,
-                                  or to a name it uses that is no field
+                                  or to a name it uses that is no field; --csv
+                                  prints them as CSV (RFC 4180, UTF-8, a header
+                                  row, CR LF, Null an empty field, "" the empty text)
   fieldize [--settings NAME] [--column HEADING:START:CHARS:SPACES:WIDTH ...]
            [fieldizeStartLineAt=N] [--lf] [--encoding ...]
                                   lay every line out in columns
@@ -100,6 +102,25 @@ Database commands:
                                   KEY=VALUE lines (\r \n \t \\ escaped) and
                                   --column=... lines that save reads back, one
                                   argument a line; names match in any letter case
+  columns guess [--lines FIRST-LAST] [--heading-line N] [--lf] [--in FILE]
+                                  propose columns where a blank stands in (almost)
+                                  every line (FIRST-LAST, else the first 200 lines
+                                  with characters); headings from line N, else
+                                  Column1, ...; prints --column=... lines, one
+                                  argument a line, that save and settings save take
+  columns import FILE [--format csvkit|fieldwidths|columns] [--settings NAME]
+                                  replace the working specifications (or those of
+                                  the saved set NAME) by a csvkit schema (starts
+                                  from 0, or from 1 when the first is 1), an awk
+                                  FIELDWIDTHS line ("2 4 1:3") or --column lines;
+                                  the format defaults to csvkit for FILE.csv, else
+                                  columns when it begins with --column, else
+                                  fieldwidths
+  columns export --format csvkit|fieldwidths|columns|create-table [--table NAME]
+                 [--settings NAME] [--column ...]
+                                  print the specifications in that form;
+                                  create-table prints the statement save --table
+                                  NAME runs to create the table
 An Access file given as --db or --target is refused: convert it first with
 import-access.
 

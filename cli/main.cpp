@@ -30,6 +30,8 @@ int dispatch(const std::string& command, cli::Args args) {
         return cli::runSave(args);
     if (command == "settings")
         return cli::runSettings(args);
+    if (command == "columns")
+        return cli::runColumns(args);
     if (command == "import-access")
         return cli::runImportAccess(args);
     std::cerr << "fieldizer-cli: unknown operation '" << command

@@ -3,6 +3,7 @@
 #include "columns/laid_out_text.h"
 #include "columns/record_writer.h"
 #include "columns/save_messages.h"
+#include "columns/spec_table_def.h"
 #include "text_engine/display_path.h"
 
 #include <optional>
@@ -52,16 +53,7 @@ std::optional<std::string> findTable(db::Database& database, const std::string& 
 }
 
 void createTable(db::Database& database, const std::string& name, const ColumnSpecs& specs) {
-    db::TableDef table = database.createTableDef(name);
-    for (const ColumnSpec& spec : specs) {
-        if (!spec.fieldWidth)
-            throw errors::invalidNull();
-        db::FieldDef field =
-            table.createField(spec.columnHeading, db::fieldType::text, int(*spec.fieldWidth));
-        field.allowZeroLength = true;
-        table.fields().append(std::move(field));
-    }
-    database.tableDefs().append(table);
+    database.tableDefs().append(specTableDef(name, specs));
 }
 
 // Commits what was written before a failure; the failure's own error is the

@@ -39,6 +39,9 @@ inline constexpr int notSupported = 3251;
 inline constexpr int invalidFieldType = 3259;
 inline constexpr int noFieldDefined = 3264;
 inline constexpr int itemNotFound = 3265;
+// "External table is not in the expected format.": a layout file read
+// in (a csvkit schema, a FIELDWIDTHS line) that cannot be used.
+inline constexpr int externalFormat = 3274;
 inline constexpr int requiredIsNull = 3314;
 inline constexpr int zeroLengthString = 3315;
 inline constexpr int validationRule = 3317;

@@ -183,7 +183,8 @@ void Recordset::open() {
         type_ != RecordsetType::ForwardOnly)
         rows_ = std::make_unique<Keyset>(connection_, keySql(), rowSql(), source_.bindings);
     else
-        rows_ = std::make_unique<Cursor>(connection_, cursorSql(), source_.bindings);
+        rows_ = std::make_unique<Cursor>(connection_, cursorSql(), source_.bindings,
+                                         type_ == RecordsetType::ForwardOnly);
     editMode_ = EditMode::None;
     rows_->reach(0);
     setPosition(0);

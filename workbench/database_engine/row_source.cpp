@@ -1,5 +1,7 @@
 #include "workbench/database_engine/row_source.h"
 
+#include "workbench/database_engine/engine_errors.h"
+
 #include <algorithm>
 
 namespace fieldizer::db {
@@ -45,8 +47,10 @@ std::optional<long> Keyset::find(std::int64_t key) const {
     return std::nullopt;
 }
 
-Cursor::Cursor(std::shared_ptr<Connection> connection, std::string sql, Bindings bindings)
-    : connection_(std::move(connection)), sql_(std::move(sql)), bindings_(std::move(bindings)) {
+Cursor::Cursor(std::shared_ptr<Connection> connection, std::string sql, Bindings bindings,
+               bool forwardOnly)
+    : connection_(std::move(connection)), sql_(std::move(sql)), bindings_(std::move(bindings)),
+      forwardOnly_(forwardOnly) {
     reload();
 }
 
@@ -55,11 +59,22 @@ void Cursor::reload() {
     statement_.emplace(connection_->prepare(sql_));
     bindAll(*statement_, bindings_);
     rows_.clear();
+    first_ = 0;
     finished_ = false;
 }
 
+void Cursor::letGoBefore(long index) {
+    const auto behind = std::min(std::size_t(std::max(0L, index - first_)), rows_.size());
+    rows_.erase(rows_.begin(), rows_.begin() + long(behind));
+    first_ += long(behind);
+}
+
 bool Cursor::reach(long index) {
-    while (!finished_ && long(rows_.size()) <= index) {
+    if (index >= 0 && index < first_)
+        throw errors::error(errors::notSupported);
+    if (forwardOnly_)
+        letGoBefore(index);
+    while (!finished_ && knownCount() <= index) {
         if (!statement_->step()) {
             // Resetting ends the statement's read of the file, so a finished
             // recordset holds no lock that would keep others from writing.
@@ -72,7 +87,7 @@ bool Cursor::reach(long index) {
             row.push_back(statement_->column(i));
         rows_.push_back(std::move(row));
     }
-    return index >= 0 && index < long(rows_.size());
+    return index >= 0 && index < knownCount();
 }
 
 } // namespace fieldizer::db

@@ -59,22 +59,30 @@ class Keyset final : public RowSource {
 
 class Cursor final : public RowSource {
   public:
-    Cursor(std::shared_ptr<Connection> connection, std::string sql, Bindings bindings);
+    // A forward-only cursor keeps only the rows from the last one reached
+    // on: a long read holds one row, not all it has passed. Reaching back
+    // to a row let go is 3251.
+    Cursor(std::shared_ptr<Connection> connection, std::string sql, Bindings bindings,
+           bool forwardOnly = false);
 
-    long knownCount() const override { return long(rows_.size()); }
+    long knownCount() const override { return first_ + long(rows_.size()); }
     bool reach(long index) override;
-    std::optional<Row> row(long index) override { return rows_[std::size_t(index)]; }
+    std::optional<Row> row(long index) override { return rows_[std::size_t(index - first_)]; }
     void reload() override;
 
     // The statement, for describing its columns.
     Statement& statement() { return *statement_; }
 
   private:
+    void letGoBefore(long index);
+
     std::shared_ptr<Connection> connection_;
     std::string sql_;
     Bindings bindings_;
     std::optional<Statement> statement_;
-    std::vector<Row> rows_;
+    std::vector<Row> rows_; // from row first_ on
+    long first_ = 0;
+    bool forwardOnly_;
     bool finished_ = false;
 };
 
