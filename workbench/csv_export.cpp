@@ -11,7 +11,7 @@ namespace fieldizer::db {
 namespace {
 
 // Pieces of about this size go to the output: few calls, little memory.
-constexpr std::size_t pieceSize = 64 * 1024;
+constexpr std::size_t pieceSize = std::size_t{64} * 1024;
 
 bool isAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(),

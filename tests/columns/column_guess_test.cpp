@@ -68,7 +68,7 @@ TEST(GuessColumns, EmptyAndBlankLinesTakeNoPart) {
 
 TEST(GuessColumns, OneLineInFiftyMayCrossABoundary) {
     std::vector<std::string_view> lines(49, "aa bb");
-    lines.push_back("aaXbb"); // a stray character in the blank column
+    lines.emplace_back("aaXbb"); // a stray character in the blank column
     EXPECT_EQ(places(guess(lines)), (Places{{1, 3}, {4, 2}}))
         << "fifty lines allow one; its character joins a column, it is not lost";
     lines.erase(lines.begin());
@@ -87,7 +87,7 @@ TEST(GuessColumns, ATotalRunningIntoTheNextColumnGoesTheWayItsNumbersAlign) {
     std::vector<std::string_view> lines;
     for (int i = 0; i < 30; ++i)
         lines.insert(lines.end(), {"     42      7", "      5     17"});
-    lines.push_back("  123451234567");
+    lines.emplace_back("  123451234567");
     EXPECT_EQ(places(guess(lines)), (Places{{3, 5}, {8, 7}}));
 }
 
