@@ -1,7 +1,9 @@
 #include "ui/manipulator/format_text_panel.h"
 
+#include "shell/operation_fields/field_rules.h"
 #include "text_engine/format_text.h"
 #include "ui/manipulator/manipulator_controls.h"
+#include "ui/text_box/cp1252_qstring.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -60,13 +62,10 @@ FormatTextPanel::FormatTextPanel(QWidget* page)
 
     onChange(formatCreate_.control, [this] { formatCreateRule(); });
     onChange(formatAddText_.control, [this] { formatAddTextRule(); });
-    onChange(formatTextToAdd_.control, [this] {
-        const bool empty = lineEditOf(formatTextToAdd_)->text().isEmpty();
-        formatAddFromCol_.setEnabled(empty);
-        formatNumOfChars_.setEnabled(empty);
-    });
+    onChange(formatTextToAdd_.control, [this] { formatTextToAddRule(); });
     onChange(formatAddFromCol_.control, [this] {
-        formatTextToAdd_.setEnabled(lineEditOf(formatAddFromCol_)->text().toInt() < 1);
+        formatTextToAdd_.setEnabled(
+            formatTextToAddEnabled(fromQString(lineEditOf(formatAddFromCol_)->text())));
     });
     formatOptionsRule_ = spacesRule(formatOptions_, {formatSpaces_, formatPlaceSpaces_});
     finishBuilding([this] {
@@ -75,44 +74,48 @@ FormatTextPanel::FormatTextPanel(QWidget* page)
     });
 }
 
-// The items of "Add text:" speak of columns or of lines as the sections
-// become either; the choice keeps its place in the list.
 void FormatTextPanel::formatCreateRule() {
-    const QString create = comboOf(formatCreate_)->currentText();
-    const bool newColumn = create == latin("New column");
-    if (newColumn)
-        fillAddTextItems({latin("Start of column"), latin("End of column"), latin("Omit text")});
-    else if (create == latin("New line"))
-        fillAddTextItems({latin("Start of line"), latin("End of line"), latin("Omit text")});
+    const std::string create = fromQString(comboOf(formatCreate_)->currentText());
+    if (const auto items = formatAddTextItems(create))
+        fillAddTextItems(*items);
     else
         setAddedTextEnabled(false);
-    formatSpacesBetweenCols_.setVisible(newColumn);
+    formatSpacesBetweenCols_.setVisible(formatSpacesBetweenColsShown(create));
 }
 
-void FormatTextPanel::fillAddTextItems(const QStringList& items) {
+// The choice keeps its place in the list when the items change.
+void FormatTextPanel::fillAddTextItems(const std::vector<std::string_view>& items) {
+    QStringList texts;
+    for (std::string_view item : items)
+        texts << toQString(item);
     QComboBox* combo = comboOf(formatAddText_);
     QStringList current;
     for (int i = 0; i < combo->count(); ++i)
         current << combo->itemText(i);
-    if (current == items)
+    if (current == texts)
         return; // the focus re-applies the rule: nothing changes then
     const int index = combo->currentIndex();
     combo->clear();
-    combo->addItems(items);
-    combo->setCurrentIndex(index >= 0 ? index : static_cast<int>(items.size()) - 1);
+    combo->addItems(texts);
+    combo->setCurrentIndex(index >= 0 ? index : static_cast<int>(texts.size()) - 1);
 }
 
 void FormatTextPanel::formatAddTextRule() {
-    if (comboOf(formatAddText_)->currentText() == latin("Omit text"))
+    if (!formatAddedTextEnabled(fromQString(comboOf(formatAddText_)->currentText())))
         return setAddedTextEnabled(false);
     formatOptions_.setEnabled(true);
     formatTextToAdd_.setEnabled(true);
     formatFirstSection_.setEnabled(true);
-    const bool fromLine = lineEditOf(formatTextToAdd_)->text().isEmpty();
-    formatAddFromCol_.setEnabled(fromLine);
-    formatNumOfChars_.setEnabled(fromLine);
+    formatTextToAddRule();
     // The spaces fields follow "Added text:" again, which was greyed out.
     formatOptionsRule_();
+}
+
+void FormatTextPanel::formatTextToAddRule() {
+    const bool fromColumn =
+        formatTextFromColumnEnabled(fromQString(lineEditOf(formatTextToAdd_)->text()));
+    formatAddFromCol_.setEnabled(fromColumn);
+    formatNumOfChars_.setEnabled(fromColumn);
 }
 
 void FormatTextPanel::setAddedTextEnabled(bool enabled) {

@@ -6,6 +6,8 @@
 #include "ui/manipulator/operation_panel.h"
 
 #include <functional>
+#include <string_view>
+#include <vector>
 
 namespace fieldizer::ui {
 
@@ -17,7 +19,8 @@ class FormatTextPanel final : public OperationPanel {
   private:
     void formatCreateRule();
     void formatAddTextRule();
-    void fillAddTextItems(const QStringList& items);
+    void formatTextToAddRule();
+    void fillAddTextItems(const std::vector<std::string_view>& items);
     void setAddedTextEnabled(bool enabled);
 
     PanelField formatCreate_, formatSpacesBetweenCols_, formatAddText_, formatTextToAdd_,

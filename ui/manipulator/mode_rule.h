@@ -1,8 +1,6 @@
 #pragma once
-// The rule of the Replace and Delete mode combo boxes: a typed text is found
-// wherever it stands, so the place fields mean nothing and the end-of-line
-// box is cleared; "Specific ..." works on a given text, "General ..." on a
-// number of characters.
+// The Replace and Delete mode combo boxes' fields, set by the mode's rule
+// (modeFieldStates).
 
 #include "ui/manipulator/panel_controls.h"
 

@@ -1,7 +1,9 @@
 #include "ui/manipulator/move_text_panel.h"
 
+#include "shell/operation_fields/field_rules.h"
 #include "text_engine/move_text.h"
 #include "ui/manipulator/manipulator_controls.h"
+#include "ui/text_box/cp1252_qstring.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,21 +53,17 @@ MoveTextPanel::MoveTextPanel(QWidget* page)
     });
 }
 
-// A typed text is moved wherever it stands: the columns and the specific
-// text mean nothing then. "Move to column:" and the spaces stay as they are.
 void MoveTextPanel::textToMoveRule() {
-    const QString mode = comboOf(textToMove_)->currentText();
-    const bool typed =
-        !mode.isEmpty() && mode != latin("General Move") && mode != latin("Specific Move");
-    moveFromCol_.setEnabled(!typed);
-    moveNumOfChars_.setEnabled(!typed);
-    moveSpecificText_.setEnabled(mode == latin("Specific Move"));
+    const MoveFieldStates states =
+        moveFieldStates(fromQString(comboOf(textToMove_)->currentText()));
+    moveFromCol_.setEnabled(states.fromColumn);
+    moveNumOfChars_.setEnabled(states.numOfChars);
+    moveSpecificText_.setEnabled(states.specificText);
 }
 
-// A target column given greys out the place of spaces, though the pass still
-// reads it.
 void MoveTextPanel::moveToColRule() {
-    movePlaceSpaces_.setEnabled(lineEditOf(moveToCol_)->text().isEmpty());
+    movePlaceSpaces_.setEnabled(
+        movePlaceSpacesEnabled(fromQString(lineEditOf(moveToCol_)->text())));
 }
 
 } // namespace fieldizer::ui

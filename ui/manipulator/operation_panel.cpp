@@ -1,7 +1,9 @@
 #include "ui/manipulator/operation_panel.h"
 
+#include "shell/operation_fields/field_rules.h"
 #include "ui/manipulator/manipulator.h"
 #include "ui/manipulator/panel_controls.h"
+#include "ui/text_box/cp1252_qstring.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -89,7 +91,7 @@ void OperationPanel::onChange(QWidget* control, std::function<void()> rule) {
 std::function<void()> OperationPanel::spacesRule(const PanelField& options,
                                                  std::vector<PanelField> spaces) {
     auto rule = [options, spaces = std::move(spaces)] {
-        const bool addSpaces = comboOf(options)->currentText() == latin("Add spaces");
+        const bool addSpaces = spacesFieldsEnabled(fromQString(comboOf(options)->currentText()));
         for (const PanelField& field : spaces)
             field.setEnabled(addSpaces);
     };

@@ -3,8 +3,8 @@
 #include "columns/save_summary.h"
 #include "columns/spec_table.h"
 #include "columns/table_list.h"
+#include "shell/databases/save_target.h"
 #include "shell/dialogs/error_report.h"
-#include "shell/menus/menu_rules.h"
 #include "shell/program_state/own_database.h"
 #include "ui/manipulator/list_position.h"
 #include "ui/manipulator/manipulator_controls.h"
@@ -188,19 +188,8 @@ void SaveToDatabasePanel::databaseChanged() {
     refreshKeepingPosition();
 }
 
-// Options 2 and 3 promise the user's own database: until one is chosen (or
-// after a tab change put the program's back), there is none to write to,
-// rather than the program's database the user did not ask for.
-std::shared_ptr<db::Database> SaveToDatabasePanel::targetDatabase() const {
-    if (saveOption() != SaveOption::OwnDatabaseNewTable &&
-        (chosenDbPath_.empty() || !samePathIgnoringCase(chosenDbPath_, state_.dbPath)))
-        return nullptr;
-    return state_.database;
-}
-
 void SaveToDatabasePanel::onProcessMethodChanged() {
-    const bool byDelimiter =
-        fromQString(databaseProcessMethod_->currentText()) == parseByDelimiterMethod;
+    const bool byDelimiter = delimiterShown(fromQString(databaseProcessMethod_->currentText()));
     databaseDelimiter_->setVisible(byDelimiter);
     delimiterLabel_->setVisible(byDelimiter);
 }
@@ -258,13 +247,12 @@ void SaveToDatabasePanel::runSave(SaveRequest request) {
         // yields to the event loop.
         const std::string text(host_.text());
         request.text = text;
-        const bool needsSpecs = request.option != SaveOption::ChosenDatabaseTable ||
-                                request.processMethod == useColumnSpecsMethod;
-        if (needsSpecs && !request.text.empty())
+        if (saveNeedsSpecs(request))
             request.specs = workingSpecs(state_);
         // Held for the whole save: a tab change meanwhile makes another
         // database current, and must not close this one under the writer.
-        const std::shared_ptr<db::Database> database = targetDatabase();
+        const std::shared_ptr<db::Database> database =
+            saveTargetDatabase(request.option, chosenDbPath_, state_);
         const SaveTarget target{database.get(), database ? state_.dbPath : std::filesystem::path()};
         const SaveOutcome outcome = saveToDatabase(request, target, dialogs_, observer);
         if (outcome.status == SaveStatus::Refused)

@@ -75,8 +75,6 @@ class SaveToDatabasePanel final : public QWidget {
     void onSaveClicked();
     void runSave(SaveRequest request);
     void focusOn(const Focus& focus);
-    // The current database while it is the save's target, else none.
-    std::shared_ptr<db::Database> targetDatabase() const;
 
     ProgramState& state_;
     UserDialogs& dialogs_;
