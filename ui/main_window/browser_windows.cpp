@@ -4,6 +4,7 @@
 #include "shell/dialogs/error_report.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/print_messages.h"
+#include "ui/manipulator/manipulator.h"
 #include "ui/table_browser/print_image.h"
 
 #include <QMdiArea>
@@ -45,6 +46,11 @@ bool MainWindow::browserVisible(TableBrowser::Kind kind) const {
 TableBrowser* MainWindow::createBrowser(TableBrowser::Kind kind) {
     auto* browser = new TableBrowser(kind, state_, dialogs_, files_);
     browser->printImage = [this](QWidget& window) { printWindowImage(window); };
+    // An export runs in the Manipulator's run scope: its progress bar and
+    // Stop, every other command waiting.
+    browser->runLongWork = [this](const TableBrowser::LongWork& work) {
+        manipulator_->runWithProgress(work);
+    };
     QMdiSubWindow* frame = addSubWindow(browser);
     // Activated when another window gave way to it; not again when the frame
     // gets the focus back from a message box (a failing refresh would

@@ -60,6 +60,7 @@ void TableBrowser::buildControls() {
     showAllButton_ = addButton(tableBrowserControls::showAllButton, "Show &All");
     printButton_ = addButton(tableBrowserControls::printButton, "&Print");
     printButton_->setToolTip(QStringLiteral("Print what's currently VISIBLE in this window."));
+    exportButton_ = addButton(tableBrowserControls::exportButton, "E&xport to CSV...");
     closeButton_ = addButton(tableBrowserControls::closeButton, "&Close");
     showAllButton_->hide(); // offered only while a filter is in force
     // The grid takes the window's height less the data control and buttons.
@@ -83,6 +84,7 @@ void TableBrowser::connectControls() {
     connect(refreshButton_, &QPushButton::clicked, this, &TableBrowser::refreshCommand);
     connect(showAllButton_, &QPushButton::clicked, this, &TableBrowser::showAllCommand);
     connect(printButton_, &QPushButton::clicked, this, &TableBrowser::printCommand);
+    connect(exportButton_, &QPushButton::clicked, this, &TableBrowser::exportCsvCommand);
     connect(closeButton_, &QPushButton::clicked, this, [this] {
         if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
             frame->close();

@@ -3,7 +3,7 @@
 // or made by the table copy, Form12 the rows of a query run from the query
 // window. Each shows a dynaset in an editable grid (grdDataGrid) with its
 // data control (Data1) and the buttons Filter, Sort, Refresh ("Re-Filter"
-// while a filter is in force), Show All, Print and Close. Filter, Sort and
+// while a filter is in force), Show All, Print, Export to CSV and Close. Filter, Sort and
 // Refresh report their errors in a box of their own and keep the rows shown
 // before. What the windows say is shell/table_browser's.
 
@@ -15,6 +15,10 @@
 
 #include <QWidget>
 #include <functional>
+
+namespace fieldizer {
+class PassObserver;
+}
 
 class QLabel;
 class QPushButton;
@@ -51,6 +55,9 @@ class TableBrowser final : public QWidget {
     void refreshCommand();
     void showAllCommand();
     void printCommand();
+    // Writes the rows shown, filter and sort in force, to a CSV file the
+    // user names; a row typed and not stored is stored first (or dropped).
+    void exportCsvCommand();
     void headingClicked(int column);
     // Asks "Delete Current Row?" and deletes the grid's current record.
     void deleteCurrentRow();
@@ -59,6 +66,10 @@ class TableBrowser final : public QWidget {
 
     // Prints an image of this window; connected by the frame to its printer.
     std::function<void(QWidget& window)> printImage;
+    // Runs long work with progress and Stop while every other command waits;
+    // set by the frame. Unset, the work runs without either.
+    using LongWork = std::function<void(PassObserver& observer)>;
+    std::function<void(const LongWork& work)> runLongWork;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -89,7 +100,8 @@ class TableBrowser final : public QWidget {
     DataControl* dataControl_ = nullptr;
     QWidget* buttonBar_ = nullptr;
     QPushButton *filterButton_ = nullptr, *sortButton_ = nullptr, *refreshButton_ = nullptr,
-                *showAllButton_ = nullptr, *printButton_ = nullptr, *closeButton_ = nullptr;
+                *showAllButton_ = nullptr, *printButton_ = nullptr, *exportButton_ = nullptr,
+                *closeButton_ = nullptr;
     std::string pendingSort_;
     Qt::KeyboardModifiers pressModifiers_ = Qt::NoModifier;
     bool justShown_ = false;

@@ -16,6 +16,7 @@ inline constexpr char sortButton[] = "cmdSort";
 inline constexpr char refreshButton[] = "cmdRefresh";
 inline constexpr char showAllButton[] = "Command1";
 inline constexpr char printButton[] = "Command2";
+inline constexpr char exportButton[] = "cmdExportCsv";
 inline constexpr char closeButton[] = "cmdClose";
 
 // The data control under the grid.
