@@ -19,7 +19,8 @@ double columnMiddle(const RulerView& view, long column) {
 // apart to be told from each other.
 long tickStep(double characterWidth) {
     long step = 1;
-    for (bool five = true; step * characterWidth < minimumTickSpacing; five = !five)
+    for (bool five = true; static_cast<double>(step) * characterWidth < minimumTickSpacing;
+         five = !five)
         step *= five ? 5 : 2;
     return step;
 }
@@ -29,7 +30,7 @@ long tickStep(double characterWidth) {
 long labelStep(double characterWidth, double labelWidth) {
     for (long decade = 10;; decade *= 10)
         for (long multiple : {1, 2, 5})
-            if (multiple * decade * characterWidth >= labelWidth)
+            if (static_cast<double>(multiple * decade) * characterWidth >= labelWidth)
                 return multiple * decade;
 }
 

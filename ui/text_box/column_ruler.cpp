@@ -45,7 +45,11 @@ bool ColumnRuler::eventFilter(QObject* watched, QEvent* event) {
 
 QFont ColumnRuler::labelFont() const {
     QFont small = font();
-    small.setPointSizeF(small.pointSizeF() * labelFontScale);
+    // A font sized in pixels has no point size.
+    if (small.pointSizeF() > 0)
+        small.setPointSizeF(small.pointSizeF() * labelFontScale);
+    else
+        small.setPixelSize(static_cast<int>(small.pixelSize() * labelFontScale));
     return small;
 }
 
