@@ -19,7 +19,8 @@ std::string bareHeading(const ColumnSpecs& specs) {
     }
 }
 
-// Each column starts after the prefix and the columns and spaces before it.
+} // namespace
+
 ColumnSpecs laidOutPositions(ColumnSpecs specs, std::size_t prefix) {
     long start = static_cast<long>(prefix) + 1;
     for (ColumnSpec& spec : specs) {
@@ -28,8 +29,6 @@ ColumnSpecs laidOutPositions(ColumnSpecs specs, std::size_t prefix) {
     }
     return specs;
 }
-
-} // namespace
 
 std::optional<LaidOutText> asLaidOut(std::string_view text, const ColumnSpecs& specs) {
     const std::string heading = bareHeading(specs);

@@ -5,6 +5,7 @@
 
 #include "columns/column_spec.h"
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -20,5 +21,11 @@ struct LaidOutText {
 // laid-out positions; otherwise nothing. Specifications that cannot lay out
 // a line, or whose heading line is empty, never match.
 std::optional<LaidOutText> asLaidOut(std::string_view text, const ColumnSpecs& specs);
+
+// The specifications, each starting where Fieldize puts its column in a
+// line that begins with `prefix` spaces and whose pieces are all whole: after
+// the prefix and the columns and spaces before it. Specs must pass
+// checkLayoutSpec.
+ColumnSpecs laidOutPositions(ColumnSpecs specs, std::size_t prefix);
 
 } // namespace fieldizer

@@ -53,6 +53,7 @@ SUB_AREA_LEVEL = {
     "shell": {
         "text_files": 0, "dialogs": 0, "menus": 0, "find": 0, "queries": 0,
         "fieldize_grid": 0, "operation_fields": 0, "table_browser": 0, "access_import": 0,
+        "column_ruler": 0,
         "file_access": 1, "program_state": 1, "browser_export": 1,
         "editing": 2, "databases": 2,
     },

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A screenshot of the "Fieldize Text" tab as a user fills it: the sample
 # report loaded, five column specifications typed into the grid, the
-# preview showing the first lines laid out. Needs xvfb-run, ImageMagick's
+# preview showing the first lines laid out under its column ruler, with a
+# guide where each column starts. Needs xvfb-run, ImageMagick's
 # import and xdotool. Usage: screenshot-fieldize.sh [OUTPUT-PNG]
 set -euo pipefail
 source "$(dirname "$0")/screenshot-setup.sh" "${1:-}" docs/fieldize-text-tab.png
@@ -16,9 +17,8 @@ on_screen bash -c '
         xdotool windowmove "$window" 0 0 windowsize "$window" 1280 860
     done
     sleep 1
-    xdotool mousemove 796 31 click 1 # maximise the Manipulator inside it
-    sleep 1
-    # The tab strip: "Fieldize Text" is the seventh tab.
+    # The tab strip, below the menu bar and the Manipulator caption:
+    # "Fieldize Text" is the seventh tab.
     xdotool mousemove "$3" "$4" click 1
     sleep 1
     # The grid has the focus: type each row, cell by cell.
@@ -31,5 +31,5 @@ on_screen bash -c '
     sleep 1
     import -window root "$2"
     kill "$program"
-' screenshot "$build/ui/app/fieldizer" "$out" 589 41
+' screenshot "$build/ui/app/fieldizer" "$out" 593 65
 echo "Saved $out"

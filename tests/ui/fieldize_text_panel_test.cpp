@@ -11,6 +11,7 @@
 #include "ui/manipulator/fieldize_spec_model.h"
 #include "ui/manipulator/fieldize_text_panel.h"
 #include "ui/manipulator/manipulator_controls.h"
+#include "ui/text_box/byte_text_box.h"
 #include "wait_until.h"
 
 #include <QAbstractItemModelTester>
@@ -18,7 +19,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -434,7 +434,8 @@ TEST_F(FieldizeReport, thePreviewShowsTheFirstLinesAsTheyWillBeLaidOut) {
     const std::string original = report();
     box().setBytes(original);
     showTab();
-    auto* preview = find<QPlainTextEdit>(names::preview);
+    auto* preview = find<ui::ByteTextBox>(names::preview);
+    const auto previewText = [&] { return std::string(preview->bytes()); };
     for (std::size_t row = 0; row < specs.size(); ++row)
         typeRow(static_cast<int>(row), specs[row]);
     find<QLineEdit>(names::fieldizeStartLineAt)->setText(QStringLiteral("3"));
@@ -446,20 +447,19 @@ TEST_F(FieldizeReport, thePreviewShowsTheFirstLinesAsTheyWillBeLaidOut) {
         LineCursor lines(laidOut);
         for (std::size_t i = 0; i <= previewLineCount && !lines.atEnd(); ++i)
             (shown += lines.next()) += '\n';
-        return QString::fromLatin1(shown.c_str());
+        return shown;
     };
     // The rows typed but not yet written show too.
-    const auto previewShows = [&](const QString& text) {
-        return waitUntil([&] { return preview->toPlainText() == text; });
+    const auto previewShows = [&](const std::string& text) {
+        return waitUntil([&] { return previewText() == text; });
     };
-    EXPECT_TRUE(previewShows(expected(3))) << preview->toPlainText().toStdString();
+    EXPECT_TRUE(previewShows(expected(3))) << previewText();
     find<QLineEdit>(names::fieldizeStartLineAt)->setText(QStringLiteral("1"));
-    EXPECT_TRUE(previewShows(expected(1))) << preview->toPlainText().toStdString();
+    EXPECT_TRUE(previewShows(expected(1))) << previewText();
 
     // A row still incomplete is left out, and said to be.
     typeInto(0, SpecColumn::Start, "");
-    EXPECT_TRUE(waitUntil([&] { return preview->toPlainText().startsWith(QStringLiteral("MAX")); }))
-        << preview->toPlainText().toStdString();
+    EXPECT_TRUE(waitUntil([&] { return previewText().starts_with("MAX"); })) << previewText();
     EXPECT_TRUE(find<QLabel>(names::previewCaption)
                     ->text()
                     .endsWith(QStringLiteral("left out until complete: row 1)")));

@@ -3,10 +3,12 @@
 #include "columns/fieldize.h"
 #include "settings/settings_actions.h"
 #include "shell/dialogs/error_report.h"
+#include "shell/fieldize_grid/fieldize_guides.h"
 #include "shell/fieldize_grid/fieldize_preview.h"
 #include "shell/fieldize_grid/spec_grid_rules.h"
 #include "shell/program_state/own_database.h"
 #include "ui/manipulator/fieldize_spec_model.h"
+#include "ui/text_box/byte_text_box.h"
 #include "ui/text_box/cp1252_qstring.h"
 #include "workbench/fieldizer_database.h"
 #include "workbench/workspace.h"
@@ -15,7 +17,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 
@@ -245,9 +246,15 @@ void FieldizeTextPanel::showEvent(QShowEvent* event) {
 }
 
 void FieldizeTextPanel::hideEvent(QHideEvent* event) {
-    // Leaving the tab leaves the row being edited.
+    // Leaving the tab leaves the row being edited, and the text its guides.
     commitPendingEdit();
+    Q_EMIT textGuidesChanged({});
     QWidget::hideEvent(event);
+}
+
+void FieldizeTextPanel::showGuides(const ColumnSpecs& specs) {
+    preview_->setGuideColumns(laidOutGuideColumns(specs, startColumn()));
+    Q_EMIT textGuidesChanged(sourceGuideColumns(specs));
 }
 
 void FieldizeTextPanel::schedulePreview() {
@@ -264,7 +271,11 @@ void FieldizeTextPanel::renewPreview() {
     std::string shown;
     for (const std::string& line : preview.lines)
         (shown += line) += '\n';
-    preview_->setPlainText(toQString(shown));
+    // The editor refuses every change while read-only, the program's too.
+    preview_->setReadOnly(false);
+    preview_->setBytes(shown);
+    preview_->setReadOnly(true);
+    showGuides(model_->shownSpecs());
     QString caption = QString::fromLatin1(previewTitle);
     if (preview.lines.empty())
         caption += QStringLiteral(" (enter column specifications to see it)");

@@ -2,13 +2,15 @@
 // The "Fieldize Text" tab (SSTab1Page6): the column-specification grid
 // DBGrid1 with its navigation strip Data1, "New lines start at column:",
 // the after-process boxes, "&Process" (Command7), "&Clear settings"
-// (Command12), and a preview of the first lines laid out.
+// (Command12), and a preview of the first lines laid out under a column
+// ruler, with guides where the columns start.
 //
 // The specifications live in fieldize_settings of the program's own
 // database, whatever database is current: the panel keeps a connection of
 // its own to that file, so opening or closing other databases leaves the
 // grid's recordset alone.
 
+#include "columns/column_spec.h"
 #include "shell/program_state/program_state.h"
 #include "text_engine/user_dialogs.h"
 #include "ui/manipulator/manipulator.h"
@@ -19,16 +21,17 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 
 namespace fieldizer::ui {
 
+class ByteTextBox;
 class FieldizeSpecModel;
 
 class FieldizeTextPanel final : public QWidget {
@@ -57,10 +60,18 @@ class FieldizeTextPanel final : public QWidget {
     void process();
     // Command12: empties the working specifications and refreshes the grid.
     void clearSpecifications();
+    // Guides where the columns of `specs` start: in the preview where the
+    // pass puts them, in the text where it takes them from (through
+    // textGuidesChanged). The preview shows the grid's own again when it is
+    // next renewed.
+    void showGuides(const ColumnSpecs& specs);
 
   Q_SIGNALS:
     // The user changed a field of the tab or the grid.
     void parametersChanged();
+    // The text box's guides (0-based columns): the columns' starts while the
+    // tab shows, none once it is left.
+    void textGuidesChanged(const std::vector<long>& columns);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -105,7 +116,7 @@ class FieldizeTextPanel final : public QWidget {
     QPushButton* processButton_ = nullptr;
     QPushButton* clearSpecsButton_ = nullptr;
     QLabel* previewCaption_ = nullptr;
-    QPlainTextEdit* preview_ = nullptr;
+    ByteTextBox* preview_ = nullptr;
     QTimer previewTimer_;
     int startLineAt_ = 1; // fieldizeStartLineAt_'s value, read by the pass for every line
 };

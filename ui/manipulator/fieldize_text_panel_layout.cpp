@@ -3,15 +3,15 @@
 #include "ui/manipulator/fieldize_text_panel.h"
 #include "ui/manipulator/manipulator_controls.h"
 #include "ui/manipulator/named_widget.h"
+#include "ui/text_box/byte_text_box.h"
+#include "ui/text_box/column_ruler.h"
 
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
@@ -159,15 +159,20 @@ QWidget* FieldizeTextPanel::buildParameters() {
 QWidget* FieldizeTextPanel::buildPreview() {
     auto* area = new QWidget(this);
     previewCaption_ = named(new QLabel(area), names::previewCaption);
-    preview_ = named(new QPlainTextEdit(area), names::preview);
+    preview_ = named(new ByteTextBox(area), names::preview);
     preview_->setReadOnly(true);
-    preview_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    preview_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     preview_->setFocusPolicy(Qt::ClickFocus);
+    previewCaption_->setBuddy(preview_);
+    auto* ruler = named(new ColumnRuler(preview_, area), names::previewRuler);
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(previewCaption_);
-    layout->addWidget(preview_, 1);
+    // The ruler sits on the preview, their edges in line.
+    auto* rulerAndPreview = new QVBoxLayout;
+    rulerAndPreview->setSpacing(0);
+    rulerAndPreview->addWidget(ruler);
+    rulerAndPreview->addWidget(preview_, 1);
+    layout->addLayout(rulerAndPreview, 1);
     return area;
 }
 

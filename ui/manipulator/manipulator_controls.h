@@ -18,6 +18,7 @@ inline constexpr const char* tabPages[] = {"SSTab1Page0", "SSTab1Page1", "SSTab1
 
 // The "Text/Lines" tab.
 inline constexpr char textBox[] = "RichTextBox1";
+inline constexpr char textBoxRuler[] = "RichTextBox1Ruler";
 inline constexpr char lineEndBar[] = "lineEndBar";
 inline constexpr char lineEndNotice[] = "lineEndNotice";
 inline constexpr char convertLineEndsButton[] = "convertLineEnds";
@@ -146,6 +147,7 @@ inline constexpr char fieldizeProcessButton[] = "Command7";
 inline constexpr char clearSpecsButton[] = "Command12";
 inline constexpr char previewCaption[] = "fieldizePreviewCaption";
 inline constexpr char preview[] = "fieldizePreview";
+inline constexpr char previewRuler[] = "fieldizePreviewRuler";
 
 // "Settings".
 inline constexpr char settingsPanel[] = "settingsPanel";

@@ -19,6 +19,8 @@ void Manipulator::buildFieldizePanel() {
     layout->addWidget(fieldizePanel_);
     connect(fieldizePanel_, &FieldizeTextPanel::parametersChanged, this,
             &Manipulator::parametersChanged);
+    connect(fieldizePanel_, &FieldizeTextPanel::textGuidesChanged, textBox_,
+            &ByteTextBox::setGuideColumns);
 }
 
 void Manipulator::refreshFieldizeGrid() {

@@ -4,6 +4,7 @@
 #include "ui/manipulator/manipulator_controls.h"
 #include "ui/manipulator/named_controls.h"
 #include "ui/text_box/byte_text_box.h"
+#include "ui/text_box/column_ruler.h"
 #include "ui/text_box/cp1252_qstring.h"
 
 #include <QHBoxLayout>
@@ -52,6 +53,7 @@ void Manipulator::buildControls() {
 QWidget* Manipulator::buildTextLinesTab() {
     auto* page = named(new QWidget(this), names::tabPages[0]);
     textBox_ = named(new ByteTextBox(page), names::textBox);
+    auto* ruler = named(new ColumnRuler(textBox_, page), names::textBoxRuler);
 
     lineEndBar_ = named(new QWidget(page), names::lineEndBar);
     auto* lfText =
@@ -89,7 +91,12 @@ QWidget* Manipulator::buildTextLinesTab() {
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(lineEndBar_);
-    layout->addWidget(textBox_, 1);
+    // The ruler sits on the box, their edges in line.
+    auto* rulerAndBox = new QVBoxLayout;
+    rulerAndBox->setSpacing(0);
+    rulerAndBox->addWidget(ruler);
+    rulerAndBox->addWidget(textBox_, 1);
+    layout->addLayout(rulerAndBox, 1);
     layout->addLayout(tools);
     return page;
 }

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QColor>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <algorithm>
@@ -18,6 +19,8 @@ namespace {
 
 constexpr int findIndicator = 8;      // the first indicator free for containers
 constexpr long findColour = 12632064; // 0xC0C000 as blue-green-red: teal
+// The guides: a light red that stands apart from the text and from Find's teal.
+constexpr QRgb guideColour = qRgb(232, 96, 96);
 constexpr unsigned long noLength = 0;
 
 // The length of the start `a` and `b` share, compared a block at a time.
@@ -294,6 +297,14 @@ std::vector<std::size_t> ByteTextBox::markedOccurrences() const {
         position = rangeEnd;
     }
     return starts;
+}
+
+void ByteTextBox::setGuideColumns(std::vector<long> columns) {
+    guideColumns_ = std::move(columns);
+    clearEdgeColumns();
+    setEdgeMode(guideColumns_.empty() ? EdgeNone : EdgeMultipleLines);
+    for (const long column : guideColumns_)
+        addEdgeColumn(static_cast<int>(column), QColor(guideColour));
 }
 
 void ByteTextBox::copyAsText() {

@@ -68,6 +68,11 @@ class ByteTextBox : public QsciScintilla {
     void clearMarks();
     std::vector<std::size_t> markedOccurrences() const;
 
+    // A vertical line at each of `columns` (0-based character columns)
+    // down the whole box; an empty list removes them.
+    void setGuideColumns(std::vector<long> columns);
+    const std::vector<long>& guideColumns() const { return guideColumns_; }
+
     void copyAsText();
     void cutAsText();
 
@@ -119,6 +124,7 @@ class ByteTextBox : public QsciScintilla {
     mutable std::string bytes_;
     mutable bool bytesCurrent_ = true;
     unsigned long revision_ = 0;
+    std::vector<long> guideColumns_;
 };
 
 } // namespace fieldizer::ui
