@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMenu>
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -72,6 +74,9 @@ void ByteTextBox::configure() {
     // The horizontal scroll range grows with the longest line shown.
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
+    // A block selected with Alt+drag may reach past the end of short lines,
+    // so a column over ragged lines keeps its width.
+    SendScintilla(SCI_SETVIRTUALSPACEOPTIONS, ul(SCVS_RECTANGULARSELECTION));
     SendScintilla(SCI_INDICSETSTYLE, ul(findIndicator), long{INDIC_TEXTFORE});
     SendScintilla(SCI_INDICSETFORE, ul(findIndicator), findColour);
 }
@@ -242,6 +247,21 @@ void ByteTextBox::matchBytes(std::string_view bytes) {
     Q_EMIT bytesChanged();
 }
 
+ByteTextBox::SelectionEnds ByteTextBox::selectionEnds() const {
+    const auto number = [this](unsigned int message, unsigned long argument = 0) {
+        return static_cast<std::size_t>(SendScintilla(message, argument));
+    };
+    if (SendScintilla(SCI_SELECTIONISRECTANGLE) != 0)
+        return {true, toBytes(number(SCI_GETRECTANGULARSELECTIONANCHOR)),
+                number(SCI_GETRECTANGULARSELECTIONANCHORVIRTUALSPACE),
+                toBytes(number(SCI_GETRECTANGULARSELECTIONCARET)),
+                number(SCI_GETRECTANGULARSELECTIONCARETVIRTUALSPACE)};
+    const unsigned long main = static_cast<unsigned long>(SendScintilla(SCI_GETMAINSELECTION));
+    return {false, toBytes(number(SCI_GETANCHOR)),
+            number(SCI_GETSELECTIONNANCHORVIRTUALSPACE, main), toBytes(number(SCI_GETCURRENTPOS)),
+            number(SCI_GETSELECTIONNCARETVIRTUALSPACE, main)};
+}
+
 std::size_t ByteTextBox::selectionStart() const {
     return toBytes(static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONSTART)));
 }
@@ -369,6 +389,24 @@ void ByteTextBox::keyReleaseEvent(QKeyEvent* event) {
     Q_EMIT keyReleased();
 }
 
+void ByteTextBox::mousePressEvent(QMouseEvent* event) {
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    // Under X11 the editor selects a block with Ctrl+drag, since window
+    // managers often keep Alt+drag for moving windows; Alt+drag, the usual
+    // gesture elsewhere, does the same here whenever it arrives.
+    const Qt::KeyboardModifiers keys = event->modifiers();
+    if (event->button() == Qt::LeftButton && keys.testFlag(Qt::AltModifier) &&
+        !keys.testFlag(Qt::ControlModifier)) {
+        QMouseEvent block(event->type(), event->position(), event->scenePosition(),
+                          event->globalPosition(), event->button(), event->buttons(),
+                          (keys & ~Qt::AltModifier) | Qt::ControlModifier, event->pointingDevice());
+        QsciScintilla::mousePressEvent(&block);
+        return;
+    }
+#endif
+    QsciScintilla::mousePressEvent(event);
+}
+
 void ByteTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QsciScintilla::mouseDoubleClickEvent(event);
     Q_EMIT doubleClicked();
@@ -377,6 +415,18 @@ void ByteTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
 void ByteTextBox::focusInEvent(QFocusEvent* event) {
     QsciScintilla::focusInEvent(event);
     Q_EMIT focusEntered();
+}
+
+void ByteTextBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    if (!menu)
+        return;
+    if (!contextActions_.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(contextActions_);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 } // namespace fieldizer::ui
