@@ -31,5 +31,5 @@ on_screen bash -c '
     sleep 1
     import -window root "$2"
     kill "$program"
-' screenshot "$build/ui/app/fieldizer" "$out" 589 41
+' screenshot "$build/ui/app/fieldizer" "$out" 593 65
 echo "Saved $out"
