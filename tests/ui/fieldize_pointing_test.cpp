@@ -106,9 +106,12 @@ TEST_F(FieldizePointing, theMouseDragsABlockPastTheEndOfShortLines) {
     };
     QWidget* surface = box().viewport();
     QTest::mousePress(surface, Qt::LeftButton, Qt::AltModifier, point(0, 7));
-    QMouseEvent move(QEvent::MouseMove, point(3, 10), surface->mapToGlobal(point(3, 10)),
-                     Qt::LeftButton, Qt::LeftButton, Qt::AltModifier);
-    QApplication::sendEvent(surface, &move);
+    // The mouse passes over the lines between on its way.
+    for (const QPoint& at : {point(1, 8), point(2, 9), point(3, 10)}) {
+        QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::LeftButton,
+                         Qt::LeftButton, Qt::AltModifier);
+        QApplication::sendEvent(surface, &move);
+    }
     QTest::mouseRelease(surface, Qt::LeftButton, Qt::AltModifier, point(3, 10));
     const auto ends = box().selectionEnds();
     ASSERT_TRUE(ends.rectangular) << ends.anchor << " to " << ends.caret;

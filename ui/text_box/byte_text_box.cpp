@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <utility>
 
 namespace fieldizer::ui {
 namespace {
@@ -389,23 +390,46 @@ void ByteTextBox::keyReleaseEvent(QKeyEvent* event) {
     Q_EMIT keyReleased();
 }
 
-void ByteTextBox::mousePressEvent(QMouseEvent* event) {
+// Under X11 the editor selects a block with Ctrl+drag, since window managers
+// often keep Alt+drag for moving windows; Alt+drag, the usual gesture
+// elsewhere, does the same here whenever it arrives: the drag it starts is
+// handed over as Ctrl+drag, from the press to the release.
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
-    // Under X11 the editor selects a block with Ctrl+drag, since window
-    // managers often keep Alt+drag for moving windows; Alt+drag, the usual
-    // gesture elsewhere, does the same here whenever it arrives.
-    const Qt::KeyboardModifiers keys = event->modifiers();
-    if (event->button() == Qt::LeftButton && keys.testFlag(Qt::AltModifier) &&
-        !keys.testFlag(Qt::ControlModifier)) {
-        QMouseEvent block(event->type(), event->position(), event->scenePosition(),
-                          event->globalPosition(), event->button(), event->buttons(),
-                          (keys & ~Qt::AltModifier) | Qt::ControlModifier, event->pointingDevice());
-        QsciScintilla::mousePressEvent(&block);
-        return;
-    }
-#endif
-    QsciScintilla::mousePressEvent(event);
+namespace {
+
+QMouseEvent asControlDrag(const QMouseEvent& event) {
+    return QMouseEvent(event.type(), event.position(), event.scenePosition(),
+                       event.globalPosition(), event.button(), event.buttons(),
+                       (event.modifiers() & ~Qt::AltModifier) | Qt::ControlModifier,
+                       event.pointingDevice());
 }
+
+} // namespace
+
+void ByteTextBox::mousePressEvent(QMouseEvent* event) {
+    const Qt::KeyboardModifiers keys = event->modifiers();
+    altBlockDrag_ = event->button() == Qt::LeftButton && keys.testFlag(Qt::AltModifier) &&
+                    !keys.testFlag(Qt::ControlModifier);
+    if (!altBlockDrag_)
+        return QsciScintilla::mousePressEvent(event);
+    QMouseEvent block = asControlDrag(*event);
+    QsciScintilla::mousePressEvent(&block);
+}
+
+void ByteTextBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!altBlockDrag_)
+        return QsciScintilla::mouseMoveEvent(event);
+    QMouseEvent block = asControlDrag(*event);
+    QsciScintilla::mouseMoveEvent(&block);
+}
+
+void ByteTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (!std::exchange(altBlockDrag_, false) || event->button() != Qt::LeftButton)
+        return QsciScintilla::mouseReleaseEvent(event);
+    QMouseEvent block = asControlDrag(*event);
+    QsciScintilla::mouseReleaseEvent(&block);
+}
+#endif
 
 void ByteTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QsciScintilla::mouseDoubleClickEvent(event);

@@ -104,7 +104,11 @@ class ByteTextBox : public QsciScintilla {
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+#endif
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -137,6 +141,7 @@ class ByteTextBox : public QsciScintilla {
     mutable bool bytesCurrent_ = true;
     unsigned long revision_ = 0;
     QList<QAction*> contextActions_;
+    bool altBlockDrag_ = false; // a block dragged with Alt, handed over as Ctrl
 };
 
 } // namespace fieldizer::ui
