@@ -57,7 +57,7 @@ std::string trimmedBlanks(std::string_view text) {
 
 std::string pickedHeading(std::string_view firstLine, std::size_t first, std::size_t width,
                           const ColumnSpecs& existing) {
-    const std::string selected =
+    std::string selected =
         first < firstLine.size() ? trimmedBlanks(firstLine.substr(first, width)) : std::string();
     if (db::isValidObjectName(selected) && !headingTaken(existing, selected))
         return selected;
