@@ -9,6 +9,7 @@
 #include "desktop_fixture.h"
 #include "shell/editing/line_ends.h"
 #include "shell/fieldize_grid/column_pick.h"
+#include "shell/fieldize_grid/fieldize_preview.h"
 #include "shell/fieldize_grid/layout_files.h"
 #include "test_data.h"
 #include "text_engine/text_lines.h"
@@ -18,6 +19,7 @@
 #include "wait_until.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -154,8 +156,21 @@ TEST_F(FieldizePointing, guessColumnsReplacesTheRowsOnlyWhenTheUserAgrees) {
     const ColumnSpecs expected = guessColumns(dayRows);
     ASSERT_GT(expected.size(), 10U);
 
+    // While the question is asked, the preview shows the guessed columns.
+    std::string previewAsked;
+    std::string captionAsked;
+    dialogs_.whileAsked = [&](const Message&) {
+        previewAsked = previewText();
+        captionAsked = find<QLabel>(names::previewCaption)->text().toStdString();
+    };
     dialogs_.add(Answer::No);
     click(names::guessColumnsButton);
+    std::string proposed;
+    for (const std::string& line : fieldizePreview(text, expected, 1).lines)
+        (proposed += line) += '\n';
+    EXPECT_EQ(previewAsked, proposed);
+    EXPECT_NE(previewAsked, previewBefore);
+    EXPECT_NE(captionAsked.find("not yet in the grid"), std::string::npos) << captionAsked;
     ASSERT_EQ(dialogs_.questions.size(), 1U);
     EXPECT_EQ(dialogs_.questions.back().id, replaceSpecsId);
     EXPECT_TRUE(sameSpecs(database_.working(), before));
