@@ -95,16 +95,7 @@ SpecFormat formatOf(const ParsedArguments& parsed, std::string_view path, std::s
     }
     if (!importing)
         throw UsageError("--format csvkit|fieldwidths|columns|create-table is required");
-    if (path.ends_with(".csv"))
-        return SpecFormat::Csvkit;
-    return text.starts_with("--column") ? SpecFormat::ColumnLines : SpecFormat::FieldWidths;
-}
-
-void replaceRows(db::Database& database, const std::string& table, const ColumnSpecs& specs) {
-    db::Transaction transaction(database);
-    database.emptyTable(table);
-    appendColumnSpecs(database, table, specs);
-    transaction.commit();
+    return specFormatOfFile(path, text);
 }
 
 // columns import FILE [options]: the file comes first, its path as given.
@@ -123,7 +114,7 @@ int import(Args args) {
         if (!database->tableDefs().contains(table))
             throw UsageError("no saved Settings named '" + terminalText(*name) + "'");
     }
-    replaceRows(*database, table, specs);
+    replaceColumnSpecs(*database, table, specs);
     std::cerr << specs.size() << " column specifications imported\n";
     return exitOk;
 }

@@ -91,6 +91,14 @@ std::optional<SpecFormat> specFormatNamed(std::string_view name) {
     return std::nullopt;
 }
 
+SpecFormat specFormatOfFile(std::string_view fileName, std::string_view text) {
+    if (fileName.ends_with(".csv"))
+        return SpecFormat::Csvkit;
+    if (fileName.ends_with(".columns") || text.starts_with("--column"))
+        return SpecFormat::ColumnLines;
+    return SpecFormat::FieldWidths;
+}
+
 ColumnSpecs importCsvkitSchema(std::string_view text) {
     std::vector<CsvRecord> records = readCsvRecords(text);
     std::erase_if(records, isBlankRecord);

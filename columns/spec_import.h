@@ -16,6 +16,11 @@ enum class SpecFormat { Csvkit, FieldWidths, ColumnLines, CreateTable };
 // "csvkit", "fieldwidths", "columns", "create-table"; nothing for any other.
 std::optional<SpecFormat> specFormatNamed(std::string_view name);
 
+// The layout a file holds, by its name's ending, then its text: ".csv" is
+// a csvkit schema, ".columns" or a text beginning with "--column" is
+// `--column` lines, anything else a FIELDWIDTHS value.
+SpecFormat specFormatOfFile(std::string_view fileName, std::string_view text);
+
 // A csvkit schema CSV: a header row naming (at least) column, start and
 // length in any order, other columns ignored, then one row a column, kept in
 // file order. Starts count from 0 unless the first row's start is 1, as

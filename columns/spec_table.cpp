@@ -53,4 +53,11 @@ void appendColumnSpecs(db::Database& database, std::string_view table, const Col
     rows.close();
 }
 
+void replaceColumnSpecs(db::Database& database, std::string_view table, const ColumnSpecs& specs) {
+    db::Transaction transaction(database);
+    database.emptyTable(table);
+    appendColumnSpecs(database, table, specs);
+    transaction.commit();
+}
+
 } // namespace fieldizer

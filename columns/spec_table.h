@@ -23,6 +23,9 @@ void assignColumnSpec(db::Recordset& rows, const ColumnSpec& spec);
 // Adds `specs` as rows of `table`, in order, after the rows it has.
 void appendColumnSpecs(db::Database& database, std::string_view table, const ColumnSpecs& specs);
 
+// Replaces every row of `table` with `specs`, all or nothing.
+void replaceColumnSpecs(db::Database& database, std::string_view table, const ColumnSpecs& specs);
+
 // The SQL that empties the working specifications; rows without a start
 // column (left half-typed in the grid) stay.
 inline constexpr const char* clearWorkingSpecsSql =

@@ -147,6 +147,15 @@ TEST(ColumnLines, ReadBackWhatIsWritten) {
                          "Line 3: 'B:1:2' is not HEADING:START:CHARS:SPACES:WIDTH.");
 }
 
+TEST(LayoutFiles, TheEndingDecidesAndThenTheText) {
+    EXPECT_EQ(specFormatOfFile("daily.csv", "--column=A:1:2:1:2"), SpecFormat::Csvkit);
+    // Bare SPEC lines are known by their ending alone.
+    EXPECT_EQ(specFormatOfFile("daily.columns", "A:1:2:1:2\n"), SpecFormat::ColumnLines);
+    EXPECT_EQ(specFormatOfFile("daily.txt", "--column=A:1:2:1:2\n"), SpecFormat::ColumnLines);
+    EXPECT_EQ(specFormatOfFile("daily.txt", "FIELDWIDTHS = \"2 4\""), SpecFormat::FieldWidths);
+    EXPECT_EQ(specFormatOfFile("", "2 4"), SpecFormat::FieldWidths);
+}
+
 TEST(CreateTable, IsTheStatementTheSaveRuns) {
     const std::string sql =
         exportSpecs({column("Name", 1, 10, 1, 20)}, SpecFormat::CreateTable, "people");

@@ -7,6 +7,7 @@
 #include "text_engine/user_dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -18,6 +19,8 @@ class ScriptedDialogs final : public UserDialogs {
 
     Answer ask(const Message& question) override {
         questions.push_back(question);
+        if (whileAsked)
+            whileAsked(question);
         if (answers_.empty()) {
             unexpected = true;
             ADD_FAILURE() << "unscripted question: " << question.text;
@@ -32,6 +35,8 @@ class ScriptedDialogs final : public UserDialogs {
     bool scriptUsedUp() const { return answers_.empty(); }
     void add(Answer answer) { answers_.push_back(answer); }
 
+    // Runs while a question is on screen: what the window shows meanwhile.
+    std::function<void(const Message&)> whileAsked;
     std::vector<Message> questions;
     std::vector<Message> messages;
     bool unexpected = false;

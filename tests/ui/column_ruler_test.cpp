@@ -19,6 +19,8 @@ namespace names = fieldizer::ui::manipulatorControls;
 namespace fieldizer::testing {
 namespace {
 
+constexpr int textLinesTab = 0;
+constexpr int moveTextTab = 1;
 constexpr int fieldizeTab = 6;
 
 // Lines long enough to scroll: each character tells its column's last digit.
@@ -193,12 +195,16 @@ TEST_F(FieldizeGuides, theyFollowTheGrid) {
     EXPECT_TRUE(waitUntil([&] { return preview().guideColumns() == std::vector<long>{2, 6, 11}; }));
 }
 
-TEST_F(FieldizeGuides, leavingTheTabTakesThemFromTheTextBox) {
+TEST_F(FieldizeGuides, stayInTheTextForPickingAndGoOnAnotherOperationTab) {
     box().setBytes(numberedLines(5, 80));
     database_.setWorking(specs);
     showFieldizeTab();
     ASSERT_TRUE(waitUntil([&] { return box().guideColumns() == textColumns; }));
-    manipulator().tabs()->setCurrentIndex(0);
+    // Text/Lines shows where the columns are while the next one is picked.
+    manipulator().tabs()->setCurrentIndex(textLinesTab);
+    EXPECT_EQ(box().guideColumns(), textColumns);
+    EXPECT_EQ(box().edgeMode(), QsciScintilla::EdgeMultipleLines);
+    manipulator().tabs()->setCurrentIndex(moveTextTab);
     EXPECT_TRUE(box().guideColumns().empty());
     EXPECT_EQ(box().edgeMode(), QsciScintilla::EdgeNone);
 }

@@ -1,6 +1,7 @@
 // The "Fieldize Text" tab: the column specifications grid over fieldize_settings
 // (add, edit, delete, refused values, the captions), the Fieldize pass from
 // the grid on a real report, and the preview.
+#include "column_spec_checks.h"
 #include "columns/fieldize.h"
 #include "desktop_fixture.h"
 #include "runtime_error_checks.h"
@@ -33,15 +34,6 @@ constexpr int fieldizeTab = 6;
 
 ColumnSpec spec(std::string heading, long start, long characters, long spaces, long width) {
     return ColumnSpec{std::move(heading), start, characters, spaces, width};
-}
-
-bool sameSpecs(const ColumnSpecs& a, const ColumnSpecs& b) {
-    const auto tie = [](const ColumnSpec& s) {
-        return std::tie(s.columnHeading, s.getDataFromColumn, s.numberOfCharacters,
-                        s.spacesB4NextColumn, s.fieldWidth);
-    };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](const ColumnSpec& x, const ColumnSpec& y) { return tie(x) == tie(y); });
 }
 
 // What the model tester finds, kept for the test to check.

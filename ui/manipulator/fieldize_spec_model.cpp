@@ -247,6 +247,34 @@ void FieldizeSpecModel::rowShownAgain(int row) {
     Q_EMIT specsChanged();
 }
 
+bool FieldizeSpecModel::addRowAsTyped(const ColumnSpec& spec) {
+    commitPendingRow();
+    bool refused = false;
+    const QMetaObject::Connection watch =
+        connect(this, &FieldizeSpecModel::cellRefused, this, [&refused] { refused = true; });
+    const int row = storedRowCount();
+    for (int column = 0; column < columnCount() && !refused; ++column)
+        setData(index(row, column), toQString(specCellText(spec, static_cast<SpecColumn>(column))));
+    disconnect(watch);
+    if (refused) {
+        discardPendingRow();
+        return false;
+    }
+    commitPendingRow();
+    return true;
+}
+
+void FieldizeSpecModel::replaceRows(const ColumnSpecs& specs) {
+    discardPendingRow();
+    try {
+        replaceColumnSpecs(*database_, db::specificationTable, specs);
+    } catch (const RuntimeError&) {
+        open(database_);
+        throw;
+    }
+    open(database_);
+}
+
 void FieldizeSpecModel::deleteRows(std::vector<int> gridRows) {
     if (pending_ && std::find(gridRows.begin(), gridRows.end(), pending_->row) != gridRows.end())
         discardPendingRow();

@@ -54,6 +54,15 @@ class FieldizeSpecModel final : public QAbstractTableModel {
     // deleted before the failure stay deleted.
     void deleteRows(std::vector<int> gridRows);
 
+    // Puts `spec` into the new row cell by cell, as the user types it, and
+    // writes it: a value a cell refuses is refused as typed (cellRefused;
+    // false, the new row empty again), a row the engine refuses throws as
+    // when a typed row is left.
+    bool addRowAsTyped(const ColumnSpec& spec);
+    // Every row of the table replaced by `specs` in one transaction, then
+    // read again. Throws RuntimeError; the table is then as it was.
+    void replaceRows(const ColumnSpecs& specs);
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -31,12 +31,10 @@ constexpr const char* previewTitle = "Preview: the first 20 lines laid out";
 
 } // namespace
 
-FieldizeTextPanel::FieldizeTextPanel(ProgramState& state, UserDialogs& dialogs,
-                                     std::function<std::string_view()> text,
-                                     std::function<void(const PassRequest&)> runPass,
-                                     QWidget* parent)
-    : QWidget(parent), state_(state), dialogs_(dialogs), text_(std::move(text)),
-      runPass_(std::move(runPass)), model_(new FieldizeSpecModel(this)) {
+FieldizeTextPanel::FieldizeTextPanel(ProgramState& state, UserDialogs& dialogs, FileDialogs& files,
+                                     FieldizePanelLinks links, QWidget* parent)
+    : QWidget(parent), state_(state), dialogs_(dialogs), files_(files), links_(std::move(links)),
+      model_(new FieldizeSpecModel(this)) {
     buildControls();
     connectControls();
     applyAfterProcessRule();
@@ -78,6 +76,11 @@ void FieldizeTextPanel::connectControls() {
                 currentRowChanged(current.row(), previous.row());
             });
     connect(&previewTimer_, &QTimer::timeout, this, &FieldizeTextPanel::renewPreview);
+    connect(addColumnButton_, &QPushButton::clicked, this,
+            &FieldizeTextPanel::addColumnFromSelection);
+    connect(guessColumnsButton_, &QPushButton::clicked, this, &FieldizeTextPanel::guessColumns);
+    connect(importColumnsButton_, &QPushButton::clicked, this, &FieldizeTextPanel::importColumns);
+    connect(exportColumnsButton_, &QPushButton::clicked, this, &FieldizeTextPanel::exportColumns);
 }
 
 std::shared_ptr<db::Database> FieldizeTextPanel::programDatabase() {
@@ -224,7 +227,7 @@ void FieldizeTextPanel::process() {
         }
     };
     request.showTextTab = fieldizeAfterProcess_->isChecked();
-    runPass_(request);
+    links_.runPass(request);
 }
 
 void FieldizeTextPanel::clearSpecifications() {
@@ -246,9 +249,8 @@ void FieldizeTextPanel::showEvent(QShowEvent* event) {
 }
 
 void FieldizeTextPanel::hideEvent(QHideEvent* event) {
-    // Leaving the tab leaves the row being edited, and the text its guides.
+    // Leaving the tab leaves the row being edited.
     commitPendingEdit();
-    Q_EMIT textGuidesChanged({});
     QWidget::hideEvent(event);
 }
 
@@ -266,8 +268,14 @@ void FieldizeTextPanel::schedulePreview() {
 
 void FieldizeTextPanel::renewPreview() {
     previewTimer_.stop();
+    showPreview(model_->shownSpecs(), QString::fromLatin1(previewTitle));
+}
+
+// The one place the preview is drawn, the grid's rows or a proposal: what
+// else follows the columns shown belongs here.
+void FieldizeTextPanel::showPreview(const ColumnSpecs& specs, QString caption) {
     const FieldizePreview preview =
-        fieldizePreview(text_(), model_->shownSpecs(), startColumn(), previewLineCount);
+        fieldizePreview(links_.text(), specs, startColumn(), previewLineCount);
     std::string shown;
     for (const std::string& line : preview.lines)
         (shown += line) += '\n';
@@ -275,8 +283,7 @@ void FieldizeTextPanel::renewPreview() {
     preview_->setReadOnly(false);
     preview_->setBytes(shown);
     preview_->setReadOnly(true);
-    showGuides(model_->shownSpecs());
-    QString caption = QString::fromLatin1(previewTitle);
+    showGuides(specs);
     if (preview.lines.empty())
         caption += QStringLiteral(" (enter column specifications to see it)");
     if (!preview.unusableRows.empty()) {

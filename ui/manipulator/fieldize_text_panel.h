@@ -11,6 +11,8 @@
 // grid's recordset alone.
 
 #include "columns/column_spec.h"
+#include "shell/dialogs/file_dialogs.h"
+#include "shell/fieldize_grid/column_pick.h"
 #include "shell/program_state/program_state.h"
 #include "text_engine/user_dialogs.h"
 #include "ui/manipulator/manipulator.h"
@@ -34,14 +36,23 @@ namespace fieldizer::ui {
 class ByteTextBox;
 class FieldizeSpecModel;
 
+// What the panel takes from the Manipulator.
+struct FieldizePanelLinks {
+    // The text the pass, the preview and the pointing commands work on.
+    std::function<std::string_view()> text;
+    // The text box's selection.
+    std::function<TextSelection()> selection;
+    // A pass through the Manipulator's frame.
+    std::function<void(const PassRequest&)> runPass;
+    // Other long work in the Manipulator's run scope; its error is reported.
+    std::function<void(const std::function<void(PassObserver&)>&)> runFramed;
+};
+
 class FieldizeTextPanel final : public QWidget {
     Q_OBJECT
   public:
-    // `text` gives the text the pass and the preview work on; `runPass`
-    // runs a pass through the Manipulator's frame.
-    FieldizeTextPanel(ProgramState& state, UserDialogs& dialogs,
-                      std::function<std::string_view()> text,
-                      std::function<void(const PassRequest&)> runPass, QWidget* parent = nullptr);
+    FieldizeTextPanel(ProgramState& state, UserDialogs& dialogs, FileDialogs& files,
+                      FieldizePanelLinks links, QWidget* parent = nullptr);
     ~FieldizeTextPanel() override;
 
     // Reads the grid again from fieldize_settings (after Settings were
@@ -66,6 +77,16 @@ class FieldizeTextPanel final : public QWidget {
     // next renewed.
     void showGuides(const ColumnSpecs& specs);
 
+    // A row for the column selected in the text, checked as a typed row.
+    void addColumnFromSelection();
+    // Columns guessed from the selected lines (or the first lines), shown in
+    // the preview and put in the grid when the user agrees.
+    void guessColumns();
+    // "Import Columns...": a layout file's columns, in the grid when the
+    // user agrees. "Export Columns...": the grid's rows to a layout file.
+    void importColumns();
+    void exportColumns();
+
   Q_SIGNALS:
     // The user changed a field of the tab or the grid.
     void parametersChanged();
@@ -84,6 +105,7 @@ class FieldizeTextPanel final : public QWidget {
     QWidget* buildNavigation();
     QWidget* buildParameters();
     QWidget* buildPreview();
+    QWidget* buildLayoutCommands();
     void connectControls();
 
     std::shared_ptr<db::Database> programDatabase();
@@ -97,12 +119,18 @@ class FieldizeTextPanel final : public QWidget {
     int startColumn() const;
     void schedulePreview();
     void renewPreview();
+    // The preview of `specs`, under `caption`.
+    void showPreview(const ColumnSpecs& specs, QString caption);
+    // Shows `specs` in the preview and puts them in place of the grid's rows
+    // when the user agrees; `source` says where they come from.
+    void offerSpecs(const ColumnSpecs& specs, const std::string& source);
+    bool openModel();
     void report(const RuntimeError& error);
 
     ProgramState& state_;
     UserDialogs& dialogs_;
-    std::function<std::string_view()> text_;
-    std::function<void(const PassRequest&)> runPass_;
+    FileDialogs& files_;
+    FieldizePanelLinks links_;
     std::shared_ptr<db::Database> database_;
     std::string settingsName_;
 
@@ -117,6 +145,11 @@ class FieldizeTextPanel final : public QWidget {
     QPushButton* clearSpecsButton_ = nullptr;
     QLabel* previewCaption_ = nullptr;
     ByteTextBox* preview_ = nullptr;
+    QPushButton* addColumnButton_ = nullptr;
+    QPushButton* guessColumnsButton_ = nullptr;
+    QCheckBox* firstLineHoldsHeadings_ = nullptr;
+    QPushButton* importColumnsButton_ = nullptr;
+    QPushButton* exportColumnsButton_ = nullptr;
     QTimer previewTimer_;
     int startLineAt_ = 1; // fieldizeStartLineAt_'s value, read by the pass for every line
 };

@@ -43,6 +43,7 @@ void FieldizeTextPanel::buildControls() {
     setObjectName(QLatin1String(names::fieldizePanel));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildGridArea(), 1);
+    layout->addWidget(buildLayoutCommands());
     layout->addWidget(buildParameters());
     layout->addWidget(buildPreview(), 1);
 }

@@ -148,6 +148,15 @@ inline constexpr char clearSpecsButton[] = "Command12";
 inline constexpr char previewCaption[] = "fieldizePreviewCaption";
 inline constexpr char preview[] = "fieldizePreview";
 inline constexpr char previewRuler[] = "fieldizePreviewRuler";
+// The row of commands that point at columns and bring layouts in and out.
+inline constexpr char layoutCommands[] = "fieldizeLayoutCommands";
+inline constexpr char addColumnButton[] = "addColumnFromSelectionButton";
+inline constexpr char guessColumnsButton[] = "guessColumnsButton";
+inline constexpr char firstLineHoldsHeadings[] = "firstLineHoldsHeadings";
+inline constexpr char importColumnsButton[] = "importColumnsButton";
+inline constexpr char exportColumnsButton[] = "exportColumnsButton";
+// "Add Column from Selection" in the text box's context menu.
+inline constexpr char addColumnAction[] = "addColumnFromSelectionAction";
 
 // "Settings".
 inline constexpr char settingsPanel[] = "settingsPanel";

@@ -80,7 +80,12 @@ void Manipulator::onTabChanged() {
         if (auto* control = findChild<QWidget*>(QLatin1String(name)))
             control->setFocus();
     };
-    switch (tabs_->currentIndex()) {
+    const int tab = tabs_->currentIndex();
+    // The guides the Fieldize tab drew stay in the text on Text/Lines, where
+    // the next column is picked; the other tabs' columns mean other things.
+    if (tab != TextLines && tab != FieldizeText)
+        textBox_->setGuideColumns({});
+    switch (tab) {
     case TextLines:
         textBox_->setEnabled(true);
         textBox_->setFocus();

@@ -8,11 +8,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColor>
+#include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMenu>
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <utility>
 
 namespace fieldizer::ui {
 namespace {
@@ -75,6 +78,9 @@ void ByteTextBox::configure() {
     // The horizontal scroll range grows with the longest line shown.
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
+    // A block selected with Alt+drag may reach past the end of short lines,
+    // so a column over ragged lines keeps its width.
+    SendScintilla(SCI_SETVIRTUALSPACEOPTIONS, ul(SCVS_RECTANGULARSELECTION));
     SendScintilla(SCI_INDICSETSTYLE, ul(findIndicator), long{INDIC_TEXTFORE});
     SendScintilla(SCI_INDICSETFORE, ul(findIndicator), findColour);
 }
@@ -245,6 +251,21 @@ void ByteTextBox::matchBytes(std::string_view bytes) {
     Q_EMIT bytesChanged();
 }
 
+ByteTextBox::SelectionEnds ByteTextBox::selectionEnds() const {
+    const auto number = [this](unsigned int message, unsigned long argument = 0) {
+        return static_cast<std::size_t>(SendScintilla(message, argument));
+    };
+    if (SendScintilla(SCI_SELECTIONISRECTANGLE) != 0)
+        return {true, toBytes(number(SCI_GETRECTANGULARSELECTIONANCHOR)),
+                number(SCI_GETRECTANGULARSELECTIONANCHORVIRTUALSPACE),
+                toBytes(number(SCI_GETRECTANGULARSELECTIONCARET)),
+                number(SCI_GETRECTANGULARSELECTIONCARETVIRTUALSPACE)};
+    const unsigned long main = static_cast<unsigned long>(SendScintilla(SCI_GETMAINSELECTION));
+    return {false, toBytes(number(SCI_GETANCHOR)),
+            number(SCI_GETSELECTIONNANCHORVIRTUALSPACE, main), toBytes(number(SCI_GETCURRENTPOS)),
+            number(SCI_GETSELECTIONNCARETVIRTUALSPACE, main)};
+}
+
 std::size_t ByteTextBox::selectionStart() const {
     return toBytes(static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONSTART)));
 }
@@ -380,6 +401,47 @@ void ByteTextBox::keyReleaseEvent(QKeyEvent* event) {
     Q_EMIT keyReleased();
 }
 
+// Under X11 the editor selects a block with Ctrl+drag, since window managers
+// often keep Alt+drag for moving windows; Alt+drag, the usual gesture
+// elsewhere, does the same here whenever it arrives: the drag it starts is
+// handed over as Ctrl+drag, from the press to the release.
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+namespace {
+
+QMouseEvent asControlDrag(const QMouseEvent& event) {
+    return QMouseEvent(event.type(), event.position(), event.scenePosition(),
+                       event.globalPosition(), event.button(), event.buttons(),
+                       (event.modifiers() & ~Qt::AltModifier) | Qt::ControlModifier,
+                       event.pointingDevice());
+}
+
+} // namespace
+
+void ByteTextBox::mousePressEvent(QMouseEvent* event) {
+    const Qt::KeyboardModifiers keys = event->modifiers();
+    altBlockDrag_ = event->button() == Qt::LeftButton && keys.testFlag(Qt::AltModifier) &&
+                    !keys.testFlag(Qt::ControlModifier);
+    if (!altBlockDrag_)
+        return QsciScintilla::mousePressEvent(event);
+    QMouseEvent block = asControlDrag(*event);
+    QsciScintilla::mousePressEvent(&block);
+}
+
+void ByteTextBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!altBlockDrag_)
+        return QsciScintilla::mouseMoveEvent(event);
+    QMouseEvent block = asControlDrag(*event);
+    QsciScintilla::mouseMoveEvent(&block);
+}
+
+void ByteTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (!std::exchange(altBlockDrag_, false) || event->button() != Qt::LeftButton)
+        return QsciScintilla::mouseReleaseEvent(event);
+    QMouseEvent block = asControlDrag(*event);
+    QsciScintilla::mouseReleaseEvent(&block);
+}
+#endif
+
 void ByteTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QsciScintilla::mouseDoubleClickEvent(event);
     Q_EMIT doubleClicked();
@@ -388,6 +450,18 @@ void ByteTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
 void ByteTextBox::focusInEvent(QFocusEvent* event) {
     QsciScintilla::focusInEvent(event);
     Q_EMIT focusEntered();
+}
+
+void ByteTextBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    if (!menu)
+        return;
+    if (!contextActions_.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(contextActions_);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 } // namespace fieldizer::ui

@@ -21,6 +21,7 @@
 // Find, Undo; Cut and Copy go through Windows-1252 here; Tab inserts a tab
 // character when the box holds text.
 
+#include <QList>
 #include <Qsci/qsciscintilla.h>
 #include <cstddef>
 #include <string>
@@ -55,6 +56,20 @@ class ByteTextBox : public QsciScintilla {
     void matchBytes(std::string_view bytes);
     // Replaces `removeLength` bytes at `start`: one change.
     void replaceBytes(std::size_t start, std::size_t removeLength, std::string_view insert);
+
+    // The selection's ends as byte positions, each with the positions it
+    // stands past its line's end (a rectangular block may reach beyond a
+    // short line); `rectangular` for a block (Alt+drag).
+    struct SelectionEnds {
+        bool rectangular = false;
+        std::size_t anchor = 0;
+        std::size_t anchorVirtualSpace = 0;
+        std::size_t caret = 0;
+        std::size_t caretVirtualSpace = 0;
+    };
+    SelectionEnds selectionEnds() const;
+    // Shown below the editor's own commands in its context menu.
+    void addContextAction(QAction* action) { contextActions_.append(action); }
 
     std::size_t selectionStart() const;
     std::size_t selectionLength() const;
@@ -94,8 +109,14 @@ class ByteTextBox : public QsciScintilla {
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+#endif
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void configure();
@@ -125,6 +146,8 @@ class ByteTextBox : public QsciScintilla {
     mutable bool bytesCurrent_ = true;
     unsigned long revision_ = 0;
     std::vector<long> guideColumns_;
+    QList<QAction*> contextActions_;
+    bool altBlockDrag_ = false; // a block dragged with Alt, handed over as Ctrl
 };
 
 } // namespace fieldizer::ui
