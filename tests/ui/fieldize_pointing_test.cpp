@@ -16,12 +16,12 @@
 #include "ui/manipulator/fieldize_spec_model.h"
 #include "ui/manipulator/fieldize_text_panel.h"
 #include "ui/manipulator/manipulator_controls.h"
+#include "ui/text_box/byte_text_box.h"
 #include "wait_until.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -53,7 +53,7 @@ class FieldizePointing : public DesktopTest {
         return ids;
     }
     std::string previewText() const {
-        return find<QPlainTextEdit>(names::preview)->toPlainText().toStdString();
+        return std::string(find<ui::ByteTextBox>(names::preview)->bytes());
     }
     // A report of tests/data with CR LF line ends, as the program holds it.
     static std::string report(const std::string& name) {
