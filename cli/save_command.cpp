@@ -88,8 +88,12 @@ void checkChoice(const ParsedArguments& parsed, const std::string& option,
 // login comes from libpq's own means (the address, PGUSER, PGPASSWORD,
 // ~/.pgpass, PGSERVICE), never from an argument shown in a process list.
 std::shared_ptr<db::RecordTarget> openTarget(const std::string& path, const std::string& connect) {
-    if (db::isServerAddress(path))
+    if (db::isServerAddress(path)) {
+        if (!connect.empty())
+            throw UsageError("--connect is for database files: a server database takes its login "
+                             "from the address, PGUSER, PGPASSWORD or ~/.pgpass");
         return std::make_shared<db::ServerDatabase>(path);
+    }
     refuseAccessFile(path);
     try {
         return db::Workspace().openDatabase(path, connect);

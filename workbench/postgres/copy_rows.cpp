@@ -135,6 +135,12 @@ void CopyRows::cancelRow() {
         value.reset();
 }
 
+RuntimeError CopyRows::failed(const RuntimeError& error) {
+    failed_ = true;
+    waiting_.clear();
+    return error;
+}
+
 void CopyRows::send() {
     PGconn* connection = connection_.handle();
     if (!copying_) {
@@ -142,24 +148,24 @@ void CopyRows::send() {
         if (result == nullptr || PQresultStatus(result) != PGRES_COPY_IN) {
             RuntimeError refused = errors::statementRefused(connection, result);
             PQclear(result);
-            throw refused;
+            throw failed(refused);
         }
         PQclear(result);
         copying_ = true;
     }
     if (PQputCopyData(connection, waiting_.data(), int(waiting_.size())) != 1)
-        throw errors::statementRefused(connection, nullptr);
+        throw failed(errors::statementRefused(connection, nullptr));
     waiting_.clear();
 }
 
 void CopyRows::flush() {
-    if (waiting_.empty() && !copying_)
+    if (failed_ || (waiting_.empty() && !copying_))
         return;
     send();
     PGconn* connection = connection_.handle();
     copying_ = false;
     if (PQputCopyEnd(connection, nullptr) != 1)
-        throw errors::statementRefused(connection, nullptr);
+        throw failed(errors::statementRefused(connection, nullptr));
     PGresult* result = PQgetResult(connection);
     std::optional<RuntimeError> refused;
     if (result == nullptr || PQresultStatus(result) != PGRES_COMMAND_OK)
@@ -168,7 +174,7 @@ void CopyRows::flush() {
     while (PGresult* rest = PQgetResult(connection))
         PQclear(rest);
     if (refused)
-        throw *refused;
+        throw failed(*refused);
 }
 
 } // namespace fieldizer::db

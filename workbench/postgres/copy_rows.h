@@ -4,6 +4,7 @@
 // assignment (3163), as the file database refuses it, so the server never
 // sees it.
 
+#include "text_engine/runtime_error.h"
 #include "workbench/database_engine/record_target.h"
 #include "workbench/postgres/server_connection.h"
 
@@ -32,6 +33,8 @@ class CopyRows final : public RowWriter {
 
   private:
     void send();
+    // Marks the COPY as failed and gives the error to throw.
+    RuntimeError failed(const RuntimeError& error);
 
     ServerConnection& connection_;
     std::string table_;
@@ -40,6 +43,9 @@ class CopyRows final : public RowWriter {
     std::string waiting_;                              // rows in COPY's text form
     std::string copyStatement_;
     bool copying_ = false;
+    // A failed COPY has lost the transaction: nothing more is sent, so the
+    // first refusal stays the one reported.
+    bool failed_ = false;
 };
 
 } // namespace fieldizer::db
