@@ -146,8 +146,9 @@ TEST_F(ServerSaveTest, HeadingsNeedingQuotesAndReservedWordsNameTheirFields) {
 
 TEST_F(ServerSaveTest, WrongPasswordIsTheAccountErrorWithTheServersText) {
     try {
-        db::ServerDatabase(cluster().address("secured"), db::ServerLogin{"", "wrong"});
-        ADD_FAILURE() << "a wrong password connected";
+        const db::ServerDatabase refused(cluster().address("secured"),
+                                         db::ServerLogin{"", "wrong"});
+        ADD_FAILURE() << "a wrong password connected to " << refused.shownAddress();
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.number(), db::errors::notValidAccount);
         EXPECT_NE(error.description().find("password authentication failed"), std::string::npos)
@@ -159,7 +160,7 @@ TEST_F(ServerSaveTest, WrongPasswordIsTheAccountErrorWithTheServersText) {
 }
 
 TEST_F(ServerSaveTest, ReadOnlyRoleIsRefusedWithTheServersTextAndNothingStays) {
-    cluster().run("CREATE TABLE people (\"Name\" varchar(10), \"State\" varchar(2))");
+    cluster().run(R"(CREATE TABLE people ("Name" varchar(10), "State" varchar(2)))");
     server = std::make_unique<db::ServerDatabase>(cluster().address("reader"));
     try {
         save(byColumns("Ann       WA\r\n"), {Answer::Yes});
