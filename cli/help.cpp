@@ -122,7 +122,9 @@ Database commands:
                                   create-table prints the statement save --table
                                   NAME runs to create the table
 An Access file given as --db or --target is refused: convert it first with
-import-access.
+import-access. A --target of postgresql://[USER@]HOST[:PORT]/DBNAME (libpq's
+URI; parts left out, and the password, come from PGHOST, PGPORT, PGUSER,
+PGPASSWORD, PGSERVICE or ~/.pgpass) saves into a PostgreSQL server database.
 
 Keys of fieldize and save:
 )";

@@ -13,6 +13,8 @@
 #include "columns/save_to_database.h"
 #include "settings/program_database.h"
 #include "workbench/database_engine/engine_errors.h"
+#include "workbench/postgres/server_address.h"
+#include "workbench/postgres/server_database.h"
 #include "workbench/workspace.h"
 
 #include <iostream>
@@ -82,7 +84,16 @@ void checkChoice(const ParsedArguments& parsed, const std::string& option,
                      ", not '" + *value + "'");
 }
 
-std::shared_ptr<db::Database> openTarget(const std::string& path, const std::string& connect) {
+// A database file, or a server database given by its address; the server's
+// login comes from libpq's own means (the address, PGUSER, PGPASSWORD,
+// ~/.pgpass, PGSERVICE), never from an argument shown in a process list.
+std::shared_ptr<db::RecordTarget> openTarget(const std::string& path, const std::string& connect) {
+    if (db::isServerAddress(path)) {
+        if (!connect.empty())
+            throw UsageError("--connect is for database files: a server database takes its login "
+                             "from the address, PGUSER, PGPASSWORD or ~/.pgpass");
+        return std::make_shared<db::ServerDatabase>(path);
+    }
     refuseAccessFile(path);
     try {
         return db::Workspace().openDatabase(path, connect);
@@ -146,10 +157,11 @@ int runSaveCommand(Args args) {
     if (needsSpecs && !text.empty() && !noTarget)
         request.specs = columnSpecsOf(parsed);
 
-    std::shared_ptr<db::Database> database;
+    std::shared_ptr<db::RecordTarget> database;
     std::filesystem::path dbPath;
     if (targetPath && !noTarget) {
-        dbPath = *targetPath;
+        // Messages name a server database by its address without a password.
+        dbPath = db::addressWithoutPassword(*targetPath);
         database = openTarget(*targetPath, parsed.option("--connect").value_or(""));
     } else if (!targetPath && !text.empty()) {
         database = openProgramDatabaseOf(parsed);

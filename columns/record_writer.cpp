@@ -5,7 +5,6 @@
 #include "text_engine/database_error_numbers.h"
 #include "text_engine/progress_pacer.h"
 #include "text_engine/text_lines.h"
-#include "workbench/database_engine/row_appender.h"
 
 namespace fieldizer {
 
@@ -30,7 +29,7 @@ enum class WarnAgain { Warn, DoNotWarn, Abort }; // "", "n", "nn"
 
 class Writer {
   public:
-    Writer(db::RowAppender& records, const SaveRequest& request, UserDialogs& dialogs)
+    Writer(db::RowWriter& records, const SaveRequest& request, UserDialogs& dialogs)
         : records_(records), request_(request), dialogs_(dialogs),
           byDelimiter_(request.processMethod == parseByDelimiterMethod) {}
 
@@ -88,7 +87,7 @@ class Writer {
         return true;
     }
 
-    db::RowAppender& records_;
+    db::RowWriter& records_;
     const SaveRequest& request_;
     UserDialogs& dialogs_;
     bool byDelimiter_;
@@ -98,12 +97,12 @@ class Writer {
 
 } // namespace
 
-SaveOutcome writeRecords(db::Database& database, const std::string& table,
+SaveOutcome writeRecords(db::RecordTarget& database, const std::string& table,
                          const SaveRequest& request, UserDialogs& dialogs, PassObserver& observer) {
     SaveOutcome outcome;
     outcome.tableName = table;
-    db::Recordset opened = database.openRecordset(table, db::RecordsetType::Table);
-    db::RowAppender records(opened);
+    const std::unique_ptr<db::RowWriter> opened = database.appendRows(table);
+    db::RowWriter& records = *opened;
     Writer writer(records, request, dialogs);
     observer.started(request.text.size());
     ProgressPacer pacer(observer);
@@ -151,7 +150,6 @@ SaveOutcome writeRecords(db::Database& database, const std::string& table,
         throw;
     }
     database.commitTrans();
-    opened.close();
     observer.finished();
     return outcome;
 }

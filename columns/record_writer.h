@@ -12,7 +12,7 @@ namespace fieldizer {
 // here, so every record stored stays and none is half-written. A refused
 // value is reported through `dialogs` and the writer goes on; any other
 // run-time error ends the writer and is thrown for the caller to report.
-SaveOutcome writeRecords(db::Database& database, const std::string& table,
+SaveOutcome writeRecords(db::RecordTarget& database, const std::string& table,
                          const SaveRequest& request, UserDialogs& dialogs, PassObserver& observer);
 
 } // namespace fieldizer

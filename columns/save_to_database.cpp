@@ -44,22 +44,14 @@ std::optional<Refusal> checkRequest(const SaveRequest& request, const SaveTarget
 }
 
 // The table as the database spells it, found without regard to case.
-std::optional<std::string> findTable(db::Database& database, const std::string& name) {
-    auto& tables = database.tableDefs();
-    tables.refresh();
-    if (!tables.contains(name))
-        return std::nullopt;
-    return tables.item(name).name();
-}
-
-void createTable(db::Database& database, const std::string& name, const ColumnSpecs& specs) {
-    database.tableDefs().append(specTableDef(name, specs));
+void createTable(db::RecordTarget& database, const std::string& name, const ColumnSpecs& specs) {
+    database.createTable(specTableDef(name, specs));
 }
 
 // Commits what was written before a failure; the failure's own error is the
 // one to report, so an error of the commit itself is dropped (the guard then
 // rolls back).
-void commitKeepingTheFirstError(db::Transaction& transaction) {
+void commitKeepingTheFirstError(db::TargetTransaction& transaction) {
     try {
         transaction.commit();
     } catch (const RuntimeError&) {
@@ -94,19 +86,22 @@ void tellWhatStays(UserDialogs& dialogs, const std::string& table, bool replacin
 // left empty by a failure, an abort or a kill. A replace that does not
 // finish puts the old records back; when appending, the records stored
 // before the failure stay.
-SaveOutcome emptyAndWrite(db::Database& database, const std::string& table, bool replacing,
+SaveOutcome emptyAndWrite(db::RecordTarget& database, const std::string& table, bool replacing,
                           const SaveRequest& request, UserDialogs& dialogs,
                           PassObserver& observer) {
-    db::Transaction transaction(database);
+    db::TargetTransaction transaction(database);
     if (replacing)
         database.emptyTable(table);
     SaveOutcome outcome;
     try {
         outcome = writeRecords(database, table, request, dialogs, observer);
     } catch (const RuntimeError&) {
-        if (!replacing)
+        // A database that lost the whole transaction keeps only what the
+        // table had before, as a replace does.
+        const bool keepsEarlier = !replacing && database.keepsRowsBeforeAFailure();
+        if (keepsEarlier)
             commitKeepingTheFirstError(transaction);
-        tellWhatStays(dialogs, table, replacing);
+        tellWhatStays(dialogs, table, !keepsEarlier);
         throw;
     }
     if (outcome.status == SaveStatus::Aborted) {
@@ -161,15 +156,15 @@ std::optional<SaveRequest> laidOutRequest(const SaveRequest& request, UserDialog
 SaveOutcome writeIntoTable(const SaveRequest& request, const SaveTarget& target,
                            UserDialogs& dialogs, PassObserver& observer) {
     const bool createsTable = request.option != SaveOption::ChosenDatabaseTable;
-    db::Database& database = *target.database;
-    std::optional<std::string> table = findTable(database, request.tableName);
+    db::RecordTarget& database = *target.database;
+    std::optional<std::string> table = database.findTable(request.tableName);
     Existing existing = Existing::Keep;
     if (createsTable && table) {
         existing = keepOrEmpty(
             saveMessages::tableAlreadyIn(request.tableName, displayPath(target.dbPath)), dialogs);
     } else if (createsTable) {
         createTable(database, request.tableName, request.specs);
-        table = findTable(database, request.tableName);
+        table = database.findTable(request.tableName);
     } else if (!table) {
         return refused(dialogs, Refusal{saveMessages::id::tableNotIn,
                                         saveMessages::tableNotIn(request.tableName,

@@ -8,7 +8,7 @@
 #include "columns/program_tables.h"
 #include "text_engine/processing_pass.h"
 #include "text_engine/user_dialogs.h"
-#include "workbench/database_engine/database.h"
+#include "workbench/database_engine/record_target.h"
 
 #include <filesystem>
 #include <string>
@@ -35,10 +35,11 @@ struct SaveRequest {
     ColumnSpecs specs; // the working specifications of the program's own database
 };
 
-// The current database the records go to, and its path, which messages show.
-// `database` is null when no database is selected.
+// The current database the records go to, and its path (or a server's
+// address, without a password), which messages show. `database` is null when
+// no database is selected.
 struct SaveTarget {
-    db::Database* database = nullptr;
+    db::RecordTarget* database = nullptr;
     std::filesystem::path dbPath;
 };
 

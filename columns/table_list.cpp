@@ -4,11 +4,9 @@
 
 namespace fieldizer {
 
-std::vector<std::string> listedTableNames(db::Database& database) {
-    auto& tables = database.tableDefs();
-    tables.refresh();
+std::vector<std::string> listedTableNames(db::RecordTarget& database) {
     std::vector<std::string> listed;
-    for (const std::string& name : tables.names())
+    for (const std::string& name : database.tableNames())
         if (isListedTable(name))
             listed.push_back(name);
     return listed;

@@ -49,6 +49,7 @@ SUB_AREA_LEVEL = {
         "functions": 2,
         "": 3,
         "access": 4,
+        "postgres": 4,
     },
     "shell": {
         "text_files": 0, "dialogs": 0, "menus": 0, "find": 0, "queries": 0,
@@ -80,6 +81,10 @@ THIRD_PARTY = [
     ("libmdb", r"mdb[a-z]*\.h", r"PkgConfig::LIBMDB|mdb",
      r"workbench/access/access_reader[^/]*\.cpp", r"workbench/access",
      "the Access reader, workbench/access/access_reader.cpp"),
+    ("libpq", r"libpq-fe\.h|libpq/.*|pg_config[a-z_]*\.h|postgres_ext\.h",
+     r"PkgConfig::LIBPQ|PostgreSQL::PostgreSQL|pq",
+     r"workbench/postgres/[^/]+\.cpp|(tests|bench)/.*", r"workbench/postgres",
+     "the .cpp files of workbench/postgres/"),
     ("GoogleTest", r"(gtest|gmock)/.*", r"GTest::.*|gtest|gmock", r"tests/.*", r"tests(/.*)?",
      "tests/"),
 ]

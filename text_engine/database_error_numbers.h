@@ -52,6 +52,12 @@ inline constexpr int objectInvalid = 3420;
 inline constexpr int conversionError = 3421;
 inline constexpr int notAnIndex = 3800;
 
+// A database server: the description is the server's own text.
+inline constexpr int notValidAccount = 3029;        // the server refused the user name or password
+inline constexpr int serverCallFailed = 3146;       // a statement the server refused
+inline constexpr int serverConnectionFailed = 3151; // no connection, or one lost
+inline constexpr int serverTimeout = 3234;          // a statement cancelled by its time limit
+
 // Syntax, as the SQL translator reports it.
 inline constexpr int queryExpression = 3075;
 inline constexpr int notInAggregate = 3122;

@@ -3,6 +3,7 @@
 // and "Save TABLE As". What they decide lives in shell/databases.
 #include "shell/access_import/access_import.h"
 #include "shell/databases/database_choice.h"
+#include "shell/databases/server_choice.h"
 #include "shell/databases/table_copy.h"
 #include "shell/databases/table_list.h"
 #include "shell/dialogs/error_report.h"
@@ -74,6 +75,26 @@ void MainWindow::openUserDatabase() {
         this);
     if (passwordDialog.exec() != QDialog::Accepted)
         restorePreviousPath(state_);
+}
+
+void MainWindow::openServerDatabaseForSave() {
+    if (databaseBusy())
+        return;
+    const std::optional<std::string> address = askServerAddress(files_);
+    if (!address)
+        return;
+    PasswordAccess passwordDialog(
+        [this, &address](const std::string& user, const std::string& password) {
+            try {
+                manipulator_->useServerDatabase(openServerDatabase(*address, user, password));
+            } catch (const RuntimeError& error) {
+                handleError(dialogs_, error);
+                return false;
+            }
+            return true;
+        },
+        this);
+    passwordDialog.exec();
 }
 
 // Form4's OK: the file opened with the connect string becomes current; a

@@ -67,6 +67,8 @@ MainWindow::MainWindow(ProgramState& state, UserDialogs& dialogs, FileDialogs& f
     // File menu does; every change of database renews the tab's table list.
     connect(manipulator_, &Manipulator::selectDatabaseRequested, this,
             &MainWindow::openUserDatabase);
+    connect(manipulator_, &Manipulator::serverDatabaseRequested, this,
+            &MainWindow::openServerDatabaseForSave);
     connect(this, &MainWindow::databaseChanged, manipulator_, &Manipulator::databaseChanged);
     // Shown until the user works in a text again (the caret's place returns).
     connect(manipulator_, &Manipulator::statusMessage, this,

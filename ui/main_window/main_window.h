@@ -98,6 +98,10 @@ class MainWindow final : public QMainWindow {
     // the database opened becomes current. Cancel at any step, or a file
     // that cannot be read, leaves the current database as it was.
     void openUserDatabase();
+    // "Se&rver Database..." on "Save to Database": the host, port and
+    // database asked, then Form4's user name and password; the database
+    // opened is the save's target, never the current database.
+    void openServerDatabaseForSave();
     // The chosen file's path as the database to open; a converter may put
     // another file in its place. Empty: nothing is opened.
     std::filesystem::path resolveChosenDatabase(const std::filesystem::path& path);

@@ -15,6 +15,7 @@
 #include "text_engine/user_dialogs.h"
 #include "ui/manipulator/pass_frame.h"
 #include "ui/manipulator/run_scope.h"
+#include "workbench/postgres/server_database.h"
 
 #include <QWidget>
 #include <functional>
@@ -134,6 +135,8 @@ class Manipulator final : public QWidget {
     // Another database became current: the lists that show its tables are
     // read again.
     void databaseChanged();
+    // A server database opened for the save's options 2 and 3.
+    void useServerDatabase(std::shared_ptr<db::ServerDatabase> server);
 
   Q_SIGNALS:
     void runningChanged(bool running);
@@ -148,6 +151,8 @@ class Manipulator final : public QWidget {
     void parametersChanged();
     // "&Select Database" on "Save to Database": the open-database flow runs.
     void selectDatabaseRequested();
+    // "Se&rver Database..." on "Save to Database": host, port, database, Form4.
+    void serverDatabaseRequested();
     // A result to tell in the main window's status bar (a save's count).
     void statusMessage(const QString& text);
 

@@ -180,5 +180,6 @@ inline constexpr char databaseDelimiterLabel[] = "Label45";
 inline constexpr char databaseDelimiter[] = "Text10";
 inline constexpr char saveButton[] = "Command10";
 inline constexpr char selectDatabaseButton[] = "Command11";
+inline constexpr char serverDatabaseButton[] = "serverDatabaseButton";
 
 } // namespace fieldizer::ui::manipulatorControls

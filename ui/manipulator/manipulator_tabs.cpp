@@ -57,6 +57,8 @@ void Manipulator::buildSavingTabs() {
             &Manipulator::parametersChanged);
     connect(savePanel_, &SaveToDatabasePanel::selectDatabaseRequested, this,
             &Manipulator::selectDatabaseRequested);
+    connect(savePanel_, &SaveToDatabasePanel::serverDatabaseRequested, this,
+            &Manipulator::serverDatabaseRequested);
     connect(savePanel_, &SaveToDatabasePanel::saved, this, &Manipulator::statusMessage);
     connect(settingsPanel_, &SettingsPanel::settingsNameChanged, this,
             [this](const std::string& table) { setSettingsName(settingsNameOfTable(table)); });
@@ -147,6 +149,10 @@ bool Manipulator::settingsChanged() const {
 
 void Manipulator::databaseChanged() {
     savePanel_->databaseChanged();
+}
+
+void Manipulator::useServerDatabase(std::shared_ptr<db::ServerDatabase> server) {
+    savePanel_->useServerDatabase(std::move(server));
 }
 
 } // namespace fieldizer::ui

@@ -4,6 +4,7 @@
 #include "columns/spec_table.h"
 #include "columns/table_list.h"
 #include "shell/databases/save_target.h"
+#include "shell/databases/server_choice.h"
 #include "shell/dialogs/error_report.h"
 #include "shell/program_state/own_database.h"
 #include "ui/manipulator/list_position.h"
@@ -51,6 +52,7 @@ SaveToDatabasePanel::SaveToDatabasePanel(ProgramState& state, UserDialogs& dialo
     connectControls();
     ownDatabaseOption_->setChecked(true);
     selectDatabaseButton_->setVisible(false);
+    serverDatabaseButton_->setVisible(false);
     onProcessMethodChanged();
 }
 
@@ -76,6 +78,7 @@ void SaveToDatabasePanel::buildControls() {
         label(names::databaseDelimiterLabel, "Enter delimiter:", databaseDelimiter_, this);
     saveButton_ = button(names::saveButton, "&Save", this);
     selectDatabaseButton_ = button(names::selectDatabaseButton, "&Select Database", this);
+    serverDatabaseButton_ = button(names::serverDatabaseButton, "Se&rver Database...", this);
 
     auto* fields = new QGridLayout;
     fields->addWidget(
@@ -90,6 +93,7 @@ void SaveToDatabasePanel::buildControls() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(saveButton_);
     buttons->addWidget(selectDatabaseButton_);
+    buttons->addWidget(serverDatabaseButton_);
     buttons->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
@@ -104,6 +108,7 @@ void SaveToDatabasePanel::buildControls() {
     setTabOrder(databaseProcessMethod_, databaseDelimiter_);
     setTabOrder(databaseDelimiter_, saveButton_);
     setTabOrder(saveButton_, selectDatabaseButton_);
+    setTabOrder(selectDatabaseButton_, serverDatabaseButton_);
 }
 
 QWidget* SaveToDatabasePanel::buildSaveOptions() {
@@ -147,6 +152,8 @@ void SaveToDatabasePanel::connectControls() {
     connect(saveButton_, &QPushButton::clicked, this, &SaveToDatabasePanel::onSaveClicked);
     connect(selectDatabaseButton_, &QPushButton::clicked, this,
             &SaveToDatabasePanel::selectDatabaseRequested);
+    connect(serverDatabaseButton_, &QPushButton::clicked, this,
+            &SaveToDatabasePanel::serverDatabaseRequested);
 }
 
 // Receiving the focus applies the method's rule again without counting as
@@ -167,6 +174,8 @@ SaveOption SaveToDatabasePanel::saveOption() const {
 
 void SaveToDatabasePanel::onOwnDatabaseChosen() {
     selectDatabaseButton_->setVisible(false);
+    serverDatabaseButton_->setVisible(false);
+    server_.reset();
     try {
         makeOwnDatabaseCurrent(state_);
     } catch (const RuntimeError& error) {
@@ -178,13 +187,23 @@ void SaveToDatabasePanel::onOwnDatabaseChosen() {
 // The user is to choose a database first; the list shows its tables then.
 void SaveToDatabasePanel::onOtherDatabaseChosen() {
     selectDatabaseButton_->setVisible(true);
+    serverDatabaseButton_->setVisible(true);
     chosenDbPath_.clear();
+    server_.reset();
     tableNameCombo_->clear();
 }
 
 void SaveToDatabasePanel::databaseChanged() {
-    if (saveOption() != SaveOption::OwnDatabaseNewTable)
+    if (saveOption() != SaveOption::OwnDatabaseNewTable) {
         chosenDbPath_ = state_.dbPath;
+        server_.reset();
+    }
+    refreshKeepingPosition();
+}
+
+void SaveToDatabasePanel::useServerDatabase(std::shared_ptr<db::ServerDatabase> server) {
+    server_ = std::move(server);
+    chosenDbPath_.clear();
     refreshKeepingPosition();
 }
 
@@ -195,6 +214,8 @@ void SaveToDatabasePanel::onProcessMethodChanged() {
 }
 
 void SaveToDatabasePanel::refreshDbaseTableList() {
+    if (server_ && saveOption() != SaveOption::OwnDatabaseNewTable)
+        return fillTableList();
     if (state_.database && state_.database->isOpen())
         return fillTableList();
     if (host_.tabSelected && host_.tabSelected()) {
@@ -213,10 +234,13 @@ void SaveToDatabasePanel::refreshDbaseTableList() {
 
 void SaveToDatabasePanel::fillTableList() {
     tableNameCombo_->clear();
-    if (!state_.database)
+    const bool onServer = server_ && saveOption() != SaveOption::OwnDatabaseNewTable;
+    db::RecordTarget* database =
+        onServer ? static_cast<db::RecordTarget*>(server_.get()) : state_.database.get();
+    if (database == nullptr)
         return;
     try {
-        for (const std::string& name : listedTableNames(*state_.database))
+        for (const std::string& name : listedTableNames(*database))
             tableNameCombo_->addItem(toQString(name));
     } catch (const RuntimeError&) {
         // A list that cannot be read stays empty, as it always has.
@@ -251,9 +275,9 @@ void SaveToDatabasePanel::runSave(SaveRequest request) {
             request.specs = workingSpecs(state_);
         // Held for the whole save: a tab change meanwhile makes another
         // database current, and must not close this one under the writer.
-        const std::shared_ptr<db::Database> database =
-            saveTargetDatabase(request.option, chosenDbPath_, state_);
-        const SaveTarget target{database.get(), database ? state_.dbPath : std::filesystem::path()};
+        const ChosenSaveTarget chosen =
+            chosenSaveTarget(request.option, server_, chosenDbPath_, state_);
+        const SaveTarget target{chosen.database.get(), chosen.shownPath};
         const SaveOutcome outcome = saveToDatabase(request, target, dialogs_, observer);
         if (outcome.status == SaveStatus::Refused)
             refusedField = outcome.focus;

@@ -9,6 +9,7 @@
 #include "columns/save_to_database.h"
 #include "shell/program_state/program_state.h"
 #include "text_engine/user_dialogs.h"
+#include "workbench/postgres/server_database.h"
 
 #include <QWidget>
 #include <filesystem>
@@ -52,10 +53,16 @@ class SaveToDatabasePanel final : public QWidget {
     // Another database became current: for options 2 and 3 it is the one
     // the records go to; the list shows its tables.
     void databaseChanged();
+    // A server database was opened for options 2 and 3: the records go
+    // there and the list shows its tables, until another option or database
+    // is chosen.
+    void useServerDatabase(std::shared_ptr<db::ServerDatabase> server);
 
   Q_SIGNALS:
     // "&Select Database": the window's open-database flow takes over.
     void selectDatabaseRequested();
+    // "Se&rver Database...": the host, port and database, then Form4.
+    void serverDatabaseRequested();
     // The process method or delimiter was edited.
     void parametersChanged();
     // A save ended having written records: its count, for the status bar.
@@ -89,8 +96,11 @@ class SaveToDatabasePanel final : public QWidget {
     QLineEdit* databaseDelimiter_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* selectDatabaseButton_ = nullptr;
+    QPushButton* serverDatabaseButton_ = nullptr;
     // The database chosen for options 2 and 3, empty until one is.
     std::filesystem::path chosenDbPath_;
+    // The server database chosen for options 2 and 3, null until one is.
+    std::shared_ptr<db::ServerDatabase> server_;
 };
 
 } // namespace fieldizer::ui

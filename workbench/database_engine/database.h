@@ -6,6 +6,7 @@
 
 #include "workbench/database_engine/connection.h"
 #include "workbench/database_engine/query_defs.h"
+#include "workbench/database_engine/record_target.h"
 #include "workbench/database_engine/recordset.h"
 #include "workbench/database_engine/table_defs.h"
 
@@ -18,7 +19,7 @@
 
 namespace fieldizer::db {
 
-class Database {
+class Database : public RecordTarget {
   public:
     Database(std::shared_ptr<Connection> connection, std::string connect);
 
@@ -51,7 +52,7 @@ class Database {
 
     // Deletes every record of a table (by its name, any letter case); an
     // unknown table is error 3078.
-    void emptyTable(std::string_view table);
+    void emptyTable(std::string_view table) override;
     // Whether a statement of the Access dialect is a SELECT, whose rows
     // openRecordset gives, rather than action SQL for execute.
     bool returnsRecords(std::string_view sql) const;
@@ -60,9 +61,18 @@ class Database {
     // outermost takes the write lock at its start, waiting up to the busy
     // timeout for another writer (error 3218 when it does not finish), so a
     // transaction never fails half-way for want of the lock.
-    void beginTrans();
-    void commitTrans();
-    void rollback();
+    void beginTrans() override;
+    void commitTrans() override;
+    void rollback() override;
+
+    // Save to Database's view of the file (record_target.h): its tables are
+    // those the table definitions list, the rows go in through RowAppender,
+    // and what was written before a failure may still be committed.
+    std::vector<std::string> tableNames() override;
+    std::optional<std::string> findTable(std::string_view name) override;
+    void createTable(const TableDef& table) override;
+    bool keepsRowsBeforeAFailure() const override { return true; }
+    std::unique_ptr<RowWriter> appendRows(const std::string& table) override;
 
     const std::shared_ptr<Connection>& connection() const { return connection_; }
 
