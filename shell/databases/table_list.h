@@ -3,6 +3,7 @@
 // the caption and instruction of each mode, and deleting a table after its
 // question.
 
+#include "columns/table_list.h"
 #include "text_engine/user_dialogs.h"
 #include "workbench/database_engine/database.h"
 
@@ -28,9 +29,8 @@ inline constexpr TableListMode deleteTableMode{
 inline constexpr int tableListWidth = 4590;
 inline constexpr int tableListHeight = 4380;
 
-// createTableList: the tables of the database a user may open, in the table
-// definitions' order, the program's own and the hidden ones left out.
-std::vector<std::string> listedTableNames(db::Database& database);
+// createTableList lists the tables a user may open: columns/table_list.h's
+// listedTableNames, the same tables Save to Database offers.
 
 namespace tableListMessageIds {
 inline constexpr MessageId deleteTable{"tableList.deleteTable"};
