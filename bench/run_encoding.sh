@@ -13,13 +13,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lines=${1:-1000000}
-build=${FIELDIZER_BENCH_BUILD:-build-bench}
-if [ -z "${FIELDIZER_BENCH_BUILD:-}" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFIELDIZER_TESTS=OFF \
-        -DFIELDIZER_BENCH=ON >/dev/null
-fi
-cmake --build "$build" --target fieldizer-cli encoding_bench >/dev/null
-build=$(realpath "$build")
+source bench/window_build.sh
+build_window_bench encoding_bench
 cli=$build/cli/fieldizer-cli
 
 work=$(mktemp -d)

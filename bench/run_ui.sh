@@ -10,12 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lines=${1:-1000000}
-build=${FIELDIZER_BENCH_BUILD:-build-bench}
-if [ -z "${FIELDIZER_BENCH_BUILD:-}" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFIELDIZER_TESTS=OFF \
-        -DFIELDIZER_BENCH=ON >/dev/null
-fi
-cmake --build "$build" --target fieldizer-cli ui_bench >/dev/null
+source bench/window_build.sh
+build_window_bench ui_bench
 mkdir -p bench/out
 report=bench/out/report-$lines.txt
 [ -f "$report" ] || bash bench/generate_report.sh "$report" "$lines"
